@@ -1,0 +1,243 @@
+#include "profile/profile.h"
+
+#include <algorithm>
+
+namespace profile {
+namespace {
+
+// Blanks that the file may hold around names and values.
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
+
+std::string_view trimBlanks(std::string_view s)
+{
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+// The arguments of a call lose spaces only, never tabs.
+std::string_view trimSpaces(std::string_view s)
+{
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+std::string_view unquote(std::string_view v)
+{
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        return v.substr(1, v.size() - 2);
+    return v;
+}
+
+// One line of the file: [begin, end) is its text, [end, next) its ending.
+struct Line {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    std::size_t next = 0;
+};
+
+enum class LineKind { Other, Header, Key };
+
+// What a line means to the profile rules. For a header, `name` is the
+// section's name; for a key line, `name` is the key and `equals` the offset
+// of the first '=' within the file.
+struct Parsed {
+    LineKind kind = LineKind::Other;
+    std::string_view name;
+    std::size_t equals = 0;
+};
+
+class LineCursor {
+public:
+    explicit LineCursor(std::string_view bytes) : bytes_(bytes) {}
+
+    bool next(Line& line)
+    {
+        if (pos_ >= bytes_.size())
+            return false;
+        line.begin = pos_;
+        std::size_t i = pos_;
+        const char* data = bytes_.data();
+        const std::size_t n = bytes_.size();
+        while (i < n && data[i] != '\n' && data[i] != '\r')
+            ++i;
+        line.end = i;
+        if (i < n) {
+            if (data[i] == '\r' && i + 1 < n && data[i + 1] == '\n')
+                i += 2;
+            else
+                i += 1;
+        }
+        line.next = i;
+        pos_ = i;
+        return true;
+    }
+
+private:
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+};
+
+Parsed parse(std::string_view bytes, const Line& line)
+{
+    std::string_view text = bytes.substr(line.begin, line.end - line.begin);
+    std::size_t first = 0;
+    while (first < text.size() && isBlank(text[first]))
+        ++first;
+    if (first == text.size() || text[first] == ';')
+        return {};
+    if (text[first] == '[') {
+        std::string_view rest = text.substr(first + 1);
+        return {LineKind::Header, trimBlanks(rest.substr(0, rest.find(']'))), 0};
+    }
+    const std::size_t eq = text.find('=', first);
+    if (eq == std::string_view::npos)
+        return {};
+    return {LineKind::Key, trimBlanks(text.substr(first, eq - first)), line.begin + eq};
+}
+
+// Where a key lives, or where it would go, within the first matching section.
+struct Place {
+    bool sectionFound = false;
+    bool keyFound = false;
+    Line keyLine;          // the key's line when keyFound
+    std::size_t equals = 0; // offset of its '=' when keyFound
+    Line lastKeyLine;      // the section's last key line, or its header
+};
+
+Place locate(std::string_view bytes, std::string_view section, std::string_view key)
+{
+    Place place;
+    LineCursor cursor(bytes);
+    Line line;
+    bool inSection = false;
+    while (cursor.next(line)) {
+        const Parsed p = parse(bytes, line);
+        if (p.kind == LineKind::Header) {
+            if (inSection)
+                break; // only the first section of that name is searched
+            if (sameName(p.name, section)) {
+                inSection = true;
+                place.sectionFound = true;
+                place.lastKeyLine = line;
+            }
+        } else if (inSection && p.kind == LineKind::Key) {
+            place.lastKeyLine = line;
+            if (sameName(p.name, key)) {
+                place.keyFound = true;
+                place.keyLine = line;
+                place.equals = p.equals;
+                return place;
+            }
+        }
+    }
+    return place;
+}
+
+} // namespace
+
+std::optional<std::string_view> Document::find(std::string_view section, std::string_view key) const
+{
+    const std::string_view bytes = bytes_;
+    const Place place = locate(bytes, trimSpaces(section), trimSpaces(key));
+    if (!place.keyFound)
+        return std::nullopt;
+    const std::size_t valueBegin = place.equals + 1;
+    return unquote(trimBlanks(bytes.substr(valueBegin, place.keyLine.end - valueBegin)));
+}
+
+std::string_view Document::lineEnding() const
+{
+    const std::size_t i = bytes_.find_first_of("\r\n");
+    if (i == std::string::npos || (bytes_[i] == '\r' && i + 1 < bytes_.size() && bytes_[i + 1] == '\n'))
+        return "\r\n";
+    return bytes_[i] == '\r' ? "\r" : "\n";
+}
+
+std::string Document::withValue(std::string_view section, std::string_view key, std::string_view value) const
+{
+    const std::string_view bytes = bytes_;
+    section = trimSpaces(section);
+    key = trimSpaces(key);
+    const std::string_view eol = lineEnding();
+    const Place place = locate(bytes, section, key);
+
+    std::string out;
+    out.reserve(bytes.size() + section.size() + key.size() + value.size() + 8);
+    if (place.keyFound) {
+        // Keep everything up to and including the '=': the key's spelling and
+        // its spacing stay, only the value part is replaced.
+        out.append(bytes.substr(0, place.equals + 1));
+        out.append(value);
+        out.append(bytes.substr(place.keyLine.end));
+        return out;
+    }
+
+    std::string newLines;
+    if (!place.sectionFound) {
+        newLines.append("[").append(section).append("]").append(eol);
+    }
+    newLines.append(key).append("=").append(value).append(eol);
+
+    // Insert after the section's last key line (or its header); a new
+    // section goes at the end. A line without an ending gets one first.
+    const std::size_t at = place.sectionFound ? place.lastKeyLine.next : bytes.size();
+    const bool needsEnding = at > 0 && bytes[at - 1] != '\n' && bytes[at - 1] != '\r';
+    out.append(bytes.substr(0, at));
+    if (needsEnding)
+        out.append(eol);
+    out.append(newLines);
+    out.append(bytes.substr(at));
+    return out;
+}
+
+std::string cutToBuffer(std::string_view text, std::size_t size)
+{
+    if (size == 0)
+        return {};
+    return std::string(text.substr(0, size - 1));
+}
+
+ProfileText readProfileString(const Document& doc, std::string_view section, std::string_view key,
+                              std::string_view defaultText, std::size_t size)
+{
+    ProfileText result;
+    if (const auto value = doc.find(section, key)) {
+        result.found = true;
+        result.text = cutToBuffer(*value, size);
+    } else {
+        while (!defaultText.empty() && defaultText.back() == ' ')
+            defaultText.remove_suffix(1);
+        result.text = cutToBuffer(defaultText, size);
+    }
+    result.count = result.text.size();
+    return result;
+}
+
+std::optional<std::string> unsafeCharacter(std::string_view text)
+{
+    for (char c : text) {
+        if (c == '\r')
+            return std::string("a carriage return");
+        if (c == '\n')
+            return std::string("a line feed");
+        if (c == '\0')
+            return std::string("a NUL character");
+    }
+    return std::nullopt;
+}
+
+} // namespace profile

@@ -1,0 +1,71 @@
+#pragma once
+
+// The INI engine. It reads and writes one key of one section of a profile
+// file the way the Windows profile-string calls do, and it never disturbs a
+// byte it was not asked to change. It knows nothing of text encodings: names
+// and values are byte strings, compared case-insensitively in ASCII only.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace profile {
+
+// What a read hands back, as the Windows call reports it.
+struct ProfileText {
+    std::size_t count = 0; // characters copied: at most size - 1
+    std::string text;      // the copied characters
+    bool found = false;    // false when the text is the default
+};
+
+// The outcome of a write: success, or the operating system's own words.
+struct WriteResult {
+    bool ok = true;
+    std::string error;
+
+    explicit operator bool() const { return ok; }
+    static WriteResult failure(std::string why) { return {false, std::move(why)}; }
+};
+
+// The bytes of one profile file and the lookups and edits on them.
+class Document {
+public:
+    Document() = default;
+    explicit Document(std::string bytes) : bytes_(std::move(bytes)) {}
+
+    const std::string& bytes() const { return bytes_; }
+
+    // The value of `key` in the first section named `section`, trimmed and
+    // with one pair of matching outer quotes removed; nothing when the
+    // section or the key is absent. Arguments lose their outer spaces.
+    std::optional<std::string_view> find(std::string_view section, std::string_view key) const;
+
+    // The file's bytes after setting `key` in `section` to `value`. Only the
+    // value part of an existing line changes; a new key goes after the last
+    // key line of the section; a new section goes at the end. New lines use
+    // the file's own line ending, CRLF when it has none. The caller has
+    // refused line breaks and NUL characters (see unsafeCharacter).
+    std::string withValue(std::string_view section, std::string_view key, std::string_view value) const;
+
+    // The line ending that new lines get: the file's first one, else CRLF.
+    std::string_view lineEnding() const;
+
+private:
+    std::string bytes_;
+};
+
+// Reads like GetPrivateProfileStringA on a document already in memory: at
+// most size - 1 characters; 0 for a present empty value; the default (its
+// trailing spaces removed, not unquoted) for an absent key or section.
+ProfileText readProfileString(const Document& doc, std::string_view section, std::string_view key,
+                              std::string_view defaultText, std::size_t size);
+
+// Describes the first character of `text` that cannot stand in a profile
+// line (CR, LF or NUL), or nothing when it is safe to write.
+std::optional<std::string> unsafeCharacter(std::string_view text);
+
+// Applies the Windows rules for a value that is too long or absent.
+std::string cutToBuffer(std::string_view text, std::size_t size);
+
+} // namespace profile

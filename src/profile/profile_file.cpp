@@ -1,0 +1,277 @@
+#include "profile/profile_file.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace profile {
+namespace {
+
+std::string systemError(int code) { return std::strerror(code); }
+
+// Closes a descriptor on every path out of a function.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return fd_; }
+    // Closes now and reports the result, which can carry a delayed write error.
+    int close()
+    {
+        const int r = ::close(fd_);
+        fd_ = -1;
+        return r;
+    }
+
+private:
+    int fd_;
+};
+
+std::string folderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// Removes temporary files that an earlier, killed write of ours left beside
+// the file. Only names of our exact pattern are touched.
+void removeStaleTemporaries(const std::string& folder, const std::string& fileName)
+{
+    const std::string prefix = temporaryPrefix(fileName);
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string_view name = entry->d_name;
+        if (name.size() == prefix.size() + 6 && name.substr(0, prefix.size()) == prefix)
+            ::unlinkat(::dirfd(dir.get()), entry->d_name, 0);
+    }
+}
+
+// Where a write must land: the file itself, or the target of a symbolic link
+// so that the link stays a link.
+struct Target {
+    std::string path;
+    bool exists = false;
+    struct stat info {};
+    std::string error;
+};
+
+Target resolveTarget(const std::string& path)
+{
+    Target t;
+    struct stat linkInfo {};
+    if (::lstat(path.c_str(), &linkInfo) != 0) {
+        if (errno == ENOENT) {
+            t.path = path; // a new file, created by the write
+            return t;
+        }
+        t.error = systemError(errno);
+        return t;
+    }
+    if (S_ISLNK(linkInfo.st_mode)) {
+        std::unique_ptr<char, void (*)(void*)> real(::realpath(path.c_str(), nullptr), std::free);
+        if (!real) {
+            t.error = systemError(errno); // a dangling link: refuse rather than guess
+            return t;
+        }
+        t.path = real.get();
+        if (::stat(t.path.c_str(), &t.info) != 0) {
+            t.error = systemError(errno);
+            return t;
+        }
+    } else {
+        t.path = path;
+        t.info = linkInfo;
+    }
+    if (!S_ISREG(t.info.st_mode)) {
+        t.error = S_ISDIR(t.info.st_mode) ? systemError(EISDIR) : std::string("Not a regular file");
+        return t;
+    }
+    t.exists = true;
+    return t;
+}
+
+WriteResult replaceResolved(const Target& target, std::string_view bytes)
+{
+    const std::string folder = folderOf(target.path);
+    const std::string fileName = nameOf(target.path);
+    removeStaleTemporaries(folder, fileName);
+
+    std::string temp = folder + "/" + temporaryPrefix(fileName) + "XXXXXX";
+    Descriptor fd(::mkostemp(temp.data(), O_CLOEXEC));
+    if (fd.get() < 0)
+        return WriteResult::failure(systemError(errno));
+
+    auto fail = [&](int code) {
+        ::unlink(temp.c_str());
+        return WriteResult::failure(systemError(code));
+    };
+
+    if (target.exists) {
+        if (::fchmod(fd.get(), target.info.st_mode & 07777) != 0)
+            return fail(errno);
+        // Keep the owner when we may (an administrator editing a player's
+        // file); an ordinary user cannot give a file away, and need not.
+        if (::fchown(fd.get(), target.info.st_uid, target.info.st_gid) != 0 && errno != EPERM)
+            return fail(errno);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        if (::fchmod(fd.get(), 0666 & ~mask) != 0)
+            return fail(errno);
+    }
+    if (!writeAll(fd.get(), bytes))
+        return fail(errno);
+    if (::fsync(fd.get()) != 0)
+        return fail(errno);
+    if (fd.close() != 0)
+        return fail(errno);
+    if (::rename(temp.c_str(), target.path.c_str()) != 0)
+        return fail(errno);
+
+    // The rename is durable only once the folder itself is on disk.
+    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() < 0 || ::fsync(dir.get()) != 0)
+        return WriteResult::failure(systemError(errno));
+    return {};
+}
+
+} // namespace
+
+std::string temporaryPrefix(std::string_view fileName)
+{
+    return "." + std::string(fileName) + ".cbt~";
+}
+
+LoadedFile loadProfile(const std::string& path)
+{
+    LoadedFile result;
+    // Non-blocking, so that opening a FIFO does not wait for a writer.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) {
+        result.state = (errno == ENOENT || errno == ENOTDIR) ? FileState::Missing : FileState::Unusable;
+        result.error = systemError(errno);
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        result.state = FileState::Unusable;
+        result.error = systemError(errno);
+        return result;
+    }
+    result.state = FileState::Unusable;
+    if (S_ISDIR(info.st_mode)) {
+        result.error = systemError(EISDIR);
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        result.error = "Not a regular file";
+        return result;
+    }
+    if (static_cast<std::size_t>(info.st_size) > MaxProfileBytes) {
+        result.error = systemError(EFBIG);
+        return result;
+    }
+
+    std::string bytes;
+    bytes.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t have = 0;
+    for (;;) {
+        if (have == bytes.size())
+            bytes.resize(std::min(MaxProfileBytes + 1, bytes.size() * 2 + 4096));
+        const ssize_t n = ::read(fd.get(), bytes.data() + have, bytes.size() - have);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            result.error = systemError(errno);
+            return result;
+        }
+        if (n == 0)
+            break;
+        have += static_cast<std::size_t>(n);
+        if (have > MaxProfileBytes) { // it grew while we read it
+            result.error = systemError(EFBIG);
+            return result;
+        }
+    }
+    bytes.resize(have);
+    result.state = FileState::Read;
+    result.error.clear();
+    result.document = Document(std::move(bytes));
+    return result;
+}
+
+ProfileText readProfileString(std::string_view section, std::string_view key, std::string_view defaultText,
+                              std::size_t size, const std::string& path)
+{
+    const LoadedFile file = loadProfile(path);
+    return readProfileString(file.document, section, key, defaultText, size);
+}
+
+WriteResult replaceFile(const std::string& path, std::string_view bytes)
+{
+    const Target target = resolveTarget(path);
+    if (!target.error.empty())
+        return WriteResult::failure(target.error);
+    return replaceResolved(target, bytes);
+}
+
+WriteResult writeProfileString(std::string_view section, std::string_view key, std::string_view value,
+                               const std::string& path)
+{
+    for (std::string_view part : {section, key, value}) {
+        if (auto what = unsafeCharacter(part))
+            return WriteResult::failure("The text holds " + *what + ", which a profile line cannot hold");
+    }
+    const Target target = resolveTarget(path);
+    if (!target.error.empty())
+        return WriteResult::failure(target.error);
+
+    Document current;
+    if (target.exists) {
+        LoadedFile file = loadProfile(target.path);
+        if (file.state != FileState::Read)
+            return WriteResult::failure(file.error);
+        current = std::move(file.document);
+    }
+    return replaceResolved(target, current.withValue(section, key, value));
+}
+
+} // namespace profile

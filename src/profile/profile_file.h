@@ -1,0 +1,56 @@
+#pragma once
+
+// The profile engine's side that touches the disk. Every access opens the
+// file afresh and holds no handle afterwards. Every write replaces the file
+// atomically and durably: a temporary file beside it, flushed, renamed over
+// it, and the folder flushed, so that a crash leaves either the old bytes or
+// the new ones and never anything in between.
+
+#include "profile/profile.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace profile {
+
+// Files larger than this are refused rather than read into memory.
+inline constexpr std::size_t MaxProfileBytes = std::size_t{256} * 1024 * 1024;
+
+enum class FileState {
+    Read,     // the document holds the file's bytes
+    Missing,  // no such file (or no such folder): reads give the default
+    Unusable, // it exists but cannot be read as a profile; `error` says why
+};
+
+struct LoadedFile {
+    FileState state = FileState::Missing;
+    Document document;
+    std::string error;
+};
+
+// Reads the whole file. Refuses anything but a regular file (a FIFO or a
+// device would block or never end) and anything over MaxProfileBytes.
+LoadedFile loadProfile(const std::string& path);
+
+// GetPrivateProfileStringA: an absent or unreadable file gives the default.
+ProfileText readProfileString(std::string_view section, std::string_view key,
+                              std::string_view defaultText, std::size_t size, const std::string& path);
+
+// WritePrivateProfileStringA, made safe: refuses CR, LF and NUL in any
+// argument, follows a symbolic link to its target, keeps the file's
+// permission bits and owner, and reports the system's reason on failure with
+// the original left byte for byte as it was.
+WriteResult writeProfileString(std::string_view section, std::string_view key, std::string_view value,
+                               const std::string& path);
+
+// Replaces the file at `path` (a regular file, or one still to be made) with
+// `bytes`, atomically and durably. Used by writeProfileString; exposed for
+// measuring the cost of one plain durable rewrite.
+WriteResult replaceFile(const std::string& path, std::string_view bytes);
+
+// The prefix of the temporary files that a write leaves behind only when it
+// is killed midway: "." + file name + ".cbt~". The next write removes them.
+std::string temporaryPrefix(std::string_view fileName);
+
+} // namespace profile

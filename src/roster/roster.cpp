@@ -1,0 +1,205 @@
+#include "roster/roster.h"
+
+#include "profile/profile_file.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace roster {
+namespace {
+
+std::string_view trimSpaces(std::string_view s)
+{
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+// The text that a string refusal reports, e.g. "U+0141" or "a line feed".
+std::string refusal(std::string_view key, const std::string& what, TextEncoding encoding)
+{
+    return "The value for " + std::string(key) + " holds " + what + ", which a " + encodingName(encoding)
+        + " roster file cannot hold. Nothing of this bot was saved.";
+}
+
+} // namespace
+
+// One reading of the file, shared by the reads of one operation so that
+// listing 101 names or loading twelve fields reads the file once.
+class RosterFile::Reading {
+public:
+    explicit Reading(const std::string& path)
+        : path_(path), file_(profile::loadProfile(path)), encoding_(detectEncoding(file_.document.bytes()))
+    {
+    }
+
+    bool unusable() const { return file_.state == profile::FileState::Unusable; }
+    const std::string& error() const { return file_.error; }
+    TextEncoding encoding() const { return encoding_; }
+
+    // ReadRosterValue's steps, with the raw bytes kept for the listing's
+    // comparison against the default.
+    RosterValue value(std::string_view key, std::string* rawText = nullptr) const
+    {
+        const profile::ProfileText read
+            = profile::readProfileString(file_.document, BotRoster, key, path_, ReadBufferSize);
+        std::string_view text = read.text;
+        text = trimSpaces(text.substr(0, text.find('\0')));
+        if (rawText)
+            *rawText = text;
+        return {read.count, decodeText(text, encoding_), read.found};
+    }
+
+    // What an absent key gives back: the path, as the read service cuts it.
+    std::string defaultText() const
+    {
+        return profile::readProfileString(profile::Document(), BotRoster, "", path_, ReadBufferSize).text;
+    }
+
+private:
+    const std::string& path_;
+    profile::LoadedFile file_;
+    TextEncoding encoding_;
+};
+
+std::string FormKey(std::string_view keyPrefix, BotIndex index)
+{
+    return std::string(keyPrefix) + std::to_string(index) + "]";
+}
+
+bool IsRosterFileName(std::string_view path)
+{
+    constexpr std::string_view expected = "COVERTSTRIKEUSER.INI";
+    if (path.size() < expected.size())
+        return false;
+    const std::string_view tail = path.substr(path.size() - expected.size());
+    return std::equal(tail.begin(), tail.end(), expected.begin(), [](char a, char b) {
+        return std::toupper(static_cast<unsigned char>(a)) == static_cast<unsigned char>(b);
+    });
+}
+
+void RosterFile::notify(Access access, std::string_view key) const
+{
+    if (observer_)
+        observer_(access, key);
+}
+
+RosterValue RosterFile::ReadRosterValue(std::string_view key) const
+{
+    notify(Access::Read, key);
+    return Reading(path_).value(key);
+}
+
+SaveOutcome RosterFile::WriteRosterValue(std::string_view key, std::string_view text) const
+{
+    const Reading reading(path_);
+    if (reading.unusable())
+        return {false, std::string(key), reading.error()};
+    std::string refused;
+    const auto bytes = encodeText(text, reading.encoding(), &refused);
+    if (!bytes)
+        return {false, std::string(key), refusal(key, refused, reading.encoding())};
+    notify(Access::Write, key);
+    const profile::WriteResult written = profile::writeProfileString(BotRoster, key, *bytes, path_);
+    if (!written)
+        return {false, std::string(key), written.error};
+    return {};
+}
+
+BotNameList RosterFile::ListBotNames() const
+{
+    BotNameList list;
+    const Reading reading(path_);
+    if (reading.unusable()) {
+        list.error = reading.error();
+        return list;
+    }
+    const std::string absent = reading.defaultText();
+    for (int n = 0; n < MaxListedBots; ++n) {
+        const std::string key = FormKey(NamePrefix, static_cast<BotIndex>(n));
+        notify(Access::Read, key);
+        std::string raw;
+        RosterValue name = reading.value(key, &raw);
+        if (name.count == 0) {
+            list.endedOnEmptyName = true;
+            break;
+        }
+        // A text that begins with the default is taken for an absent key.
+        if (!name.found || raw.starts_with(absent))
+            break;
+        list.names.push_back(std::move(name.text));
+    }
+    return list;
+}
+
+LoadedBot RosterFile::LoadBot(BotIndex index) const
+{
+    LoadedBot bot;
+    const Reading reading(path_);
+    if (reading.unusable()) {
+        bot.error = reading.error();
+        return bot;
+    }
+    for (std::size_t box = 0; box < RosterFields.size(); ++box) {
+        const std::string key = FormKey(RosterFields[box].keyPrefix, index);
+        notify(Access::Read, key);
+        RosterValue value = reading.value(key);
+        LoadedField& field = bot.fields[box];
+        if (!value.found) {
+            field.state = FieldState::Absent;
+        } else if (value.count == 0) {
+            field.state = FieldState::Empty;
+        } else {
+            field.state = FieldState::Present;
+            field.text = std::move(value.text);
+        }
+    }
+    return bot;
+}
+
+SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
+{
+    const Reading reading(path_);
+    if (reading.unusable())
+        return {false, FormKey(NamePrefix, index), reading.error()};
+
+    struct Pending {
+        std::string key;
+        std::string bytes;
+    };
+    std::vector<Pending> pending;
+    auto prepare = [&](std::string_view prefix, std::string_view text) -> SaveOutcome {
+        std::string key = FormKey(prefix, index);
+        std::string refused;
+        auto bytes = encodeText(text, reading.encoding(), &refused);
+        if (!bytes)
+            return {false, key, refusal(key, refused, reading.encoding())};
+        if (auto what = profile::unsafeCharacter(*bytes))
+            return {false, key, refusal(key, *what, reading.encoding())};
+        pending.push_back({std::move(key), std::move(*bytes)});
+        return {};
+    };
+
+    if (edit.nameChanged) {
+        if (SaveOutcome o = prepare(NamePrefix, edit.name); !o.ok)
+            return o;
+    }
+    for (int box : ControlOrder) {
+        if (!edit.changed[box])
+            continue;
+        if (SaveOutcome o = prepare(RosterFields[box].keyPrefix, edit.values[box]); !o.ok)
+            return o;
+    }
+
+    for (const Pending& p : pending) {
+        notify(Access::Write, p.key);
+        const profile::WriteResult written = profile::writeProfileString(BotRoster, p.key, p.bytes, path_);
+        if (!written)
+            return {false, p.key, written.error};
+    }
+    return {};
+}
+
+} // namespace roster

@@ -1,0 +1,166 @@
+#pragma once
+
+// The bot roster: one section of the game's per-user file, thirteen keys per
+// bot. This is the only place that knows the section and key names, and
+// every access to the file passes through it. Texts cross into and out of
+// this room as UTF-8; the file's own encoding stays inside.
+
+#include "roster/text_encoding.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace roster {
+
+inline constexpr std::string_view BotRoster = "CovertstrikeUT.CovBotInfo";
+inline constexpr std::string_view NamePrefix = "BotNames[";
+inline constexpr std::string_view VoicePrefix = "COV_Voices.COVv_VoiceP";
+
+// Every read goes through a buffer of this many characters, so no value
+// longer than ReadBufferSize - 1 reaches the editor.
+inline constexpr std::size_t ReadBufferSize = 50;
+inline constexpr int MaxListedBots = 101;
+
+// The bot's number, written between the brackets of each of its keys.
+using BotIndex = std::int16_t;
+
+// How a field's value box and its control translate into each other.
+enum class ScaleKind {
+    None,        // no control: the box holds the text as read
+    Voice,       // VoicePrefix and the position; read from the last character
+    WholeNumber, // the position in plain digits
+    Multiple,    // six-decimal form of position x factor; read as value / factor
+    Tenths,      // six-decimal form of position / 10; read as value x 10
+};
+
+// One of the twelve per-bot fields besides the name. Its position in
+// RosterFields is the index of its value box.
+struct RosterField {
+    std::string_view keyPrefix;
+    std::string_view controlName; // "Slider3", "Check1", or empty
+    bool saved;                   // written back by a save
+    ScaleKind scale;
+    double factor;
+    int minimum;
+    int maximum;
+};
+
+inline constexpr std::array<RosterField, 12> RosterFields = {{
+    {"VoiceType[", "Slider1", true, ScaleKind::Voice, 1.0, 1, 3},
+    {"BotFaces[", "", false, ScaleKind::None, 1.0, 0, 0},
+    {"BotTeams[", "Slider4", true, ScaleKind::WholeNumber, 1.0, 0, 1},
+    {"BotSkills[", "Slider2", true, ScaleKind::Multiple, 1.0, -3, 3},
+    {"BotAccuracy[", "Slider3", true, ScaleKind::Multiple, 0.05, -20, 20},
+    {"CombatStyle[", "Slider7", true, ScaleKind::Multiple, 0.5, -2, 2},
+    {"Alertness[", "Slider6", true, ScaleKind::Multiple, 0.05, -20, 20},
+    {"Camping[", "Slider8", true, ScaleKind::Tenths, 1.0, 0, 10},
+    {"StrafingAbility[", "Slider5", true, ScaleKind::Multiple, 0.25, -4, 4},
+    {"BotClasses[", "", false, ScaleKind::None, 1.0, 0, 0},
+    {"BotSkins[", "", false, ScaleKind::None, 1.0, 0, 0},
+    {"BotJumpy[", "Check1", true, ScaleKind::WholeNumber, 1.0, 0, 1},
+}};
+
+// The boxes that have a control, in the order of their controls (Slider1 to
+// Slider8, then Check1). The coupling re-derives the controls in this order
+// and a save writes the fields in this order, after the name.
+inline constexpr std::array<int, 9> ControlOrder = {0, 3, 4, 2, 8, 6, 5, 7, 11};
+
+inline constexpr int JumpBox = 11;
+
+// "BotSkills[" and 12 give "BotSkills[12]".
+std::string FormKey(std::string_view keyPrefix, BotIndex index);
+
+// The upper-cased last 20 characters of the path equal "COVERTSTRIKEUSER.INI".
+bool IsRosterFileName(std::string_view path);
+
+// A value as ReadRosterValue gives it: the count of characters copied and
+// the text (up to the first NUL, blanks at both ends removed, in UTF-8).
+struct RosterValue {
+    std::size_t count = 0;
+    std::string text;
+    bool found = false; // false: the key is absent and `text` is the default
+};
+
+struct BotNameList {
+    std::vector<std::string> names;
+    bool endedOnEmptyName = false; // the listing stopped at a present, empty name
+    std::string error;             // the file exists but cannot be read
+};
+
+// How a loaded field stood in the file.
+enum class FieldState { Present, Empty, Absent };
+
+struct LoadedField {
+    FieldState state = FieldState::Absent;
+    std::string text;
+};
+
+struct LoadedBot {
+    std::array<LoadedField, 12> fields; // indexed like RosterFields
+    std::string error;                  // the file exists but cannot be read
+};
+
+// What to write for one bot. A field that is not `changed` keeps its line in
+// the file as it is, so a save never rewrites what the player did not touch.
+struct BotEdit {
+    std::string name;
+    bool nameChanged = true;
+    std::array<std::string, 12> values;
+    std::array<bool, 12> changed{};
+};
+
+struct SaveOutcome {
+    bool ok = true;
+    std::string failedKey; // the key whose write failed or was refused
+    std::string error;     // why, in the system's words where it has some
+};
+
+// A key that was read or written, in order: what tests and tracing see.
+enum class Access { Read, Write };
+using AccessObserver = std::function<void(Access, std::string_view key)>;
+
+// The roster file named by a path (the editor's IniPath, in the file
+// system's own bytes). Each operation reads the file afresh; nothing is
+// cached between operations.
+class RosterFile {
+public:
+    explicit RosterFile(std::string path) : path_(std::move(path)) {}
+
+    const std::string& path() const { return path_; }
+    void setObserver(AccessObserver observer) { observer_ = std::move(observer); }
+
+    // One key, through a 50-character buffer, with the path as the default.
+    RosterValue ReadRosterValue(std::string_view key) const;
+
+    // One key. Reports the refusal (a character the file cannot hold, a line
+    // break) or the system's reason for a failed write.
+    SaveOutcome WriteRosterValue(std::string_view key, std::string_view text) const;
+
+    // BotNames[0] to BotNames[100], stopping silently at an absent name and
+    // at the first present but empty one (the caller beeps for that).
+    BotNameList ListBotNames() const;
+
+    // The twelve fields of one bot, read in the order of their boxes.
+    LoadedBot LoadBot(BotIndex index) const;
+
+    // The name and the nine saved fields, in the save order, each write atomic.
+    // Everything to be written is checked first: a text the file cannot hold
+    // refuses the whole save. Stops at the first failed write; the keys
+    // written before it stay written.
+    SaveOutcome SaveBot(BotIndex index, const BotEdit& edit) const;
+
+private:
+    class Reading;
+    void notify(Access access, std::string_view key) const;
+
+    std::string path_;
+    AccessObserver observer_;
+};
+
+} // namespace roster

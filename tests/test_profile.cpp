@@ -1,0 +1,361 @@
+// The INI engine: reading every quirk of the Windows profile calls, editing
+// a file without disturbing a byte beyond the changed line, and writing it
+// back atomically.
+
+#include "profile/profile.h"
+#include "profile/profile_file.h"
+#include "support/files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using profile::Document;
+
+namespace {
+
+QByteArray bytes(std::string_view s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
+
+Document quirks() { return Document(testing::readBytes(QStringLiteral(CBT_TEST_DATA "/quirks.ini")).toStdString()); }
+
+// Every (section, key) pair of a file that the engine can reach.
+QList<QPair<QByteArray, QByteArray>> reachableKeys(const QByteArray& file)
+{
+    QList<QPair<QByteArray, QByteArray>> keys;
+    QByteArray section;
+    for (QByteArray line : file.split('\n')) {
+        line = line.trimmed();
+        if (line.startsWith('['))
+            section = line.mid(1, line.indexOf(']') - 1);
+        else if (!section.isEmpty() && line.contains('=') && !line.startsWith(';'))
+            keys.append({section, line.left(line.indexOf('='))});
+    }
+    return keys;
+}
+
+} // namespace
+
+class ProfileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsAsWindowsDoes_data();
+    void readsAsWindowsDoes();
+    void byteOrderMarkHidesTheFirstSection();
+    void cutsToTheBufferAndHandlesTheDefault_data();
+    void cutsToTheBufferAndHandlesTheDefault();
+    void editsOnlyTheChangedLine_data();
+    void editsOnlyTheChangedLine();
+    void writingEveryKeyBackLeavesTheFileIdentical_data();
+    void writingEveryKeyBackLeavesTheFileIdentical();
+    void refusesTextThatWouldSplitALine_data();
+    void refusesTextThatWouldSplitALine();
+    void createsANewFileAsWindowsDoes();
+    void keepsLinksPermissionsAndRemovesStaleTemporaries();
+    void failedWritesLeaveTheFileAsItWas_data();
+    void failedWritesLeaveTheFileAsItWas();
+    void refusesToReadWhatIsNotAFile();
+};
+
+void ProfileTest::readsAsWindowsDoes_data()
+{
+    QTest::addColumn<QByteArray>("section");
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QByteArray>("value");
+
+    auto row = [](const char* name, const char* section, const char* key, bool found, const char* value) {
+        QTest::newRow(name) << QByteArray(section) << QByteArray(key) << found << QByteArray(value);
+    };
+    row("plain", "Quirks", "plain", true, "value");
+    row("names ignore case", "quirks", "PLAIN", true, "value");
+    row("argument spaces trimmed", " Quirks ", " plain ", true, "value");
+    row("argument tabs kept", "Quirks", "\tplain", false, "");
+    row("blanks around key and value", "Quirks", "Spaced Key", true, "spaced value");
+    row("tabs around value", "Quirks", "Tabbed", true, "x");
+    row("double quotes removed, inner blanks kept", "Quirks", "quoted", true, "  inside  ");
+    row("single quotes removed", "Quirks", "single", true, "one");
+    row("mixed quotes kept", "Quirks", "mixed", true, "\"x'");
+    row("lone quote kept", "Quirks", "lone", true, "\"");
+    row("present but empty", "Quirks", "empty", true, "");
+    row("split at first equals", "Quirks", "equals", true, "a=b=c");
+    row("comment never matched", "Quirks", ";commented", false, "");
+    row("comment name not matched", "Quirks", "commented", false, "");
+    row("indented comment", "Quirks", ";indented", false, "");
+    row("semicolon inside value is data", "Quirks", "semi", true, "diet ;gag");
+    row("hash is ordinary", "Quirks", "hash", true, "#not a comment");
+    row("line without equals", "Quirks", "no equals sign here", false, "");
+    row("first duplicate wins", "Quirks", "dup", true, "first");
+    row("value keeps its case", "Quirks", "casekey", true, "Mixed Case Value");
+    row("duplicate section not merged", "Quirks", "later", false, "");
+    row("line before first header", "Quirks", "stray", false, "");
+    row("no empty section before header", "", "stray", false, "");
+    row("section name trimmed, tail ignored", "Spaced Section", "k", true, "in spaced");
+    row("header without bracket", "Unclosed", "k", true, "in unclosed");
+    row("LF endings", "LF", "lf", true, "unix");
+    row("lone CR endings", "CR", "cr", true, "old mac");
+    row("last line without ending", "End", "last", true, "no newline");
+    row("absent section", "Missing", "plain", false, "");
+}
+
+void ProfileTest::readsAsWindowsDoes()
+{
+    QFETCH(QByteArray, section);
+    QFETCH(QByteArray, key);
+    QFETCH(bool, found);
+    QFETCH(QByteArray, value);
+
+    const Document doc = quirks();
+    const auto got = doc.find(section.toStdString(), key.toStdString());
+    QCOMPARE(got.has_value(), found);
+    if (found)
+        QCOMPARE(bytes(*got), value);
+}
+
+void ProfileTest::byteOrderMarkHidesTheFirstSection()
+{
+    const Document doc("\xEF\xBB\xBF[S]\r\nk=v\r\n[T]\r\nk=t\r\n");
+    QVERIFY(!doc.find("S", "k"));
+    QCOMPARE(bytes(*doc.find("T", "k")), QByteArray("t"));
+}
+
+void ProfileTest::cutsToTheBufferAndHandlesTheDefault_data()
+{
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QByteArray>("defaultText");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QByteArray>("text");
+
+    QTest::newRow("value cut to size - 1") << QByteArray("long") << QByteArray("d") << 4 << 3 << QByteArray("abc");
+    QTest::newRow("value that fits") << QByteArray("short") << QByteArray("d") << 4 << 3 << QByteArray("xyz");
+    QTest::newRow("empty value counts 0") << QByteArray("empty") << QByteArray("d") << 50 << 0 << QByteArray();
+    QTest::newRow("default loses trailing spaces") << QByteArray("absent") << QByteArray("def  ") << 50 << 3
+                                                   << QByteArray("def");
+    QTest::newRow("default keeps leading spaces") << QByteArray("absent") << QByteArray("  lead") << 50 << 6
+                                                  << QByteArray("  lead");
+    QTest::newRow("default not unquoted") << QByteArray("absent") << QByteArray("\"q\"") << 50 << 3
+                                          << QByteArray("\"q\"");
+    QTest::newRow("default cut like a value") << QByteArray("absent") << QByteArray("abcdef") << 3 << 2
+                                              << QByteArray("ab");
+    QTest::newRow("size 1 copies nothing") << QByteArray("long") << QByteArray("d") << 1 << 0 << QByteArray();
+}
+
+void ProfileTest::cutsToTheBufferAndHandlesTheDefault()
+{
+    QFETCH(QByteArray, key);
+    QFETCH(QByteArray, defaultText);
+    QFETCH(int, size);
+    QFETCH(int, count);
+    QFETCH(QByteArray, text);
+
+    const Document doc("[S]\r\nlong=abcdef\r\nshort=xyz\r\nempty=\r\n");
+    const auto read = profile::readProfileString(doc, "S", key.toStdString(), defaultText.toStdString(),
+                                                 static_cast<std::size_t>(size));
+    QCOMPARE(static_cast<int>(read.count), count);
+    QCOMPARE(bytes(read.text), text);
+    QCOMPARE(read.found, key != "absent");
+}
+
+void ProfileTest::editsOnlyTheChangedLine_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("section");
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QByteArray>("after");
+
+    auto row = [](const char* name, const char* before, const char* section, const char* key, const char* value,
+                  const char* after) {
+        QTest::newRow(name) << QByteArray(before) << QByteArray(section) << QByteArray(key) << QByteArray(value)
+                            << QByteArray(after);
+    };
+    row("existing key keeps its spelling", "[S]\r\nKey=old\r\n", "s", "KEY", "new", "[S]\r\nKey=new\r\n");
+    row("existing key keeps its spacing", "[S]\r\n  Key = old  \r\nx=1\r\n", "S", "key", "new",
+        "[S]\r\n  Key =new\r\nx=1\r\n");
+    row("new key after last key line", "[S]\r\na=1\r\n; note\r\n\r\n[T]\r\n", "S", "b", "2",
+        "[S]\r\na=1\r\nb=2\r\n; note\r\n\r\n[T]\r\n");
+    row("new key in section without keys", "[S]\r\n\r\n[T]\r\n", "S", "b", "2", "[S]\r\nb=2\r\n\r\n[T]\r\n");
+    row("comment is no key line", "[S]\r\n;k=1\r\n", "S", "k", "2", "[S]\r\nk=2\r\n;k=1\r\n");
+    row("new section at the end", "[S]\r\na=1\r\n", "T", "b", "2", "[S]\r\na=1\r\n[T]\r\nb=2\r\n");
+    row("ending added to last line", "[S]\r\na=1", "S", "b", "2", "[S]\r\na=1\r\nb=2\r\n");
+    row("ending added before new section", "[S]\na=1", "T", "b", "2", "[S]\na=1\n[T]\nb=2\n");
+    row("header at end of file", "[S]", "S", "k", "v", "[S]\r\nk=v\r\n");
+    row("empty file", "", "S", "k", "v", "[S]\r\nk=v\r\n");
+    row("LF file keeps LF", "[S]\na=1\n", "S", "b", "2", "[S]\na=1\nb=2\n");
+    row("CR file keeps CR", "[S]\ra=1\r", "S", "b", "2", "[S]\ra=1\rb=2\r");
+    row("mixed endings untouched", "[S]\na=1\r\nb=2\r\n", "S", "b", "3", "[S]\na=1\r\nb=3\r\n");
+    row("first duplicate key edited", "[S]\r\nk=1\r\nK=2\r\n", "S", "k", "9", "[S]\r\nk=9\r\nK=2\r\n");
+    row("first duplicate section edited", "[S]\r\na=1\r\n[T]\r\n[S]\r\nb=1\r\n", "S", "b", "2",
+        "[S]\r\na=1\r\nb=2\r\n[T]\r\n[S]\r\nb=1\r\n");
+    row("value written as given", "[S]\r\n", "S", "k", "  \"x\" ", "[S]\r\nk=  \"x\" \r\n");
+    row("arguments lose spaces", "[S]\r\nk=1\r\n", " S ", " k ", "2", "[S]\r\nk=2\r\n");
+    row("byte-order mark kept, section unreachable", "\xEF\xBB\xBF[S]\r\nk=1\r\n", "S", "k", "2",
+        "\xEF\xBB\xBF[S]\r\nk=1\r\n[S]\r\nk=2\r\n");
+    row("bytes before first header kept", "junk\x01\xFF\r\n[S]\r\nk=1\r\n", "S", "k", "2",
+        "junk\x01\xFF\r\n[S]\r\nk=2\r\n");
+}
+
+void ProfileTest::editsOnlyTheChangedLine()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, section);
+    QFETCH(QByteArray, key);
+    QFETCH(QByteArray, value);
+    QFETCH(QByteArray, after);
+
+    const Document doc(before.toStdString());
+    const std::string edited = doc.withValue(section.toStdString(), key.toStdString(), value.toStdString());
+    QCOMPARE(bytes(edited), after);
+    QCOMPARE(bytes(*Document(edited).find(section.toStdString(), key.toStdString())),
+             value.trimmed().replace("\"", ""));
+}
+
+void ProfileTest::writingEveryKeyBackLeavesTheFileIdentical_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("sample roster") << QStringLiteral(CBT_SAMPLE_ROSTER);
+    QTest::newRow("roster with LF endings") << QStringLiteral(CBT_TEST_DATA "/lf-roster.ini");
+}
+
+void ProfileTest::writingEveryKeyBackLeavesTheFileIdentical()
+{
+    QFETCH(QString, file);
+    const QByteArray original = testing::readBytes(file);
+    QVERIFY(!original.isEmpty());
+
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
+    QVERIFY(testing::writeBytes(copy, original));
+
+    const auto keys = reachableKeys(original);
+    QVERIFY(keys.size() > 100);
+    for (const auto& [section, key] : keys) {
+        const Document doc(original.toStdString());
+        const auto value = doc.find(section.toStdString(), key.toStdString());
+        QVERIFY2(value, key.constData());
+        const auto result = profile::writeProfileString(section.toStdString(), key.toStdString(),
+                                                        std::string(*value), testing::toStd(copy));
+        QVERIFY2(result.ok, result.error.c_str());
+    }
+    QCOMPARE(testing::readBytes(copy), original);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 1);
+}
+
+void ProfileTest::refusesTextThatWouldSplitALine_data()
+{
+    QTest::addColumn<QByteArray>("section");
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QByteArray>("value");
+    QTest::newRow("LF in value") << QByteArray("S") << QByteArray("k") << QByteArray("a\nb=1");
+    QTest::newRow("CR in value") << QByteArray("S") << QByteArray("k") << QByteArray("a\rb");
+    QTest::newRow("NUL in value") << QByteArray("S") << QByteArray("k") << QByteArray("a\0b", 3);
+    QTest::newRow("LF in key") << QByteArray("S") << QByteArray("k\n[X]") << QByteArray("v");
+    QTest::newRow("CR in section") << QByteArray("S\r") << QByteArray("k") << QByteArray("v");
+}
+
+void ProfileTest::refusesTextThatWouldSplitALine()
+{
+    QFETCH(QByteArray, section);
+    QFETCH(QByteArray, key);
+    QFETCH(QByteArray, value);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.ini"));
+    const QByteArray original("[S]\r\nk=1\r\n");
+    QVERIFY(testing::writeBytes(path, original));
+    const auto result = profile::writeProfileString(section.toStdString(), key.toStdString(),
+                                                    value.toStdString(), testing::toStd(path));
+    QVERIFY(!result.ok);
+    QVERIFY(!result.error.empty());
+    QCOMPARE(testing::readBytes(path), original);
+}
+
+void ProfileTest::createsANewFileAsWindowsDoes()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("new.ini"));
+    const auto result = profile::writeProfileString("Section", "key", "value", testing::toStd(path));
+    QVERIFY2(result.ok, result.error.c_str());
+    QCOMPARE(testing::readBytes(path), QByteArray("[Section]\r\nkey=value\r\n"));
+}
+
+void ProfileTest::keepsLinksPermissionsAndRemovesStaleTemporaries()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("game")));
+    const QString target = dir.filePath(QStringLiteral("game/CovertstrikeUser.ini"));
+    const QString link = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
+    QVERIFY(testing::writeBytes(target, "[S]\r\nk=1\r\n"));
+    QVERIFY(::chmod(testing::toStd(target).c_str(), 0640) == 0);
+    QVERIFY(QFile::link(target, link));
+
+    // What a write killed midway leaves behind, and a stranger's file.
+    const QString stale = dir.filePath(QStringLiteral("game/.CovertstrikeUser.ini.cbt~a1B2c3"));
+    const QString foreign = dir.filePath(QStringLiteral("game/.CovertstrikeUser.ini.bak"));
+    QVERIFY(testing::writeBytes(stale, "half"));
+    QVERIFY(testing::writeBytes(foreign, "keep me"));
+
+    const auto result = profile::writeProfileString("S", "k", "2", testing::toStd(link));
+    QVERIFY2(result.ok, result.error.c_str());
+
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(testing::readBytes(target), QByteArray("[S]\r\nk=2\r\n"));
+    struct stat info {};
+    QCOMPARE(::stat(testing::toStd(target).c_str(), &info), 0);
+    QCOMPARE(info.st_mode & 07777, mode_t(0640));
+    QVERIFY(!QFile::exists(stale));
+    QCOMPARE(testing::readBytes(foreign), QByteArray("keep me"));
+}
+
+void ProfileTest::failedWritesLeaveTheFileAsItWas_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing folder") << QStringLiteral("missing folder");
+    QTest::newRow("folder where the file should be") << QStringLiteral("folder");
+    QTest::newRow("dangling link") << QStringLiteral("dangling");
+    QTest::newRow("file unreadable as a profile") << QStringLiteral("fifo");
+}
+
+void ProfileTest::failedWritesLeaveTheFileAsItWas()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
+    if (kind == QLatin1String("missing folder"))
+        path = dir.filePath(QStringLiteral("nowhere/CovertstrikeUser.ini"));
+    else if (kind == QLatin1String("folder"))
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("CovertstrikeUser.ini")));
+    else if (kind == QLatin1String("dangling"))
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone.ini")), path));
+    else
+        QCOMPARE(::mkfifo(testing::toStd(path).c_str(), 0600), 0);
+
+    const auto before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+    const auto result = profile::writeProfileString("S", "k", "v", testing::toStd(path));
+    QVERIFY(!result.ok);
+    QVERIFY2(!result.error.empty(), qPrintable(kind));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), before);
+}
+
+void ProfileTest::refusesToReadWhatIsNotAFile()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.ini"));
+    QCOMPARE(::mkfifo(testing::toStd(fifo).c_str(), 0600), 0);
+    for (const std::string& path : {testing::toStd(fifo), std::string("/dev/zero"), testing::toStd(dir.path())}) {
+        const auto loaded = profile::loadProfile(path);
+        QCOMPARE(loaded.state, profile::FileState::Unusable);
+        QVERIFY(!loaded.error.empty());
+    }
+    QCOMPARE(profile::loadProfile(testing::toStd(dir.filePath(QStringLiteral("none.ini")))).state,
+             profile::FileState::Missing);
+    // An unusable file reads like an absent one: the default comes back.
+    QCOMPARE(bytes(profile::readProfileString("S", "k", "def", 50, "/dev/zero").text), QByteArray("def"));
+}
+
+QTEST_GUILESS_MAIN(ProfileTest)
+#include "test_profile.moc"
