@@ -96,15 +96,15 @@ SaveOutcome RosterFile::WriteRosterValue(std::string_view key, std::string_view 
 {
     const Reading reading(path_);
     if (reading.unusable())
-        return {false, std::string(key), reading.error()};
+        return {false, false, std::string(key), reading.error()};
     std::string refused;
     const auto bytes = encodeText(text, reading.encoding(), &refused);
     if (!bytes)
-        return {false, std::string(key), refusal(key, refused, reading.encoding())};
+        return {false, true, std::string(key), refusal(key, refused, reading.encoding())};
     notify(Access::Write, key);
     const profile::WriteResult written = profile::writeProfileString(BotRoster, key, *bytes, path_);
     if (!written)
-        return {false, std::string(key), written.error};
+        return {false, false, std::string(key), written.error};
     return {};
 }
 
@@ -163,7 +163,7 @@ SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
 {
     const Reading reading(path_);
     if (reading.unusable())
-        return {false, FormKey(NamePrefix, index), reading.error()};
+        return {false, false, FormKey(NamePrefix, index), reading.error()};
 
     struct Pending {
         std::string key;
@@ -175,9 +175,9 @@ SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
         std::string refused;
         auto bytes = encodeText(text, reading.encoding(), &refused);
         if (!bytes)
-            return {false, key, refusal(key, refused, reading.encoding())};
+            return {false, true, key, refusal(key, refused, reading.encoding())};
         if (auto what = profile::unsafeCharacter(*bytes))
-            return {false, key, refusal(key, *what, reading.encoding())};
+            return {false, true, key, refusal(key, *what, reading.encoding())};
         pending.push_back({std::move(key), std::move(*bytes)});
         return {};
     };
@@ -197,7 +197,7 @@ SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
         notify(Access::Write, p.key);
         const profile::WriteResult written = profile::writeProfileString(BotRoster, p.key, p.bytes, path_);
         if (!written)
-            return {false, p.key, written.error};
+            return {false, false, p.key, written.error};
     }
     return {};
 }

@@ -117,6 +117,7 @@ struct BotEdit {
 
 struct SaveOutcome {
     bool ok = true;
+    bool refused = false;  // refused before writing anything; `error` is a whole message
     std::string failedKey; // the key whose write failed or was refused
     std::string error;     // why, in the system's words where it has some
 };

@@ -1,0 +1,164 @@
+#include "about/frm_about.h"
+
+#include "platform/controls.h"
+#include "platform/identity.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <exception>
+
+using platform::twipsRect;
+
+namespace {
+
+const QString SysInfoUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
+const QString MsinfoKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+const QString MsinfoLocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
+
+constexpr quint32 RegistryString = 1;
+constexpr quint32 RegistryNumber = 4;
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, Qt::Alignment align)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setAlignment(align | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    label->setFocusPolicy(Qt::NoFocus);
+    return label;
+}
+
+QLabel* addPicture(QWidget* parent, const char* name, const QString& resource, QRect geometry)
+{
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(QLatin1String(name));
+    picture->setGeometry(geometry);
+    picture->setPixmap(QPixmap(resource));
+    return picture;
+}
+
+} // namespace
+
+void registryValueText(const platform::RegistryValue& value, QString& KeyVal)
+{
+    QByteArray data = value.data;
+    if (!data.isEmpty() && data.back() == '\0')
+        data.chop(1);
+    if (value.type == RegistryString) {
+        KeyVal = QString::fromLocal8Bit(data);
+    } else if (value.type == RegistryNumber) {
+        quint32 number = 0;
+        for (qsizetype i = std::min<qsizetype>(data.size(), 4) - 1; i >= 0; --i)
+            number = (number << 8) | static_cast<quint8>(data[i]);
+        KeyVal = QString::number(number);
+    }
+}
+
+bool GetKeyValue(platform::Platform& platform, const QString& KeyName, const QString& SubKeyRef, QString& KeyVal)
+{
+    const std::optional<platform::RegistryValue> value = platform.readMachineValue(KeyName, SubKeyRef);
+    if (!value) {
+        KeyVal.clear();
+        return false;
+    }
+    registryValueText(*value, KeyVal);
+    return true;
+}
+
+frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::CustomizeWindowHint),
+      platform_(platform)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About MyApp"));
+    setFixedSize(platform::px(5730), platform::px(3555));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0, 0, 0x40));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    setPalette(palette);
+
+    addPicture(this, "Image1", QStringLiteral(":/pictures/about.png"), twipsRect(120, 120, 2475, 1125));
+    lblTitle = addLabel(this, "lblTitle", QStringLiteral("Application Title"), twipsRect(2760, 120, 2325, 240),
+                        Qt::AlignLeft);
+    lblVersion = addLabel(this, "lblVersion", QStringLiteral("Version"), twipsRect(2760, 360, 3885, 225),
+                          Qt::AlignLeft);
+    addLabel(this, "lblDescription", QStringLiteral("Bot Tweaker by the Covertstrike community"),
+             twipsRect(120, 1320, 2805, 210), Qt::AlignLeft);
+    addPicture(this, "Image2", QStringLiteral(":/pictures/banner.png"), twipsRect(360, 1800, 4935, 360));
+    addLabel(this, "Label2", QStringLiteral("www.covertstrike.example"), twipsRect(360, 2160, 4965, 210),
+             Qt::AlignLeft);
+
+    // An etched rule: a grey line with a white one just below it.
+    using platform::px;
+    auto* shadow = new platform::LineControl(this, QPoint(px(90), px(2445)), QPoint(px(5654), px(2445)),
+                                             QColor(0x80, 0x80, 0x80), 1);
+    shadow->setObjectName(QStringLiteral("Line1(1)"));
+    auto* light = new platform::LineControl(this, QPoint(px(105), px(2460)), QPoint(px(5654), px(2460)),
+                                            Qt::white, 2);
+    light->setObjectName(QStringLiteral("Line1(0)"));
+
+    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(twipsRect(4245, 2625, 1260, 345));
+    cmdOK->setDefault(true);
+    auto* cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    cmdSysInfo->setGeometry(twipsRect(4260, 3075, 1245, 345));
+    cmdSysInfo->setAutoDefault(false);
+    setTabOrder(cmdOK, cmdSysInfo);
+
+    QLabel* note = addLabel(this, "Label1",
+                            QStringLiteral("This program is freeware.  Share it freely, but back up your "
+                                           "CovertstrikeUser.ini before you change it."),
+                            twipsRect(240, 2880, 3765, 450), Qt::AlignHCenter);
+    note->setWordWrap(true);
+
+    // Escape rejects the dialog, which closes it as "OK" does.
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    cmdOK->setFocus();
+    Form_Load();
+}
+
+void frmAbout::Form_Load()
+{
+    const QString title = QString::fromUtf8(identity::Title);
+    setWindowTitle(QStringLiteral("About ") + title);
+    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+                            .arg(identity::VersionMajor)
+                            .arg(identity::VersionMinor)
+                            .arg(identity::VersionRevision));
+    lblTitle->setText(title);
+}
+
+void frmAbout::cmdOK_Click() { accept(); }
+
+void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
+
+void frmAbout::StartSysInfo()
+{
+    try {
+        QString path;
+        if (!GetKeyValue(platform_, MsinfoKey, QStringLiteral("PATH"), path)) {
+            if (!GetKeyValue(platform_, MsinfoLocationKey, QStringLiteral("MSINFO"), path)) {
+                platform_.showMessage(this, SysInfoUnavailable, platform::MessageIcon::None);
+                return;
+            }
+            const QString candidate = path + QStringLiteral("\\MSINFO32.EXE");
+            if (!platform_.fileExists(candidate)) {
+                platform_.showMessage(this, SysInfoUnavailable, platform::MessageIcon::None);
+                return;
+            }
+            path = candidate;
+        }
+        QString why;
+        if (!platform_.launch(path, &why))
+            platform_.showMessage(this, SysInfoUnavailable, platform::MessageIcon::None);
+    } catch (const std::exception&) {
+        platform_.showMessage(this, SysInfoUnavailable, platform::MessageIcon::None);
+    }
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+// The main window: the bot list, the eight sliders and the check box that
+// show one bot, and the commands that load, change and save it. The value
+// boxes Text1(0) to Text1(11) are the bot's authoritative copy: loading
+// writes only the boxes, saving reads only the boxes, and the coupling keeps
+// the sliders and the check box in step with them in both directions.
+
+#include "platform/platform.h"
+#include "roster/roster.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QTimer;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmMain(platform::Platform& platform, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The start-up sequence, run once before the window is first shown:
+    // size the window, find the roster file, check its name, remember it
+    // and list its bots. Every start-up message appears before the window.
+    void Form_Load();
+
+    // The roster file being edited, as the user chose or the settings
+    // remembered it; a path that failed the name check stays here.
+    const QString& iniPath() const { return IniPath; }
+    const platform::FileDialogSettings& commonDialog() const { return CommonDialog1; }
+
+    // The window's outer size at start: 6255 x 7815 twips.
+    static QSize startOuterSize();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void buildTabOrder();
+    QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
+                     Qt::Alignment alignment);
+
+    // Start-up and the File menu.
+    void FindIniFile();
+    void checkRememberAndList();
+    void ListBotNames();
+    void resizeToStartSize();
+    QString showOpenDialog();
+    void mnuOpen_Click();
+    void mnuExit_Click();
+    void Command2_Click();
+
+    // Bot selection, naming and saving.
+    void Combo1_Click(int index);
+    void setLabel2Caption(const QString& caption);
+    void Label2_Change();
+    void Command3_Click();
+    void Command1_Click();
+    void mnuSave_Click();
+    void Timer1_Timer();
+    void LoadBotSettings();
+    void SaveBotSettings();
+
+    // The coupling between the value boxes and their controls.
+    void Slider_Change(int box);
+    void Text1_Change(int index);
+    void Check1_Click();
+
+    void mnuHuman_Click();
+    void mnuAbout_Click();
+
+    void showError(const QString& text);
+    std::string iniPathBytes() const;
+
+    platform::Platform& platform_;
+    QString IniPath;
+    platform::FileDialogSettings CommonDialog1;
+
+    // The names as the roster listed them, and the box texts as the last
+    // load left them: what a save compares against to leave untouched keys
+    // alone.
+    QStringList listedNames_;
+    std::optional<std::array<QString, 12>> loadedTexts_;
+    bool sizedToFrame_ = false;
+
+    QGroupBox* Frame1 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label35 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QWidget* Dir1 = nullptr;
+    std::array<QLineEdit*, 12> Text1{};
+    std::array<QSlider*, 12> sliderOfBox_{}; // indexed by box; null where the box has no slider
+};

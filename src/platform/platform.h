@@ -1,0 +1,73 @@
+#pragma once
+
+// What the operating system gives the windows: message boxes, the input box,
+// the file-open dialog, the beep, the per-user settings store, the probe of
+// an install folder, registry-like lookups and launching a program. One
+// interface, one real implementation (QtPlatform), and a scripted fake in
+// the tests, so that every modal dialog can be answered without a timer.
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace platform {
+
+enum class MessageIcon { None, Exclamation, Information };
+
+// The three outcomes of probing a folder.
+enum class ProbeOutcome { Exists, NotFound, Failed };
+
+struct FolderProbe {
+    ProbeOutcome outcome = ProbeOutcome::NotFound;
+    QString description; // the system's words, for Failed
+};
+
+// The settings of the file-open dialog, kept by its owner between openings.
+struct FileDialogSettings {
+    QString title;
+    QString filter;     // "description | pattern"
+    QString startFolder; // a Windows path ("c:\unrealtournament") or a native one
+    QString fileName;
+};
+
+// A registry value as a read returns it: its type and its stored bytes.
+struct RegistryValue {
+    quint32 type = 0;
+    QByteArray data;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal box with an OK button, the program's title as its caption.
+    virtual void showMessage(QWidget* parent, const QString& text, MessageIcon icon) = 0;
+    // The entered text, or the empty text on Cancel.
+    virtual QString inputBox(QWidget* parent, const QString& prompt, const QString& title) = 0;
+    // The chosen file's full path, or nothing on Cancel.
+    virtual std::optional<QString> chooseFile(QWidget* parent, const FileDialogSettings& dialog) = 0;
+    virtual void beep() = 0;
+
+    // The per-user settings store, under the application's name. A value
+    // never stored reads as the empty string.
+    virtual QString readSetting(const QString& section, const QString& key) = 0;
+    virtual void writeSetting(const QString& section, const QString& key, const QString& value) = 0;
+
+    // Whether a folder (named as Windows names it) exists.
+    virtual FolderProbe probeFolder(const QString& windowsPath) = 0;
+    // Where the file dialog should start when no install folder was found:
+    // the native game's System folder where the platform has one.
+    virtual QString nativeGameFolder() = 0;
+
+    // A value under HKEY_LOCAL_MACHINE, or nothing when the key or the
+    // value cannot be read.
+    virtual std::optional<RegistryValue> readMachineValue(const QString& key, const QString& valueName) = 0;
+    virtual bool fileExists(const QString& path) = 0;
+    // Starts a program detached, without arguments; false with the reason.
+    virtual bool launch(const QString& program, QString* error) = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,98 @@
+#include "platform/qt_platform.h"
+
+#include "platform/identity.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSettings>
+
+namespace platform {
+namespace {
+
+QSettings userSettings()
+{
+    // The application's name is the executable's name without extension, so
+    // a copy of the program under another name remembers a path of its own.
+    const QString app = QCoreApplication::applicationName();
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, app, app);
+}
+
+} // namespace
+
+QString qtNameFilter(const QString& filter)
+{
+    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
+    if (bar < 0)
+        return filter.trimmed();
+    return filter.left(bar).trimmed() + QStringLiteral(" (") + filter.mid(bar + 1).trimmed() + QLatin1Char(')');
+}
+
+void QtPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon icon)
+{
+    const QMessageBox::Icon qtIcon = icon == MessageIcon::Exclamation ? QMessageBox::Warning
+        : icon == MessageIcon::Information                           ? QMessageBox::Information
+                                                                      : QMessageBox::NoIcon;
+    QMessageBox box(qtIcon, QString::fromUtf8(identity::Title), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString QtPlatform::inputBox(QWidget* parent, const QString& prompt, const QString& title)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(QString());
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogSettings& settings)
+{
+    QFileDialog dialog(parent, settings.title, localPath(settings.startFolder));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilter(qtNameFilter(settings.filter));
+    if (!settings.fileName.isEmpty())
+        dialog.selectFile(settings.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtPlatform::beep() { QApplication::beep(); }
+
+QString QtPlatform::readSetting(const QString& section, const QString& key)
+{
+    return userSettings().value(section + QLatin1Char('/') + key).toString();
+}
+
+void QtPlatform::writeSetting(const QString& section, const QString& key, const QString& value)
+{
+    QSettings settings = userSettings();
+    settings.setValue(section + QLatin1Char('/') + key, value);
+    settings.sync();
+}
+
+bool QtPlatform::fileExists(const QString& path)
+{
+    const QFileInfo info(localPath(path));
+    return info.exists() && !info.isDir();
+}
+
+bool QtPlatform::launch(const QString& program, QString* error)
+{
+    QProcess process;
+    process.setProgram(localPath(program));
+    process.setArguments({});
+    if (process.startDetached())
+        return true;
+    if (error)
+        *error = process.errorString();
+    return false;
+}
+
+} // namespace platform

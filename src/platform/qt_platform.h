@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/platform.h"
+
+namespace platform {
+
+// The real thing: Qt's dialogs and settings, and the operating system's
+// folders, registry (or what stands in for it) and process launching.
+class QtPlatform : public Platform {
+public:
+    void showMessage(QWidget* parent, const QString& text, MessageIcon icon) override;
+    QString inputBox(QWidget* parent, const QString& prompt, const QString& title) override;
+    std::optional<QString> chooseFile(QWidget* parent, const FileDialogSettings& dialog) override;
+    void beep() override;
+    QString readSetting(const QString& section, const QString& key) override;
+    void writeSetting(const QString& section, const QString& key, const QString& value) override;
+    FolderProbe probeFolder(const QString& windowsPath) override;
+    QString nativeGameFolder() override;
+    std::optional<RegistryValue> readMachineValue(const QString& key, const QString& valueName) override;
+    bool fileExists(const QString& path) override;
+    bool launch(const QString& program, QString* error) override;
+};
+
+// The file-system path that a folder named the Windows way stands for on
+// this machine (the same text on Windows).
+QString localPath(const QString& windowsPath);
+
+// Qt's form of a "description | pattern" filter: "description (pattern)".
+QString qtNameFilter(const QString& filter);
+
+} // namespace platform
