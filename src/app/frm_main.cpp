@@ -646,6 +646,8 @@ void frmMain::mnuHuman_Click()
 
 void frmMain::mnuAbout_Click()
 {
-    frmAbout about(platform_, this);
-    about.exec();
+    // Window-modal: the main window takes no input until the dialog closes.
+    auto* about = new frmAbout(platform_, this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->open();
 }

@@ -1,0 +1,108 @@
+#pragma once
+
+// A platform whose dialogs answer from a script and which records what the
+// program showed, asked and launched, in order.
+
+#include "platform/platform.h"
+
+#include <QList>
+#include <QMap>
+#include <QSet>
+#include <QStringList>
+
+#include <optional>
+
+class ScriptedPlatform : public platform::Platform {
+public:
+    struct Message {
+        QString text;
+        platform::MessageIcon icon;
+    };
+
+    // What was shown.
+    QList<Message> messages;
+    QStringList inputPrompts;
+    QList<platform::FileDialogSettings> dialogsShown;
+    int beeps = 0;
+    QStringList log; // every call, in order: "message", "probe C:\...", "dialog", ...
+
+    // The answers. An empty queue answers Cancel.
+    QStringList inputAnswers;
+    QList<std::optional<QString>> fileAnswers;
+    QMap<QString, QString> settings; // "FileLoc/IniLoc" -> value
+    QMap<QString, platform::FolderProbe> probes; // absent: not found
+    QString nativeFolder;
+    QMap<QString, platform::RegistryValue> registry; // "key|value name"
+    QStringList registryReads;
+    QSet<QString> existingFiles;
+    QStringList launched;
+    bool launchSucceeds = true;
+
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const Message& m : messages)
+            texts.append(m.text);
+        return texts;
+    }
+
+    void showMessage(QWidget*, const QString& text, platform::MessageIcon icon) override
+    {
+        messages.append({text, icon});
+        log.append(QStringLiteral("message"));
+    }
+
+    QString inputBox(QWidget*, const QString& prompt, const QString& title) override
+    {
+        inputPrompts.append(prompt + QLatin1Char('|') + title);
+        log.append(QStringLiteral("input"));
+        return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
+    }
+
+    std::optional<QString> chooseFile(QWidget*, const platform::FileDialogSettings& dialog) override
+    {
+        dialogsShown.append(dialog);
+        log.append(QStringLiteral("dialog"));
+        return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.takeFirst();
+    }
+
+    void beep() override { ++beeps; }
+
+    QString readSetting(const QString& section, const QString& key) override
+    {
+        return settings.value(section + QLatin1Char('/') + key);
+    }
+
+    void writeSetting(const QString& section, const QString& key, const QString& value) override
+    {
+        settings.insert(section + QLatin1Char('/') + key, value);
+        log.append(QStringLiteral("remember"));
+    }
+
+    platform::FolderProbe probeFolder(const QString& windowsPath) override
+    {
+        log.append(QStringLiteral("probe ") + windowsPath);
+        return probes.value(windowsPath, {platform::ProbeOutcome::NotFound, {}});
+    }
+
+    QString nativeGameFolder() override { return nativeFolder; }
+
+    std::optional<platform::RegistryValue> readMachineValue(const QString& key, const QString& valueName) override
+    {
+        const QString address = key + QLatin1Char('|') + valueName;
+        registryReads.append(address);
+        if (!registry.contains(address))
+            return std::nullopt;
+        return registry.value(address);
+    }
+
+    bool fileExists(const QString& path) override { return existingFiles.contains(path); }
+
+    bool launch(const QString& program, QString* error) override
+    {
+        launched.append(program);
+        if (!launchSucceeds && error)
+            *error = QStringLiteral("No such file or directory");
+        return launchSucceeds && !program.isEmpty();
+    }
+};
