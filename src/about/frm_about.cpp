@@ -112,8 +112,8 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
     setTabOrder(cmdOK, cmdSysInfo);
 
     QLabel* note = addLabel(this, "Label1",
-                            QStringLiteral("This program is freeware.  Share it freely, but back up your "
-                                           "CovertstrikeUser.ini before you change it."),
+                            QStringLiteral("This program is freeware.  Share it freely, and keep a copy "
+                                           "of your roster file before you change it."),
                             twipsRect(240, 2880, 3765, 450), Qt::AlignHCenter);
     note->setWordWrap(true);
 
