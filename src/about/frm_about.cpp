@@ -8,6 +8,7 @@
 
 #include <exception>
 
+using platform::addLabel;
 using platform::twipsRect;
 
 namespace {
@@ -18,17 +19,6 @@ const QString MsinfoLocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared To
 
 constexpr quint32 RegistryString = 1;
 constexpr quint32 RegistryNumber = 4;
-
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, Qt::Alignment align)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setAlignment(align | Qt::AlignTop);
-    label->setTextFormat(Qt::PlainText);
-    label->setFocusPolicy(Qt::NoFocus);
-    return label;
-}
 
 QLabel* addPicture(QWidget* parent, const char* name, const QString& resource, QRect geometry)
 {

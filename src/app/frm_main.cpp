@@ -25,6 +25,7 @@
 #include <vector>
 
 using platform::MessageIcon;
+using platform::addLabel;
 using platform::px;
 using platform::twipsRect;
 
@@ -194,18 +195,6 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent) : QMainWindow(pa
 }
 
 frmMain::~frmMain() = default;
-
-QLabel* frmMain::addLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
-                          Qt::Alignment alignment)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setAlignment(alignment | Qt::AlignTop);
-    label->setFocusPolicy(Qt::NoFocus);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
 
 void frmMain::buildControls()
 {

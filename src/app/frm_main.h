@@ -52,8 +52,6 @@ private:
     void buildControls();
     void buildMenus();
     void buildTabOrder();
-    QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
-                     Qt::Alignment alignment);
 
     // Start-up and the File menu.
     void FindIniFile();

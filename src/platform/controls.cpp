@@ -1,8 +1,20 @@
 #include "platform/controls.h"
 
+#include <QLabel>
 #include <QPainter>
 
 namespace platform {
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setFocusPolicy(Qt::NoFocus);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
 
 LineControl::LineControl(QWidget* parent, QPoint from, QPoint to, QColor color, int width)
     : QWidget(parent), from_(from), to_(to), color_(color), width_(width)

@@ -7,12 +7,18 @@
 #include <QRect>
 #include <QWidget>
 
+class QLabel;
+
 namespace platform {
 
 // Layouts are given in twips: 15 to a pixel at 96 dots per inch.
 constexpr int TwipsPerPixel = 15;
 constexpr int px(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
 inline QRect twipsRect(int x, int y, int width, int height) { return {px(x), px(y), px(width), px(height)}; }
+
+// A label as the windows use them: plain text, aligned to the top, never
+// taking the focus, white or coloured by its parent's palette.
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, Qt::Alignment alignment);
 
 // A plain line between two points of its parent, drawn over its siblings'
 // background like a line control. The end points stay readable for tests.

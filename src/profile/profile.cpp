@@ -17,16 +17,6 @@ std::string_view trimBlanks(std::string_view s)
     return s;
 }
 
-// The arguments of a call lose spaces only, never tabs.
-std::string_view trimSpaces(std::string_view s)
-{
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool sameName(std::string_view a, std::string_view b)
@@ -202,6 +192,15 @@ std::string Document::withValue(std::string_view section, std::string_view key, 
     out.append(newLines);
     out.append(bytes.substr(at));
     return out;
+}
+
+std::string_view trimSpaces(std::string_view s)
+{
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
 }
 
 std::string cutToBuffer(std::string_view text, std::size_t size)

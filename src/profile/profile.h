@@ -65,6 +65,10 @@ ProfileText readProfileString(const Document& doc, std::string_view section, std
 // line (CR, LF or NUL), or nothing when it is safe to write.
 std::optional<std::string> unsafeCharacter(std::string_view text);
 
+// The text without its leading and trailing spaces (0x20 only), the way
+// the profile calls trim their arguments.
+std::string_view trimSpaces(std::string_view text);
+
 // Applies the Windows rules for a value that is too long or absent.
 std::string cutToBuffer(std::string_view text, std::size_t size);
 

@@ -8,15 +8,6 @@
 namespace roster {
 namespace {
 
-std::string_view trimSpaces(std::string_view s)
-{
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
 // The text that a string refusal reports, e.g. "U+0141" or "a line feed".
 std::string refusal(std::string_view key, const std::string& what, TextEncoding encoding)
 {
@@ -46,7 +37,7 @@ public:
         const profile::ProfileText read
             = profile::readProfileString(file_.document, BotRoster, key, path_, ReadBufferSize);
         std::string_view text = read.text;
-        text = trimSpaces(text.substr(0, text.find('\0')));
+        text = profile::trimSpaces(text.substr(0, text.find('\0')));
         if (rawText)
             *rawText = text;
         return {read.count, decodeText(text, encoding_), read.found};
