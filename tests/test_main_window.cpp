@@ -12,6 +12,8 @@
 #include <QMenuBar>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using platform::MessageIcon;
 using platform::ProbeOutcome;
 
@@ -75,6 +77,7 @@ private slots:
     void openReplacesTheListOrKeepsIt();
     void openCancelledReportsTheLastChosenName();
     void listingStopsAtAnEmptyNameWithABeep();
+    void unreadableRosterIsReportedClearly();
     void eraseRegInfoForgetsOnlyTheSetting();
     void everyMenuActionRuns();
 };
@@ -440,6 +443,17 @@ void MainWindowTest::listingStopsAtAnEmptyNameWithABeep()
     QCOMPARE(missing.combo()->count(), 0);
     QCOMPARE(missing.platform.beeps, 0);
     QVERIFY(missing.platform.messages.isEmpty());
+}
+
+void MainWindowTest::unreadableRosterIsReportedClearly()
+{
+    Editor editor(testing::sampleRoster(), false);
+    QVERIFY(QFile::remove(editor.rosterPath));
+    QCOMPARE(::mkfifo(QFile::encodeName(editor.rosterPath).constData(), 0600), 0);
+    editor.window->Form_Load(); // must not hang on a pipe with no writer
+    QCOMPARE(editor.platform.messageTexts(),
+             QStringList({QStringLiteral("The roster file cannot be read: Not a regular file")}));
+    QCOMPARE(editor.combo()->count(), 0);
 }
 
 void MainWindowTest::eraseRegInfoForgetsOnlyTheSetting()

@@ -54,6 +54,8 @@ class LineCursor {
 public:
     explicit LineCursor(std::string_view bytes) : bytes_(bytes) {}
 
+    void skipTo(std::size_t offset) { pos_ = offset; }
+
     bool next(Line& line)
     {
         if (pos_ >= bytes_.size())
@@ -103,28 +105,47 @@ Parsed parse(std::string_view bytes, const Line& line)
 struct Place {
     bool sectionFound = false;
     bool keyFound = false;
-    Line keyLine;          // the key's line when keyFound
+    Line keyLine;           // the key's line when keyFound
     std::size_t equals = 0; // offset of its '=' when keyFound
-    Line lastKeyLine;      // the section's last key line, or its header
+    Line lastKeyLine;       // the section's last key line, or its header
 };
 
-Place locate(std::string_view bytes, std::string_view section, std::string_view key)
+Document::SectionSpan findSection(std::string_view bytes, std::string_view section)
 {
-    Place place;
+    Document::SectionSpan span;
+    span.name = std::string(section);
     LineCursor cursor(bytes);
     Line line;
-    bool inSection = false;
     while (cursor.next(line)) {
         const Parsed p = parse(bytes, line);
-        if (p.kind == LineKind::Header) {
-            if (inSection)
-                break; // only the first section of that name is searched
-            if (sameName(p.name, section)) {
-                inSection = true;
-                place.sectionFound = true;
-                place.lastKeyLine = line;
-            }
-        } else if (inSection && p.kind == LineKind::Key) {
+        if (p.kind == LineKind::Header && sameName(p.name, section)) {
+            span.found = true;
+            span.header = line.begin;
+            span.body = line.next;
+            break;
+        }
+    }
+    return span;
+}
+
+Place locate(std::string_view bytes, const Document::SectionSpan& span, std::string_view key)
+{
+    Place place;
+    if (!span.found)
+        return place;
+    place.sectionFound = true;
+    LineCursor header(bytes.substr(0, span.body));
+    header.skipTo(span.header);
+    header.next(place.lastKeyLine);
+
+    LineCursor cursor(bytes);
+    cursor.skipTo(span.body);
+    Line line;
+    while (cursor.next(line)) {
+        const Parsed p = parse(bytes, line);
+        if (p.kind == LineKind::Header)
+            break; // only the first section of that name is searched
+        if (p.kind == LineKind::Key) {
             place.lastKeyLine = line;
             if (sameName(p.name, key)) {
                 place.keyFound = true;
@@ -139,10 +160,17 @@ Place locate(std::string_view bytes, std::string_view section, std::string_view 
 
 } // namespace
 
+const Document::SectionSpan& Document::section(std::string_view name) const
+{
+    if (!cached_ || cached_->name != name)
+        cached_ = findSection(bytes_, name);
+    return *cached_;
+}
+
 std::optional<std::string_view> Document::find(std::string_view section, std::string_view key) const
 {
     const std::string_view bytes = bytes_;
-    const Place place = locate(bytes, trimSpaces(section), trimSpaces(key));
+    const Place place = locate(bytes, this->section(trimSpaces(section)), trimSpaces(key));
     if (!place.keyFound)
         return std::nullopt;
     const std::size_t valueBegin = place.equals + 1;
@@ -163,7 +191,7 @@ std::string Document::withValue(std::string_view section, std::string_view key, 
     section = trimSpaces(section);
     key = trimSpaces(key);
     const std::string_view eol = lineEnding();
-    const Place place = locate(bytes, section, key);
+    const Place place = locate(bytes, this->section(section), key);
 
     std::string out;
     out.reserve(bytes.size() + section.size() + key.size() + value.size() + 8);

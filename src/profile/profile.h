@@ -33,6 +33,15 @@ class Document {
 public:
     Document() = default;
     explicit Document(std::string bytes) : bytes_(std::move(bytes)) {}
+    Document(const Document& other) : bytes_(other.bytes_) {}
+    Document& operator=(const Document& other)
+    {
+        bytes_ = other.bytes_;
+        cached_.reset();
+        return *this;
+    }
+    Document(Document&&) = default;
+    Document& operator=(Document&&) = default;
 
     const std::string& bytes() const { return bytes_; }
 
@@ -51,8 +60,21 @@ public:
     // The line ending that new lines get: the file's first one, else CRLF.
     std::string_view lineEnding() const;
 
+    // Where a section's first header stands: remembered for the last section
+    // looked up, so that a run of lookups in one section (101 bot names)
+    // does not scan the whole file each time.
+    struct SectionSpan {
+        std::string name;
+        bool found = false;
+        std::size_t header = 0; // offset of the header line
+        std::size_t body = 0;   // offset of the line after it
+    };
+
 private:
+    const SectionSpan& section(std::string_view name) const;
+
     std::string bytes_;
+    mutable std::optional<SectionSpan> cached_;
 };
 
 // Reads like GetPrivateProfileStringA on a document already in memory: at

@@ -1,5 +1,7 @@
 #include "profile/profile_file.h"
 
+#include "profile/utf16.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -130,6 +132,11 @@ Target resolveTarget(const std::string& path)
 
 WriteResult replaceResolved(const Target& target, std::string_view bytes)
 {
+    // Renaming over a file needs only the folder's permission; the file's
+    // own read-only flag must still be honoured.
+    if (target.exists && ::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) != 0)
+        return WriteResult::failure(systemError(errno));
+
     const std::string folder = folderOf(target.path);
     const std::string fileName = nameOf(target.path);
     removeStaleTemporaries(folder, fileName);
@@ -210,13 +217,17 @@ LoadedFile loadProfile(const std::string& path)
         return result;
     }
 
+    // Read what the size promises, then make sure nothing follows (the file
+    // may grow while we read it) without doubling the buffer to find out.
     std::string bytes;
     bytes.resize(static_cast<std::size_t>(info.st_size));
     std::size_t have = 0;
     for (;;) {
-        if (have == bytes.size())
-            bytes.resize(std::min(MaxProfileBytes + 1, bytes.size() * 2 + 4096));
-        const ssize_t n = ::read(fd.get(), bytes.data() + have, bytes.size() - have);
+        char probe[4096];
+        const bool full = have == bytes.size();
+        char* into = full ? probe : bytes.data() + have;
+        const std::size_t room = full ? sizeof probe : bytes.size() - have;
+        const ssize_t n = ::read(fd.get(), into, room);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -225,8 +236,10 @@ LoadedFile loadProfile(const std::string& path)
         }
         if (n == 0)
             break;
+        if (full)
+            bytes.append(probe, static_cast<std::size_t>(n));
         have += static_cast<std::size_t>(n);
-        if (have > MaxProfileBytes) { // it grew while we read it
+        if (have > MaxProfileBytes) {
             result.error = systemError(EFBIG);
             return result;
         }
@@ -234,7 +247,12 @@ LoadedFile loadProfile(const std::string& path)
     bytes.resize(have);
     result.state = FileState::Read;
     result.error.clear();
-    result.document = Document(std::move(bytes));
+    if (std::string_view(bytes).starts_with(Utf16LeMark)) {
+        result.utf16 = true;
+        result.document = Document(utf8FromUtf16le(std::string_view(bytes).substr(2), &result.oddByte));
+    } else {
+        result.document = Document(std::move(bytes));
+    }
     return result;
 }
 
@@ -264,14 +282,20 @@ WriteResult writeProfileString(std::string_view section, std::string_view key, s
     if (!target.error.empty())
         return WriteResult::failure(target.error);
 
-    Document current;
+    LoadedFile current;
     if (target.exists) {
-        LoadedFile file = loadProfile(target.path);
-        if (file.state != FileState::Read)
-            return WriteResult::failure(file.error);
-        current = std::move(file.document);
+        current = loadProfile(target.path);
+        if (current.state != FileState::Read)
+            return WriteResult::failure(current.error);
     }
-    return replaceResolved(target, current.withValue(section, key, value));
+    std::string edited = current.document.withValue(section, key, value);
+    if (!current.utf16)
+        return replaceResolved(target, edited);
+
+    std::string units;
+    if (!utf16leFromUtf8(edited, units))
+        return WriteResult::failure("The text is not valid UTF-8, which a UTF-16 file cannot hold");
+    return replaceResolved(target, std::string(Utf16LeMark) + units + current.oddByte);
 }
 
 } // namespace profile

@@ -25,12 +25,15 @@ enum class FileState {
 
 struct LoadedFile {
     FileState state = FileState::Missing;
-    Document document;
+    Document document; // for a UTF-16 file: its text after the mark, as UTF-8
     std::string error;
+    bool utf16 = false;  // the file starts with the UTF-16LE byte-order mark
+    std::string oddByte; // a UTF-16 file's odd last byte, kept as it was
 };
 
 // Reads the whole file. Refuses anything but a regular file (a FIFO or a
-// device would block or never end) and anything over MaxProfileBytes.
+// device would block or never end) and anything over MaxProfileBytes. A
+// file that starts with FF FE is read as UTF-16LE, as Windows reads it.
 LoadedFile loadProfile(const std::string& path);
 
 // GetPrivateProfileStringA: an absent or unreadable file gives the default.
@@ -38,9 +41,11 @@ ProfileText readProfileString(std::string_view section, std::string_view key,
                               std::string_view defaultText, std::size_t size, const std::string& path);
 
 // WritePrivateProfileStringA, made safe: refuses CR, LF and NUL in any
-// argument, follows a symbolic link to its target, keeps the file's
-// permission bits and owner, and reports the system's reason on failure with
-// the original left byte for byte as it was.
+// argument, refuses a file the caller may not write (a read-only file stays
+// read-only, though the rename could replace it), follows a symbolic link to
+// its target, keeps the file's permission bits and owner, keeps a UTF-16
+// file UTF-16 (the arguments are then UTF-8), and reports the system's
+// reason on failure with the original left byte for byte as it was.
 WriteResult writeProfileString(std::string_view section, std::string_view key, std::string_view value,
                                const std::string& path);
 

@@ -22,7 +22,8 @@ std::string refusal(std::string_view key, const std::string& what, TextEncoding 
 class RosterFile::Reading {
 public:
     explicit Reading(const std::string& path)
-        : path_(path), file_(profile::loadProfile(path)), encoding_(detectEncoding(file_.document.bytes()))
+        : path_(path), file_(profile::loadProfile(path)),
+          encoding_(file_.utf16 ? TextEncoding::Utf8 : detectEncoding(file_.document.bytes()))
     {
     }
 
@@ -152,36 +153,40 @@ LoadedBot RosterFile::LoadBot(BotIndex index) const
 
 SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
 {
-    const Reading reading(path_);
-    if (reading.unusable())
-        return {false, false, FormKey(NamePrefix, index), reading.error()};
-
     struct Pending {
         std::string key;
         std::string bytes;
     };
     std::vector<Pending> pending;
-    auto prepare = [&](std::string_view prefix, std::string_view text) -> SaveOutcome {
-        std::string key = FormKey(prefix, index);
-        std::string refused;
-        auto bytes = encodeText(text, reading.encoding(), &refused);
-        if (!bytes)
-            return {false, true, key, refusal(key, refused, reading.encoding())};
-        if (auto what = profile::unsafeCharacter(*bytes))
-            return {false, true, key, refusal(key, *what, reading.encoding())};
-        pending.push_back({std::move(key), std::move(*bytes)});
-        return {};
-    };
+    {
+        // Everything is checked against the file's encoding before the first
+        // write; the reading is let go before the writes read the file again.
+        const Reading reading(path_);
+        if (reading.unusable())
+            return {false, false, FormKey(NamePrefix, index), reading.error()};
 
-    if (edit.nameChanged) {
-        if (SaveOutcome o = prepare(NamePrefix, edit.name); !o.ok)
-            return o;
-    }
-    for (int box : ControlOrder) {
-        if (!edit.changed[box])
-            continue;
-        if (SaveOutcome o = prepare(RosterFields[box].keyPrefix, edit.values[box]); !o.ok)
-            return o;
+        auto prepare = [&](std::string_view prefix, std::string_view text) -> SaveOutcome {
+            std::string key = FormKey(prefix, index);
+            std::string refused;
+            auto bytes = encodeText(text, reading.encoding(), &refused);
+            if (!bytes)
+                return {false, true, key, refusal(key, refused, reading.encoding())};
+            if (auto what = profile::unsafeCharacter(*bytes))
+                return {false, true, key, refusal(key, *what, reading.encoding())};
+            pending.push_back({std::move(key), std::move(*bytes)});
+            return {};
+        };
+
+        if (edit.nameChanged) {
+            if (SaveOutcome o = prepare(NamePrefix, edit.name); !o.ok)
+                return o;
+        }
+        for (int box : ControlOrder) {
+            if (!edit.changed[box])
+                continue;
+            if (SaveOutcome o = prepare(RosterFields[box].keyPrefix, edit.values[box]); !o.ok)
+                return o;
+        }
     }
 
     for (const Pending& p : pending) {

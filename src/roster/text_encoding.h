@@ -15,7 +15,8 @@ namespace roster {
 enum class TextEncoding { Windows1252, Utf8 };
 
 // UTF-8 when the bytes are valid UTF-8 and hold at least one non-ASCII byte;
-// Windows-1252 otherwise (every byte sequence is valid Windows-1252).
+// Windows-1252 otherwise (every byte sequence is valid Windows-1252). A
+// UTF-16 file reaches the roster as UTF-8 and is written back as UTF-16.
 TextEncoding detectEncoding(std::string_view fileBytes);
 
 bool isValidUtf8(std::string_view bytes);
