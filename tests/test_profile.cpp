@@ -187,6 +187,8 @@ void ProfileTest::editsOnlyTheChangedLine_data()
     row("empty file", "", "S", "k", "v", "[S]\r\nk=v\r\n");
     row("LF file keeps LF", "[S]\na=1\n", "S", "b", "2", "[S]\na=1\nb=2\n");
     row("CR file keeps CR", "[S]\ra=1\r", "S", "b", "2", "[S]\ra=1\rb=2\r");
+    row("CR ending not joined to a following LF", "[S]\ra=1\r\n\n[T]\r", "S", "b", "2",
+        "[S]\ra=1\r\nb=2\r\n\n[T]\r");
     row("mixed endings untouched", "[S]\na=1\r\nb=2\r\n", "S", "b", "3", "[S]\na=1\r\nb=3\r\n");
     row("first duplicate key edited", "[S]\r\nk=1\r\nK=2\r\n", "S", "k", "9", "[S]\r\nk=9\r\nK=2\r\n");
     row("first duplicate section edited", "[S]\r\na=1\r\n[T]\r\n[S]\r\nb=1\r\n", "S", "b", "2",

@@ -204,15 +204,18 @@ std::string Document::withValue(std::string_view section, std::string_view key, 
         return out;
     }
 
-    std::string newLines;
-    if (!place.sectionFound) {
-        newLines.append("[").append(section).append("]").append(eol);
-    }
-    newLines.append(key).append("=").append(value).append(eol);
-
     // Insert after the section's last key line (or its header); a new
     // section goes at the end. A line without an ending gets one first.
     const std::size_t at = place.sectionFound ? place.lastKeyLine.next : bytes.size();
+    // A lone CR before a line that starts with LF would join them into one
+    // ending and swallow that empty line.
+    const std::string_view newEol = (eol == "\r" && at < bytes.size() && bytes[at] == '\n') ? "\r\n" : eol;
+    std::string newLines;
+    if (!place.sectionFound) {
+        newLines.append("[").append(section).append("]").append(newEol);
+    }
+    newLines.append(key).append("=").append(value).append(newEol);
+
     const bool needsEnding = at > 0 && bytes[at - 1] != '\n' && bytes[at - 1] != '\r';
     out.append(bytes.substr(0, at));
     if (needsEnding)
