@@ -1,6 +1,7 @@
 #include "profile/profile.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace profile {
 namespace {
@@ -61,11 +62,13 @@ public:
         if (pos_ >= bytes_.size())
             return false;
         line.begin = pos_;
-        std::size_t i = pos_;
         const char* data = bytes_.data();
         const std::size_t n = bytes_.size();
-        while (i < n && data[i] != '\n' && data[i] != '\r')
-            ++i;
+        // Most lines end in LF: find it fast, then look for an earlier CR.
+        const void* lf = std::memchr(data + pos_, '\n', n - pos_);
+        std::size_t i = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : n;
+        if (const void* cr = std::memchr(data + pos_, '\r', i - pos_))
+            i = static_cast<std::size_t>(static_cast<const char*>(cr) - data);
         line.end = i;
         if (i < n) {
             if (data[i] == '\r' && i + 1 < n && data[i + 1] == '\n')
@@ -117,6 +120,13 @@ Document::SectionSpan findSection(std::string_view bytes, std::string_view secti
     LineCursor cursor(bytes);
     Line line;
     while (cursor.next(line)) {
+        // Only headers matter here: look no further than a line's first
+        // non-blank character unless it opens a header.
+        std::size_t first = line.begin;
+        while (first < line.end && isBlank(bytes[first]))
+            ++first;
+        if (first == line.end || bytes[first] != '[')
+            continue;
         const Parsed p = parse(bytes, line);
         if (p.kind == LineKind::Header && sameName(p.name, section)) {
             span.found = true;
@@ -160,16 +170,30 @@ Place locate(std::string_view bytes, const Document::SectionSpan& span, std::str
 
 } // namespace
 
+Document::Document(std::string_view bytes) : buffer_(new char[bytes.size()]), size_(bytes.size())
+{
+    std::memcpy(buffer_.get(), bytes.data(), bytes.size());
+}
+
+Document::Document(std::unique_ptr<char[]> buffer, std::size_t size) : buffer_(std::move(buffer)), size_(size) {}
+
+Document& Document::operator=(const Document& other)
+{
+    if (this != &other)
+        *this = Document(other.bytes());
+    return *this;
+}
+
 const Document::SectionSpan& Document::section(std::string_view name) const
 {
     if (!cached_ || cached_->name != name)
-        cached_ = findSection(bytes_, name);
+        cached_ = findSection(bytes(), name);
     return *cached_;
 }
 
 std::optional<std::string_view> Document::find(std::string_view section, std::string_view key) const
 {
-    const std::string_view bytes = bytes_;
+    const std::string_view bytes = this->bytes();
     const Place place = locate(bytes, this->section(trimSpaces(section)), trimSpaces(key));
     if (!place.keyFound)
         return std::nullopt;
@@ -179,29 +203,35 @@ std::optional<std::string_view> Document::find(std::string_view section, std::st
 
 std::string_view Document::lineEnding() const
 {
-    const std::size_t i = bytes_.find_first_of("\r\n");
-    if (i == std::string::npos || (bytes_[i] == '\r' && i + 1 < bytes_.size() && bytes_[i + 1] == '\n'))
+    const std::string_view b = bytes();
+    const std::size_t i = b.find_first_of("\r\n");
+    if (i == std::string_view::npos || (b[i] == '\r' && i + 1 < b.size() && b[i + 1] == '\n'))
         return "\r\n";
-    return bytes_[i] == '\r' ? "\r" : "\n";
+    return b[i] == '\r' ? "\r" : "\n";
 }
 
 std::string Document::withValue(std::string_view section, std::string_view key, std::string_view value) const
 {
-    const std::string_view bytes = bytes_;
+    const Splice splice = edit(section, key, value);
+    const std::string_view b = bytes();
+    std::string out;
+    out.reserve(b.size() - (splice.resume - splice.keep) + splice.insert.size());
+    out.append(b.substr(0, splice.keep)).append(splice.insert).append(b.substr(splice.resume));
+    return out;
+}
+
+Splice Document::edit(std::string_view section, std::string_view key, std::string_view value) const
+{
+    const std::string_view bytes = this->bytes();
     section = trimSpaces(section);
     key = trimSpaces(key);
     const std::string_view eol = lineEnding();
     const Place place = locate(bytes, this->section(section), key);
 
-    std::string out;
-    out.reserve(bytes.size() + section.size() + key.size() + value.size() + 8);
     if (place.keyFound) {
         // Keep everything up to and including the '=': the key's spelling and
         // its spacing stay, only the value part is replaced.
-        out.append(bytes.substr(0, place.equals + 1));
-        out.append(value);
-        out.append(bytes.substr(place.keyLine.end));
-        return out;
+        return {place.equals + 1, std::string(value), place.keyLine.end};
     }
 
     // Insert after the section's last key line (or its header); a new
@@ -210,19 +240,13 @@ std::string Document::withValue(std::string_view section, std::string_view key, 
     // A lone CR before a line that starts with LF would join them into one
     // ending and swallow that empty line.
     const std::string_view newEol = (eol == "\r" && at < bytes.size() && bytes[at] == '\n') ? "\r\n" : eol;
-    std::string newLines;
-    if (!place.sectionFound) {
-        newLines.append("[").append(section).append("]").append(newEol);
-    }
-    newLines.append(key).append("=").append(value).append(newEol);
-
-    const bool needsEnding = at > 0 && bytes[at - 1] != '\n' && bytes[at - 1] != '\r';
-    out.append(bytes.substr(0, at));
-    if (needsEnding)
-        out.append(eol);
-    out.append(newLines);
-    out.append(bytes.substr(at));
-    return out;
+    Splice splice{at, {}, at};
+    if (at > 0 && bytes[at - 1] != '\n' && bytes[at - 1] != '\r')
+        splice.insert.append(eol);
+    if (!place.sectionFound)
+        splice.insert.append("[").append(section).append("]").append(newEol);
+    splice.insert.append(key).append("=").append(value).append(newEol);
+    return splice;
 }
 
 std::string_view trimSpaces(std::string_view s)

@@ -6,6 +6,7 @@
 // and values are byte strings, compared case-insensitively in ASCII only.
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,22 +29,27 @@ struct WriteResult {
     static WriteResult failure(std::string why) { return {false, std::move(why)}; }
 };
 
+// Where an edit changes a file: keep bytes [0, keep), put `insert`, then
+// carry on from `resume`. Everything else stays as it was.
+struct Splice {
+    std::size_t keep = 0;
+    std::string insert;
+    std::size_t resume = 0;
+};
+
 // The bytes of one profile file and the lookups and edits on them.
 class Document {
 public:
     Document() = default;
-    explicit Document(std::string bytes) : bytes_(std::move(bytes)) {}
-    Document(const Document& other) : bytes_(other.bytes_) {}
-    Document& operator=(const Document& other)
-    {
-        bytes_ = other.bytes_;
-        cached_.reset();
-        return *this;
-    }
-    Document(Document&&) = default;
-    Document& operator=(Document&&) = default;
+    explicit Document(std::string_view bytes);
+    // Takes a buffer of `size` bytes that nobody else writes to.
+    Document(std::unique_ptr<char[]> buffer, std::size_t size);
+    Document(const Document& other) : Document(other.bytes()) {}
+    Document& operator=(const Document& other);
+    Document(Document&&) noexcept = default;
+    Document& operator=(Document&&) noexcept = default;
 
-    const std::string& bytes() const { return bytes_; }
+    std::string_view bytes() const { return {buffer_.get(), size_}; }
 
     // The value of `key` in the first section named `section`, trimmed and
     // with one pair of matching outer quotes removed; nothing when the
@@ -56,6 +62,10 @@ public:
     // the file's own line ending, CRLF when it has none. The caller has
     // refused line breaks and NUL characters (see unsafeCharacter).
     std::string withValue(std::string_view section, std::string_view key, std::string_view value) const;
+
+    // The same edit, described rather than carried out, so that a writer
+    // can send the unchanged parts straight from this document.
+    Splice edit(std::string_view section, std::string_view key, std::string_view value) const;
 
     // The line ending that new lines get: the file's first one, else CRLF.
     std::string_view lineEnding() const;
@@ -73,7 +83,8 @@ public:
 private:
     const SectionSpan& section(std::string_view name) const;
 
-    std::string bytes_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t size_ = 0;
     mutable std::optional<SectionSpan> cached_;
 };
 

@@ -57,16 +57,19 @@ std::string nameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool writeAll(int fd, std::string_view bytes)
+// Writes the pieces one after another, as one file.
+bool writeAll(int fd, std::initializer_list<std::string_view> pieces)
 {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
+    for (std::string_view bytes : pieces) {
+        while (!bytes.empty()) {
+            const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                return false;
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(n));
         }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
     }
     return true;
 }
@@ -130,7 +133,16 @@ Target resolveTarget(const std::string& path)
     return t;
 }
 
-WriteResult replaceResolved(const Target& target, std::string_view bytes)
+WriteResult syncFolderAt(const std::string& folder)
+{
+    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() < 0 || ::fsync(dir.get()) != 0)
+        return WriteResult::failure(systemError(errno));
+    return {};
+}
+
+WriteResult replaceResolved(const Target& target, std::initializer_list<std::string_view> pieces,
+                            FolderSync folderSync)
 {
     // Renaming over a file needs only the folder's permission; the file's
     // own read-only flag must still be honoured.
@@ -164,7 +176,7 @@ WriteResult replaceResolved(const Target& target, std::string_view bytes)
         if (::fchmod(fd.get(), 0666 & ~mask) != 0)
             return fail(errno);
     }
-    if (!writeAll(fd.get(), bytes))
+    if (!writeAll(fd.get(), pieces))
         return fail(errno);
     if (::fsync(fd.get()) != 0)
         return fail(errno);
@@ -174,10 +186,7 @@ WriteResult replaceResolved(const Target& target, std::string_view bytes)
         return fail(errno);
 
     // The rename is durable only once the folder itself is on disk.
-    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() < 0 || ::fsync(dir.get()) != 0)
-        return WriteResult::failure(systemError(errno));
-    return {};
+    return folderSync == FolderSync::Now ? syncFolderAt(folder) : WriteResult{};
 }
 
 } // namespace
@@ -217,17 +226,36 @@ LoadedFile loadProfile(const std::string& path)
         return result;
     }
 
-    // Read what the size promises, then make sure nothing follows (the file
-    // may grow while we read it) without doubling the buffer to find out.
-    std::string bytes;
-    bytes.resize(static_cast<std::size_t>(info.st_size));
+    // Read what the size promises into a buffer that is not cleared first,
+    // then make sure nothing follows: the file may grow while we read it.
+    std::size_t capacity = static_cast<std::size_t>(info.st_size);
+    std::unique_ptr<char[]> buffer(new char[capacity]);
     std::size_t have = 0;
     for (;;) {
-        char probe[4096];
-        const bool full = have == bytes.size();
-        char* into = full ? probe : bytes.data() + have;
-        const std::size_t room = full ? sizeof probe : bytes.size() - have;
-        const ssize_t n = ::read(fd.get(), into, room);
+        if (have == capacity) {
+            char probe[4096];
+            const ssize_t extra = ::read(fd.get(), probe, sizeof probe);
+            if (extra == 0)
+                break;
+            if (extra < 0) {
+                if (errno == EINTR)
+                    continue;
+                result.error = systemError(errno);
+                return result;
+            }
+            if (have + static_cast<std::size_t>(extra) > MaxProfileBytes) {
+                result.error = systemError(EFBIG);
+                return result;
+            }
+            capacity = std::min(MaxProfileBytes, capacity * 2 + sizeof probe);
+            std::unique_ptr<char[]> grown(new char[capacity]);
+            std::memcpy(grown.get(), buffer.get(), have);
+            std::memcpy(grown.get() + have, probe, static_cast<std::size_t>(extra));
+            buffer = std::move(grown);
+            have += static_cast<std::size_t>(extra);
+            continue;
+        }
+        const ssize_t n = ::read(fd.get(), buffer.get() + have, capacity - have);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -236,22 +264,16 @@ LoadedFile loadProfile(const std::string& path)
         }
         if (n == 0)
             break;
-        if (full)
-            bytes.append(probe, static_cast<std::size_t>(n));
         have += static_cast<std::size_t>(n);
-        if (have > MaxProfileBytes) {
-            result.error = systemError(EFBIG);
-            return result;
-        }
     }
-    bytes.resize(have);
     result.state = FileState::Read;
     result.error.clear();
-    if (std::string_view(bytes).starts_with(Utf16LeMark)) {
+    const std::string_view bytes(buffer.get(), have);
+    if (bytes.starts_with(Utf16LeMark)) {
         result.utf16 = true;
-        result.document = Document(utf8FromUtf16le(std::string_view(bytes).substr(2), &result.oddByte));
+        result.document = Document(utf8FromUtf16le(bytes.substr(2), &result.oddByte));
     } else {
-        result.document = Document(std::move(bytes));
+        result.document = Document(std::move(buffer), have);
     }
     return result;
 }
@@ -268,11 +290,17 @@ WriteResult replaceFile(const std::string& path, std::string_view bytes)
     const Target target = resolveTarget(path);
     if (!target.error.empty())
         return WriteResult::failure(target.error);
-    return replaceResolved(target, bytes);
+    return replaceResolved(target, {bytes}, FolderSync::Now);
+}
+
+WriteResult syncFolder(const std::string& path)
+{
+    const Target target = resolveTarget(path);
+    return syncFolderAt(folderOf(target.path.empty() ? path : target.path));
 }
 
 WriteResult writeProfileString(std::string_view section, std::string_view key, std::string_view value,
-                               const std::string& path)
+                               const std::string& path, FolderSync folderSync)
 {
     for (std::string_view part : {section, key, value}) {
         if (auto what = unsafeCharacter(part))
@@ -288,14 +316,18 @@ WriteResult writeProfileString(std::string_view section, std::string_view key, s
         if (current.state != FileState::Read)
             return WriteResult::failure(current.error);
     }
-    std::string edited = current.document.withValue(section, key, value);
-    if (!current.utf16)
-        return replaceResolved(target, edited);
+    if (!current.utf16) {
+        // The unchanged parts go straight from the bytes read to the new file.
+        const std::string_view bytes = current.document.bytes();
+        const Splice splice = current.document.edit(section, key, value);
+        return replaceResolved(target, {bytes.substr(0, splice.keep), splice.insert, bytes.substr(splice.resume)},
+                               folderSync);
+    }
 
     std::string units;
-    if (!utf16leFromUtf8(edited, units))
+    if (!utf16leFromUtf8(current.document.withValue(section, key, value), units))
         return WriteResult::failure("The text is not valid UTF-8, which a UTF-16 file cannot hold");
-    return replaceResolved(target, std::string(Utf16LeMark) + units + current.oddByte);
+    return replaceResolved(target, {Utf16LeMark, units, current.oddByte}, folderSync);
 }
 
 } // namespace profile

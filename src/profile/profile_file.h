@@ -46,8 +46,19 @@ ProfileText readProfileString(std::string_view section, std::string_view key,
 // its target, keeps the file's permission bits and owner, keeps a UTF-16
 // file UTF-16 (the arguments are then UTF-8), and reports the system's
 // reason on failure with the original left byte for byte as it was.
+//
+// With FolderSync::Later the new file's bytes are on disk before the rename,
+// but the rename itself is made durable only by a later syncFolder: a run
+// of writes (one bot's ten keys) then flushes the folder once. A power cut
+// before that leaves one of the complete earlier versions, never a torn one.
+enum class FolderSync { Now, Later };
+
 WriteResult writeProfileString(std::string_view section, std::string_view key, std::string_view value,
-                               const std::string& path);
+                               const std::string& path, FolderSync folderSync = FolderSync::Now);
+
+// Flushes the folder that holds `path` (the target of a link), making the
+// renames of earlier writes durable.
+WriteResult syncFolder(const std::string& path);
 
 // Replaces the file at `path` (a regular file, or one still to be made) with
 // `bytes`, atomically and durably. Used by writeProfileString; exposed for

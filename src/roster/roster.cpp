@@ -189,13 +189,26 @@ SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
         }
     }
 
+    // Each key is its own atomic write; the folder is flushed once at the
+    // end, which makes all of them durable together.
+    SaveOutcome outcome;
+    std::size_t done = 0;
     for (const Pending& p : pending) {
         notify(Access::Write, p.key);
-        const profile::WriteResult written = profile::writeProfileString(BotRoster, p.key, p.bytes, path_);
-        if (!written)
-            return {false, false, p.key, written.error};
+        const profile::WriteResult written
+            = profile::writeProfileString(BotRoster, p.key, p.bytes, path_, profile::FolderSync::Later);
+        if (!written) {
+            outcome = {false, false, p.key, written.error};
+            break;
+        }
+        ++done;
     }
-    return {};
+    if (done > 0) {
+        const profile::WriteResult synced = profile::syncFolder(path_);
+        if (!synced && outcome.ok)
+            outcome = {false, false, pending[done - 1].key, synced.error};
+    }
+    return outcome;
 }
 
 } // namespace roster

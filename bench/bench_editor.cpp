@@ -1,0 +1,159 @@
+// How fast the editor is on generated rosters of 8 KB, 1 MB and 10 MB, each
+// with 101 bots: listing the names, loading one bot, saving one bot (ten
+// durable writes) beside one plain durable rewrite of the same file, and
+// start-up beside an empty Qt window. Run with scripts/run-benchmarks.
+
+#include "profile/profile_file.h"
+#include "roster/roster.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// A roster of about `size` bytes: 101 named bots, every key of as many
+// bots as fit, and other sections before and after the roster, as the
+// game's own file has them.
+QByteArray generateRoster(qsizetype size)
+{
+    QByteArray bots = "[CovertstrikeUT.CovBotInfo]\r\n";
+    for (int i = 0; i <= 100; ++i)
+        bots += "BotNames[" + QByteArray::number(i) + "]=Bot number " + QByteArray::number(i) + "\r\n";
+    const char* prefixes[] = {"BotFaces",    "BotTeams", "BotClasses",      "BotSkins", "VoiceType",
+                              "BotSkills",   "BotAccuracy", "CombatStyle", "Alertness", "Camping",
+                              "StrafingAbility", "BotJumpy"};
+    for (const char* prefix : prefixes) {
+        for (int i = 0; i <= 100 && bots.size() < size - 64; ++i)
+            bots += QByteArray(prefix) + '[' + QByteArray::number(i) + "]=0.250000\r\n";
+    }
+    bots += "\r\n";
+    QByteArray before = "[CovertstrikeUT.CovGameInfo]\r\n";
+    QByteArray after = "[CovertstrikeUT.CovHUD]\r\n";
+    for (int n = 0; bots.size() + before.size() + after.size() < size; ++n) {
+        QByteArray& part = n % 2 ? after : before;
+        part += "Setting" + QByteArray::number(n) + "=" + QByteArray(40, 'x') + "\r\n";
+    }
+    return before + "\r\n" + bots + after + "\r\n";
+}
+
+struct Roster {
+    explicit Roster(qsizetype size) : path(dir.filePath(QStringLiteral("CovertstrikeUser.ini")))
+    {
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(generateRoster(size));
+    }
+    std::string file() const { return QFile::encodeName(path).toStdString(); }
+
+    QTemporaryDir dir;
+    QString path;
+};
+
+void sizes()
+{
+    QTest::addColumn<qsizetype>("size");
+    QTest::newRow("8 KB") << qsizetype(8 * 1024);
+    QTest::newRow("1 MB") << qsizetype(1024 * 1024);
+    QTest::newRow("10 MB") << qsizetype(10 * 1024 * 1024);
+}
+
+double medianMs(std::vector<qint64> ns)
+{
+    std::sort(ns.begin(), ns.end());
+    return double(ns[ns.size() / 2]) / 1e6;
+}
+
+} // namespace
+
+class EditorBenchmark : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listBotNames_data() { sizes(); }
+    void listBotNames()
+    {
+        QFETCH(qsizetype, size);
+        Roster roster(size);
+        const roster::RosterFile file(roster.file());
+        QCOMPARE(file.ListBotNames().names.size(), std::size_t(101));
+        QBENCHMARK {
+            file.ListBotNames();
+        }
+    }
+
+    void loadBot_data() { sizes(); }
+    void loadBot()
+    {
+        QFETCH(qsizetype, size);
+        Roster roster(size);
+        const roster::RosterFile file(roster.file());
+        QBENCHMARK {
+            file.LoadBot(50);
+        }
+    }
+
+    void saveBot_data() { sizes(); }
+    void saveBot()
+    {
+        QFETCH(qsizetype, size);
+        Roster roster(size);
+        const roster::RosterFile file(roster.file());
+        roster::BotEdit edit;
+        edit.changed.fill(true);
+        int round = 0;
+        QBENCHMARK {
+            const std::string v = (++round % 2) ? "0.500000" : "0.250000";
+            edit.name = round % 2 ? "Renamed" : "Bot number 50";
+            edit.values.fill(v);
+            QVERIFY(file.SaveBot(50, edit).ok);
+        }
+    }
+
+    void plainDurableRewrite_data() { sizes(); }
+    void plainDurableRewrite()
+    {
+        QFETCH(qsizetype, size);
+        Roster roster(size);
+        const std::string bytes = generateRoster(size).toStdString();
+        QBENCHMARK {
+            QVERIFY(profile::replaceFile(roster.file(), bytes).ok);
+        }
+    }
+
+    // Whole processes, so the median of many starts rather than QBENCHMARK.
+    void startUp()
+    {
+        Roster roster(1024 * 1024);
+        const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/bench_startup");
+        auto run = [&](const QStringList& args) {
+            std::vector<qint64> ns;
+            for (int i = 0; i < 30; ++i) {
+                QProcess p;
+                QElapsedTimer t;
+                t.start();
+                p.start(program, args);
+                p.waitForFinished(30000);
+                ns.push_back(t.nsecsElapsed());
+                if (p.exitCode() != 0)
+                    return -1.0;
+            }
+            return medianMs(ns);
+        };
+        run({QStringLiteral("empty")}); // warm the caches
+        const double empty = run({QStringLiteral("empty")});
+        const double editor = run({QStringLiteral("editor"), roster.path});
+        QVERIFY(empty > 0 && editor > 0);
+        qInfo("start-up, median of 30: empty Qt window %.1f ms, editor with a remembered 101-bot 1 MB roster "
+              "%.1f ms, ratio %.2f", empty, editor, editor / empty);
+    }
+};
+
+QTEST_GUILESS_MAIN(EditorBenchmark)
+#include "bench_editor.moc"

@@ -1,0 +1,43 @@
+// One start of the program, for timing from outside: `empty` shows a bare
+// Qt main window, `editor` the editor's window over a remembered roster.
+// Either way the process ends as soon as its window has been exposed.
+
+#include "app/frm_main.h"
+#include "platform/qt_platform.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QTest>
+
+namespace {
+
+class RememberingPlatform : public platform::QtPlatform {
+public:
+    explicit RememberingPlatform(QString path) : path_(std::move(path)) {}
+    QString readSetting(const QString&, const QString&) override { return path_; }
+    void writeSetting(const QString&, const QString&, const QString&) override {}
+
+private:
+    QString path_;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (mode == QLatin1String("empty")) {
+        QMainWindow window;
+        window.show();
+        return QTest::qWaitForWindowExposed(&window) ? 0 : 1;
+    }
+    if (mode == QLatin1String("editor") && argc > 2) {
+        RememberingPlatform platform(QString::fromLocal8Bit(argv[2]));
+        frmMain window(platform);
+        window.Form_Load();
+        window.show();
+        return QTest::qWaitForWindowExposed(&window) ? 0 : 1;
+    }
+    return 2;
+}
