@@ -3,6 +3,7 @@
 #include "about/frm_about.h"
 #include "platform/controls.h"
 #include "platform/identity.h"
+#include "platform/qt_platform.h"
 #include "roster/scale.h"
 
 #include <QAction>
@@ -373,7 +374,7 @@ void frmMain::showEvent(QShowEvent* event)
     }
 }
 
-std::string frmMain::iniPathBytes() const { return QFile::encodeName(IniPath).toStdString(); }
+std::string frmMain::iniPathBytes() const { return platform::nativePath(IniPath); }
 
 void frmMain::showError(const QString& text) { platform_.showMessage(this, text, MessageIcon::None); }
 

@@ -87,6 +87,8 @@ QString localPath(const QString& windowsPath)
     return mapWindowsPath(windowsPath, winePrefix()).path;
 }
 
+std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
 FolderProbe QtPlatform::probeFolder(const QString& windowsPath)
 {
     const MappedPath mapped = mapWindowsPath(windowsPath, winePrefix());

@@ -2,6 +2,8 @@
 
 #include "platform/platform.h"
 
+#include <string>
+
 namespace platform {
 
 // The real thing: Qt's dialogs and settings, and the operating system's
@@ -24,6 +26,10 @@ public:
 // The file-system path that a folder named the Windows way stands for on
 // this machine (the same text on Windows).
 QString localPath(const QString& windowsPath);
+
+// A path as the profile engine takes it: the file system's own bytes here,
+// UTF-8 on Windows.
+std::string nativePath(const QString& path);
 
 // Qt's form of a "description | pattern" filter: "description (pattern)".
 QString qtNameFilter(const QString& filter);

@@ -1,0 +1,235 @@
+// The profile engine's disk access on Windows. Paths arrive as UTF-8 and go
+// to the wide-character API; a write replaces the file with a write-through
+// move, which is durable by itself.
+
+#include "profile/file_system.h"
+
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include <algorithm>
+#include <iterator>
+#include <random>
+
+namespace profile::fs {
+namespace {
+
+std::wstring wide(std::string_view utf8)
+{
+    if (utf8.empty())
+        return {};
+    const int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
+    return out;
+}
+
+std::string narrow(std::wstring_view text)
+{
+    if (text.empty())
+        return {};
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                        nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+std::string systemError(DWORD code)
+{
+    wchar_t* text = nullptr;
+    const DWORD n = ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
+                                         | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                     nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring message = n ? std::wstring(text, n) : L"Error " + std::to_wstring(code);
+    if (text)
+        ::LocalFree(text);
+    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
+        message.pop_back();
+    return narrow(message);
+}
+
+class Handle {
+public:
+    explicit Handle(HANDLE h) : h_(h) {}
+    ~Handle()
+    {
+        if (valid())
+            ::CloseHandle(h_);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return h_; }
+    bool close()
+    {
+        const bool ok = ::CloseHandle(h_) != 0;
+        h_ = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+
+private:
+    HANDLE h_;
+};
+
+std::wstring folderOf(const std::wstring& path)
+{
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? L"." : path.substr(0, slash);
+}
+
+std::wstring nameOf(const std::wstring& path)
+{
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+void removeStaleTemporaries(const std::wstring& folder, const std::wstring& prefix)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW((folder + L"\\" + prefix + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0)
+            ::DeleteFileW((folder + L"\\" + name).c_str());
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+}
+
+} // namespace
+
+Target resolveTarget(const std::string& path)
+{
+    Target t;
+    t.path = path;
+    std::wstring native = wide(path);
+    const DWORD attributes = ::GetFileAttributesW(native.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD code = ::GetLastError();
+        if (code != ERROR_FILE_NOT_FOUND) // a missing folder fails at the write
+            t.error = systemError(code);
+        return t;
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+        t.error = systemError(ERROR_DIRECTORY);
+        return t;
+    }
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        Handle h(::CreateFileW(native.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        wchar_t buffer[4 * MAX_PATH];
+        const DWORD n = h.valid() ? ::GetFinalPathNameByHandleW(h.get(), buffer, DWORD(std::size(buffer)), 0) : 0;
+        if (n == 0 || n >= std::size(buffer)) {
+            t.error = systemError(::GetLastError());
+            return t;
+        }
+        t.path = narrow(std::wstring_view(buffer, n));
+    }
+    if (attributes & FILE_ATTRIBUTE_READONLY) {
+        t.error = systemError(ERROR_ACCESS_DENIED);
+        return t;
+    }
+    t.exists = true;
+    return t;
+}
+
+RawFile readWholeFile(const std::string& path)
+{
+    RawFile result;
+    Handle file(::CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        const DWORD code = ::GetLastError();
+        const bool missing = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
+        result.state = missing ? FileState::Missing : FileState::Unusable;
+        result.error = systemError(code);
+        return result;
+    }
+    result.state = FileState::Unusable;
+    if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
+        result.error = "Not a regular file";
+        return result;
+    }
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(file.get(), &size)) {
+        result.error = systemError(::GetLastError());
+        return result;
+    }
+    if (static_cast<unsigned long long>(size.QuadPart) > MaxProfileBytes) {
+        result.error = systemError(ERROR_FILE_TOO_LARGE);
+        return result;
+    }
+    const std::size_t capacity = static_cast<std::size_t>(size.QuadPart);
+    std::unique_ptr<char[]> buffer(new char[capacity]);
+    std::size_t have = 0;
+    while (have < capacity) {
+        DWORD got = 0;
+        if (!::ReadFile(file.get(), buffer.get() + have, static_cast<DWORD>(capacity - have), &got, nullptr)) {
+            result.error = systemError(::GetLastError());
+            return result;
+        }
+        if (got == 0)
+            break;
+        have += got;
+    }
+    result.state = FileState::Read;
+    result.error.clear();
+    result.bytes = std::move(buffer);
+    result.size = have;
+    return result;
+}
+
+WriteResult replaceTarget(const Target& target, std::initializer_list<std::string_view> pieces, FolderSync)
+{
+    const std::wstring path = wide(target.path);
+    const std::wstring folder = folderOf(path);
+    const std::wstring prefix = wide(temporaryPrefix(narrow(nameOf(path))));
+    removeStaleTemporaries(folder, prefix);
+
+    static std::mt19937 random(std::random_device{}());
+    const wchar_t letters[] = L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::wstring temp;
+    HANDLE created = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 100 && created == INVALID_HANDLE_VALUE; ++attempt) {
+        std::wstring suffix;
+        for (int i = 0; i < 6; ++i)
+            suffix += letters[random() % (std::size(letters) - 1)];
+        temp = folder + L"\\" + prefix + suffix;
+        created = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (created == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
+            return WriteResult::failure(systemError(::GetLastError()));
+    }
+    Handle file(created);
+    if (!file.valid())
+        return WriteResult::failure(systemError(ERROR_FILE_EXISTS));
+
+    auto fail = [&](DWORD code) {
+        if (file.valid())
+            file.close();
+        ::DeleteFileW(temp.c_str());
+        return WriteResult::failure(systemError(code));
+    };
+    for (std::string_view bytes : pieces) {
+        while (!bytes.empty()) {
+            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), std::size_t{1} << 30));
+            DWORD written = 0;
+            if (!::WriteFile(file.get(), bytes.data(), chunk, &written, nullptr))
+                return fail(::GetLastError());
+            bytes.remove_prefix(written);
+        }
+    }
+    if (!::FlushFileBuffers(file.get()))
+        return fail(::GetLastError());
+    if (!file.close())
+        return fail(::GetLastError());
+    if (!::MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return fail(::GetLastError());
+    return {};
+}
+
+// A write-through move is durable by itself; there is no folder to flush.
+WriteResult syncFolderOf(const Target&) { return {}; }
+
+} // namespace profile::fs

@@ -1,0 +1,113 @@
+// The INI engine and the roster built for Windows, run under Wine by
+// scripts/check-windows: the Windows file layer reads, edits in place,
+// replaces atomically, refuses a read-only file, follows the Windows rules
+// for paths with non-ASCII names, and keeps UTF-16 files UTF-16.
+
+#include "profile/profile_file.h"
+#include "roster/roster.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+namespace {
+
+int failures = 0;
+int passes = 0;
+
+void check(bool ok, const char* what)
+{
+    std::printf("%s: %s\n", ok ? "PASS" : "FAIL", what);
+    (ok ? passes : failures)++;
+}
+
+std::wstring wide(const std::string& s)
+{
+    std::wstring out(s.size(), L'\0');
+    const int n = ::MultiByteToWideChar(CP_UTF8, 0, s.data(), int(s.size()), out.data(), int(out.size()));
+    out.resize(std::size_t(n));
+    return out;
+}
+
+std::string readAll(const std::string& path)
+{
+    std::ifstream in(wide(path).c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeAll(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(wide(path).c_str(), std::ios::binary | std::ios::trunc) << bytes;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3)
+        return 2;
+    const std::string sample = readAll(argv[1]);
+    const std::string folder = std::string(argv[2]) + "\\Caf\xc3\xa9 \xe2\x98\x85";
+    ::CreateDirectoryW(wide(folder).c_str(), nullptr);
+    const std::string path = folder + "\\CovertstrikeUser.ini";
+    writeAll(path, sample);
+    check(readAll(path) == sample, "the sample is copied into a folder with a non-ASCII name");
+
+    const roster::RosterFile file(path);
+    const roster::BotNameList names = file.ListBotNames();
+    check(names.names.size() == 16 && names.names[5] == "Cinder", "sixteen names are listed");
+    const roster::LoadedBot bot = file.LoadBot(5);
+    check(bot.fields[4].text == "0.200000", "bot 5 loads");
+
+    roster::BotEdit edit;
+    edit.nameChanged = false;
+    edit.values[4] = "0.200000";
+    edit.changed[4] = true;
+    check(file.SaveBot(5, edit).ok && readAll(path) == sample, "writing a value back leaves the file identical");
+
+    edit.values[4] = "-0.650000";
+    check(file.SaveBot(5, edit).ok, "a changed value is saved");
+    std::string expected = sample;
+    expected.replace(expected.find("BotAccuracy[5]=0.200000"), 23, "BotAccuracy[5]=-0.650000");
+    check(readAll(path) == expected, "only that line changed");
+
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW(wide(folder + "\\*").c_str(), &found);
+    int entries = 0;
+    do
+        entries += found.cFileName[0] != L'.' || found.cFileName[1] == L'C';
+    while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    check(entries == 1, "no temporary file is left beside the roster");
+
+    ::SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_READONLY);
+    edit.values[4] = "0.100000";
+    const roster::SaveOutcome refused = file.SaveBot(5, edit);
+    check(!refused.ok && !refused.error.empty() && readAll(path) == expected, "a read-only file is refused, unchanged");
+    std::printf("      (the system said: %s)\n", refused.error.c_str());
+    ::SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    const std::string missing = std::string(argv[2]) + "\\nowhere\\CovertstrikeUser.ini";
+    const profile::WriteResult noFolder = profile::writeProfileString("S", "k", "v", missing);
+    check(!noFolder.ok && !noFolder.error.empty(), "a missing folder is reported");
+    std::printf("      (the system said: %s)\n", noFolder.error.c_str());
+
+    const std::string fresh = folder + "\\New.ini";
+    check(profile::writeProfileString("Section", "key", "value", fresh).ok
+              && readAll(fresh) == "[Section]\r\nkey=value\r\n",
+          "a new file is created as Windows creates it");
+
+    static const char before[] = "\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0" "1\0\r\0\n\0";
+    static const char after[] = "\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0" "2\0\r\0\n\0";
+    writeAll(fresh, std::string(before, sizeof before - 1));
+    check(profile::writeProfileString("S", "k", "2", fresh).ok && readAll(fresh) == std::string(after, sizeof after - 1),
+          "a UTF-16 file stays UTF-16");
+
+    std::printf("%d passed, %d failed\n", passes, failures);
+    return failures == 0 ? 0 : 1;
+}
