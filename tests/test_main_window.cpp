@@ -66,6 +66,7 @@ private slots:
     void startSizeHidesTheValueColumn();
     void tabOrderFollowsTheRowsOnScreen();
     void menusAndTimerAreAsDesigned();
+    void altKeysOpenTheMenus();
 
     void rememberedPathListsTheBotsWithoutAsking();
     void shortRememberedValueAsksForTheFile();
@@ -276,6 +277,25 @@ void MainWindowTest::menusAndTimerAreAsDesigned()
     QCOMPARE(editor.window->commonDialog().filter, QStringLiteral("CovertstrikeUser.ini | CovertstrikeUser.ini"));
     QCOMPARE(editor.window->commonDialog().startFolder, QStringLiteral("c:\\unrealtournament"));
     QVERIFY(editor.window->commonDialog().fileName.isEmpty());
+}
+
+void MainWindowTest::altKeysOpenTheMenus()
+{
+    Editor editor;
+    editor.window->show();
+    QApplication::setActiveWindow(editor.window.get());
+    QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
+    for (const auto& [key, menu] : {std::pair{Qt::Key_F, "mnuFile"}, std::pair{Qt::Key_H, "mnuHelp"}}) {
+        QTest::keyClick(editor.window.get(), key, Qt::AltModifier);
+        auto* opened = editor.find<QMenu>(QLatin1String(menu));
+        QTRY_VERIFY2(opened->isVisible(), menu);
+        QTest::keyClick(opened, Qt::Key_Escape);
+        QTRY_VERIFY(!opened->isVisible());
+        QTest::keyClick(editor.window->menuBar(), Qt::Key_Escape);
+    }
+    // "Presets" has no access key: Alt+P opens nothing.
+    QTest::keyClick(editor.window.get(), Qt::Key_P, Qt::AltModifier);
+    QVERIFY(!editor.find<QMenu>(QStringLiteral("mnuPresets"))->isVisible());
 }
 
 void MainWindowTest::rememberedPathListsTheBotsWithoutAsking()
