@@ -2,29 +2,15 @@
 // Qt main window, `text` one holding a single line edit (so Qt's font and
 // text machinery is loaded, as in any window with words in it), `editor`
 // the editor's window over a remembered roster.
-// Either way the process ends as soon as its window has been exposed.
+// Each process ends as soon as its window has been exposed.
 
 #include "app/frm_main.h"
-#include "platform/qt_platform.h"
+#include "tools/remembering_platform.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QTest>
-
-namespace {
-
-class RememberingPlatform : public platform::QtPlatform {
-public:
-    explicit RememberingPlatform(QString path) : path_(std::move(path)) {}
-    QString readSetting(const QString&, const QString&) override { return path_; }
-    void writeSetting(const QString&, const QString&, const QString&) override {}
-
-private:
-    QString path_;
-};
-
-} // namespace
 
 int main(int argc, char* argv[])
 {

@@ -3,28 +3,13 @@
 //   QT_QPA_PLATFORM=offscreen build/screenshot samples/CovertstrikeUser.ini docs/screenshot.png
 
 #include "app/frm_main.h"
-#include "platform/qt_platform.h"
+#include "tools/remembering_platform.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
-
-namespace {
-
-// The real platform, except that the roster's path is already remembered.
-class RememberingPlatform : public platform::QtPlatform {
-public:
-    explicit RememberingPlatform(QString path) : path_(std::move(path)) {}
-    QString readSetting(const QString&, const QString&) override { return path_; }
-    void writeSetting(const QString&, const QString&, const QString&) override {}
-
-private:
-    QString path_;
-};
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
