@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -453,7 +452,7 @@ void frmMain::ListBotNames()
     listedNames_.clear();
     loadedTexts_.reset();
     if (!list.error.empty()) {
-        showError(QStringLiteral("The roster file cannot be read: ") + QString::fromLocal8Bit(list.error.c_str()));
+        showError(QStringLiteral("The roster file cannot be read: ") + fromUtf8(list.error));
         return;
     }
     for (const std::string& name : list.names) {
@@ -530,7 +529,7 @@ void frmMain::LoadBotSettings()
         const roster::LoadedBot bot = roster::RosterFile(iniPathBytes()).LoadBot(index);
         loadedTexts_.reset();
         if (!bot.error.empty()) {
-            showError(QString::fromLocal8Bit(bot.error.c_str()));
+            showError(fromUtf8(bot.error));
             return;
         }
         // An absent or empty value leaves its box empty rather than showing
@@ -543,13 +542,18 @@ void frmMain::LoadBotSettings()
                 platform_.beep();
             Text1[box]->setText(field.state == roster::FieldState::Present ? fromUtf8(field.text) : QString());
         }
-        std::array<QString, 12> texts;
-        for (std::size_t box = 0; box < texts.size(); ++box)
-            texts[box] = Text1[box]->text();
-        loadedTexts_ = texts;
+        loadedTexts_ = currentBoxTexts();
     } catch (const std::exception& e) {
         showError(QString::fromLocal8Bit(e.what()));
     }
+}
+
+std::array<QString, 12> frmMain::currentBoxTexts() const
+{
+    std::array<QString, 12> texts;
+    for (std::size_t box = 0; box < texts.size(); ++box)
+        texts[box] = Text1[box]->text();
+    return texts;
 }
 
 void frmMain::SaveBotSettings()
@@ -574,19 +578,14 @@ void frmMain::SaveBotSettings()
         const roster::SaveOutcome outcome
             = roster::RosterFile(iniPathBytes()).SaveBot(static_cast<roster::BotIndex>(index), edit);
         if (!outcome.ok) {
-            if (outcome.refused)
-                showError(fromUtf8(outcome.error));
-            else
-                showError(QStringLiteral("Error: %1 could not be saved: %2")
-                              .arg(QString::fromStdString(outcome.failedKey), QString::fromLocal8Bit(outcome.error.c_str())));
+            showError(outcome.refused ? fromUtf8(outcome.error)
+                                      : QStringLiteral("Error: %1 could not be saved: %2")
+                                            .arg(fromUtf8(outcome.failedKey), fromUtf8(outcome.error)));
             return;
         }
         if (index < listedNames_.size())
             listedNames_[index] = Combo1->currentText();
-        std::array<QString, 12> texts;
-        for (std::size_t box = 0; box < texts.size(); ++box)
-            texts[box] = Text1[box]->text();
-        loadedTexts_ = texts;
+        loadedTexts_ = currentBoxTexts();
 
         Label35->show();
         if (!Timer1->isActive())

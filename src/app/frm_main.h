@@ -73,6 +73,7 @@ private:
     void Timer1_Timer();
     void LoadBotSettings();
     void SaveBotSettings();
+    std::array<QString, 12> currentBoxTexts() const;
 
     // The coupling between the value boxes and their controls.
     void Slider_Change(int box);
