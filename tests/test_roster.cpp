@@ -74,6 +74,7 @@ private slots:
     void saveRefusesWhatTheFileCannotHold_data();
     void saveRefusesWhatTheFileCannotHold();
     void saveReportsTheFailedKey();
+    void oneValueReadsAndWritesLikeTheBuffer();
     void windows1252RoundTripsEveryByte();
     void utf8FilesStayUtf8();
 
@@ -268,6 +269,24 @@ void RosterTest::saveReportsTheFailedKey()
     QVERIFY(!outcome.refused);
     QCOMPARE(outcome.failedKey, std::string("BotNames[1]"));
     QCOMPARE(outcome.error, std::string("No such file or directory"));
+}
+
+void RosterTest::oneValueReadsAndWritesLikeTheBuffer()
+{
+    RosterOnDisk roster(Header + "BotNames[0]=  Ann  \r\nBotNames[1]=\r\n");
+    const RosterValue present = roster.file.ReadRosterValue("BotNames[0]");
+    QCOMPARE(present.text, std::string("Ann"));
+    QCOMPARE(present.count, std::size_t(3));
+    QCOMPARE(roster.file.ReadRosterValue("BotNames[1]").count, std::size_t(0));
+    const RosterValue absent = roster.file.ReadRosterValue("BotNames[2]");
+    QVERIFY(!absent.found);
+    QCOMPARE(QString::fromStdString(absent.text), roster.path.left(49)); // the path is the default
+
+    QVERIFY(roster.file.WriteRosterValue("BotNames[1]", "Zo\u00eb").ok);
+    QCOMPARE(roster.bytes(), QByteArray(Header + "BotNames[0]=  Ann  \r\nBotNames[1]=Zo\xeb\r\n"));
+    const SaveOutcome refused = roster.file.WriteRosterValue("BotNames[1]", "\u0141");
+    QVERIFY(!refused.ok && refused.refused);
+    QCOMPARE(roster.writes, QStringList({QStringLiteral("BotNames[1]")}));
 }
 
 void RosterTest::windows1252RoundTripsEveryByte()
