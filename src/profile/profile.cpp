@@ -55,7 +55,11 @@ class LineCursor {
 public:
     explicit LineCursor(std::string_view bytes) : bytes_(bytes) {}
 
-    void skipTo(std::size_t offset) { pos_ = offset; }
+    void skipTo(std::size_t offset)
+    {
+        pos_ = offset;
+        nextLf_ = NotSearched;
+    }
 
     bool next(Line& line)
     {
@@ -65,8 +69,13 @@ public:
         const char* data = bytes_.data();
         const std::size_t n = bytes_.size();
         // Most lines end in LF: find it fast, then look for an earlier CR.
-        const void* lf = std::memchr(data + pos_, '\n', n - pos_);
-        std::size_t i = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : n;
+        // The LF found is remembered, so a file with CR endings only is not
+        // searched to its end once per line.
+        if (nextLf_ < pos_ || nextLf_ == NotSearched) {
+            const void* lf = std::memchr(data + pos_, '\n', n - pos_);
+            nextLf_ = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : n;
+        }
+        std::size_t i = nextLf_;
         if (const void* cr = std::memchr(data + pos_, '\r', i - pos_))
             i = static_cast<std::size_t>(static_cast<const char*>(cr) - data);
         line.end = i;
@@ -82,8 +91,11 @@ public:
     }
 
 private:
+    static constexpr std::size_t NotSearched = static_cast<std::size_t>(-1);
+
     std::string_view bytes_;
     std::size_t pos_ = 0;
+    std::size_t nextLf_ = NotSearched;
 };
 
 Parsed parse(std::string_view bytes, const Line& line)

@@ -69,17 +69,4 @@ inline void sendMessage(int fd, const std::string& text)
     }
 }
 
-// The resident memory of this process now, in kilobytes.
-inline long residentKb()
-{
-    long pages = 0;
-    long resident = 0;
-    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        std::fclose(f);
-    }
-    return resident * (::sysconf(_SC_PAGESIZE) / 1024);
-}
-
 } // namespace testing
