@@ -12,11 +12,18 @@ ensure_packages() {
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing missing packages: ${missing[*]}"
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # A package this release does not have (clang's runtime is packaged
+    # apart only on newer releases) is left out rather than failing.
+    local available=()
+    for p in "${missing[@]}"; do
+        if apt-cache show "$p" >/dev/null 2>&1; then available+=("$p"); else echo "No package $p here; going on without it."; fi
+    done
+    [ ${#available[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${available[*]}"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${available[@]}"
 }
 
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev)
