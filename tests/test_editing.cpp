@@ -42,6 +42,7 @@ private slots:
     void humanPresetMovesFiveSliders();
     void renameChangesTheListOnly();
     void saveNeedsANamedSelectedBot();
+    void nameTypedIntoTheListIsSaved();
     void saveShowsTheConfirmationUntilTheTimerTicks();
     void saveThroughARejectedPathSavesNothing();
     void failedWriteIsReportedNotConfirmed();
@@ -275,6 +276,16 @@ void EditingTest::saveNeedsANamedSelectedBot()
     QCOMPARE(editor.platform.messages.constFirst().icon, platform::MessageIcon::None);
     QVERIFY(!editor.label("Label35")->isVisibleTo(editor.window.get()));
     QCOMPARE(editor.file(), before);
+}
+
+void EditingTest::nameTypedIntoTheListIsSaved()
+{
+    Editor editor;
+    editor.choose(9);
+    editor.combo()->setEditText(QStringLiteral("Quarry the Second"));
+    editor.action("mnuSave")->trigger();
+    QVERIFY(editor.platform.messages.isEmpty());
+    QCOMPARE(editor.file(), QByteArray(testing::sampleRoster()).replace("BotNames[9]=Quarry", "BotNames[9]=Quarry the Second"));
 }
 
 void EditingTest::saveShowsTheConfirmationUntilTheTimerTicks()
