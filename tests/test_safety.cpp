@@ -24,6 +24,14 @@ using roster::RosterFile;
 namespace {
 
 const QString RosterName = QStringLiteral("CovertstrikeUser.ini");
+
+// At most one copy of the file is alive at a time, so the peak stays under
+// two; AddressSanitizer keeps freed blocks in quarantine, which adds more.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr long PeakPerFileByte = 4;
+#else
+constexpr long PeakPerFileByte = 2;
+#endif
 const QByteArray Header = "[CovertstrikeUT.CovBotInfo]\r\n";
 
 // Our temporary files beside the roster, as a killed write leaves them.
@@ -317,7 +325,7 @@ void SafetyTest::hostileFiles()
         QCOMPARE(parts[0].toInt(), names);
     const long usedKb = child.maxResidentKb - baseline;
     qInfo("%s: %lld bytes, the child's peak grew by %ld KB", qPrintable(kind), size, usedKb);
-    QVERIFY2(usedKb < 2 * size / 1024 + 16 * 1024, qPrintable(QString::number(usedKb)));
+    QVERIFY2(usedKb < PeakPerFileByte * size / 1024 + 16 * 1024, qPrintable(QString::number(usedKb)));
 
     const QByteArray after = testing::readBytes(path);
     QVERIFY(after.contains("BotAccuracy[5]=0.450000"));
