@@ -92,5 +92,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             want.pop_back();
     }
     require(read.text == profile::cutToBuffer(want, buffer), "the value the rules give, cut to the buffer");
+
+    const auto many = doc.findAll(section, {fallback, key, section});
+    require(many[1] == doc.find(section, key), "one pass over many keys agrees with one lookup");
+    require(many[0] == doc.find(section, fallback) && many[2] == doc.find(section, section),
+            "and so do the other keys of that pass");
     return 0;
 }

@@ -113,6 +113,12 @@ void ProfileTest::readsAsWindowsDoes()
     QCOMPARE(got.has_value(), found);
     if (found)
         QCOMPARE(bytes(*got), value);
+    // Looking up many keys in one pass agrees with looking up each.
+    const auto many = doc.findAll(section.toStdString(), {"dup", key.toStdString(), "plain", key.toStdString()});
+    QCOMPARE(many[1], got);
+    QCOMPARE(many[3], got);
+    QCOMPARE(many[0], doc.find(section.toStdString(), "dup"));
+    QCOMPARE(many[2], doc.find(section.toStdString(), "plain"));
 }
 
 void ProfileTest::byteOrderMarkHidesTheFirstSection()

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 
 namespace profile {
 namespace {
@@ -213,6 +214,46 @@ std::optional<std::string_view> Document::find(std::string_view section, std::st
     return unquote(trimBlanks(bytes.substr(valueBegin, place.keyLine.end - valueBegin)));
 }
 
+std::vector<std::optional<std::string_view>> Document::findAll(std::string_view section,
+                                                               const std::vector<std::string>& keys) const
+{
+    std::vector<std::optional<std::string_view>> found(keys.size());
+    // Wanted names, lower-cased, to the positions that asked for them.
+    std::unordered_map<std::string, std::vector<std::size_t>> wanted;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        std::string name(trimSpaces(keys[i]));
+        std::transform(name.begin(), name.end(), name.begin(), lowerAscii);
+        wanted[std::move(name)].push_back(i);
+    }
+    const SectionSpan& span = this->section(trimSpaces(section));
+    if (!span.found)
+        return found;
+
+    const std::string_view bytes = this->bytes();
+    LineCursor cursor(bytes);
+    cursor.skipTo(span.body);
+    Line line;
+    std::string name;
+    while (!wanted.empty() && cursor.next(line)) {
+        const Parsed p = parse(bytes, line);
+        if (p.kind == LineKind::Header)
+            break;
+        if (p.kind != LineKind::Key)
+            continue;
+        name.assign(p.name);
+        std::transform(name.begin(), name.end(), name.begin(), lowerAscii);
+        const auto hit = wanted.find(name);
+        if (hit == wanted.end())
+            continue; // the first line of a name wins: a later one is never asked for again
+        const std::size_t valueBegin = p.equals + 1;
+        const std::string_view value = unquote(trimBlanks(bytes.substr(valueBegin, line.end - valueBegin)));
+        for (std::size_t i : hit->second)
+            found[i] = value;
+        wanted.erase(hit);
+    }
+    return found;
+}
+
 std::string_view Document::lineEnding() const
 {
     const std::string_view b = bytes();
@@ -277,11 +318,10 @@ std::string cutToBuffer(std::string_view text, std::size_t size)
     return std::string(text.substr(0, size - 1));
 }
 
-ProfileText readProfileString(const Document& doc, std::string_view section, std::string_view key,
-                              std::string_view defaultText, std::size_t size)
+ProfileText profileText(std::optional<std::string_view> value, std::string_view defaultText, std::size_t size)
 {
     ProfileText result;
-    if (const auto value = doc.find(section, key)) {
+    if (value) {
         result.found = true;
         result.text = cutToBuffer(*value, size);
     } else {
@@ -291,6 +331,12 @@ ProfileText readProfileString(const Document& doc, std::string_view section, std
     }
     result.count = result.text.size();
     return result;
+}
+
+ProfileText readProfileString(const Document& doc, std::string_view section, std::string_view key,
+                              std::string_view defaultText, std::size_t size)
+{
+    return profileText(doc.find(section, key), defaultText, size);
 }
 
 std::optional<std::string> unsafeCharacter(std::string_view text)

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace profile {
 
@@ -56,6 +57,11 @@ public:
     // section or the key is absent. Arguments lose their outer spaces.
     std::optional<std::string_view> find(std::string_view section, std::string_view key) const;
 
+    // find() for many keys of one section in a single pass over it: the
+    // results in the order of `keys`.
+    std::vector<std::optional<std::string_view>> findAll(std::string_view section,
+                                                          const std::vector<std::string>& keys) const;
+
     // The file's bytes after setting `key` in `section` to `value`. Only the
     // value part of an existing line changes; a new key goes after the last
     // key line of the section; a new section goes at the end. New lines use
@@ -93,6 +99,9 @@ private:
 // trailing spaces removed, not unquoted) for an absent key or section.
 ProfileText readProfileString(const Document& doc, std::string_view section, std::string_view key,
                               std::string_view defaultText, std::size_t size);
+
+// The same, for a value already looked up (nothing when the key is absent).
+ProfileText profileText(std::optional<std::string_view> value, std::string_view defaultText, std::size_t size);
 
 // Describes the first character of `text` that cannot stand in a profile
 // line (CR, LF or NUL), or nothing when it is safe to write.

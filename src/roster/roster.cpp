@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <unordered_map>
 
 namespace roster {
 namespace {
@@ -31,12 +32,22 @@ public:
     const std::string& error() const { return file_.error; }
     TextEncoding encoding() const { return encoding_; }
 
+    // Looks up many keys in one pass over the roster section, for the reads
+    // that follow.
+    void prefetch(const std::vector<std::string>& keys)
+    {
+        const auto values = file_.document.findAll(BotRoster, keys);
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            prefetched_.emplace(keys[i], values[i]);
+    }
+
     // ReadRosterValue's steps, with the raw bytes kept for the listing's
     // comparison against the default.
-    RosterValue value(std::string_view key, std::string* rawText = nullptr) const
+    RosterValue value(const std::string& key, std::string* rawText = nullptr) const
     {
-        const profile::ProfileText read
-            = profile::readProfileString(file_.document, BotRoster, key, path_, ReadBufferSize);
+        const auto hit = prefetched_.find(key);
+        const profile::ProfileText read = profile::profileText(
+            hit != prefetched_.end() ? hit->second : file_.document.find(BotRoster, key), path_, ReadBufferSize);
         std::string_view text = read.text;
         text = profile::trimSpaces(text.substr(0, text.find('\0')));
         if (rawText)
@@ -47,13 +58,14 @@ public:
     // What an absent key gives back: the path, as the read service cuts it.
     std::string defaultText() const
     {
-        return profile::readProfileString(profile::Document(), BotRoster, "", path_, ReadBufferSize).text;
+        return profile::profileText(std::nullopt, path_, ReadBufferSize).text;
     }
 
 private:
     const std::string& path_;
     profile::LoadedFile file_;
     TextEncoding encoding_;
+    std::unordered_map<std::string, std::optional<std::string_view>> prefetched_;
 };
 
 std::string FormKey(std::string_view keyPrefix, BotIndex index)
@@ -81,7 +93,7 @@ void RosterFile::notify(Access access, std::string_view key) const
 RosterValue RosterFile::ReadRosterValue(std::string_view key) const
 {
     notify(Access::Read, key);
-    return Reading(path_).value(key);
+    return Reading(path_).value(std::string(key));
 }
 
 SaveOutcome RosterFile::WriteRosterValue(std::string_view key, std::string_view text) const
@@ -103,14 +115,17 @@ SaveOutcome RosterFile::WriteRosterValue(std::string_view key, std::string_view 
 BotNameList RosterFile::ListBotNames() const
 {
     BotNameList list;
-    const Reading reading(path_);
+    Reading reading(path_);
     if (reading.unusable()) {
         list.error = reading.error();
         return list;
     }
+    std::vector<std::string> keys;
+    for (int n = 0; n < MaxListedBots; ++n)
+        keys.push_back(FormKey(NamePrefix, static_cast<BotIndex>(n)));
+    reading.prefetch(keys);
     const std::string absent = reading.defaultText();
-    for (int n = 0; n < MaxListedBots; ++n) {
-        const std::string key = FormKey(NamePrefix, static_cast<BotIndex>(n));
+    for (const std::string& key : keys) {
         notify(Access::Read, key);
         std::string raw;
         RosterValue name = reading.value(key, &raw);
@@ -129,13 +144,17 @@ BotNameList RosterFile::ListBotNames() const
 LoadedBot RosterFile::LoadBot(BotIndex index) const
 {
     LoadedBot bot;
-    const Reading reading(path_);
+    Reading reading(path_);
     if (reading.unusable()) {
         bot.error = reading.error();
         return bot;
     }
+    std::vector<std::string> keys;
+    for (const RosterField& field : RosterFields)
+        keys.push_back(FormKey(field.keyPrefix, index));
+    reading.prefetch(keys);
     for (std::size_t box = 0; box < RosterFields.size(); ++box) {
-        const std::string key = FormKey(RosterFields[box].keyPrefix, index);
+        const std::string& key = keys[box];
         notify(Access::Read, key);
         RosterValue value = reading.value(key);
         LoadedField& field = bot.fields[box];
