@@ -94,6 +94,9 @@ void AboutTest::windowIsAFixedDarkBlueDialog()
     QVERIFY(note.contains(QStringLiteral(".  ")));
     QVERIFY(note.endsWith(QLatin1Char('.')));
     QVERIFY(!about.findChild<QLabel*>(QStringLiteral("lblDescription"))->text().isEmpty());
+    // The pictures are there even when no main window registered them first.
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().size(), QSize(165, 75));
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Image2"))->pixmap().size(), QSize(329, 24));
 
     auto* shadow = about.findChild<platform::LineControl*>(QStringLiteral("Line1(1)"));
     auto* light = about.findChild<platform::LineControl*>(QStringLiteral("Line1(0)"));

@@ -218,6 +218,9 @@ void MainWindowTest::slidersHaveTheirRanges()
     QVERIFY(editor.combo()->isEditable());
     QCOMPARE(editor.window->windowTitle(), QStringLiteral("Covertstrike Bot Tweaker"));
     QVERIFY(!editor.window->windowIcon().isNull());
+    QCOMPARE(editor.window->windowIcon().availableSizes(), QList<QSize>({QSize(32, 32), QSize(16, 16)}));
+    QCOMPARE(editor.find<QLabel>(QStringLiteral("Image2"))->pixmap().size(), QSize(329, 24));
+    QVERIFY(!editor.find<QPushButton>(QStringLiteral("Command1"))->icon().isNull());
     QVERIFY(!editor.window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 

@@ -62,6 +62,7 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
                           | Qt::CustomizeWindowHint),
       platform_(platform)
 {
+    platform::initPictures();
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About MyApp"));
     setFixedSize(platform::px(5730), platform::px(3555));
@@ -76,7 +77,7 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
                         Qt::AlignLeft);
     lblVersion = addLabel(this, "lblVersion", QStringLiteral("Version"), twipsRect(2760, 360, 3885, 225),
                           Qt::AlignLeft);
-    addLabel(this, "lblDescription", QStringLiteral("Bot Tweaker by the Covertstrike community"),
+    addLabel(this, "lblDescription", QStringLiteral("Made by Covertstrike players"),
              twipsRect(120, 1320, 2805, 210), Qt::AlignLeft);
     addPicture(this, "Image2", QStringLiteral(":/pictures/banner.png"), twipsRect(360, 1800, 4935, 360));
     addLabel(this, "Label2", QStringLiteral("www.covertstrike.example"), twipsRect(360, 2160, 4965, 210),
@@ -102,8 +103,7 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
     setTabOrder(cmdOK, cmdSysInfo);
 
     QLabel* note = addLabel(this, "Label1",
-                            QStringLiteral("This program is freeware.  Share it freely, and keep a copy "
-                                           "of your roster file before you change it."),
+                            QStringLiteral("This program is freeware.  Back up your roster first."),
                             twipsRect(240, 2880, 3765, 450), Qt::AlignHCenter);
     note->setWordWrap(true);
 

@@ -170,12 +170,9 @@ QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), stat
 
 } // namespace
 
-// The pictures live in a static library; make sure they are registered.
-static void initPictures() { Q_INIT_RESOURCE(pictures); }
-
 frmMain::frmMain(platform::Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform)
 {
-    initPictures();
+    platform::initPictures();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(identity::Title));
     QIcon icon;

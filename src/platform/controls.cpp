@@ -3,7 +3,11 @@
 #include <QLabel>
 #include <QPainter>
 
+static void registerPictures() { Q_INIT_RESOURCE(pictures); }
+
 namespace platform {
+
+void initPictures() { registerPictures(); }
 
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, Qt::Alignment alignment)
 {

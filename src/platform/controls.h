@@ -16,6 +16,10 @@ constexpr int TwipsPerPixel = 15;
 constexpr int px(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
 inline QRect twipsRect(int x, int y, int width, int height) { return {px(x), px(y), px(width), px(height)}; }
 
+// Registers the compiled-in pictures (":/pictures/..."), which live in this
+// static library; every window that shows one calls it first.
+void initPictures();
+
 // A label as the windows use them: plain text, aligned to the top, never
 // taking the focus, white or coloured by its parent's palette.
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, Qt::Alignment alignment);
