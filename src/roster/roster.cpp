@@ -10,10 +10,24 @@ namespace roster {
 namespace {
 
 // The text that a string refusal reports, e.g. "U+0141" or "a line feed".
-std::string refusal(std::string_view key, const std::string& what, TextEncoding encoding)
+std::string refusal(const std::string& key, const std::string& what, TextEncoding encoding)
 {
-    return "The value for " + std::string(key) + " holds " + what + ", which a " + encodingName(encoding)
+    return "The value for " + key + " holds " + what + ", which a " + encodingName(encoding)
         + " roster file cannot hold. Nothing of this bot was saved.";
+}
+
+// The file's bytes for a text, or the refusal that names the key: a
+// character the file's encoding cannot hold, or one that would split the line.
+SaveOutcome encodeFor(const std::string& key, std::string_view text, TextEncoding encoding, std::string& bytes)
+{
+    std::string refused;
+    auto encoded = encodeText(text, encoding, &refused);
+    if (!encoded)
+        return {false, true, key, refusal(key, refused, encoding)};
+    if (auto what = profile::unsafeCharacter(*encoded))
+        return {false, true, key, refusal(key, *what, encoding)};
+    bytes = std::move(*encoded);
+    return {};
 }
 
 } // namespace
@@ -101,12 +115,11 @@ SaveOutcome RosterFile::WriteRosterValue(std::string_view key, std::string_view 
     const Reading reading(path_);
     if (reading.unusable())
         return {false, false, std::string(key), reading.error()};
-    std::string refused;
-    const auto bytes = encodeText(text, reading.encoding(), &refused);
-    if (!bytes)
-        return {false, true, std::string(key), refusal(key, refused, reading.encoding())};
+    std::string bytes;
+    if (SaveOutcome refused = encodeFor(std::string(key), text, reading.encoding(), bytes); !refused.ok)
+        return refused;
     notify(Access::Write, key);
-    const profile::WriteResult written = profile::writeProfileString(BotRoster, key, *bytes, path_);
+    const profile::WriteResult written = profile::writeProfileString(BotRoster, key, bytes, path_);
     if (!written)
         return {false, false, std::string(key), written.error};
     return {};
@@ -185,15 +198,11 @@ SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
             return {false, false, FormKey(NamePrefix, index), reading.error()};
 
         auto prepare = [&](std::string_view prefix, std::string_view text) -> SaveOutcome {
-            std::string key = FormKey(prefix, index);
-            std::string refused;
-            auto bytes = encodeText(text, reading.encoding(), &refused);
-            if (!bytes)
-                return {false, true, key, refusal(key, refused, reading.encoding())};
-            if (auto what = profile::unsafeCharacter(*bytes))
-                return {false, true, key, refusal(key, *what, reading.encoding())};
-            pending.push_back({std::move(key), std::move(*bytes)});
-            return {};
+            Pending p{FormKey(prefix, index), {}};
+            SaveOutcome refused = encodeFor(p.key, text, reading.encoding(), p.bytes);
+            if (refused.ok)
+                pending.push_back(std::move(p));
+            return refused;
         };
 
         if (edit.nameChanged) {
