@@ -289,10 +289,11 @@ void frmMain::buildControls()
     QLabel* Label1 = addLabel(client, "Label1", WebAddress, twipsRect(600, 6840, 4965, 210), Qt::AlignLeft);
     Label1->setProperty(TabIndexProperty, 54);
 
-    auto* folderList = new QListWidget(client);
-    place(folderList, "Dir1", twipsRect(6000, 5880, 1095, 765), 59);
-    folderList->hide();
-    Dir1 = folderList;
+    // The designer's folder list, kept for the layout; the install folders
+    // are probed through the platform instead.
+    auto* Dir1 = new QListWidget(client);
+    place(Dir1, "Dir1", twipsRect(6000, 5880, 1095, 765), 59);
+    Dir1->hide();
     Command2 = new QPushButton(QStringLiteral("Erase Reg Info"), client);
     place(Command2, "Command2", twipsRect(5280, 6240, 1455, 255), 55);
     Command2->hide();

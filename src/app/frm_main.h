@@ -106,7 +106,6 @@ private:
     QPushButton* Command3 = nullptr;
     QCheckBox* Check1 = nullptr;
     QTimer* Timer1 = nullptr;
-    QWidget* Dir1 = nullptr;
     std::array<QLineEdit*, 12> Text1{};
     std::array<QSlider*, 12> sliderOfBox_{}; // indexed by box; null where the box has no slider
 };
