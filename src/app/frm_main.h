@@ -49,21 +49,21 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The layout as designed, the menus and the start size (window_layout.cpp).
     void buildControls();
     void buildMenus();
     void buildTabOrder();
+    void resizeToStartSize();
 
-    // Start-up and the File menu.
+    // Start-up and the File menu (roster_location.cpp).
     void FindIniFile();
     void checkRememberAndList();
     void ListBotNames();
-    void resizeToStartSize();
     QString showOpenDialog();
     void mnuOpen_Click();
-    void mnuExit_Click();
     void Command2_Click();
 
-    // Bot selection, naming and saving.
+    // Bot selection, naming and saving (bot_editing.cpp).
     void Combo1_Click(int index);
     void setLabel2Caption(const QString& caption);
     void Label2_Change();
@@ -75,13 +75,16 @@ private:
     void SaveBotSettings();
     std::array<QString, 12> currentBoxTexts() const;
 
-    // The coupling between the value boxes and their controls.
+    // The coupling between the value boxes and their controls, and the
+    // preset (box_coupling.cpp).
     void Slider_Change(int box);
     void Text1_Change(int index);
     void Check1_Click();
 
     void mnuHuman_Click();
+
     void mnuAbout_Click();
+    void mnuExit_Click();
 
     void showError(const QString& text);
     std::string iniPathBytes() const;

@@ -1,0 +1,139 @@
+#include "app/frm_main.h"
+
+#include "roster/roster.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <exception>
+
+// Choosing a bot, loading it into the value boxes, renaming it and saving it.
+
+namespace {
+
+const QString NothingToSave = QStringLiteral("Error: Nothing to save.");
+const QString NoBotSelected = QStringLiteral("ERROR: Bot name error or no bot selected.");
+
+} // namespace
+
+void frmMain::Combo1_Click(int index) { setLabel2Caption(QStringLiteral("Bot #: ") + QString::number(index)); }
+
+void frmMain::setLabel2Caption(const QString& caption)
+{
+    // A label raises its change event only when its caption really changes.
+    if (Label2->text() == caption)
+        return;
+    Label2->setText(caption);
+    Label2_Change();
+}
+
+void frmMain::Label2_Change()
+{
+    if (!Label2->text().isEmpty())
+        LoadBotSettings();
+}
+
+void frmMain::Command3_Click()
+{
+    const QString name = platform_.inputBox(this, QStringLiteral("Enter new name:"), QStringLiteral("Bot Name"));
+    const int index = Combo1->currentIndex();
+    if (name.isEmpty() || index < 0)
+        return;
+    Combo1->setItemText(index, name);
+    Combo1->setEditText(name);
+}
+
+void frmMain::Command1_Click()
+{
+    if (Combo1->currentText().isEmpty() || Combo1->currentIndex() < 0) {
+        showError(NoBotSelected);
+        return;
+    }
+    SaveBotSettings();
+}
+
+void frmMain::mnuSave_Click() { Command1_Click(); }
+
+void frmMain::Timer1_Timer()
+{
+    Label35->hide();
+    Timer1->stop();
+}
+
+void frmMain::LoadBotSettings()
+{
+    try {
+        const auto index = static_cast<roster::BotIndex>(Combo1->currentIndex());
+        const roster::LoadedBot bot = roster::RosterFile(iniPathBytes()).LoadBot(index);
+        loadedTexts_.reset();
+        if (!bot.error.empty()) {
+            showError(QString::fromStdString(bot.error));
+            return;
+        }
+        // An absent or empty value leaves its box empty rather than showing
+        // the file's path or the previous bot's value; the slider then reads
+        // it as 0. A save leaves such a key alone unless the player changes
+        // it (see SaveBotSettings).
+        for (std::size_t box = 0; box < bot.fields.size(); ++box) {
+            const roster::LoadedField& field = bot.fields[box];
+            if (field.state == roster::FieldState::Empty)
+                platform_.beep();
+            Text1[box]->setText(field.state == roster::FieldState::Present ? QString::fromStdString(field.text)
+                                                                           : QString());
+        }
+        loadedTexts_ = currentBoxTexts();
+    } catch (const std::exception& e) {
+        showError(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+std::array<QString, 12> frmMain::currentBoxTexts() const
+{
+    std::array<QString, 12> texts;
+    for (std::size_t box = 0; box < texts.size(); ++box)
+        texts[box] = Text1[box]->text();
+    return texts;
+}
+
+void frmMain::SaveBotSettings()
+{
+    try {
+        if (!roster::IsRosterFileName(iniPathBytes())) {
+            showError(NothingToSave);
+            return;
+        }
+        const int index = Combo1->currentIndex();
+        roster::BotEdit edit;
+        edit.name = Combo1->currentText().toStdString();
+        // Only what the player changed since the bot was loaded is written,
+        // so the keys of an untouched field keep their bytes (an absent key
+        // stays absent, a value the slider cannot show keeps its digits).
+        edit.nameChanged = index >= listedNames_.size() || Combo1->currentText() != listedNames_[index];
+        for (std::size_t box = 0; box < Text1.size(); ++box) {
+            edit.values[box] = Text1[box]->text().toStdString();
+            edit.changed[box] = !loadedTexts_ || Text1[box]->text() != (*loadedTexts_)[box];
+        }
+
+        const roster::SaveOutcome outcome
+            = roster::RosterFile(iniPathBytes()).SaveBot(static_cast<roster::BotIndex>(index), edit);
+        if (!outcome.ok) {
+            showError(outcome.refused ? QString::fromStdString(outcome.error)
+                                      : QStringLiteral("Error: %1 could not be saved: %2")
+                                            .arg(QString::fromStdString(outcome.failedKey),
+                                                 QString::fromStdString(outcome.error)));
+            return;
+        }
+        if (index < listedNames_.size())
+            listedNames_[index] = Combo1->currentText();
+        loadedTexts_ = currentBoxTexts();
+
+        Label35->show();
+        if (!Timer1->isActive())
+            Timer1->start();
+    } catch (const std::exception& e) {
+        showError(QString::fromLocal8Bit(e.what()));
+    }
+}
+
