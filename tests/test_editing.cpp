@@ -44,7 +44,7 @@ private slots:
     void saveNeedsANamedSelectedBot();
     void nameTypedIntoTheListIsSaved();
     void saveShowsTheConfirmationUntilTheTimerTicks();
-    void saveThroughARejectedPathSavesNothing();
+    void rejectedOpenKeepsListAndFileTogether();
     void failedWriteIsReportedNotConfirmed();
     void textTheFileCannotHoldIsRefused_data();
     void textTheFileCannotHoldIsRefused();
@@ -309,19 +309,19 @@ void EditingTest::saveShowsTheConfirmationUntilTheTimerTicks()
     QVERIFY(!editor.timer()->isActive());
 }
 
-void EditingTest::saveThroughARejectedPathSavesNothing()
+void EditingTest::rejectedOpenKeepsListAndFileTogether()
 {
+    // The list still shows this file's bots, so loads and saves use it too.
     Editor editor;
-    const QByteArray before = editor.file();
     editor.platform.fileAnswers.append(editor.dir.filePath(QStringLiteral("CovertstrikeUser.ini.bak")));
-    editor.action("mnuOpen")->trigger(); // rejected: the old list stays
+    editor.action("mnuOpen")->trigger();
     editor.platform.messages.clear();
-    editor.choose(3);
+    editor.choose(5);
+    QCOMPARE(editor.box(4)->text(), QStringLiteral("0.200000"));
     editor.slider(3)->setValue(1);
     editor.action("mnuSave")->trigger();
-    QCOMPARE(editor.platform.messageTexts(), QStringList({QStringLiteral("Error: Nothing to save.")}));
-    QVERIFY(!editor.label("Label35")->isVisibleTo(editor.window.get()));
-    QCOMPARE(editor.file(), before);
+    QVERIFY(editor.platform.messages.isEmpty());
+    QVERIFY(editor.file().contains("BotAccuracy[5]=0.050000\r\n"));
 }
 
 void EditingTest::failedWriteIsReportedNotConfirmed()

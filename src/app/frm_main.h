@@ -37,8 +37,17 @@ public:
     // and list its bots. Every start-up message appears before the window.
     void Form_Load();
 
+    // Opens a roster as File, Open does with the file its dialog reports:
+    // the window returns to its start size and the path goes through the
+    // name check. A path that passes becomes the file being edited, is
+    // remembered and listed; a rejected one gets the message and the file in
+    // force stays, so that the list, the loads and the saves always use one
+    // file. True when the path was taken.
+    bool openRosterFile(const QString& path);
+
     // The roster file being edited, as the user chose or the settings
-    // remembered it; a path that failed the name check stays here.
+    // remembered it. Only at start-up can it hold a path that failed the
+    // name check (the window then lists nothing).
     const QString& iniPath() const { return IniPath; }
     const platform::FileDialogSettings& commonDialog() const { return CommonDialog1; }
 
@@ -57,7 +66,7 @@ private:
 
     // Start-up and the File menu (roster_location.cpp).
     void FindIniFile();
-    void checkRememberAndList();
+    bool useRosterFile(const QString& path);
     void ListBotNames();
     QString showOpenDialog();
     void mnuOpen_Click();

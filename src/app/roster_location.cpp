@@ -32,7 +32,7 @@ void frmMain::Form_Load()
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - QPoint(startOuterSize().width() / 2, startOuterSize().height() / 2));
     FindIniFile();
-    checkRememberAndList();
+    useRosterFile(IniPath);
 }
 
 void frmMain::FindIniFile()
@@ -80,17 +80,19 @@ QString frmMain::showOpenDialog()
     return CommonDialog1.fileName;
 }
 
-void frmMain::checkRememberAndList()
+bool frmMain::useRosterFile(const QString& path)
 {
-    if (!roster::IsRosterFileName(iniPathBytes())) {
+    if (!roster::IsRosterFileName(platform::nativePath(path))) {
         showError(InvalidFile);
-        return;
+        return false;
     }
+    IniPath = path;
     platform_.writeSetting(SettingsSection, SettingsKey, IniPath);
     Combo1->clear();
     Combo1->setEditText(QString());
     setLabel2Caption(QString());
     ListBotNames();
+    return true;
 }
 
 void frmMain::ListBotNames()
@@ -112,11 +114,12 @@ void frmMain::ListBotNames()
         platform_.beep();
 }
 
-void frmMain::mnuOpen_Click()
+void frmMain::mnuOpen_Click() { openRosterFile(showOpenDialog()); }
+
+bool frmMain::openRosterFile(const QString& path)
 {
-    IniPath = showOpenDialog();
     resizeToStartSize();
-    checkRememberAndList();
+    return useRosterFile(path);
 }
 
 void frmMain::Command2_Click() { platform_.writeSetting(SettingsSection, SettingsKey, QString()); }
