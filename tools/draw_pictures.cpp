@@ -1,6 +1,7 @@
-// Draws the program's pictures into assets/: the window icon (32 and 16
-// pixels), the banner, the floppy disk of the save button and the About
-// dialog's picture. Run once after changing a drawing:
+// Draws the program's pictures into assets/: the icon at the sizes desktops
+// ask for (PNG, and the same drawing as SVG), and the banner, the floppy disk
+// of the save button and the About dialog's picture at one and two device
+// pixels per pixel ("@2x"). Run once after changing a drawing:
 //   cmake --build build --target draw_pictures && QT_QPA_PLATFORM=offscreen build/draw_pictures assets
 
 #include <QGuiApplication>
@@ -8,6 +9,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QFile>
 
 namespace {
 
@@ -49,10 +51,39 @@ QImage icon(int size)
     return img;
 }
 
-// The modification's name in white stencil letters on dark green.
-QImage banner()
+// The same drawing as icon(), as a scalable picture for the desktop's icon theme.
+const char IconSvg[] = R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">
+  <defs>
+    <linearGradient id="fill" x1="0" y1="0" x2="0" y2="32" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#556b2f"/>
+      <stop offset="1" stop-color="#004000"/>
+    </linearGradient>
+  </defs>
+  <path d="M16 1 L29 6 C29 20 22 27 16 31 C10 27 3 20 3 6 Z" fill="url(#fill)" stroke="#d8c88a" stroke-width="1.2"/>
+  <circle cx="16" cy="15" r="7" fill="none" stroke="#ffffff" stroke-width="1.8"/>
+  <g stroke="#ffffff" stroke-width="1.4">
+    <line x1="16" y1="5" x2="16" y2="11"/>
+    <line x1="16" y1="19" x2="16" y2="25"/>
+    <line x1="6" y1="15" x2="12" y2="15"/>
+    <line x1="20" y1="15" x2="26" y2="15"/>
+  </g>
+  <circle cx="16" cy="15" r="1.5" fill="#e03020"/>
+</svg>
+)svg";
+
+// A picture of `width` x `height` pixels drawn at `scale` device pixels per
+// pixel: the painter draws in pixels whatever the scale.
+QImage canvas(int width, int height, int scale, QImage::Format format = QImage::Format_RGB32)
 {
-    QImage img(329, 24, QImage::Format_RGB32);
+    QImage img(width * scale, height * scale, format);
+    img.setDevicePixelRatio(scale);
+    return img;
+}
+
+// The modification's name in white stencil letters on dark green.
+QImage banner(int scale)
+{
+    QImage img = canvas(329, 24, scale);
     img.fill(DarkGreen);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -72,9 +103,9 @@ QImage banner()
     return img;
 }
 
-QImage floppy()
+QImage floppy(int scale)
 {
-    QImage img(19, 18, QImage::Format_RGB32);
+    QImage img = canvas(19, 18, scale);
     img.fill(QColor(0xc0, 0xc0, 0xc0));
     QPainter p(&img);
     p.setPen(Qt::black);
@@ -93,9 +124,9 @@ QImage floppy()
 }
 
 // The About dialog's picture: the icon beside a row of bots on a ridge.
-QImage aboutPicture()
+QImage aboutPicture(int scale)
 {
-    QImage img(165, 75, QImage::Format_RGB32);
+    QImage img = canvas(165, 75, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, 75);
@@ -119,7 +150,7 @@ QImage aboutPicture()
         p.drawRect(QRectF(x + 0.5, y, 2.5, 6));
         p.drawRect(QRectF(x + 3, y - 9, 9, 1.6));
     }
-    p.drawImage(QPoint(8, 8), icon(48));
+    p.drawImage(QRectF(8, 8, 48, 48), icon(48 * scale));
     return img;
 }
 
@@ -128,11 +159,17 @@ QImage aboutPicture()
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("assets");
-    bool ok = icon(32).save(dir + QStringLiteral("/icon32.png"))
-        && icon(16).save(dir + QStringLiteral("/icon16.png"))
-        && banner().save(dir + QStringLiteral("/banner.png"))
-        && floppy().save(dir + QStringLiteral("/floppy.png"))
-        && aboutPicture().save(dir + QStringLiteral("/about.png"));
+    const QString dir = (argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("assets")) + QLatin1Char('/');
+    bool ok = true;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        ok = ok && icon(size).save(dir + QStringLiteral("icon%1.png").arg(size));
+    QFile svg(dir + QStringLiteral("icon.svg"));
+    ok = ok && svg.open(QIODevice::WriteOnly) && svg.write(IconSvg) == qint64(sizeof IconSvg - 1);
+    for (int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QStringLiteral(".png") : QStringLiteral("@2x.png");
+        ok = ok && banner(scale).save(dir + QStringLiteral("banner") + suffix)
+            && floppy(scale).save(dir + QStringLiteral("floppy") + suffix)
+            && aboutPicture(scale).save(dir + QStringLiteral("about") + suffix);
+    }
     return ok ? 0 : 1;
 }
