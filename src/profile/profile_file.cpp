@@ -7,7 +7,12 @@ namespace profile {
 
 std::string temporaryPrefix(std::string_view fileName)
 {
-    return "." + std::string(fileName) + ".cbt~";
+    // Built by appending: GCC 12 warns falsely (-Wrestrict) about
+    // "." + std::string(...) when optimising.
+    std::string prefix;
+    prefix.reserve(fileName.size() + 6);
+    prefix.append(".").append(fileName).append(".cbt~");
+    return prefix;
 }
 
 LoadedFile loadProfile(const std::string& path)
