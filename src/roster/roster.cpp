@@ -30,6 +30,18 @@ SaveOutcome encodeFor(const std::string& key, std::string_view text, TextEncodin
     return {};
 }
 
+// Whether a value would read back blank: the listing of names ends at such
+// a name, and every bot after it drops out of reach.
+bool readsBackBlank(const std::string& bytes)
+{
+    const profile::Document line("[n]\nn=" + bytes + "\n");
+    const std::optional<std::string_view> value = line.find("n", "n");
+    return !value || profile::trimSpaces(*value).empty();
+}
+
+const std::string BlankName = "A bot's name cannot be blank: the list of bots would end at it, and the bots after it "
+                              "could no longer be reached. Nothing of this bot was saved.";
+
 } // namespace
 
 // One reading of the file, shared by the reads of one operation so that
@@ -208,6 +220,8 @@ SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
         if (edit.nameChanged) {
             if (SaveOutcome o = prepare(NamePrefix, edit.name); !o.ok)
                 return o;
+            if (readsBackBlank(pending.back().bytes))
+                return {false, true, pending.back().key, BlankName};
         }
         for (int box : ControlOrder) {
             if (!edit.changed[box])
