@@ -44,7 +44,6 @@ private slots:
     void saveNeedsANamedSelectedBot();
     void nameTypedIntoTheListIsSaved();
     void saveShowsTheConfirmationUntilTheTimerTicks();
-    void rejectedOpenKeepsListAndFileTogether();
     void failedWriteIsReportedNotConfirmed();
     void textTheFileCannotHoldIsRefused_data();
     void textTheFileCannotHoldIsRefused();
@@ -307,21 +306,6 @@ void EditingTest::saveShowsTheConfirmationUntilTheTimerTicks()
     fireTimer(editor.timer());
     QVERIFY(!editor.label("Label35")->isVisibleTo(editor.window.get()));
     QVERIFY(!editor.timer()->isActive());
-}
-
-void EditingTest::rejectedOpenKeepsListAndFileTogether()
-{
-    // The list still shows this file's bots, so loads and saves use it too.
-    Editor editor;
-    editor.platform.fileAnswers.append(editor.dir.filePath(QStringLiteral("CovertstrikeUser.ini.bak")));
-    editor.action("mnuOpen")->trigger();
-    editor.platform.messages.clear();
-    editor.choose(5);
-    QCOMPARE(editor.box(4)->text(), QStringLiteral("0.200000"));
-    editor.slider(3)->setValue(1);
-    editor.action("mnuSave")->trigger();
-    QVERIFY(editor.platform.messages.isEmpty());
-    QVERIFY(editor.file().contains("BotAccuracy[5]=0.050000\r\n"));
 }
 
 void EditingTest::failedWriteIsReportedNotConfirmed()

@@ -16,9 +16,24 @@ namespace {
 const QString NothingToSave = QStringLiteral("Error: Nothing to save.");
 const QString NoBotSelected = QStringLiteral("ERROR: Bot name error or no bot selected.");
 
+QString botCaption(int index) { return index < 0 ? QString() : QStringLiteral("Bot #: ") + QString::number(index); }
+
 } // namespace
 
-void frmMain::Combo1_Click(int index) { setLabel2Caption(QStringLiteral("Bot #: ") + QString::number(index)); }
+void frmMain::keepTypedNames()
+{
+    // Typing in the list's field renames the shown bot; only choosing from
+    // the drop-down (mouse, arrow keys, wheel) picks another. So no inline
+    // completion, no entry made from the text, and no matching of the text
+    // against the entries when the field loses the focus or takes Enter,
+    // which would silently switch bots or undo a rename that differs only in
+    // letter case.
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setCompleter(nullptr);
+    disconnect(Combo1->lineEdit(), &QLineEdit::editingFinished, Combo1, nullptr);
+}
+
+void frmMain::Combo1_Click(int index) { setLabel2Caption(botCaption(index)); }
 
 void frmMain::setLabel2Caption(const QString& caption)
 {
@@ -47,6 +62,7 @@ void frmMain::Command3_Click()
 
 void frmMain::Command1_Click()
 {
+    finishBoxEdits();
     if (Combo1->currentText().isEmpty() || Combo1->currentIndex() < 0) {
         showError(NoBotSelected);
         return;
@@ -65,11 +81,11 @@ void frmMain::Timer1_Timer()
 void frmMain::LoadBotSettings()
 {
     try {
-        const auto index = static_cast<roster::BotIndex>(Combo1->currentIndex());
-        const roster::LoadedBot bot = roster::RosterFile(iniPathBytes()).LoadBot(index);
-        loadedTexts_.reset();
+        const int index = Combo1->currentIndex();
+        const auto bot = roster::RosterFile(iniPathBytes()).LoadBot(static_cast<roster::BotIndex>(index));
         if (!bot.error.empty()) {
-            showError(QString::fromStdString(bot.error));
+            showUnreadable(bot.error);
+            returnToShownBot();
             return;
         }
         // An absent or empty value leaves its box empty rather than showing
@@ -83,10 +99,21 @@ void frmMain::LoadBotSettings()
             Text1[box]->setText(field.state == roster::FieldState::Present ? QString::fromStdString(field.text)
                                                                            : QString());
         }
+        shownBot_ = index;
         loadedTexts_ = currentBoxTexts();
     } catch (const std::exception& e) {
         showError(QString::fromLocal8Bit(e.what()));
+        returnToShownBot();
     }
+}
+
+void frmMain::returnToShownBot()
+{
+    // The boxes still hold the bot shown before: the selection and the
+    // caption go back to it, so no save can write its values under the bot
+    // that failed to load, and choosing that bot again retries the load.
+    Combo1->setCurrentIndex(shownBot_);
+    Label2->setText(botCaption(shownBot_));
 }
 
 std::array<QString, 12> frmMain::currentBoxTexts() const
@@ -125,8 +152,12 @@ void frmMain::SaveBotSettings()
                                                  QString::fromStdString(outcome.error)));
             return;
         }
-        if (index < listedNames_.size())
+        // A new name now stands in the list too, and a later save compares
+        // against it.
+        if (edit.nameChanged && index < listedNames_.size()) {
             listedNames_[index] = Combo1->currentText();
+            Combo1->setItemText(index, listedNames_[index]);
+        }
         loadedTexts_ = currentBoxTexts();
 
         Label35->show();

@@ -28,15 +28,29 @@ int fromQtState(Qt::CheckState state)
 
 } // namespace
 
-void frmMain::Slider_Change(int box)
+QString frmMain::sliderText(int box) const
 {
     const auto b = static_cast<std::size_t>(box);
-    const std::string text = roster::BoxTextForPosition(roster::RosterFields[b], sliderOfBox_[b]->value());
-    Text1[b]->setText(QString::fromStdString(text));
+    return QString::fromStdString(roster::BoxTextForPosition(roster::RosterFields[b], sliderOfBox_[b]->value()));
 }
 
-void frmMain::Text1_Change(int /*index*/)
+void frmMain::Slider_Change(int box)
 {
+    // The box that the player is typing into keeps the text under the caret;
+    // it takes the slider's form when the editing finishes (normaliseBox).
+    if (box == typedBox_)
+        return;
+    Text1[static_cast<std::size_t>(box)]->setText(sliderText(box));
+}
+
+void frmMain::Text1_Change(int index)
+{
+    // A change typed by the player (the box is modified: any text the
+    // program sets clears that) moves the sliders but not the typed text.
+    const int outerTypedBox = typedBox_;
+    if (Text1[static_cast<std::size_t>(index)]->isModified())
+        typedBox_ = index;
+
     // Every change re-derives all nine controls, in the order of their
     // numbers. A control raises its change only on a real change, and every
     // text a control writes maps back to the same position, so the nested
@@ -52,6 +66,20 @@ void frmMain::Text1_Change(int /*index*/)
         sliderOfBox_[b]->setValue(
             roster::ClampPosition(roster::PositionForBoxText(field, text), field.minimum, field.maximum));
     }
+    typedBox_ = outerTypedBox;
+}
+
+void frmMain::normaliseBox(int box)
+{
+    QLineEdit* edit = Text1[static_cast<std::size_t>(box)];
+    if (sliderOfBox_[static_cast<std::size_t>(box)] && edit->isModified())
+        edit->setText(sliderText(box));
+}
+
+void frmMain::finishBoxEdits()
+{
+    for (int box = 0; box < static_cast<int>(Text1.size()); ++box)
+        normaliseBox(box);
 }
 
 void frmMain::Check1_Click()

@@ -35,6 +35,11 @@ std::string frmMain::iniPathBytes() const { return platform::nativePath(IniPath)
 
 void frmMain::showError(const QString& text) { platform_.showMessage(this, text, platform::MessageIcon::None); }
 
+void frmMain::showUnreadable(const std::string& reason)
+{
+    showError(QStringLiteral("The roster file cannot be read: ") + QString::fromStdString(reason));
+}
+
 void frmMain::mnuExit_Click() { close(); }
 
 void frmMain::mnuAbout_Click()

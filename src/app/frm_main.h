@@ -73,7 +73,9 @@ private:
     void Command2_Click();
 
     // Bot selection, naming and saving (bot_editing.cpp).
+    void keepTypedNames();
     void Combo1_Click(int index);
+    void returnToShownBot();
     void setLabel2Caption(const QString& caption);
     void Label2_Change();
     void Command3_Click();
@@ -86,9 +88,14 @@ private:
 
     // The coupling between the value boxes and their controls, and the
     // preset (box_coupling.cpp).
+    QString sliderText(int box) const;
     void Slider_Change(int box);
     void Text1_Change(int index);
     void Check1_Click();
+    // A box the player typed into takes its slider's form when the editing
+    // finishes: Enter, the focus leaving it, or a save.
+    void normaliseBox(int box);
+    void finishBoxEdits();
 
     void mnuHuman_Click();
 
@@ -96,6 +103,8 @@ private:
     void mnuExit_Click();
 
     void showError(const QString& text);
+    // "The roster file cannot be read: " and the system's reason.
+    void showUnreadable(const std::string& reason);
     std::string iniPathBytes() const;
 
     platform::Platform& platform_;
@@ -107,6 +116,8 @@ private:
     // alone.
     QStringList listedNames_;
     std::optional<std::array<QString, 12>> loadedTexts_;
+    int shownBot_ = -1; // the bot whose values the boxes hold, -1 for none
+    int typedBox_ = -1; // the box whose typed change the coupling is following
     bool sizedToFrame_ = false;
 
     QGroupBox* Frame1 = nullptr;

@@ -100,8 +100,9 @@ void frmMain::ListBotNames()
     const roster::BotNameList list = roster::RosterFile(iniPathBytes()).ListBotNames();
     listedNames_.clear();
     loadedTexts_.reset();
+    shownBot_ = -1;
     if (!list.error.empty()) {
-        showError(QStringLiteral("The roster file cannot be read: ") + QString::fromStdString(list.error));
+        showUnreadable(list.error);
         return;
     }
     for (const std::string& name : list.names) {

@@ -166,7 +166,7 @@ void frmMain::buildControls()
     Combo1 = new QComboBox(client);
     place(Combo1, "Combo1", twipsRect(360, 480, 2775, 315), 0);
     Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    keepTypedNames();
     Combo1->setEditText(QStringLiteral("BotName"));
     Combo1->setToolTip(QStringLiteral("Select a bot from the list"));
     Command1 = new QPushButton(client);
@@ -222,6 +222,7 @@ void frmMain::buildControls()
         box->setProperty("index", i);
         Text1[static_cast<std::size_t>(i)] = box;
         connect(box, &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
+        connect(box, &QLineEdit::editingFinished, this, [this, i] { normaliseBox(i); });
     }
 
     auto* Image2 = new QLabel(client);

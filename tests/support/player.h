@@ -1,0 +1,85 @@
+#pragma once
+
+// A player at the keyboard: every step is a real key or mouse event sent to
+// the widget that has the focus, the way the window system delivers them,
+// so that the widgets' own behaviour (completion, caret, focus-out
+// handling) takes part as it does for a person.
+
+#include "support/editor.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+
+class Player {
+public:
+    explicit Player(Editor& editor) : editor_(editor)
+    {
+        editor_.window->show();
+        editor_.window->activateWindow();
+        ready_ = QTest::qWaitForWindowActive(editor_.window.get());
+    }
+
+    // Whether the window came up and took the focus; tests QVERIFY it.
+    bool ready() const { return ready_; }
+
+    static QWidget* focus() { return QApplication::focusWidget(); }
+
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
+    {
+        QTest::keyClick(focus(), key, modifiers);
+    }
+
+    void type(const QString& text) const { QTest::keyClicks(focus(), text); }
+
+    // Tab (or Shift+Tab) until `target` has the focus; false if it never does.
+    bool tabTo(QWidget* target, bool backwards = false) const
+    {
+        for (int i = 0; i < 100 && focus() != target; ++i)
+            press(backwards ? Qt::Key_Backtab : Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        return focus() == target;
+    }
+
+    // Goes to a box or field and replaces its text by typing.
+    bool retype(QWidget* target, const QString& text) const
+    {
+        if (!tabTo(target))
+            return false;
+        press(Qt::Key_A, Qt::ControlModifier);
+        type(text);
+        return true;
+    }
+
+    // Picks entry `index` of the bot list with the arrow keys; false when
+    // the list will not go there (a load that fails sends it back).
+    bool pickBot(int index) const
+    {
+        QComboBox* list = editor_.combo();
+        if (!tabTo(list))
+            return false;
+        while (list->currentIndex() != index) {
+            const int before = list->currentIndex();
+            press(before < index ? Qt::Key_Down : Qt::Key_Up);
+            if (list->currentIndex() == before)
+                return false;
+        }
+        return true;
+    }
+
+    // A menu command through its access keys: Alt+F, then S for Save.
+    bool menu(Qt::Key menuKey, Qt::Key itemKey) const
+    {
+        QTest::keyClick(editor_.window.get(), menuKey, Qt::AltModifier);
+        QWidget* popup = QApplication::activePopupWidget();
+        if (!popup)
+            return false;
+        QTest::keyClick(popup, itemKey);
+        return true;
+    }
+
+    bool save() const { return menu(Qt::Key_F, Qt::Key_S); }
+
+private:
+    Editor& editor_;
+    bool ready_ = false;
+};

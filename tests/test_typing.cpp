@@ -1,0 +1,290 @@
+// What the player types is what gets saved: the bot list's own field, the
+// value boxes, and what happens around a load or an open that fails. Every
+// test drives the window with key events, the way a player does.
+
+#include "support/player.h"
+
+#include <QDir>
+#include <QtTest>
+
+namespace {
+
+const QString BlankName = QStringLiteral(
+    "A bot's name cannot be blank: the list of bots would end at it, and the bots after it could no longer be "
+    "reached. Nothing of this bot was saved.");
+const QString InvalidFile = QStringLiteral("Error: Invalid CovertstrikeUser.ini file.");
+const QString NoBotSelected = QStringLiteral("ERROR: Bot name error or no bot selected.");
+
+// A key's value as the roster reads it back.
+QString valueIn(const Editor& editor, const char* key)
+{
+    return QString::fromStdString(roster::RosterFile(testing::toStd(editor.rosterPath)).ReadRosterValue(key).text);
+}
+
+} // namespace
+
+class TypingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void typingInTheListRenamesTheShownBot_data();
+    void typingInTheListRenamesTheShownBot();
+    void savedRenameStandsInTheList_data();
+    void savedRenameStandsInTheList();
+    void typedValueIsTheValueSaved_data();
+    void typedValueIsTheValueSaved();
+    void failedLoadNeverSavesAnotherBotsValues();
+    void refusedOpenKeepsListAndFileTogether_data();
+    void refusedOpenKeepsListAndFileTogether();
+    void blankNameIsRefused_data();
+    void blankNameIsRefused();
+};
+
+void TypingTest::typingInTheListRenamesTheShownBot_data()
+{
+    QTest::addColumn<int>("bot");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("leaveKey");
+    QTest::addColumn<QByteArray>("nameLine");
+
+    // "Ma" begins another bot's name ("Mallory", bot 7); "HAVOC" differs
+    // from bot 0's name in letter case only.
+    QTest::newRow("prefix, Tab") << 10 << QStringLiteral("Ma") << int(Qt::Key_Tab) << QByteArray("BotNames[10]=Ma");
+    QTest::newRow("prefix, Enter") << 10 << QStringLiteral("Ma") << int(Qt::Key_Return)
+                                   << QByteArray("BotNames[10]=Ma");
+    QTest::newRow("case only, Tab") << 0 << QStringLiteral("HAVOC") << int(Qt::Key_Tab)
+                                    << QByteArray("BotNames[0]=HAVOC");
+}
+
+void TypingTest::typingInTheListRenamesTheShownBot()
+{
+    QFETCH(int, bot);
+    QFETCH(QString, typed);
+    QFETCH(int, leaveKey);
+    QFETCH(QByteArray, nameLine);
+
+    Editor editor;
+    Player player(editor);
+    QVERIFY(player.ready());
+    QVERIFY(player.pickBot(bot));
+    QVERIFY(player.tabTo(editor.slider(3)));
+    player.press(Qt::Key_End);
+    QVERIFY(player.retype(editor.combo(), typed));
+    QCOMPARE(editor.combo()->currentText(), typed); // nothing completed inline
+    player.press(Qt::Key(leaveKey));
+    QVERIFY(player.save());
+
+    QVERIFY(editor.platform.messages.isEmpty());
+    QCOMPARE(editor.label("Label2")->text(), QStringLiteral("Bot #: %1").arg(bot));
+    QCOMPARE(editor.combo()->count(), 16); // no entry was made from the text
+    QVERIFY(editor.file().contains(nameLine + "\r\n"));
+    QCOMPARE(valueIn(editor, qPrintable(QStringLiteral("BotAccuracy[%1]").arg(bot))), QStringLiteral("1.000000"));
+}
+
+void TypingTest::savedRenameStandsInTheList_data()
+{
+    QTest::addColumn<bool>("throughEditName");
+    QTest::newRow("typed into the list") << false;
+    QTest::newRow("Edit Name") << true;
+}
+
+void TypingTest::savedRenameStandsInTheList()
+{
+    QFETCH(bool, throughEditName);
+
+    Editor editor;
+    Player player(editor);
+    QVERIFY(player.ready());
+    QVERIFY(player.pickBot(4));
+    if (throughEditName) {
+        editor.platform.inputAnswers.append(QStringLiteral("Ember Prime"));
+        QTest::mouseClick(editor.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
+    } else {
+        QVERIFY(player.retype(editor.combo(), QStringLiteral("Ember Prime")));
+    }
+    QVERIFY(player.save());
+    QCOMPARE(editor.combo()->itemText(4), QStringLiteral("Ember Prime"));
+
+    // Away and back, another change, another save: the new name stays.
+    QVERIFY(player.pickBot(5));
+    QVERIFY(player.pickBot(4));
+    QCOMPARE(editor.combo()->currentText(), QStringLiteral("Ember Prime"));
+    QVERIFY(player.tabTo(editor.slider(3)));
+    player.press(Qt::Key_Home);
+    QVERIFY(player.save());
+    QVERIFY(editor.platform.messages.isEmpty());
+    QCOMPARE(valueIn(editor, "BotNames[4]"), QStringLiteral("Ember Prime"));
+    QCOMPARE(valueIn(editor, "BotAccuracy[4]"), QStringLiteral("-1.000000"));
+}
+
+void TypingTest::typedValueIsTheValueSaved_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<int>("slider");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("finish"); // a key, or 0 to save straight away
+    QTest::addColumn<QString>("saved");
+
+    const int save = 0;
+    QTest::newRow("accuracy, Enter") << 4 << 3 << QStringLiteral("0.7") << 14 << int(Qt::Key_Return)
+                                     << QStringLiteral("0.700000");
+    QTest::newRow("accuracy negative, Tab") << 4 << 3 << QStringLiteral("-0.35") << -7 << int(Qt::Key_Tab)
+                                            << QStringLiteral("-0.350000");
+    QTest::newRow("skill, saved while typing") << 3 << 2 << QStringLiteral("-2") << -2 << save
+                                               << QStringLiteral("-2.000000");
+    QTest::newRow("camping, Enter") << 7 << 8 << QStringLiteral("0.3") << 3 << int(Qt::Key_Return)
+                                    << QStringLiteral("0.300000");
+    // Between two positions: the slider's nearest, as a loaded value gets.
+    QTest::newRow("accuracy between steps") << 4 << 3 << QStringLiteral("0.33") << 7 << int(Qt::Key_Tab)
+                                            << QStringLiteral("0.350000");
+    QTest::newRow("accuracy beyond the end") << 4 << 3 << QStringLiteral("2") << 20 << save
+                                             << QStringLiteral("1.000000");
+}
+
+void TypingTest::typedValueIsTheValueSaved()
+{
+    QFETCH(int, box);
+    QFETCH(int, slider);
+    QFETCH(QString, typed);
+    QFETCH(int, position);
+    QFETCH(int, finish);
+    QFETCH(QString, saved);
+
+    Editor editor;
+    Player player(editor);
+    QVERIFY(player.ready());
+    QVERIFY(player.pickBot(3));
+    QVERIFY(player.retype(editor.box(box), typed));
+
+    // While typing, the slider follows and the text stays as typed.
+    QCOMPARE(editor.box(box)->text(), typed);
+    QCOMPARE(editor.box(box)->cursorPosition(), typed.size());
+    QCOMPARE(editor.slider(slider)->value(), position);
+
+    if (finish) {
+        player.press(Qt::Key(finish));
+        QCOMPARE(editor.box(box)->text(), saved);
+    }
+    QVERIFY(player.save());
+    QVERIFY(editor.platform.messages.isEmpty());
+    const QString key = QString::fromLatin1(roster::RosterFields[box].keyPrefix.data()) + QStringLiteral("3]");
+    QCOMPARE(valueIn(editor, qPrintable(key)), saved);
+    QCOMPARE(editor.box(box)->text(), saved);
+}
+
+void TypingTest::failedLoadNeverSavesAnotherBotsValues()
+{
+    Editor editor;
+    Player player(editor);
+    QVERIFY(player.ready());
+    QVERIFY(player.pickBot(3));
+    QVERIFY(player.tabTo(editor.slider(3)));
+    player.press(Qt::Key_End);
+    const QStringList bot3 = editor.boxTexts();
+
+    // The roster turns into a folder: the next bot cannot be loaded.
+    const QString aside = editor.dir.filePath(QStringLiteral("aside.ini"));
+    QVERIFY(QFile::rename(editor.rosterPath, aside));
+    QVERIFY(QDir().mkdir(editor.rosterPath));
+    QVERIFY(!player.pickBot(4));
+    QCOMPARE(editor.platform.messageTexts(),
+             QStringList({QStringLiteral("The roster file cannot be read: Is a directory")}));
+    QCOMPARE(editor.combo()->currentIndex(), 3);
+    QCOMPARE(editor.label("Label2")->text(), QStringLiteral("Bot #: 3"));
+    QCOMPARE(editor.boxTexts(), bot3);
+
+    // Back in place: the save writes bot 3's change to bot 3, and choosing
+    // bot 4 again loads it.
+    QVERIFY(QDir().rmdir(editor.rosterPath));
+    QVERIFY(QFile::rename(aside, editor.rosterPath));
+    editor.platform.messages.clear();
+    QVERIFY(player.save());
+    QVERIFY(editor.platform.messages.isEmpty());
+    QCOMPARE(valueIn(editor, "BotAccuracy[3]"), QStringLiteral("1.000000"));
+    QCOMPARE(valueIn(editor, "BotAccuracy[4]"), QStringLiteral("-0.450000"));
+    QVERIFY(player.pickBot(4));
+    QCOMPARE(editor.label("Label2")->text(), QStringLiteral("Bot #: 4"));
+    QCOMPARE(editor.box(4)->text(), QStringLiteral("-0.450000"));
+
+    // A first choice that fails leaves no bot chosen, so nothing can be saved.
+    Editor fresh;
+    Player second(fresh);
+    QVERIFY(second.ready());
+    QVERIFY(QFile::remove(fresh.rosterPath));
+    QVERIFY(QDir().mkdir(fresh.rosterPath));
+    QVERIFY(!second.pickBot(0));
+    QCOMPARE(fresh.label("Label2")->text(), QString());
+    QVERIFY(second.save());
+    QCOMPARE(fresh.platform.messageTexts().constLast(), NoBotSelected);
+}
+
+void TypingTest::refusedOpenKeepsListAndFileTogether_data()
+{
+    QTest::addColumn<QString>("answer"); // empty: Cancel
+    QTest::newRow("rejected name") << QStringLiteral("CovertstrikeUser.ini.bak");
+    QTest::newRow("cancelled") << QString();
+}
+
+void TypingTest::refusedOpenKeepsListAndFileTogether()
+{
+    QFETCH(QString, answer);
+
+    Editor editor;
+    Player player(editor);
+    QVERIFY(player.ready());
+    if (!answer.isEmpty())
+        editor.platform.fileAnswers.append(editor.dir.filePath(answer));
+    QVERIFY(player.menu(Qt::Key_F, Qt::Key_O));
+    QCOMPARE(editor.platform.messageTexts(), QStringList({InvalidFile}));
+    editor.platform.messages.clear();
+
+    // The list still shows this file's bots, so loads and saves use it too.
+    QVERIFY(player.pickBot(5));
+    QCOMPARE(editor.box(4)->text(), QStringLiteral("0.200000"));
+    QVERIFY(player.tabTo(editor.slider(3)));
+    player.press(Qt::Key_Right);
+    QVERIFY(player.save());
+    QVERIFY(editor.platform.messages.isEmpty());
+    QCOMPARE(valueIn(editor, "BotAccuracy[5]"), QStringLiteral("0.250000"));
+}
+
+void TypingTest::blankNameIsRefused_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message"); // empty: saved as typed
+
+    QTest::newRow("spaces") << QStringLiteral("   ") << BlankName;
+    QTest::newRow("quoted spaces") << QStringLiteral("\"  \"") << BlankName;
+    QTest::newRow("outer spaces around a name") << QStringLiteral("  Ma  ") << QString();
+}
+
+void TypingTest::blankNameIsRefused()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+
+    Editor editor;
+    Player player(editor);
+    QVERIFY(player.ready());
+    QVERIFY(player.pickBot(9));
+    QVERIFY(player.tabTo(editor.slider(3)));
+    player.press(Qt::Key_End);
+    QVERIFY(player.retype(editor.combo(), typed));
+    const QByteArray before = editor.file();
+    QVERIFY(player.save());
+
+    if (message.isEmpty()) {
+        QVERIFY(editor.platform.messages.isEmpty());
+        QVERIFY(editor.file().contains("BotNames[9]=" + typed.toUtf8() + "\r\n"));
+    } else {
+        QCOMPARE(editor.platform.messageTexts(), QStringList({message}));
+        QCOMPARE(editor.file(), before); // nothing of the bot, not even the accuracy
+        QVERIFY(!editor.label("Label35")->isVisibleTo(editor.window.get()));
+    }
+}
+
+QTEST_MAIN(TypingTest)
+#include "test_typing.moc"
