@@ -107,9 +107,11 @@ void TypingTest::savedRenameStandsInTheList()
     QVERIFY(player.save());
     QCOMPARE(editor.combo()->itemText(4), QStringLiteral("Ember Prime"));
 
-    // Away and back, another change, another save: the new name stays.
-    QVERIFY(player.pickBot(5));
-    QVERIFY(player.pickBot(4));
+    // Away and back (by mouse), another change, another save: the new name
+    // stays.
+    QVERIFY(player.clickBot(5));
+    QCOMPARE(editor.label("Label2")->text(), QStringLiteral("Bot #: 5"));
+    QVERIFY(player.clickBot(4));
     QCOMPARE(editor.combo()->currentText(), QStringLiteral("Ember Prime"));
     QVERIFY(player.tabTo(editor.slider(3)));
     player.press(Qt::Key_Home);

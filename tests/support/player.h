@@ -7,8 +7,11 @@
 
 #include "support/editor.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QMenu>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 class Player {
@@ -64,6 +67,26 @@ public:
                 return false;
         }
         return true;
+    }
+
+    // Picks entry `index` of the bot list with the mouse: the arrow, then
+    // the entry in the drop-down.
+    bool clickBot(int index) const
+    {
+        QComboBox* list = editor_.combo();
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.editable = true;
+        const QRect arrow
+            = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, list);
+        QTest::mouseClick(list, Qt::LeftButton, Qt::NoModifier, arrow.center());
+        QAbstractItemView* view = list->view();
+        if (!view->isVisible())
+            return false;
+        const QRect entry = view->visualRect(list->model()->index(index, 0));
+        QTest::mouseMove(view->viewport(), entry.center());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, entry.center());
+        return !view->isVisible() && list->currentIndex() == index;
     }
 
     // A menu command through its access keys: Alt+F, then S for Save.
