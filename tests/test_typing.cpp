@@ -69,8 +69,7 @@ void TypingTest::typingInTheListRenamesTheShownBot()
     Player player(editor);
     QVERIFY(player.ready());
     QVERIFY(player.pickBot(bot));
-    QVERIFY(player.tabTo(editor.slider(3)));
-    player.press(Qt::Key_End);
+    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End));
     QVERIFY(player.retype(editor.combo(), typed));
     QCOMPARE(editor.combo()->currentText(), typed); // nothing completed inline
     player.press(Qt::Key(leaveKey));
@@ -113,8 +112,7 @@ void TypingTest::savedRenameStandsInTheList()
     QCOMPARE(editor.label("Label2")->text(), QStringLiteral("Bot #: 5"));
     QVERIFY(player.clickBot(4));
     QCOMPARE(editor.combo()->currentText(), QStringLiteral("Ember Prime"));
-    QVERIFY(player.tabTo(editor.slider(3)));
-    player.press(Qt::Key_Home);
+    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_Home));
     QVERIFY(player.save());
     QVERIFY(editor.platform.messages.isEmpty());
     QCOMPARE(valueIn(editor, "BotNames[4]"), QStringLiteral("Ember Prime"));
@@ -183,8 +181,7 @@ void TypingTest::failedLoadNeverSavesAnotherBotsValues()
     Player player(editor);
     QVERIFY(player.ready());
     QVERIFY(player.pickBot(3));
-    QVERIFY(player.tabTo(editor.slider(3)));
-    player.press(Qt::Key_End);
+    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End));
     const QStringList bot3 = editor.boxTexts();
 
     // The roster turns into a folder: the next bot cannot be loaded.
@@ -246,8 +243,7 @@ void TypingTest::refusedOpenKeepsListAndFileTogether()
     // The list still shows this file's bots, so loads and saves use it too.
     QVERIFY(player.pickBot(5));
     QCOMPARE(editor.box(4)->text(), QStringLiteral("0.200000"));
-    QVERIFY(player.tabTo(editor.slider(3)));
-    player.press(Qt::Key_Right);
+    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_Right));
     QVERIFY(player.save());
     QVERIFY(editor.platform.messages.isEmpty());
     QCOMPARE(valueIn(editor, "BotAccuracy[5]"), QStringLiteral("0.250000"));
@@ -272,8 +268,7 @@ void TypingTest::blankNameIsRefused()
     Player player(editor);
     QVERIFY(player.ready());
     QVERIFY(player.pickBot(9));
-    QVERIFY(player.tabTo(editor.slider(3)));
-    player.press(Qt::Key_End);
+    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End));
     QVERIFY(player.retype(editor.combo(), typed));
     const QByteArray before = editor.file();
     QVERIFY(player.save());

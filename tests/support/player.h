@@ -43,6 +43,15 @@ public:
         return focus() == target;
     }
 
+    // Goes to a control and presses a key there (End on a slider, say).
+    bool pressOn(QWidget* target, Qt::Key key) const
+    {
+        if (!tabTo(target))
+            return false;
+        press(key);
+        return true;
+    }
+
     // Goes to a box or field and replaces its text by typing.
     bool retype(QWidget* target, const QString& text) const
     {
