@@ -49,7 +49,8 @@ struct MeasuredScale {
     QPoint point(int tx, int ty) const { return {int(std::lround(tx * x / 15)), int(std::lround(ty * y / 15))}; }
     QRect rect(QRect twips) const
     {
-        return {point(twips.left(), twips.top()), point(twips.left() + twips.width(), twips.top() + twips.height()) - QPoint(1, 1)};
+        const QPoint end = point(twips.left() + twips.width(), twips.top() + twips.height());
+        return {point(twips.left(), twips.top()), end - QPoint(1, 1)};
     }
     double x;
     double y;
@@ -59,8 +60,8 @@ struct MeasuredScale {
 // the design's twips to pixels may leave.
 bool near(QRect a, QRect b)
 {
-    return std::abs(a.left() - b.left()) <= 2 && std::abs(a.top() - b.top()) <= 2 && std::abs(a.right() - b.right()) <= 2
-           && std::abs(a.bottom() - b.bottom()) <= 2;
+    return std::abs(a.left() - b.left()) <= 2 && std::abs(a.top() - b.top()) <= 2
+           && std::abs(a.right() - b.right()) <= 2 && std::abs(a.bottom() - b.bottom()) <= 2;
 }
 
 // A window whose start-up finds nothing remembered.

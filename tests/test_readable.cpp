@@ -35,7 +35,11 @@ QString describe(const QList<Fault>& faults)
 
 QString sizes(QSize need, QSize room)
 {
-    return QStringLiteral("needs %1 x %2, has %3 x %4").arg(need.width()).arg(need.height()).arg(room.width()).arg(room.height());
+    return QStringLiteral("needs %1 x %2, has %3 x %4")
+        .arg(need.width())
+        .arg(need.height())
+        .arg(room.width())
+        .arg(room.height());
 }
 
 bool fits(QSize need, QSize room) { return need.width() <= room.width() && need.height() <= room.height(); }
@@ -57,8 +61,8 @@ QList<QRect> linesOf(const QWidget* window)
         const int h = frame->height();
         const int top = frame->topLineY();
         const int thick = platform::FrameControl::LineWidth;
-        for (const QRect& band : {QRect(0, top, w, thick), QRect(0, top, thick, h - top), QRect(w - thick, top, thick, h - top),
-                                  QRect(0, h - thick, w, thick)})
+        for (const QRect& band : {QRect(0, top, w, thick), QRect(0, top, thick, h - top),
+                 QRect(w - thick, top, thick, h - top), QRect(0, h - thick, w, thick)})
             bands.append(band.translated(at));
     }
     return bands;
@@ -73,12 +77,15 @@ QList<Fault> checkTexts(QWidget* window, QRect client)
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisible())
             continue;
-        const QString name = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+        const QString name
+            = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
         const QFontMetrics fm(w->font());
         if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) {
-            const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+            const QRect room
+                = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
             const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-            const QSize need = label->wordWrap() ? fm.boundingRect(room, flags, label->text()).size() : fm.size(flags, label->text());
+            const QSize need = label->wordWrap() ? fm.boundingRect(room, flags, label->text()).size()
+                                                 : fm.size(flags, label->text());
             if (!fits(need, room.size()))
                 faults.append({name, sizes(need, room.size()) + QStringLiteral(" for \"%1\"").arg(label->text())});
             const QRect text = QStyle::alignedRect(label->layoutDirection(), label->alignment(), need, room)
@@ -103,8 +110,8 @@ QList<Fault> checkTexts(QWidget* window, QRect client)
                 continue;
             }
             option.text = button->text();
-            const QSize need = w->style()->sizeFromContents(QStyle::CT_PushButton, &option,
-                                                            fm.size(Qt::TextShowMnemonic, button->text()), w);
+            const QSize need = w->style()->sizeFromContents(
+                QStyle::CT_PushButton, &option, fm.size(Qt::TextShowMnemonic, button->text()), w);
             if (!fits(need, button->size()))
                 faults.append({name, sizes(need, button->size()) + QStringLiteral(" for \"%1\"").arg(button->text())});
         } else if (auto* box = qobject_cast<QLineEdit*>(w)) {
@@ -174,8 +181,10 @@ void ReadableTest::textsFitAtEveryFont_data()
         = {{"", 0}, {"DejaVu Sans", 9}, {"DejaVu Sans", 10}, {"Noto Sans", 10}, {"Liberation Sans", 9}};
     for (const auto& [family, points] : fonts) {
         for (bool about : {false, true}) {
-            const QByteArray font = *family ? QByteArray(family) + ' ' + QByteArray::number(points) : QByteArray("desktop font");
-            QTest::newRow(font + (about ? ", About" : ", main window")) << QString::fromLatin1(family) << points << about;
+            const QByteArray font
+                = *family ? QByteArray(family) + ' ' + QByteArray::number(points) : QByteArray("desktop font");
+            QTest::newRow(font + (about ? ", About" : ", main window"))
+                << QString::fromLatin1(family) << points << about;
         }
     }
 }
@@ -188,7 +197,8 @@ void ReadableTest::textsFitAtEveryFont()
     if (!family.isEmpty()) {
         const QFont font(family, points);
         QVERIFY2(QFontInfo(font).family() == family,
-                 qPrintable(family + QStringLiteral(" is not installed (fonts-dejavu-core, fonts-noto-core, fonts-liberation)")));
+            qPrintable(
+                family + QStringLiteral(" is not installed (fonts-dejavu-core, fonts-noto-core, fonts-liberation)")));
         QApplication::setFont(font);
     }
 
@@ -247,7 +257,8 @@ void ReadableTest::picturesAreDrawnForTheScreen()
     }
     const QImage floppy(QStringLiteral(":/pictures/floppy%1.png").arg(density));
     auto* save = editor.find<QPushButton>(QStringLiteral("Command1"));
-    QCOMPARE(save->icon().pixmap(save->iconSize(), ratio > 1 ? 2 : 1).toImage().convertToFormat(floppy.format()), floppy);
+    QCOMPARE(
+        save->icon().pixmap(save->iconSize(), ratio > 1 ? 2 : 1).toImage().convertToFormat(floppy.format()), floppy);
 }
 
 void ReadableTest::screenReaderNamesEveryControl_data()
@@ -281,7 +292,8 @@ void ReadableTest::screenReaderNamesEveryControl_data()
     row("Command1", "Save", "Save these settings");
     row("Command3", "Edit Name");
     QTest::newRow("cmdOK") << true << QStringLiteral("cmdOK") << QStringLiteral("OK") << QString();
-    QTest::newRow("cmdSysInfo") << true << QStringLiteral("cmdSysInfo") << QStringLiteral("System Info...") << QString();
+    QTest::newRow("cmdSysInfo") << true << QStringLiteral("cmdSysInfo") << QStringLiteral("System Info...")
+                                << QString();
 }
 
 void ReadableTest::screenReaderNamesEveryControl()

@@ -287,7 +287,8 @@ void frmMain::nameControls()
             if (!high || l.x > high->x)
                 high = &l;
         }
-        slider->setAccessibleDescription(QStringLiteral("%1 to %2").arg(QLatin1String(low->text), QLatin1String(high->text)));
+        slider->setAccessibleDescription(
+            QStringLiteral("%1 to %2").arg(QLatin1String(low->text), QLatin1String(high->text)));
     }
     QLabel* jumpy = captionAt(5880);
     jumpy->setBuddy(Check1);

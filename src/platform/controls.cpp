@@ -107,7 +107,8 @@ void fitLabel(const QLabel* label, QRect box, LayoutScale& scale)
     double height = fm.height() + margins.top() + margins.bottom();
     if (label->wordWrap()) {
         const QRectF room(0, 0, scale.toX(box.width()) - margins.left() - margins.right(), 1e6);
-        height = fm.boundingRect(room, int(a | Qt::TextWordWrap), label->text()).height() + margins.top() + margins.bottom();
+        height = fm.boundingRect(room, int(a | Qt::TextWordWrap), label->text()).height() + margins.top()
+                 + margins.bottom();
     }
     scale.atLeast(1, factorToClear(height, 0, box.top(), down));
 }
@@ -146,7 +147,8 @@ QSize controlNeeds(const QWidget* w)
         QStyleOptionButton option;
         option.initFrom(check);
         option.text = check->text();
-        return w->style()->sizeFromContents(QStyle::CT_CheckBox, &option, fm.size(Qt::TextShowMnemonic, check->text()), w);
+        const QSize text = fm.size(Qt::TextShowMnemonic, check->text());
+        return w->style()->sizeFromContents(QStyle::CT_CheckBox, &option, text, w);
     }
     return {};
 }
@@ -262,7 +264,6 @@ PictureControl::PictureControl(QWidget* parent, const QString& name)
       dense_(QStringLiteral(":/pictures/%1@2x.png").arg(name))
 {
     dense_.setDevicePixelRatio(2);
-    setAttribute(Qt::WA_TransparentForMouseEvents, false);
 }
 
 const QPixmap& PictureControl::drawingFor(qreal devicePixelRatio) const
