@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "support/editor.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QtTest>
 
@@ -17,6 +18,16 @@ const QString Step1 = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|
 const QString Step2 = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO");
 
 RegistryValue text(const QByteArray& bytes) { return {1, bytes}; }
+
+// The design's twips as the dialog shows them: grown alike for the font in
+// use, measured by the dialog's own size against its designed 5730 x 3555.
+QPoint scaled(const QDialog& about, int x, int y)
+{
+    return {int(std::lround(x * about.width() / 5730.0)), int(std::lround(y * about.height() / 3555.0))};
+}
+
+// Within two pixels at either end: what rounding twips to pixels may leave.
+bool near(QPoint a, QPoint b) { return (a - b).manhattanLength() <= 2; }
 
 } // namespace
 
@@ -31,6 +42,8 @@ private slots:
     void windowIsAFixedDarkBlueDialog();
     void enterAndEscapeClose_data();
     void enterAndEscapeClose();
+    void enterOrSpaceOnSystemInfoStartsTheTool_data();
+    void enterOrSpaceOnSystemInfoStartsTheTool();
     void everyOpeningIsFreshAndTheSame();
 
     void registryValuesBecomeText_data();
@@ -45,7 +58,7 @@ void AboutTest::controlsStandWhereDesigned_data()
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("text");
     auto row = [](const char* name, int x, int y, int w, int h, const QString& text) {
-        QTest::newRow(name) << QString::fromLatin1(name) << platform::twipsRect(x, y, w, h) << text;
+        QTest::newRow(name) << QString::fromLatin1(name) << QRect(x, y, w, h) << text;
     };
     row("Image1", 120, 120, 2475, 1125, QString());
     row("lblTitle", 2760, 120, 2325, 240, QStringLiteral("Covertstrike Bot Tweaker"));
@@ -67,7 +80,9 @@ void AboutTest::controlsStandWhereDesigned()
     frmAbout about(platform, nullptr);
     QWidget* w = about.findChild<QWidget*>(name);
     QVERIFY2(w, qPrintable(name));
-    QCOMPARE(w->geometry(), geometry);
+    QVERIFY(near(w->geometry().topLeft(), scaled(about, geometry.left(), geometry.top())));
+    QVERIFY(near(w->geometry().bottomRight() + QPoint(1, 1),
+                 scaled(about, geometry.left() + geometry.width(), geometry.top() + geometry.height())));
     if (text.isEmpty())
         return;
     if (auto* label = qobject_cast<QLabel*>(w))
@@ -81,7 +96,9 @@ void AboutTest::windowIsAFixedDarkBlueDialog()
     ScriptedPlatform platform;
     frmAbout about(platform, nullptr);
     QCOMPARE(about.windowTitle(), QStringLiteral("About Covertstrike Bot Tweaker"));
-    QCOMPARE(about.size(), QSize(382, 237));
+    // The designed 382 x 237 pixels, grown for fonts wider or taller than
+    // the one it was drawn for, and fixed.
+    QVERIFY(about.width() >= 382 && about.height() >= 237);
     QCOMPARE(about.minimumSize(), about.maximumSize());
     QVERIFY(!about.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!about.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -95,16 +112,17 @@ void AboutTest::windowIsAFixedDarkBlueDialog()
     QVERIFY(note.endsWith(QLatin1Char('.')));
     QVERIFY(!about.findChild<QLabel*>(QStringLiteral("lblDescription"))->text().isEmpty());
     // The pictures are there even when no main window registered them first.
-    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().size(), QSize(165, 75));
-    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Image2"))->pixmap().size(), QSize(329, 24));
+    QCOMPARE(about.findChild<platform::PictureControl*>(QStringLiteral("Image1"))->pictureSize(), QSize(165, 75));
+    QCOMPARE(about.findChild<platform::PictureControl*>(QStringLiteral("Image2"))->pictureSize(), QSize(329, 24));
 
     auto* shadow = about.findChild<platform::LineControl*>(QStringLiteral("Line1(1)"));
     auto* light = about.findChild<platform::LineControl*>(QStringLiteral("Line1(0)"));
     QVERIFY(shadow && light);
-    QCOMPARE(shadow->from(), QPoint(platform::px(90), platform::px(2445)));
-    QCOMPARE(shadow->to(), QPoint(platform::px(5654), platform::px(2445)));
+    QVERIFY(near(shadow->from(), scaled(about, 90, 2445)));
+    QVERIFY(near(shadow->to(), scaled(about, 5654, 2445)));
     QCOMPARE(shadow->color(), QColor(0x80, 0x80, 0x80));
-    QCOMPARE(light->from(), QPoint(platform::px(105), platform::px(2460)));
+    QVERIFY(near(light->from(), scaled(about, 105, 2460)));
+    QCOMPARE(light->from().y(), shadow->from().y() + 1);
     QCOMPARE(light->color(), QColor(Qt::white));
     QCOMPARE(light->lineWidth(), 2);
 }
@@ -130,6 +148,40 @@ void AboutTest::enterAndEscapeClose()
     QTest::keyClick(about, Qt::Key(key));
     QVERIFY(!about->isVisible() || !alive);
     QTRY_VERIFY(!alive); // deleted once closed
+}
+
+void AboutTest::enterOrSpaceOnSystemInfoStartsTheTool_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void AboutTest::enterOrSpaceOnSystemInfoStartsTheTool()
+{
+    QFETCH(int, key);
+    Editor editor;
+    editor.platform.registry.insert(Step1, text("C:\\Tools\\msinfo32.exe"));
+    editor.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(editor.window.get()));
+    editor.action("mnuAbout")->trigger();
+    auto* about = editor.window->findChild<QDialog*>(QStringLiteral("frmAbout"));
+    QVERIFY(about);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QApplication::setActiveWindow(about);
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdSysInfo"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(editor.platform.launched, QStringList{QStringLiteral("C:\\Tools\\msinfo32.exe")});
+    QVERIFY(about->isVisible());
+
+    // Back on OK, Enter closes the dialog again; Escape does from anywhere.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!about->isVisible());
 }
 
 void AboutTest::everyOpeningIsFreshAndTheSame()

@@ -36,6 +36,34 @@ QStringList sampleNames()
             QStringLiteral("Isolde"),  QStringLiteral("Crag"),     QStringLiteral("Fable"),   QStringLiteral("Rourke")};
 }
 
+// The layout's growth for the font, as the window shows it: measured across
+// its widest spans, from Combo1's left edge to the wide boxes' right edge and
+// from the frame's top to the last box's bottom.
+struct MeasuredScale {
+    explicit MeasuredScale(const Editor& editor)
+    {
+        const QRect wide = editor.box(10)->geometry();
+        x = (wide.right() + 1 - editor.combo()->x()) / ((6615 - 360) / 15.0);
+        y = (wide.bottom() + 1 - editor.find(QStringLiteral("Frame1"))->y()) / ((8325 - 120) / 15.0);
+    }
+    QPoint point(int tx, int ty) const { return {int(std::lround(tx * x / 15)), int(std::lround(ty * y / 15))}; }
+    QRect rect(QRect twips) const
+    {
+        const QPoint end = point(twips.left() + twips.width(), twips.top() + twips.height());
+        return {point(twips.left(), twips.top()), end - QPoint(1, 1)};
+    }
+    double x;
+    double y;
+};
+
+// Two places that differ by at most two pixels at any edge: what rounding
+// the design's twips to pixels may leave.
+bool near(QRect a, QRect b)
+{
+    return std::abs(a.left() - b.left()) <= 2 && std::abs(a.top() - b.top()) <= 2
+           && std::abs(a.right() - b.right()) <= 2 && std::abs(a.bottom() - b.bottom()) <= 2;
+}
+
 // A window whose start-up finds nothing remembered.
 struct FreshStart : Editor {
     FreshStart() : Editor(testing::sampleRoster(), false) { platform.settings.clear(); }
@@ -64,6 +92,9 @@ private slots:
     void gridLinesRuleTheRows();
     void slidersHaveTheirRanges();
     void startSizeHidesTheValueColumn();
+    void startSizeIsTheOuterSize();
+    void enterOrSpacePressesTheFocusedButton_data();
+    void enterOrSpacePressesTheFocusedButton();
     void tabOrderFollowsTheRowsOnScreen();
     void menusAndTimerAreAsDesigned();
     void altKeysOpenTheMenus();
@@ -91,8 +122,7 @@ void MainWindowTest::controlsStandWhereDesigned_data()
     QTest::addColumn<QString>("text");
 
     auto row = [](const char* name, int x, int y, int w, int h, bool visible, const char* text) {
-        QTest::newRow(name) << QString::fromLatin1(name) << platform::twipsRect(x, y, w, h) << visible
-                            << QString::fromLatin1(text);
+        QTest::newRow(name) << QString::fromLatin1(name) << QRect(x, y, w, h) << visible << QString::fromLatin1(text);
     };
     row("Frame1", 120, 120, 5895, 855, true, "Selected Bot");
     row("Label2", 2160, 120, 855, 255, true, "Bot #");
@@ -166,10 +196,17 @@ void MainWindowTest::controlsStandWhereDesigned()
     QFETCH(bool, visible);
     QFETCH(QString, text);
 
+    // The design's places in twips, grown alike for the font in use.
     Editor editor(testing::sampleRoster(), false);
+    const MeasuredScale scale(editor);
+    QVERIFY(scale.x >= 0.99 && scale.y >= 0.99);
     QWidget* w = editor.find(name);
     QVERIFY2(w, qPrintable(name));
-    QCOMPARE(w->geometry(), geometry);
+    QVERIFY2(near(w->geometry(), scale.rect(geometry)), qPrintable(QStringLiteral("at %1,%2 %3x%4")
+                                                                       .arg(w->x())
+                                                                       .arg(w->y())
+                                                                       .arg(w->width())
+                                                                       .arg(w->height())));
     QCOMPARE(w->isVisibleTo(editor.window.get()), visible);
     if (auto* label = qobject_cast<QLabel*>(w); label && !text.isEmpty())
         QCOMPARE(label->text(), text);
@@ -186,6 +223,7 @@ void MainWindowTest::controlsStandWhereDesigned()
 void MainWindowTest::gridLinesRuleTheRows()
 {
     Editor editor(testing::sampleRoster(), false);
+    const MeasuredScale scale(editor);
     const QList<QPair<QString, QLine>> lines = {
         {QStringLiteral("Line1"), {120, 1560, 6000, 1560}},  {QStringLiteral("Line2"), {120, 2160, 6000, 2160}},
         {QStringLiteral("Line3"), {120, 2760, 6000, 2760}},  {QStringLiteral("Line4"), {120, 3360, 6000, 3360}},
@@ -197,8 +235,8 @@ void MainWindowTest::gridLinesRuleTheRows()
     for (const auto& [name, twips] : lines) {
         auto* line = editor.find<platform::LineControl>(name);
         QVERIFY2(line, qPrintable(name));
-        QCOMPARE(line->from(), QPoint(platform::px(twips.x1()), platform::px(twips.y1())));
-        QCOMPARE(line->to(), QPoint(platform::px(twips.x2()), platform::px(twips.y2())));
+        QVERIFY2((line->from() - scale.point(twips.x1(), twips.y1())).manhattanLength() <= 2, qPrintable(name));
+        QVERIFY2((line->to() - scale.point(twips.x2(), twips.y2())).manhattanLength() <= 2, qPrintable(name));
     }
 }
 
@@ -218,8 +256,9 @@ void MainWindowTest::slidersHaveTheirRanges()
     QVERIFY(editor.combo()->isEditable());
     QCOMPARE(editor.window->windowTitle(), QStringLiteral("Covertstrike Bot Tweaker"));
     QVERIFY(!editor.window->windowIcon().isNull());
-    QCOMPARE(editor.window->windowIcon().availableSizes(), QList<QSize>({QSize(32, 32), QSize(16, 16)}));
-    QCOMPARE(editor.find<QLabel>(QStringLiteral("Image2"))->pixmap().size(), QSize(329, 24));
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        QVERIFY(editor.window->windowIcon().availableSizes().contains(QSize(size, size)));
+    QCOMPARE(editor.find<platform::PictureControl>(QStringLiteral("Image2"))->pictureSize(), QSize(329, 24));
     QVERIFY(!editor.find<QPushButton>(QStringLiteral("Command1"))->icon().isNull());
     QVERIFY(!editor.window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
@@ -230,10 +269,62 @@ void MainWindowTest::startSizeHidesTheValueColumn()
     editor.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(editor.window.get()));
     const int clientWidth = editor.window->centralWidget()->width();
-    QVERIFY(clientWidth <= frmMain::startOuterSize().width());
-    QVERIFY2(clientWidth < editor.box(0)->x(), "the value boxes must lie outside the start size");
+    QVERIFY(clientWidth <= editor.window->startOuterSize().width());
+    QVERIFY2(clientWidth <= editor.box(0)->x(), "the value boxes must lie outside the start size");
     const QRect banner = editor.find(QStringLiteral("Image2"))->geometry();
     QVERIFY(editor.window->centralWidget()->height() >= banner.bottom());
+    // The grid's right line stays inside.
+    QVERIFY(clientWidth > editor.find<platform::LineControl>(QStringLiteral("Line8"))->from().x());
+}
+
+void MainWindowTest::startSizeIsTheOuterSize()
+{
+    // The frame is known only once the window is shown; the start size then
+    // includes it, whatever was assumed before (here a frame unlike it).
+    Editor editor;
+    editor.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(editor.window.get()));
+    const QSize frame = editor.window->frameGeometry().size() - editor.window->size();
+    QVERIFY(!frame.isNull());
+    QTRY_COMPARE(editor.window->frameGeometry().size(), editor.window->startOuterSize());
+
+    // File, Open returns to it after the user resized the window.
+    editor.window->resize(editor.window->size() + QSize(40, 40));
+    editor.platform.fileAnswers.append(editor.rosterPath);
+    editor.action("mnuOpen")->trigger();
+    QCOMPARE(editor.window->frameGeometry().size(), editor.window->startOuterSize());
+}
+
+void MainWindowTest::enterOrSpacePressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    for (const char* button : {"Command1", "Command3"}) {
+        for (const auto& [key, name] : {std::pair{Qt::Key_Return, "Enter"}, std::pair{Qt::Key_Enter, "keypad Enter"},
+                                        std::pair{Qt::Key_Space, "Space"}})
+            QTest::addRow("%s, %s", button, name) << QString::fromLatin1(button) << int(key);
+    }
+}
+
+void MainWindowTest::enterOrSpacePressesTheFocusedButton()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    Editor editor;
+    editor.window->show();
+    QApplication::setActiveWindow(editor.window.get());
+    QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
+    editor.choose(2);
+    editor.platform.inputAnswers.append(QStringLiteral("Renamed"));
+    auto* pressed = editor.find<QPushButton>(button);
+    pressed->setFocus();
+    QTest::keyClick(pressed, Qt::Key(key));
+    if (button == QLatin1String("Command1")) {
+        QVERIFY(editor.label("Label35")->isVisible());
+        QVERIFY(editor.platform.messages.isEmpty());
+    } else {
+        QCOMPARE(editor.combo()->itemText(2), QStringLiteral("Renamed"));
+    }
 }
 
 void MainWindowTest::tabOrderFollowsTheRowsOnScreen()

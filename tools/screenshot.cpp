@@ -1,7 +1,11 @@
 // Renders the main window with the sample roster loaded and a bot chosen,
-// for the README: build the target, then
+// for the README, and optionally the About dialog, at the desktop's font or
+// a font given as "family,points". Build the target, then
 //   QT_QPA_PLATFORM=offscreen build/screenshot samples/CovertstrikeUser.ini docs/screenshot.png
+//   QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 build/screenshot samples/CovertstrikeUser.ini docs/screenshot@2x.png
+//   QT_QPA_PLATFORM=offscreen build/screenshot samples/CovertstrikeUser.ini main.png about.png "DejaVu Sans,9"
 
+#include "about/frm_about.h"
 #include "app/frm_main.h"
 #include "tools/remembering_platform.h"
 
@@ -16,6 +20,12 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (argc < 3)
         return 2;
+    if (argc > 4) {
+        QFont font;
+        if (!font.fromString(QString::fromLocal8Bit(argv[4])))
+            return 2;
+        QApplication::setFont(font);
+    }
     RememberingPlatform platform(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
     frmMain window(platform);
     window.Form_Load();
@@ -24,5 +34,14 @@ int main(int argc, char* argv[])
     combo->setCurrentIndex(5);
     emit combo->activated(5);
     app.processEvents();
-    return window.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    if (!window.grab().save(QString::fromLocal8Bit(argv[2])))
+        return 1;
+    if (argc > 3 && QByteArray(argv[3]) != "-") {
+        frmAbout about(platform, &window);
+        about.show();
+        app.processEvents();
+        if (!about.grab().save(QString::fromLocal8Bit(argv[3])))
+            return 1;
+    }
+    return 0;
 }

@@ -9,7 +9,6 @@
 #include <exception>
 
 using platform::addLabel;
-using platform::twipsRect;
 
 namespace {
 
@@ -20,13 +19,11 @@ const QString MsinfoLocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared To
 constexpr quint32 RegistryString = 1;
 constexpr quint32 RegistryNumber = 4;
 
-QLabel* addPicture(QWidget* parent, const char* name, const QString& resource, QRect geometry)
+void addPicture(QWidget* parent, const char* name, const QString& picture, QRect geometry)
 {
-    auto* picture = new QLabel(parent);
-    picture->setObjectName(QLatin1String(name));
-    picture->setGeometry(geometry);
-    picture->setPixmap(QPixmap(resource));
-    return picture;
+    auto* control = new platform::PictureControl(parent, picture);
+    control->setObjectName(QLatin1String(name));
+    platform::setTwipsGeometry(control, geometry);
 }
 
 } // namespace
@@ -65,46 +62,38 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
     platform::initPictures();
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About MyApp"));
-    setFixedSize(platform::px(5730), platform::px(3555));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(0, 0, 0x40));
     palette.setColor(QPalette::WindowText, Qt::white);
     setPalette(palette);
 
-    addPicture(this, "Image1", QStringLiteral(":/pictures/about.png"), twipsRect(120, 120, 2475, 1125));
-    lblTitle = addLabel(this, "lblTitle", QStringLiteral("Application Title"), twipsRect(2760, 120, 2325, 240),
-                        Qt::AlignLeft);
-    lblVersion = addLabel(this, "lblVersion", QStringLiteral("Version"), twipsRect(2760, 360, 3885, 225),
-                          Qt::AlignLeft);
-    addLabel(this, "lblDescription", QStringLiteral("Made by Covertstrike players"),
-             twipsRect(120, 1320, 2805, 210), Qt::AlignLeft);
-    addPicture(this, "Image2", QStringLiteral(":/pictures/banner.png"), twipsRect(360, 1800, 4935, 360));
-    addLabel(this, "Label2", QStringLiteral("www.covertstrike.example"), twipsRect(360, 2160, 4965, 210),
+    addPicture(this, "Image1", QStringLiteral("about"), {120, 120, 2475, 1125});
+    lblTitle = addLabel(this, "lblTitle", QStringLiteral("Application Title"), {2760, 120, 2325, 240}, Qt::AlignLeft);
+    lblVersion = addLabel(this, "lblVersion", QStringLiteral("Version"), {2760, 360, 3885, 225}, Qt::AlignLeft);
+    addLabel(this, "lblDescription", QStringLiteral("Made by Covertstrike players"), {120, 1320, 2805, 210},
              Qt::AlignLeft);
+    addPicture(this, "Image2", QStringLiteral("banner"), {360, 1800, 4935, 360});
+    addLabel(this, "Label2", QStringLiteral("www.covertstrike.example"), {360, 2160, 4965, 210}, Qt::AlignLeft);
 
     // An etched rule: a grey line with a white one just below it.
-    using platform::px;
-    auto* shadow = new platform::LineControl(this, QPoint(px(90), px(2445)), QPoint(px(5654), px(2445)),
-                                             QColor(0x80, 0x80, 0x80), 1);
+    auto* shadow = new platform::LineControl(this, QPoint(90, 2445), QPoint(5654, 2445), QColor(0x80, 0x80, 0x80), 1);
     shadow->setObjectName(QStringLiteral("Line1(1)"));
-    auto* light = new platform::LineControl(this, QPoint(px(105), px(2460)), QPoint(px(5654), px(2460)),
-                                            Qt::white, 2);
+    auto* light = new platform::LineControl(this, QPoint(105, 2460), QPoint(5654, 2460), Qt::white, 2);
     light->setObjectName(QStringLiteral("Line1(0)"));
 
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    // Enter presses the button that has the focus; elsewhere it presses OK.
+    auto* cmdOK = new platform::PushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twipsRect(4245, 2625, 1260, 345));
+    platform::setTwipsGeometry(cmdOK, {4245, 2625, 1260, 345});
     cmdOK->setDefault(true);
-    auto* cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    auto* cmdSysInfo = new platform::PushButton(QStringLiteral("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setGeometry(twipsRect(4260, 3075, 1245, 345));
-    cmdSysInfo->setAutoDefault(false);
+    platform::setTwipsGeometry(cmdSysInfo, {4260, 3075, 1245, 345});
     setTabOrder(cmdOK, cmdSysInfo);
 
-    QLabel* note = addLabel(this, "Label1",
-                            QStringLiteral("This program is freeware.  Back up your roster first."),
-                            twipsRect(240, 2880, 3765, 450), Qt::AlignHCenter);
+    QLabel* note = addLabel(this, "Label1", QStringLiteral("This program is freeware.  Back up your roster first."),
+                            {240, 2880, 3765, 450}, Qt::AlignHCenter);
     note->setWordWrap(true);
 
     // Escape rejects the dialog, which closes it as "OK" does.
@@ -112,6 +101,11 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
     cmdOK->setFocus();
     Form_Load();
+
+    // The design's client area, grown with the layout for the font and the
+    // captions that Form_Load set.
+    const platform::LayoutScale scale = platform::fitLayoutToFont(this);
+    setFixedSize(scale.size({5730, 3555}));
 }
 
 void frmAbout::Form_Load()

@@ -14,8 +14,8 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent) : QMainWindow(pa
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(identity::Title));
     QIcon icon;
-    icon.addFile(QStringLiteral(":/pictures/icon32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/pictures/icon16.png"), QSize(16, 16));
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/pictures/icon%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
@@ -26,7 +26,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent) : QMainWindow(pa
     buildControls();
     buildMenus();
     buildTabOrder();
-    resize(platform::px(8040), platform::px(8820) + menuBar()->sizeHint().height());
+    resize(scale_.toX(8040), scale_.toY(8820) + menuBar()->sizeHint().height());
 }
 
 frmMain::~frmMain() = default;

@@ -6,6 +6,7 @@
 // writes only the boxes, saving reads only the boxes, and the coupling keeps
 // the sliders and the check box in step with them in both directions.
 
+#include "platform/controls.h"
 #include "platform/platform.h"
 #include "roster/roster.h"
 
@@ -51,18 +52,23 @@ public:
     const QString& iniPath() const { return IniPath; }
     const platform::FileDialogSettings& commonDialog() const { return CommonDialog1; }
 
-    // The window's outer size at start: 6255 x 7815 twips.
-    static QSize startOuterSize();
+    // The window's outer size at start: 6255 x 7815 twips, grown with the
+    // layout for the font in use.
+    QSize startOuterSize() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // The layout as designed, the menus and the start size (window_layout.cpp).
     void buildControls();
+    void nameControls();
     void buildMenus();
     void buildTabOrder();
     void resizeToStartSize();
+    void correctStartSize();
 
     // Start-up and the File menu (roster_location.cpp).
     void FindIniFile();
@@ -118,7 +124,10 @@ private:
     std::optional<std::array<QString, 12>> loadedTexts_;
     int shownBot_ = -1; // the bot whose values the boxes hold, -1 for none
     int typedBox_ = -1; // the box whose typed change the coupling is following
-    bool sizedToFrame_ = false;
+    // The layout's growth for the font, and whether the start size still
+    // waits for the window system to tell the frame.
+    platform::LayoutScale scale_;
+    bool startSizePending_ = false;
 
     QGroupBox* Frame1 = nullptr;
     QComboBox* Combo1 = nullptr;

@@ -21,8 +21,6 @@
 // and tab place, the menus, and the start size.
 
 using platform::addLabel;
-using platform::px;
-using platform::twipsRect;
 
 namespace {
 
@@ -33,10 +31,11 @@ const QString WebAddress = QStringLiteral("www.covertstrike.example");
 // the tab order is built from one place and tests can read it back.
 constexpr char TabIndexProperty[] = "tabIndex";
 
+// Names a control and gives it its designed place (in twips) and tab place.
 void place(QWidget* w, const char* name, QRect geometry, int tabIndex)
 {
     w->setObjectName(QLatin1String(name));
-    w->setGeometry(geometry);
+    platform::setTwipsGeometry(w, geometry);
     w->setProperty(TabIndexProperty, tabIndex);
 }
 
@@ -92,7 +91,8 @@ struct SliderSpec {
     int tabIndex;
 };
 
-// The sliders by row, top to bottom; name and range come from the field.
+// The sliders by row, top to bottom; name and range come from the field,
+// the caption and the scale words from the labels of the row.
 constexpr SliderSpec Sliders[] = {
     {0, 1080, 2}, {2, 1680, 3}, {4, 2280, 4}, {3, 2880, 5}, {8, 3480, 6}, {6, 4080, 7}, {5, 4680, 8}, {7, 5280, 9},
 };
@@ -148,44 +148,43 @@ void frmMain::buildControls()
     setCentralWidget(client);
 
     // The header band and its children, placed relative to the frame.
-    Frame1 = new QGroupBox(QStringLiteral("Selected Bot"), client);
-    place(Frame1, "Frame1", twipsRect(120, 120, 5895, 855), 52);
-    Label2 = addLabel(Frame1, "Label2", QStringLiteral("Bot #"), twipsRect(2160, 120, 855, 255), Qt::AlignLeft);
+    Frame1 = new platform::FrameControl(QStringLiteral("Selected Bot"), client);
+    place(Frame1, "Frame1", {120, 120, 5895, 855}, 52);
+    Label2 = addLabel(Frame1, "Label2", QStringLiteral("Bot #"), {2160, 120, 855, 255}, Qt::AlignLeft);
     Label2->setProperty(TabIndexProperty, 53);
-    Command3 = new QPushButton(QStringLiteral("Edit Name"), Frame1);
-    place(Command3, "Command3", twipsRect(3360, 360, 1215, 375), 60);
-    Label35 = addLabel(Frame1, "Label35", QStringLiteral("Save Successful"), twipsRect(4560, 120, 1335, 255),
+    Command3 = new platform::PushButton(QStringLiteral("Edit Name"), Frame1);
+    place(Command3, "Command3", {3360, 360, 1215, 375}, 60);
+    // Shown only after a save, but laid out as if shown; hidden below.
+    Label35 = addLabel(Frame1, "Label35", QStringLiteral("Save Successful"), {4560, 120, 1335, 255},
                        Qt::AlignHCenter);
     Label35->setProperty(TabIndexProperty, 61);
     QPalette yellow = Label35->palette();
     yellow.setColor(QPalette::WindowText, QColor(0xFF, 0xFF, 0));
     Label35->setPalette(yellow);
-    Label35->hide();
 
     // Two controls of the window that lie over the frame.
     Combo1 = new QComboBox(client);
-    place(Combo1, "Combo1", twipsRect(360, 480, 2775, 315), 0);
+    place(Combo1, "Combo1", {360, 480, 2775, 315}, 0);
     Combo1->setEditable(true);
     keepTypedNames();
     Combo1->setEditText(QStringLiteral("BotName"));
     Combo1->setToolTip(QStringLiteral("Select a bot from the list"));
-    Command1 = new QPushButton(client);
-    place(Command1, "Command1", twipsRect(5160, 480, 375, 375), 1);
-    Command1->setIcon(QIcon(QStringLiteral(":/pictures/floppy.png")));
+    Command1 = new platform::PushButton(QString(), client);
+    place(Command1, "Command1", {5160, 480, 375, 375}, 1);
+    Command1->setIcon(platform::pictureIcon(QStringLiteral("floppy")));
     Command1->setIconSize(QSize(19, 18));
     Command1->setToolTip(QStringLiteral("Save these settings"));
     Combo1->raise();
     Command1->raise();
 
     for (const LineSpec& l : GridLines) {
-        auto* line = new platform::LineControl(client, QPoint(px(l.x1), px(l.y1)), QPoint(px(l.x2), px(l.y2)));
+        auto* line = new platform::LineControl(client, QPoint(l.x1, l.y1), QPoint(l.x2, l.y2));
         line->setObjectName(QLatin1String(l.name));
     }
 
     for (const LabelSpec& l : GridLabels) {
         const Qt::Alignment align = l.x == 240 ? Qt::AlignRight : l.leftAligned ? Qt::AlignLeft : Qt::AlignHCenter;
-        QLabel* label = addLabel(client, l.name, QString::fromLatin1(l.text), twipsRect(l.x, l.y, l.width, l.height),
-                                 align);
+        QLabel* label = addLabel(client, l.name, QString::fromLatin1(l.text), {l.x, l.y, l.width, l.height}, align);
         label->setProperty(TabIndexProperty, l.tabIndex);
         label->setVisible(l.visible);
     }
@@ -194,7 +193,7 @@ void frmMain::buildControls()
         const roster::RosterField& field = roster::RosterFields[static_cast<std::size_t>(s.box)];
         auto* slider = new QSlider(Qt::Horizontal, client);
         const QByteArray name(field.controlName.data(), static_cast<qsizetype>(field.controlName.size()));
-        place(slider, name.constData(), twipsRect(1560, s.y, 4215, 255), s.tabIndex);
+        place(slider, name.constData(), {1560, s.y, 4215, 255}, s.tabIndex);
         slider->setRange(field.minimum, field.maximum);
         slider->setSingleStep(1);
         slider->setPageStep(std::max(1, (field.maximum - field.minimum) / 4));
@@ -205,7 +204,7 @@ void frmMain::buildControls()
     }
 
     Check1 = new JumpCheckBox(client);
-    place(Check1, "Check1", twipsRect(1560, 5880, 1335, 255), 56);
+    place(Check1, "Check1", {1560, 5880, 1335, 255}, 56);
     Check1->setAutoFillBackground(true);
     QPalette green = Check1->palette();
     green.setColor(QPalette::Window, DarkGreen);
@@ -217,7 +216,7 @@ void frmMain::buildControls()
         const BoxSpec& b = Boxes[i];
         auto* box = new QLineEdit(QString::fromLatin1(b.text), client);
         const QByteArray name = "Text1(" + QByteArray::number(i) + ')';
-        place(box, name.constData(), twipsRect(b.x, b.y, b.width, 285), 10 + i);
+        place(box, name.constData(), {b.x, b.y, b.width, 285}, 10 + i);
         box->setVisible(b.visible);
         box->setProperty("index", i);
         Text1[static_cast<std::size_t>(i)] = box;
@@ -225,22 +224,30 @@ void frmMain::buildControls()
         connect(box, &QLineEdit::editingFinished, this, [this, i] { normaliseBox(i); });
     }
 
-    auto* Image2 = new QLabel(client);
+    auto* Image2 = new platform::PictureControl(client, QStringLiteral("banner"));
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setGeometry(twipsRect(600, 6480, 4935, 360));
-    Image2->setPixmap(QPixmap(QStringLiteral(":/pictures/banner.png")));
+    platform::setTwipsGeometry(Image2, {600, 6480, 4935, 360});
     Image2->setToolTip(QStringLiteral("The best 3d shooter around"));
-    QLabel* Label1 = addLabel(client, "Label1", WebAddress, twipsRect(600, 6840, 4965, 210), Qt::AlignLeft);
+    Image2->setAccessibleName(QStringLiteral("Covertstrike"));
+    QLabel* Label1 = addLabel(client, "Label1", WebAddress, {600, 6840, 4965, 210}, Qt::AlignLeft);
     Label1->setProperty(TabIndexProperty, 54);
 
     // The designer's folder list, kept for the layout; the install folders
     // are probed through the platform instead.
     auto* Dir1 = new QListWidget(client);
-    place(Dir1, "Dir1", twipsRect(6000, 5880, 1095, 765), 59);
+    place(Dir1, "Dir1", {6000, 5880, 1095, 765}, 59);
     Dir1->hide();
-    Command2 = new QPushButton(QStringLiteral("Erase Reg Info"), client);
-    place(Command2, "Command2", twipsRect(5280, 6240, 1455, 255), 55);
+    Command2 = new platform::PushButton(QStringLiteral("Erase Reg Info"), client);
+    place(Command2, "Command2", {5280, 6240, 1455, 255}, 55);
     Command2->hide();
+
+    nameControls();
+    // Lay the window out for the widest texts it will show: the number of
+    // the last bot a roster can list, and the save confirmation.
+    Label2->setText(QStringLiteral("Bot #: 100"));
+    scale_ = platform::fitLayoutToFont(client);
+    Label2->setText(QStringLiteral("Bot #"));
+    Label35->hide();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -251,6 +258,53 @@ void frmMain::buildControls()
     connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmMain::Command2_Click);
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+}
+
+void frmMain::nameControls()
+{
+    // A row's caption without its colon, as a screen reader should say it.
+    auto captionAt = [this](int y) -> QLabel* {
+        for (const LabelSpec& l : GridLabels) {
+            if (l.x == 240 && l.y == y)
+                return findChild<QLabel*>(QLatin1String(l.name));
+        }
+        return nullptr;
+    };
+    auto spoken = [](const QLabel* caption) { return caption->text().chopped(caption->text().endsWith(u':') ? 1 : 0); };
+
+    for (const SliderSpec& s : Sliders) {
+        QSlider* slider = sliderOfBox_[static_cast<std::size_t>(s.box)];
+        QLabel* caption = captionAt(s.y);
+        caption->setBuddy(slider);
+        slider->setAccessibleName(spoken(caption));
+        // The scale words stand under the slider; the outermost name its ends.
+        const LabelSpec* low = nullptr;
+        const LabelSpec* high = nullptr;
+        for (const LabelSpec& l : GridLabels) {
+            if (l.y != s.y + 240)
+                continue;
+            if (!low || l.x < low->x)
+                low = &l;
+            if (!high || l.x > high->x)
+                high = &l;
+        }
+        slider->setAccessibleDescription(
+            QStringLiteral("%1 to %2").arg(QLatin1String(low->text), QLatin1String(high->text)));
+    }
+    QLabel* jumpy = captionAt(5880);
+    jumpy->setBuddy(Check1);
+    Check1->setAccessibleName(spoken(jumpy));
+
+    // Each box is named after the row of its setting, wherever it stands.
+    for (int i = 0; i < 12; ++i) {
+        const QSlider* slider = sliderOfBox_[static_cast<std::size_t>(i)];
+        const QLabel* caption = slider ? captionAt(platform::twipsGeometry(slider).y())
+                                : i == 11 ? jumpy
+                                          : captionAt(Boxes[i].y);
+        Text1[static_cast<std::size_t>(i)]->setAccessibleName(spoken(caption) + QStringLiteral(" value"));
+    }
+    Combo1->setAccessibleName(QStringLiteral("Bot"));
+    Command1->setAccessibleName(QStringLiteral("Save"));
 }
 
 void frmMain::buildMenus()
@@ -290,28 +344,44 @@ void frmMain::buildTabOrder()
     Combo1->setFocus();
 }
 
-QSize frmMain::startOuterSize() { return {platform::px(6255), platform::px(7815)}; }
+QSize frmMain::startOuterSize() const { return {scale_.toX(6255), scale_.toY(7815)}; }
 
 void frmMain::resizeToStartSize()
 {
     // The start size is an outer size; take off the frame that the window
-    // system adds. Before the window is first shown the frame is unknown,
-    // so assume a common one; showEvent corrects it once it is known.
+    // system adds. Until the window system tells the frame (some time after
+    // the window is first shown) assume a common one, and correct the size
+    // once it is known.
     QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.isEmpty())
+    startSizePending_ = frame.isNull();
+    if (startSizePending_)
         frame = QSize(8, 31);
-    resize(startOuterSize() - frame);
+    QSize client = startOuterSize() - frame;
+    // However thin the frame, the value column lies outside at start.
+    client.setWidth(std::min(client.width(), Text1[0]->x()));
+    resize(client);
+}
+
+void frmMain::correctStartSize()
+{
+    if (startSizePending_ && isVisible() && !(frameGeometry().size() - geometry().size()).isNull())
+        resizeToStartSize();
 }
 
 void frmMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (!sizedToFrame_) {
-        sizedToFrame_ = true;
-        QTimer::singleShot(0, this, [this] {
-            if (!(frameGeometry().size() - geometry().size()).isEmpty())
-                resizeToStartSize();
-        });
-    }
+    QTimer::singleShot(0, this, &frmMain::correctStartSize);
 }
 
+void frmMain::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    correctStartSize();
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    correctStartSize();
+}

@@ -1,0 +1,317 @@
+// Both windows at the fonts desktops commonly use and at the scale factor
+// this run was started with (QT_SCALE_FACTOR, set by ctest): every text shows
+// whole inside its control, clear of the lines and frame borders, inside the
+// window; the pictures are sharp; a screen reader can name every control.
+
+#include "about/frm_about.h"
+#include "platform/controls.h"
+#include "support/editor.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QMenuBar>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+// A text that does not fit, or stands where it must not.
+struct Fault {
+    QString control;
+    QString what;
+};
+
+QString describe(const QList<Fault>& faults)
+{
+    QStringList lines;
+    for (const Fault& f : faults)
+        lines.append(f.control + QStringLiteral(": ") + f.what);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString sizes(QSize need, QSize room)
+{
+    return QStringLiteral("needs %1 x %2, has %3 x %4")
+        .arg(need.width())
+        .arg(need.height())
+        .arg(room.width())
+        .arg(room.height());
+}
+
+bool fits(QSize need, QSize room) { return need.width() <= room.width() && need.height() <= room.height(); }
+
+// The bands that the lines and the frames' borders cover, in `window`'s
+// coordinates.
+QList<QRect> linesOf(const QWidget* window)
+{
+    QList<QRect> bands;
+    for (const auto* line : window->findChildren<platform::LineControl*>()) {
+        const QRect r = QRect(line->from(), line->to()).normalized();
+        const QRect band = r.height() == 1 ? QRect(r.left(), r.top(), r.width(), line->lineWidth())
+                                           : QRect(r.left(), r.top(), line->lineWidth(), r.height());
+        bands.append(band.translated(line->parentWidget()->mapTo(window, QPoint())));
+    }
+    for (const auto* frame : window->findChildren<platform::FrameControl*>()) {
+        const QPoint at = frame->mapTo(window, QPoint());
+        const int w = frame->width();
+        const int h = frame->height();
+        const int top = frame->topLineY();
+        const int thick = platform::FrameControl::LineWidth;
+        for (const QRect& band : {QRect(0, top, w, thick), QRect(0, top, thick, h - top),
+                 QRect(w - thick, top, thick, h - top), QRect(0, h - thick, w, thick)})
+            bands.append(band.translated(at));
+    }
+    return bands;
+}
+
+// Checks every shown control of `window` that carries a text; `client` is
+// the part of the window that shows controls at its start size.
+QList<Fault> checkTexts(QWidget* window, QRect client)
+{
+    QList<Fault> faults;
+    const QList<QRect> lines = linesOf(window);
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible())
+            continue;
+        const QString name
+            = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+        const QFontMetrics fm(w->font());
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) {
+            const QRect room
+                = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+            const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            const QSize need = label->wordWrap() ? fm.boundingRect(room, flags, label->text()).size()
+                                                 : fm.size(flags, label->text());
+            if (!fits(need, room.size()))
+                faults.append({name, sizes(need, room.size()) + QStringLiteral(" for \"%1\"").arg(label->text())});
+            const QRect text = QStyle::alignedRect(label->layoutDirection(), label->alignment(), need, room)
+                                   .translated(label->mapTo(window, QPoint()));
+            for (const QRect& line : lines) {
+                if (text.intersects(line))
+                    faults.append({name, QStringLiteral("\"%1\" crosses a line").arg(label->text())});
+            }
+            if (text.intersects(client) && !client.contains(text))
+                faults.append({name, QStringLiteral("\"%1\" runs past the window's edge").arg(label->text())});
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            if (button->autoDefault() || button->isDefault())
+                option.features |= QStyleOptionButton::AutoDefaultButton;
+            if (button->text().isEmpty()) {
+                option.icon = button->icon();
+                option.iconSize = button->iconSize();
+                const QRect room = w->style()->subElementRect(QStyle::SE_PushButtonContents, &option, w);
+                if (!fits(button->iconSize(), room.size()))
+                    faults.append({name, QStringLiteral("picture ") + sizes(button->iconSize(), room.size())});
+                continue;
+            }
+            option.text = button->text();
+            const QSize need = w->style()->sizeFromContents(
+                QStyle::CT_PushButton, &option, fm.size(Qt::TextShowMnemonic, button->text()), w);
+            if (!fits(need, button->size()))
+                faults.append({name, sizes(need, button->size()) + QStringLiteral(" for \"%1\"").arg(button->text())});
+        } else if (auto* box = qobject_cast<QLineEdit*>(w)) {
+            QStyleOptionFrame option;
+            option.initFrom(box);
+            option.lineWidth = box->hasFrame() ? w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, w) : 0;
+            // The text box keeps two pixels on either side of its text.
+            const QRect room = w->style()
+                                   ->subElementRect(QStyle::SE_LineEditContents, &option, w)
+                                   .marginsRemoved(box->textMargins())
+                                   .adjusted(2, 0, -2, 0);
+            const QSize need(fm.horizontalAdvance(box->text()), fm.height());
+            if (!fits(need, room.size()))
+                faults.append({name, sizes(need, room.size()) + QStringLiteral(" for \"%1\"").arg(box->text())});
+        } else if (auto* frame = qobject_cast<platform::FrameControl*>(w)) {
+            const QSize need = fm.size(Qt::TextShowMnemonic, frame->title());
+            if (!fits(need, frame->titleRect().size()) || !frame->rect().contains(frame->titleRect()))
+                faults.append({name, QStringLiteral("title ") + sizes(need, frame->titleRect().size())});
+        } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+            if (!check->text().isEmpty())
+                faults.append({name, QStringLiteral("a check box of the design has no caption")});
+        } else if (auto* bar = qobject_cast<QMenuBar*>(w)) {
+            for (QAction* title : bar->actions()) {
+                const QRect item = bar->actionGeometry(title);
+                const int need = fm.horizontalAdvance(QString(title->text()).remove(QLatin1Char('&')));
+                if (item.width() < need || !bar->rect().contains(item))
+                    faults.append({name, QStringLiteral("menu \"%1\" does not fit").arg(title->text())});
+            }
+            if (auto* more = bar->findChild<QToolButton*>(); more && more->isVisible())
+                faults.append({name, QStringLiteral("the menu bar hides menus behind its extension button")});
+        }
+    }
+    return faults;
+}
+
+} // namespace
+
+class ReadableTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup() { QApplication::setFont(desktopFont_); }
+
+    void textsFitAtEveryFont_data();
+    void textsFitAtEveryFont();
+    void picturesAreDrawnForTheScreen();
+    void screenReaderNamesEveryControl_data();
+    void screenReaderNamesEveryControl();
+
+private:
+    QFont desktopFont_;
+};
+
+void ReadableTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    desktopFont_ = QApplication::font();
+}
+
+void ReadableTest::textsFitAtEveryFont_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<bool>("about");
+    const QList<std::pair<const char*, int>> fonts
+        = {{"", 0}, {"DejaVu Sans", 9}, {"DejaVu Sans", 10}, {"Noto Sans", 10}, {"Liberation Sans", 9}};
+    for (const auto& [family, points] : fonts) {
+        for (bool about : {false, true}) {
+            const QByteArray font
+                = *family ? QByteArray(family) + ' ' + QByteArray::number(points) : QByteArray("desktop font");
+            QTest::newRow(font + (about ? ", About" : ", main window"))
+                << QString::fromLatin1(family) << points << about;
+        }
+    }
+}
+
+void ReadableTest::textsFitAtEveryFont()
+{
+    QFETCH(QString, family);
+    QFETCH(int, points);
+    QFETCH(bool, about);
+    if (!family.isEmpty()) {
+        const QFont font(family, points);
+        QVERIFY2(QFontInfo(font).family() == family,
+            qPrintable(
+                family + QStringLiteral(" is not installed (fonts-dejavu-core, fonts-noto-core, fonts-liberation)")));
+        QApplication::setFont(font);
+    }
+
+    Editor editor;
+    QWidget* window = editor.window.get();
+    std::unique_ptr<frmAbout> dialog;
+    QRect client;
+    if (about) {
+        dialog = std::make_unique<frmAbout>(editor.platform, nullptr);
+        window = dialog.get();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        client = window->rect();
+    } else {
+        // The widest captions the window shows: the last bot a roster can
+        // list, and the save confirmation.
+        editor.label("Label2")->setText(QStringLiteral("Bot #: 100"));
+        editor.label("Label35")->show();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTRY_COMPARE(window->frameGeometry().size(), editor.window->startOuterSize());
+        const QWidget* central = editor.window->centralWidget();
+        client = QRect(central->mapTo(window, QPoint()), central->size());
+    }
+    const QList<Fault> faults = checkTexts(window, client);
+    QVERIFY2(faults.isEmpty(), qPrintable(describe(faults)));
+}
+
+void ReadableTest::picturesAreDrawnForTheScreen()
+{
+    Editor editor;
+    frmAbout about(editor.platform, nullptr);
+    editor.window->show();
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(editor.window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    const qreal ratio = editor.window->devicePixelRatioF();
+    const QString density = ratio > 1 ? QStringLiteral("@2x") : QString();
+
+    const QList<std::pair<platform::PictureControl*, QString>> pictures = {
+        {editor.find<platform::PictureControl>(QStringLiteral("Image2")), QStringLiteral("banner")},
+        {about.findChild<platform::PictureControl*>(QStringLiteral("Image1")), QStringLiteral("about")},
+        {about.findChild<platform::PictureControl*>(QStringLiteral("Image2")), QStringLiteral("banner")},
+    };
+    for (const auto& [control, picture] : pictures) {
+        QVERIFY(control);
+        const QImage drawn(QStringLiteral(":/pictures/%1%2.png").arg(picture, density));
+        QCOMPARE(drawn.size(), control->pictureSize() * (ratio > 1 ? 2 : 1));
+        // At one or two device pixels per pixel the screen shows the drawing
+        // pixel for pixel; in between, the double drawing scaled down.
+        if (ratio == 1 || ratio == 2) {
+            const QImage shown = control->grab().toImage().convertToFormat(drawn.format());
+            const QRect at(control->pictureRect().topLeft() * ratio, drawn.size());
+            QCOMPARE(shown.copy(at), drawn);
+        }
+    }
+    const QImage floppy(QStringLiteral(":/pictures/floppy%1.png").arg(density));
+    auto* save = editor.find<QPushButton>(QStringLiteral("Command1"));
+    QCOMPARE(
+        save->icon().pixmap(save->iconSize(), ratio > 1 ? 2 : 1).toImage().convertToFormat(floppy.format()), floppy);
+}
+
+void ReadableTest::screenReaderNamesEveryControl_data()
+{
+    QTest::addColumn<bool>("about");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    auto row = [](const char* control, const char* name, const char* description = "") {
+        QTest::newRow(control) << false << QString::fromLatin1(control) << QString::fromLatin1(name)
+                               << QString::fromLatin1(description);
+    };
+    row("Slider1", "Voice Type", "Voice 1 to Voice 3");
+    row("Slider4", "Team", "Red to Blue");
+    row("Slider3", "Accuracy", "Bad to Good");
+    row("Slider2", "Skill", "Bad to Good");
+    row("Slider5", "Strafing", "Bad to Good");
+    row("Slider6", "Alertness", "Bad to Good");
+    row("Slider7", "Combat Style", "Avoidant to Berzerk");
+    row("Slider8", "Camping", "Less to More");
+    row("Check1", "Bot Jumpy");
+    row("Text1(0)", "Voice Type value");
+    row("Text1(2)", "Team value");
+    row("Text1(3)", "Skill value");
+    row("Text1(4)", "Accuracy value");
+    row("Text1(5)", "Combat Style value");
+    row("Text1(6)", "Alertness value");
+    row("Text1(7)", "Camping value");
+    row("Text1(8)", "Strafing value");
+    row("Combo1", "Bot", "Select a bot from the list");
+    row("Command1", "Save", "Save these settings");
+    row("Command3", "Edit Name");
+    QTest::newRow("cmdOK") << true << QStringLiteral("cmdOK") << QStringLiteral("OK") << QString();
+    QTest::newRow("cmdSysInfo") << true << QStringLiteral("cmdSysInfo") << QStringLiteral("System Info...")
+                                << QString();
+}
+
+void ReadableTest::screenReaderNamesEveryControl()
+{
+    QFETCH(bool, about);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    Editor editor;
+    frmAbout dialog(editor.platform, nullptr);
+    QWidget* w = about ? dialog.findChild<QWidget*>(control) : editor.find(control);
+    QVERIFY(w);
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w);
+    QVERIFY(reader);
+    QCOMPARE(reader->text(QAccessible::Name), name);
+    if (!description.isEmpty())
+        QCOMPARE(reader->text(QAccessible::Description), description);
+}
+
+QTEST_MAIN(ReadableTest)
+#include "test_readable.moc"
