@@ -21,6 +21,8 @@ int main(int argc, char* argv[])
         app::answerInformationOptions(QCoreApplication::arguments());
     }
     QApplication app(argc, argv);
+    // Ties the window to its desktop entry (its icon in docks and task bars).
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(identity::AppId));
     const app::CommandLine line = app::readCommandLine(QCoreApplication::arguments());
     if (line.exitCode)
         return *line.exitCode;
