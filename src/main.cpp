@@ -1,4 +1,6 @@
+#include "app/command_line.h"
 #include "app/frm_main.h"
+#include "platform/identity.h"
 #include "platform/qt_platform.h"
 
 #include <QApplication>
@@ -11,10 +13,23 @@ int main(int argc, char* argv[])
     // A write past the file-size limit should fail and be reported, not kill us.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(identity::Version));
+    {
+        // --help and --version are answered before the window system is set
+        // up: without a display it would end the program.
+        const QCoreApplication early(argc, argv);
+        app::answerInformationOptions(QCoreApplication::arguments());
+    }
     QApplication app(argc, argv);
+    // Ties the window to its desktop entry (its icon in docks and task bars).
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(identity::AppId));
+    const app::CommandLine line = app::readCommandLine(QCoreApplication::arguments());
+    if (line.exitCode)
+        return *line.exitCode;
+
     platform::QtPlatform platform;
     frmMain window(platform);
-    window.Form_Load();
+    window.Form_Load(line.rosterPath);
     window.show();
     return app.exec();
 }

@@ -5,8 +5,27 @@
 #include "platform/identity.h"
 #include "platform/qt_platform.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QIcon>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+// The one local file that a drag carries, or nothing.
+QString draggedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile())
+        return {};
+    return urls.constFirst().toLocalFile();
+}
+
+} // namespace
 
 frmMain::frmMain(platform::Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform)
 {
@@ -27,6 +46,13 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent) : QMainWindow(pa
     buildMenus();
     buildTabOrder();
     resize(scale_.toX(8040), scale_.toY(8820) + menuBar()->sizeHint().height());
+
+    // The value boxes and the bot list's edit field take dropped text; a
+    // dragged file passes them by and comes to the window.
+    setAcceptDrops(true);
+    for (QWidget* child : findChildren<QWidget*>())
+        if (child->acceptDrops())
+            child->installEventFilter(this);
 }
 
 frmMain::~frmMain() = default;
@@ -50,3 +76,32 @@ void frmMain::mnuAbout_Click()
     about->open();
 }
 
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::DragEnter && static_cast<QDragEnterEvent*>(event)->mimeData()->hasUrls()) {
+        event->ignore(); // on to the window
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (draggedFile(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event)
+{
+    const QString path = draggedFile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // Opened once the drop is over: its messages must not hold up the
+    // program the file came from.
+    QMetaObject::invokeMethod(this, [this, path] { openRosterFile(path); }, Qt::QueuedConnection);
+}

@@ -36,7 +36,14 @@ public:
     // The start-up sequence, run once before the window is first shown:
     // size the window, find the roster file, check its name, remember it
     // and list its bots. Every start-up message appears before the window.
-    void Form_Load();
+    //
+    // With a roster named on the command line (`givenPath`), the file in
+    // force is found as usual but nobody is asked for one (the disclaimer
+    // still shows on a first start); then the given path is opened as File,
+    // Open opens a file, so a rejected one gets the message and the file in
+    // force stays. The remembered roster is not listed when the given one
+    // passes the name check.
+    void Form_Load(const QString& givenPath = QString());
 
     // Opens a roster as File, Open does with the file its dialog reports:
     // the window returns to its start size and the path goes through the
@@ -60,6 +67,11 @@ protected:
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // One local file dropped anywhere on the window is opened as File, Open
+    // would open it; anything else is refused as it enters.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The layout as designed, the menus and the start size (window_layout.cpp).
@@ -71,7 +83,7 @@ private:
     void correctStartSize();
 
     // Start-up and the File menu (roster_location.cpp).
-    void FindIniFile();
+    void FindIniFile(bool askForFile);
     bool useRosterFile(const QString& path);
     void ListBotNames();
     QString showOpenDialog();

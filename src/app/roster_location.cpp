@@ -26,16 +26,24 @@ const QString SettingsKey = QStringLiteral("IniLoc");
 
 } // namespace
 
-void frmMain::Form_Load()
+void frmMain::Form_Load(const QString& givenPath)
 {
     resizeToStartSize();
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - QPoint(startOuterSize().width() / 2, startOuterSize().height() / 2));
-    FindIniFile();
-    useRosterFile(IniPath);
+    FindIniFile(givenPath.isEmpty());
+    if (givenPath.isEmpty()) {
+        useRosterFile(IniPath);
+        return;
+    }
+    // Listing the remembered roster only to replace it would report a file
+    // that may be long gone.
+    if (!IniPath.isEmpty() && !roster::IsRosterFileName(platform::nativePath(givenPath)))
+        useRosterFile(IniPath);
+    openRosterFile(givenPath);
 }
 
-void frmMain::FindIniFile()
+void frmMain::FindIniFile(bool askForFile)
 {
     try {
         bool cPresent = true;
@@ -63,6 +71,8 @@ void frmMain::FindIniFile()
             CommonDialog1.startFolder = QStringLiteral("D:\\unrealtournament\\system\\");
         else if (const QString native = platform_.nativeGameFolder(); !native.isEmpty())
             CommonDialog1.startFolder = native;
+        if (!askForFile)
+            return;
 
         platform_.showMessage(this, DialogHint, MessageIcon::Information);
         IniPath = showOpenDialog();

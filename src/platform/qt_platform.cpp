@@ -16,9 +16,11 @@ namespace {
 
 QSettings userSettings()
 {
-    // The application's name is the executable's name without extension, so
-    // a copy of the program under another name remembers a path of its own.
-    const QString app = QCoreApplication::applicationName();
+    // Named after the executable file without its extension, so that a copy
+    // of the program under another name remembers a path of its own. The
+    // file is the one really run: a link to it (the installed lower-case
+    // name) shares its store.
+    const QString app = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     return QSettings(QSettings::IniFormat, QSettings::UserScope, app, app);
 }
 

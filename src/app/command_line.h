@@ -1,0 +1,39 @@
+#pragma once
+
+// The program's command line: --help, --version and one optional roster
+// file, which the window opens as File, Open opens the file its dialog
+// reports.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace app {
+
+// What the command line asks for. `exitCode` is set when it has been
+// answered (help, version, or a mistake, reported on the standard error)
+// and the program should end with that code without opening the window.
+struct CommandLine {
+    std::optional<int> exitCode;
+    QString rosterPath; // absolute; empty when none was given
+};
+
+// Answers --help and --version from the raw arguments and ends the program,
+// before the window system is set up, so that both work without a display.
+// Options the window system takes (-platform, -style, ...) may still be
+// among the arguments, so nothing else is judged here: without either
+// option it returns.
+void answerInformationOptions(const QStringList& arguments);
+
+// Reads the arguments that the window system left (the program's name
+// first): at most one roster file, no unknown options. --help-all is
+// answered here, with the window system's options, and ends the program.
+CommandLine readCommandLine(const QStringList& arguments);
+
+// A roster named on the command line, as a path or a file:// URL, made
+// absolute against the current folder. Empty for a URL that names no local
+// file.
+QString rosterPathFromArgument(const QString& argument);
+
+} // namespace app

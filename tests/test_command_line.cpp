@@ -1,0 +1,258 @@
+// Starting the editor with a roster named on the command line, dropping a
+// roster onto its window, and the options the built program answers
+// without a display.
+
+#include "app/command_line.h"
+#include "platform/identity.h"
+#include "support/editor.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QProcess>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString Disclaimer = QStringLiteral(
+    "USE AT YOUR OWN RISK!  This program modifies the settings of one of the initialization files used by your "
+    "game.  These modifications could be harmful or fatal if swallowed.");
+const QString InvalidFile = QStringLiteral("Error: Invalid CovertstrikeUser.ini file.");
+const QString Remembered = QStringLiteral("FileLoc/IniLoc");
+
+// A second roster beside the editor's, with one bot, so that the listed
+// names tell which file is in force.
+QString writeOtherRoster(const Editor& editor, const QString& name)
+{
+    const QString folder = editor.dir.filePath(QStringLiteral("other"));
+    QDir().mkpath(folder);
+    const QString path = folder + QLatin1Char('/') + name;
+    testing::writeBytes(path, "[CovertstrikeUT.CovBotInfo]\r\nBotNames[0]=Solo\r\n");
+    return path;
+}
+
+// Drags `data` onto `target` as a file manager would; drops it when the
+// entry is accepted. True when it was.
+bool dragAndDrop(QWidget* target, QMimeData* data)
+{
+    const QPointF at(5, 5);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
+    return true;
+}
+
+} // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void startWithGivenRoster_data();
+    void startWithGivenRoster();
+    void givenPathsBecomeAbsolute_data();
+    void givenPathsBecomeAbsolute();
+    void dropRoster_data();
+    void dropRoster();
+    void answersWithoutDisplay_data();
+    void answersWithoutDisplay();
+};
+
+void CommandLineTest::startWithGivenRoster_data()
+{
+    QTest::addColumn<QString>("remembered"); // "file", "unreadable" or "" (first start)
+    QTest::addColumn<QString>("givenName");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("inForce"); // "given", "remembered" or ""
+    QTest::addColumn<QStringList>("listed");
+
+    const QStringList solo{QStringLiteral("Solo")};
+    const QStringList sample{QStringLiteral("Havoc")};
+    const QString file = QStringLiteral("file");
+    const QString given = QStringLiteral("given");
+    const QString valid = QStringLiteral("CovertstrikeUser.ini");
+    const QString misnamed = QStringLiteral("CovertstrikeUser.ini.bak");
+    QTest::newRow("remembered, given passes") << file << valid << QStringList() << given << solo;
+    QTest::newRow("remembered, given rejected")
+        << file << misnamed << QStringList{InvalidFile} << QStringLiteral("remembered") << sample;
+    // The file remembered cannot be read: it is not read only to be replaced.
+    QTest::newRow("remembered unreadable, given passes")
+        << QStringLiteral("unreadable") << valid << QStringList() << given << solo;
+    QTest::newRow("first start, given passes") << QString() << valid << QStringList{Disclaimer} << given << solo;
+    QTest::newRow("first start, given rejected")
+        << QString() << misnamed << QStringList{Disclaimer, InvalidFile} << QString() << QStringList();
+}
+
+void CommandLineTest::startWithGivenRoster()
+{
+    QFETCH(QString, remembered);
+    QFETCH(QString, givenName);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, inForce);
+    QFETCH(QStringList, listed);
+
+    Editor editor(testing::sampleRoster(), false);
+    if (remembered.isEmpty())
+        editor.platform.settings.clear();
+    else if (remembered == QLatin1String("unreadable"))
+        QVERIFY(QFile::remove(editor.rosterPath) && QDir().mkdir(editor.rosterPath));
+    const platform::FolderProbe exists{platform::ProbeOutcome::Exists, {}};
+    editor.platform.probes.insert(QStringLiteral("C:\\unrealtournament"), exists);
+    const QString given = writeOtherRoster(editor, givenName);
+
+    editor.window->Form_Load(given);
+
+    QCOMPARE(editor.platform.messageTexts(), messages);
+    QVERIFY(editor.platform.dialogsShown.isEmpty());
+    QString expected;
+    if (inForce == QLatin1String("given"))
+        expected = given;
+    else if (inForce == QLatin1String("remembered"))
+        expected = editor.rosterPath;
+    QCOMPARE(editor.window->iniPath(), expected);
+    QCOMPARE(editor.platform.settings.value(Remembered), expected);
+    QCOMPARE(editor.listedNames().mid(0, listed.size()), listed);
+    QCOMPARE(editor.listedNames().isEmpty(), listed.isEmpty());
+    // A first start still looks for the game, for File, Open's dialog.
+    QCOMPARE(editor.window->commonDialog().startFolder, remembered.isEmpty()
+                 ? QStringLiteral("C:\\unrealtournament\\system\\")
+                 : QStringLiteral("c:\\unrealtournament"));
+}
+
+void CommandLineTest::givenPathsBecomeAbsolute_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("expected"); // relative to the current folder; "" for refused
+
+    const QString name = QStringLiteral("CovertstrikeUser.ini");
+    const QString absolute = QStringLiteral("/games/u t/System/CovertstrikeUser.ini");
+    QTest::newRow("bare name") << name << name;
+    QTest::newRow("dotted") << QStringLiteral("./System/../CovertstrikeUser.ini") << name;
+    QTest::newRow("absolute") << absolute << absolute;
+    QTest::newRow("file URL") << QStringLiteral("file:///games/u%20t/System/CovertstrikeUser.ini") << absolute;
+    QTest::newRow("web URL") << QStringLiteral("https://example.org/CovertstrikeUser.ini") << QString();
+}
+
+void CommandLineTest::givenPathsBecomeAbsolute()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    const QString path = app::rosterPathFromArgument(argument);
+    QDir::setCurrent(before);
+    const QDir folder(QDir(dir.path()).canonicalPath());
+    QCOMPARE(path, expected.isEmpty() ? QString() : folder.absoluteFilePath(expected));
+}
+
+void CommandLineTest::dropRoster_data()
+{
+    QTest::addColumn<QStringList>("urls"); // relative to the test folder unless a URL
+    QTest::addColumn<bool>("onBotList");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("opened");
+
+    const QStringList other{QStringLiteral("other/CovertstrikeUser.ini")};
+    const QStringList none;
+    QTest::newRow("roster on the window") << other << false << true << none << true;
+    // The bot list's edit field takes dropped text, but not a file.
+    QTest::newRow("roster on the bot list") << other << true << true << none << true;
+    QTest::newRow("misnamed file")
+        << QStringList{QStringLiteral("other/Notes.txt")} << false << true << QStringList{InvalidFile} << false;
+    QTest::newRow("two files") << other + other << false << false << none << false;
+    QTest::newRow("web page")
+        << QStringList{QStringLiteral("https://example.org/CovertstrikeUser.ini")} << false << false << none << false;
+    QTest::newRow("text only") << none << false << false << none << false;
+}
+
+void CommandLineTest::dropRoster()
+{
+    QFETCH(QStringList, urls);
+    QFETCH(bool, onBotList);
+    QFETCH(bool, accepted);
+    QFETCH(QStringList, messages);
+    QFETCH(bool, opened);
+
+    Editor editor;
+    const QString other = writeOtherRoster(editor, QStringLiteral("CovertstrikeUser.ini"));
+    writeOtherRoster(editor, QStringLiteral("Notes.txt"));
+    QList<QUrl> dragged;
+    for (const QString& u : urls)
+        dragged.append(u.contains(QLatin1String("://")) ? QUrl(u) : QUrl::fromLocalFile(editor.dir.filePath(u)));
+    auto data = std::make_unique<QMimeData>();
+    data->setUrls(dragged);
+    data->setText(other); // as file managers offer it too
+
+    QWidget* target = editor.window.get();
+    if (onBotList)
+        target = editor.combo()->lineEdit();
+    QCOMPARE(dragAndDrop(target, data.get()), accepted);
+    QCOMPARE(editor.platform.messageTexts(), messages);
+    QCOMPARE(editor.window->iniPath(), opened ? other : editor.rosterPath);
+    QCOMPARE(editor.platform.settings.value(Remembered), opened ? other : editor.rosterPath);
+    QCOMPARE(editor.listedNames().size(), opened ? 1 : 16);
+    QCOMPARE(editor.combo()->currentText(), QString());
+}
+
+void CommandLineTest::answersWithoutDisplay_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output"); // on stdout for 0, on stderr otherwise
+
+    const QString version = QStringLiteral("CovBotEd %1\n").arg(QString::fromUtf8(identity::Version));
+    const auto args = [](std::initializer_list<const char*> list) {
+        QStringList result;
+        for (const char* a : list)
+            result.append(QString::fromUtf8(a));
+        return result;
+    };
+    QTest::newRow("--version") << args({"--version"}) << 0 << version;
+    QTest::newRow("--help") << args({"--help"}) << 0 << QStringLiteral("[options] [FILE]");
+    QTest::newRow("-h after a window-system option")
+        << args({"-style", "fusion", "-h"}) << 0 << QStringLiteral("--version");
+    // Mistakes are judged once the window system has taken its options.
+    QTest::newRow("two files") << args({"-platform", "offscreen", "a", "b"}) << 1
+                               << QStringLiteral("one roster file at most");
+    QTest::newRow("unknown option") << args({"-platform", "offscreen", "--roster=x"}) << 1
+                                    << QStringLiteral("Unknown option 'roster'");
+    QTest::newRow("web URL") << args({"-platform", "offscreen", "https://example.org/CovertstrikeUser.ini"}) << 1
+                             << QStringLiteral("not a local file");
+}
+
+void CommandLineTest::answersWithoutDisplay()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    QProcess editor;
+    editor.setProcessEnvironment(environment);
+    editor.start(QStringLiteral(CBT_EDITOR), arguments);
+    QVERIFY(editor.waitForFinished(20000));
+    QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(editor.exitCode(), exitCode);
+    const QByteArray bytes = exitCode == 0 ? editor.readAllStandardOutput() : editor.readAllStandardError();
+    const QString said = QString::fromLocal8Bit(bytes);
+    QVERIFY2(said.contains(output), qPrintable(said));
+    QCOMPARE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+QTEST_MAIN(CommandLineTest)
+#include "test_command_line.moc"
