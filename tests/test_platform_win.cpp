@@ -83,7 +83,7 @@ void PlatformWinTest::settingsRoundTripUnderTheProgramsName()
 
 void PlatformWinTest::probeGivesThreeOutcomes_data()
 {
-    QTest::addColumn<QString>("folder"); // under a fresh folder unless it has a drive letter
+    QTest::addColumn<QString>("folder"); // under a fresh folder, or on a drive
     QTest::addColumn<ProbeOutcome>("outcome");
     QTest::newRow("folder") << QStringLiteral("UnrealTournament") << ProbeOutcome::Exists;
     QTest::newRow("other case") << QStringLiteral("unrealtournament\\SYSTEM\\") << ProbeOutcome::Exists;
@@ -92,6 +92,7 @@ void PlatformWinTest::probeGivesThreeOutcomes_data()
     QTest::newRow("a file") << QStringLiteral("UnrealTournament\\System\\UnrealTournament.ini")
                             << ProbeOutcome::NotFound;
     QTest::newRow("name Windows refuses") << QStringLiteral("Unreal<Tournament>") << ProbeOutcome::Failed;
+    QTest::newRow("drive not there") << QStringLiteral("%1:\\unrealtournament") << ProbeOutcome::NotFound;
 }
 
 void PlatformWinTest::probeGivesThreeOutcomes()
@@ -103,7 +104,17 @@ void PlatformWinTest::probeGivesThreeOutcomes()
     QVERIFY(testing::writeBytes(dir.filePath(QStringLiteral("UnrealTournament/System/UnrealTournament.ini")), ""));
 
     platform::QtPlatform platform;
-    const platform::FolderProbe probe = platform.probeFolder(native(dir.path()) + QLatin1Char('\\') + folder);
+    if (folder.contains(QLatin1Char(':'))) { // on the last drive letter that no drive has
+        const DWORD drives = ::GetLogicalDrives();
+        char letter = 'Z';
+        while (letter > 'C' && (drives & (1u << (letter - 'A'))))
+            --letter;
+        QVERIFY(letter > 'C');
+        folder = folder.arg(QLatin1Char(letter));
+    } else {
+        folder = native(dir.path()) + QLatin1Char('\\') + folder;
+    }
+    const platform::FolderProbe probe = platform.probeFolder(folder);
     QCOMPARE(probe.outcome, outcome);
     // Only a failure comes with the system's words.
     QCOMPARE(probe.description.isEmpty(), outcome != ProbeOutcome::Failed);
