@@ -317,7 +317,7 @@ void EditingTest::failedWriteIsReportedNotConfirmed()
     QVERIFY(editor.dir.remove());
     editor.action("mnuSave")->trigger();
     QCOMPARE(editor.platform.messageTexts(),
-             QStringList({QStringLiteral("Error: BotAccuracy[3] could not be saved: No such file or directory")}));
+             QStringList({QStringLiteral("Error: BotAccuracy[3] could not be saved: ") + testing::missingFolderText()}));
     QCOMPARE(editor.platform.messages.constFirst().icon, platform::MessageIcon::None);
     QVERIFY(!editor.label("Label35")->isVisibleTo(editor.window.get()));
     QVERIFY(!editor.timer()->isActive());

@@ -12,7 +12,9 @@
 #include <QMenuBar>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#endif
 
 using platform::MessageIcon;
 using platform::ProbeOutcome;
@@ -561,6 +563,9 @@ void MainWindowTest::listingStopsAtAnEmptyNameWithABeep()
 
 void MainWindowTest::unreadableRosterIsReportedClearly()
 {
+#ifndef Q_OS_UNIX
+    QSKIP("no pipes among the files here");
+#else
     Editor editor(testing::sampleRoster(), false);
     QVERIFY(QFile::remove(editor.rosterPath));
     QCOMPARE(::mkfifo(QFile::encodeName(editor.rosterPath).constData(), 0600), 0);
@@ -568,6 +573,7 @@ void MainWindowTest::unreadableRosterIsReportedClearly()
     QCOMPARE(editor.platform.messageTexts(),
              QStringList({QStringLiteral("The roster file cannot be read: Not a regular file")}));
     QCOMPARE(editor.combo()->count(), 0);
+#endif
 }
 
 void MainWindowTest::eraseRegInfoForgetsOnlyTheSetting()

@@ -34,7 +34,12 @@ void registryValueText(const platform::RegistryValue& value, QString& KeyVal)
     if (!data.isEmpty() && data.back() == '\0')
         data.chop(1);
     if (value.type == RegistryString) {
-        KeyVal = QString::fromLocal8Bit(data);
+        // Zero bytes left at the end stay in the text; Windows' conversion
+        // would drop them, so they are added after it.
+        qsizetype zeros = 0;
+        while (zeros < data.size() && data[data.size() - 1 - zeros] == '\0')
+            ++zeros;
+        KeyVal = QString::fromLocal8Bit(data.chopped(zeros)) + QString(zeros, QChar(0));
     } else if (value.type == RegistryNumber) {
         quint32 number = 0;
         for (qsizetype i = std::min<qsizetype>(data.size(), 4) - 1; i >= 0; --i)

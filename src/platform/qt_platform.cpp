@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -62,7 +63,9 @@ std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogS
         dialog.selectFile(settings.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    // Qt names files with "/" everywhere; the path is shown and remembered
+    // the system's way.
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }
 
 void QtPlatform::beep() { QApplication::beep(); }

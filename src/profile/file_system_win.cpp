@@ -188,7 +188,11 @@ WriteResult replaceTarget(const Target& target, std::initializer_list<std::strin
     const std::wstring prefix = wide(temporaryPrefix(narrow(nameOf(path))));
     removeStaleTemporaries(folder, prefix);
 
-    static std::mt19937 random(std::random_device{}());
+    // Straight from the system's source, not through a std::mt19937: Qt's
+    // static library has its own copy of that template's refill, and when
+    // the linker keeps ours instead, Qt code built to assume its own copy's
+    // register use writes through a clobbered pointer (seen in QTemporaryDir).
+    static std::random_device random;
     const wchar_t letters[] = L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::wstring temp;
     HANDLE created = INVALID_HANDLE_VALUE;

@@ -1,7 +1,8 @@
 // The INI engine and the roster built for Windows, run under Wine by
 // scripts/check-windows: the Windows file layer reads, edits in place,
 // replaces atomically, refuses a read-only file, follows the Windows rules
-// for paths with non-ASCII names, and keeps UTF-16 files UTF-16.
+// for paths with non-ASCII names, clears what a killed write left behind,
+// and keeps UTF-16 files UTF-16.
 
 #include "profile/profile_file.h"
 #include "roster/roster.h"
@@ -91,6 +92,17 @@ int main(int argc, char** argv)
     check(!refused.ok && !refused.error.empty() && readAll(path) == expected, "a read-only file is refused, unchanged");
     std::printf("      (the system said: %s)\n", refused.error.c_str());
     ::SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    // What a write killed midway left behind goes at the next save; a
+    // stranger's file of a similar name stays.
+    const std::string stale = folder + "\\.CovertstrikeUser.ini.cbt~a1B2c3";
+    const std::string foreign = folder + "\\.CovertstrikeUser.ini.bak";
+    writeAll(stale, "half");
+    writeAll(foreign, "keep me");
+    edit.values[4] = "0.200000";
+    check(file.SaveBot(5, edit).ok && ::GetFileAttributesW(wide(stale).c_str()) == INVALID_FILE_ATTRIBUTES
+              && readAll(foreign) == "keep me",
+          "a stale temporary is removed, a stranger's file kept");
 
     const std::string missing = std::string(argv[2]) + "\\nowhere\\CovertstrikeUser.ini";
     const profile::WriteResult noFolder = profile::writeProfileString("S", "k", "v", missing);
