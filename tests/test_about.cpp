@@ -27,7 +27,7 @@ QPoint scaled(const QDialog& about, int x, int y)
 }
 
 // Within two pixels at either end: what rounding twips to pixels may leave.
-bool near(QPoint a, QPoint b) { return (a - b).manhattanLength() <= 2; }
+bool withinTwoPixels(QPoint a, QPoint b) { return (a - b).manhattanLength() <= 2; }
 
 } // namespace
 
@@ -80,8 +80,8 @@ void AboutTest::controlsStandWhereDesigned()
     frmAbout about(platform, nullptr);
     QWidget* w = about.findChild<QWidget*>(name);
     QVERIFY2(w, qPrintable(name));
-    QVERIFY(near(w->geometry().topLeft(), scaled(about, geometry.left(), geometry.top())));
-    QVERIFY(near(w->geometry().bottomRight() + QPoint(1, 1),
+    QVERIFY(withinTwoPixels(w->geometry().topLeft(), scaled(about, geometry.left(), geometry.top())));
+    QVERIFY(withinTwoPixels(w->geometry().bottomRight() + QPoint(1, 1),
                  scaled(about, geometry.left() + geometry.width(), geometry.top() + geometry.height())));
     if (text.isEmpty())
         return;
@@ -118,10 +118,10 @@ void AboutTest::windowIsAFixedDarkBlueDialog()
     auto* shadow = about.findChild<platform::LineControl*>(QStringLiteral("Line1(1)"));
     auto* light = about.findChild<platform::LineControl*>(QStringLiteral("Line1(0)"));
     QVERIFY(shadow && light);
-    QVERIFY(near(shadow->from(), scaled(about, 90, 2445)));
-    QVERIFY(near(shadow->to(), scaled(about, 5654, 2445)));
+    QVERIFY(withinTwoPixels(shadow->from(), scaled(about, 90, 2445)));
+    QVERIFY(withinTwoPixels(shadow->to(), scaled(about, 5654, 2445)));
     QCOMPARE(shadow->color(), QColor(0x80, 0x80, 0x80));
-    QVERIFY(near(light->from(), scaled(about, 105, 2460)));
+    QVERIFY(withinTwoPixels(light->from(), scaled(about, 105, 2460)));
     QCOMPARE(light->from().y(), shadow->from().y() + 1);
     QCOMPARE(light->color(), QColor(Qt::white));
     QCOMPARE(light->lineWidth(), 2);

@@ -60,7 +60,7 @@ struct MeasuredScale {
 
 // Two places that differ by at most two pixels at any edge: what rounding
 // the design's twips to pixels may leave.
-bool near(QRect a, QRect b)
+bool withinTwoPixels(QRect a, QRect b)
 {
     return std::abs(a.left() - b.left()) <= 2 && std::abs(a.top() - b.top()) <= 2
            && std::abs(a.right() - b.right()) <= 2 && std::abs(a.bottom() - b.bottom()) <= 2;
@@ -204,7 +204,7 @@ void MainWindowTest::controlsStandWhereDesigned()
     QVERIFY(scale.x >= 0.99 && scale.y >= 0.99);
     QWidget* w = editor.find(name);
     QVERIFY2(w, qPrintable(name));
-    QVERIFY2(near(w->geometry(), scale.rect(geometry)), qPrintable(QStringLiteral("at %1,%2 %3x%4")
+    QVERIFY2(withinTwoPixels(w->geometry(), scale.rect(geometry)), qPrintable(QStringLiteral("at %1,%2 %3x%4")
                                                                        .arg(w->x())
                                                                        .arg(w->y())
                                                                        .arg(w->width())

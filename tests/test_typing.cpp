@@ -189,8 +189,9 @@ void TypingTest::failedLoadNeverSavesAnotherBotsValues()
     QVERIFY(QFile::rename(editor.rosterPath, aside));
     QVERIFY(QDir().mkdir(editor.rosterPath));
     QVERIFY(!player.pickBot(4));
-    QCOMPARE(editor.platform.messageTexts(),
-             QStringList({QStringLiteral("The roster file cannot be read: Is a directory")}));
+    // The reason is the system's: "Is a directory" here, "Access denied." on Windows.
+    QCOMPARE(editor.platform.messages.size(), 1);
+    QVERIFY(editor.platform.messages.constFirst().text.startsWith(QStringLiteral("The roster file cannot be read: ")));
     QCOMPARE(editor.combo()->currentIndex(), 3);
     QCOMPARE(editor.label("Label2")->text(), QStringLiteral("Bot #: 3"));
     QCOMPARE(editor.boxTexts(), bot3);
