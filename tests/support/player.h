@@ -9,24 +9,28 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QMenu>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTest>
 
 class Player {
 public:
-    explicit Player(Editor& editor) : editor_(editor)
-    {
-        editor_.window->show();
-        editor_.window->activateWindow();
-        ready_ = QTest::qWaitForWindowActive(editor_.window.get());
-    }
+    explicit Player(Editor& editor) : editor_(editor), ready_(editor.showActive()) {}
 
     // Whether the window came up and took the focus; tests QVERIFY it.
     bool ready() const { return ready_; }
 
     static QWidget* focus() { return QApplication::focusWidget(); }
+
+    // The name of the control with the focus (the bot list's edit field
+    // counts as the bot list).
+    static QString focusName()
+    {
+        QWidget* w = focus();
+        while (w && w->objectName().isEmpty())
+            w = w->parentWidget();
+        return w ? w->objectName() : QString();
+    }
 
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
     {
