@@ -244,9 +244,8 @@ void LayoutTest::enterOrSpacePressesTheFocusedButton()
     QFETCH(QString, button);
     QFETCH(int, key);
     Editor editor;
-    Player player(editor);
+    Player player(editor, 2);
     QVERIFY(player.ready());
-    QVERIFY(player.pickBot(2));
     editor.platform.inputAnswers.append(QStringLiteral("Renamed"));
     QVERIFY(player.pressOn(editor.find(button), Qt::Key(key)));
     if (button == QLatin1String("Command1")) {

@@ -65,9 +65,8 @@ void TypingTest::typedNameIsSavedOrRefused()
     QFETCH(bool, refused);
 
     Editor editor;
-    Player player(editor);
+    Player player(editor, bot);
     QVERIFY(player.ready());
-    QVERIFY(player.pickBot(bot));
     QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End));
     QVERIFY(player.retype(editor.combo(), typed));
     QCOMPARE(editor.combo()->currentText(), typed); // nothing completed inline
@@ -101,9 +100,8 @@ void TypingTest::savedRenameStandsInTheList()
     QFETCH(bool, throughEditName);
 
     Editor editor;
-    Player player(editor);
+    Player player(editor, 4);
     QVERIFY(player.ready());
-    QVERIFY(player.pickBot(4));
     if (throughEditName) {
         editor.platform.inputAnswers.append(QStringLiteral("Ember Prime"));
         QTest::mouseClick(editor.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
@@ -161,9 +159,8 @@ void TypingTest::typedValueIsTheValueSaved()
     QFETCH(QString, saved);
 
     Editor editor;
-    Player player(editor);
+    Player player(editor, 3);
     QVERIFY(player.ready());
-    QVERIFY(player.pickBot(3));
     QVERIFY(player.retype(editor.box(box), typed));
 
     // While typing, the slider follows and the text stays as typed.
@@ -185,9 +182,8 @@ void TypingTest::typedValueIsTheValueSaved()
 void TypingTest::failedLoadNeverSavesAnotherBotsValues()
 {
     Editor editor;
-    Player player(editor);
+    Player player(editor, 3);
     QVERIFY(player.ready());
-    QVERIFY(player.pickBot(3));
     QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End));
     const QStringList bot3 = editor.boxTexts();
 

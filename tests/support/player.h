@@ -15,9 +15,14 @@
 
 class Player {
 public:
-    explicit Player(Editor& editor) : editor_(editor), ready_(editor.showActive()) {}
+    // Shows the window and, given a bot, picks it in the list.
+    explicit Player(Editor& editor, int bot = -1) : editor_(editor)
+    {
+        ready_ = editor.showActive() && (bot < 0 || pickBot(bot));
+    }
 
-    // Whether the window came up and took the focus; tests QVERIFY it.
+    // Whether the window came up and took the focus, with the bot picked if
+    // one was given; tests QVERIFY it.
     bool ready() const { return ready_; }
 
     static QWidget* focus() { return QApplication::focusWidget(); }
