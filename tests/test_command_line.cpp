@@ -112,11 +112,8 @@ void CommandLineTest::startWithGivenRoster()
 
     QCOMPARE(editor.platform.messageTexts(), messages);
     QVERIFY(editor.platform.dialogsShown.isEmpty());
-    QString expected;
-    if (inForce == QLatin1String("given"))
-        expected = given;
-    else if (inForce == QLatin1String("remembered"))
-        expected = editor.rosterPath;
+    const QString expected = QMap<QString, QString>{{QStringLiteral("given"), given},
+        {QStringLiteral("remembered"), editor.rosterPath}}.value(inForce);
     QCOMPARE(editor.window->iniPath(), expected);
     QCOMPARE(editor.platform.settings.value(Remembered), expected);
     QCOMPARE(editor.listedNames().value(0), firstListed);

@@ -19,26 +19,12 @@
 
 namespace {
 
-// A text that does not fit, or stands where it must not.
-struct Fault {
-    QString control;
-    QString what;
-};
-
-QString describe(const QList<Fault>& faults)
-{
-    QStringList lines;
-    for (const Fault& f : faults)
-        lines.append(f.control + QStringLiteral(": ") + f.what);
-    return lines.join(QLatin1Char('\n'));
-}
-
-// Adds a fault unless `need` fits `room`.
-void checkFit(QList<Fault>& faults, const QString& control, QSize need, QSize room, const QString& text)
+// A fault, "control: what is wrong", unless `need` fits `room`.
+void checkFit(QStringList& faults, const QString& control, QSize need, QSize room, const QString& text)
 {
     if (need.width() > room.width() || need.height() > room.height())
-        faults.append({control, QString::asprintf("needs %d x %d, has %d x %d for \"", need.width(), need.height(),
-                                    room.width(), room.height()) + text + QLatin1Char('"')});
+        faults.append(control + QString::asprintf(": needs %d x %d, has %d x %d for \"", need.width(), need.height(),
+                                    room.width(), room.height()) + text + QLatin1Char('"'));
 }
 
 // The bands that the lines and the frames' borders cover, in `window`'s
@@ -67,9 +53,9 @@ QList<QRect> linesOf(const QWidget* window)
 
 // Checks every shown control of `window` that carries a text; `client` is
 // the part of the window that shows controls at its start size.
-QList<Fault> checkTexts(QWidget* window, QRect client)
+QStringList checkTexts(QWidget* window, QRect client)
 {
-    QList<Fault> faults;
+    QStringList faults;
     const QList<QRect> lines = linesOf(window);
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisible())
@@ -88,10 +74,10 @@ QList<Fault> checkTexts(QWidget* window, QRect client)
                                    .translated(label->mapTo(window, QPoint()));
             for (const QRect& line : lines) {
                 if (text.intersects(line))
-                    faults.append({name, QStringLiteral("\"%1\" crosses a line").arg(label->text())});
+                    faults.append(name + QStringLiteral(": \"%1\" crosses a line").arg(label->text()));
             }
             if (text.intersects(client) && !client.contains(text))
-                faults.append({name, QStringLiteral("\"%1\" runs past the window's edge").arg(label->text())});
+                faults.append(name + QStringLiteral(": \"%1\" runs past the window's edge").arg(label->text()));
         } else if (auto* button = qobject_cast<QPushButton*>(w)) {
             QStyleOptionButton option;
             option.initFrom(button);
@@ -122,19 +108,19 @@ QList<Fault> checkTexts(QWidget* window, QRect client)
             checkFit(faults, name, fm.size(Qt::TextShowMnemonic, frame->title()), frame->titleRect().size(),
                      frame->title());
             if (!frame->rect().contains(frame->titleRect()))
-                faults.append({name, QStringLiteral("the title stands outside the frame")});
+                faults.append(name + QStringLiteral(": the title stands outside the frame"));
         } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
             if (!check->text().isEmpty())
-                faults.append({name, QStringLiteral("a check box of the design has no caption")});
+                faults.append(name + QStringLiteral(": a check box of the design has no caption"));
         } else if (auto* bar = qobject_cast<QMenuBar*>(w)) {
             for (QAction* title : bar->actions()) {
                 const QRect item = bar->actionGeometry(title);
                 const int need = fm.horizontalAdvance(QString(title->text()).remove(QLatin1Char('&')));
                 if (item.width() < need || !bar->rect().contains(item))
-                    faults.append({name, QStringLiteral("menu \"%1\" does not fit").arg(title->text())});
+                    faults.append(name + QStringLiteral(": menu \"%1\" does not fit").arg(title->text()));
             }
             if (auto* more = bar->findChild<QToolButton*>(); more && more->isVisible())
-                faults.append({name, QStringLiteral("the menu bar hides menus behind its extension button")});
+                faults.append(name + QStringLiteral(": the menu bar hides menus behind its extension button"));
         }
     }
     return faults;
@@ -216,8 +202,8 @@ void ReadableTest::textsFitAtEveryFont()
         const QWidget* central = editor.window->centralWidget();
         client = QRect(central->mapTo(window, QPoint()), central->size());
     }
-    const QList<Fault> faults = checkTexts(window, client);
-    QVERIFY2(faults.isEmpty(), qPrintable(describe(faults)));
+    const QStringList faults = checkTexts(window, client);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 void ReadableTest::picturesAreDrawnForTheScreen()
