@@ -27,5 +27,5 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev)
-# The fonts that the layout test measures both windows at.
+# The fonts that test_readable measures both windows at.
 TEST_FONT_PACKAGES=(fonts-dejavu-core fonts-noto-core fonts-liberation)

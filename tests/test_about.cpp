@@ -3,9 +3,8 @@
 
 #include "about/frm_about.h"
 #include "platform/controls.h"
-#include "support/editor.h"
+#include "support/player.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QtTest>
 
@@ -40,10 +39,8 @@ private slots:
     void controlsStandWhereDesigned_data();
     void controlsStandWhereDesigned();
     void windowIsAFixedDarkBlueDialog();
-    void enterAndEscapeClose_data();
-    void enterAndEscapeClose();
-    void enterOrSpaceOnSystemInfoStartsTheTool_data();
-    void enterOrSpaceOnSystemInfoStartsTheTool();
+    void keysPressTheFocusedButton_data();
+    void keysPressTheFocusedButton();
     void everyOpeningIsFreshAndTheSame();
 
     void registryValuesBecomeText_data();
@@ -127,61 +124,46 @@ void AboutTest::windowIsAFixedDarkBlueDialog()
     QCOMPARE(light->lineWidth(), 2);
 }
 
-void AboutTest::enterAndEscapeClose_data()
+void AboutTest::keysPressTheFocusedButton_data()
 {
+    QTest::addColumn<bool>("onSysInfo"); // else on OK, where the dialog opens
     QTest::addColumn<int>("key");
-    QTest::newRow("Enter") << int(Qt::Key_Return);
-    QTest::newRow("Escape") << int(Qt::Key_Escape);
+    QTest::newRow("Enter on OK") << false << int(Qt::Key_Return);
+    QTest::newRow("Escape") << false << int(Qt::Key_Escape);
+    QTest::newRow("Enter on System Info") << true << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter on System Info") << true << int(Qt::Key_Enter);
+    QTest::newRow("Space on System Info") << true << int(Qt::Key_Space);
 }
 
-void AboutTest::enterAndEscapeClose()
+void AboutTest::keysPressTheFocusedButton()
 {
-    QFETCH(int, key);
-    Editor editor;
-    editor.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(editor.window.get()));
-    editor.action("mnuAbout")->trigger();
-    auto* about = editor.window->findChild<QDialog*>(QStringLiteral("frmAbout"));
-    QVERIFY(about);
-    QVERIFY(QTest::qWaitForWindowExposed(about));
-    QPointer<QDialog> alive(about);
-    QTest::keyClick(about, Qt::Key(key));
-    QVERIFY(!about->isVisible() || !alive);
-    QTRY_VERIFY(!alive); // deleted once closed
-}
-
-void AboutTest::enterOrSpaceOnSystemInfoStartsTheTool_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::newRow("Enter") << int(Qt::Key_Return);
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
-    QTest::newRow("Space") << int(Qt::Key_Space);
-}
-
-void AboutTest::enterOrSpaceOnSystemInfoStartsTheTool()
-{
+    QFETCH(bool, onSysInfo);
     QFETCH(int, key);
     Editor editor;
     editor.platform.registry.insert(Step1, text("C:\\Tools\\msinfo32.exe"));
-    editor.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(editor.window.get()));
-    editor.action("mnuAbout")->trigger();
-    auto* about = editor.window->findChild<QDialog*>(QStringLiteral("frmAbout"));
+    Player player(editor);
+    QVERIFY(player.ready());
+    QVERIFY(player.menu(Qt::Key_H, Qt::Key_A));
+    const QPointer<QDialog> about = editor.about();
     QVERIFY(about);
-    QVERIFY(QTest::qWaitForWindowExposed(about));
     QApplication::setActiveWindow(about);
     QVERIFY(QTest::qWaitForWindowActive(about));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdSysInfo"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    QCOMPARE(editor.platform.launched, QStringList{QStringLiteral("C:\\Tools\\msinfo32.exe")});
-    QVERIFY(about->isVisible());
+    QCOMPARE(Player::focusName(), QStringLiteral("cmdOK"));
 
-    // Back on OK, Enter closes the dialog again; Escape does from anywhere.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QVERIFY(!about->isVisible());
+    if (onSysInfo) {
+        player.press(Qt::Key_Tab);
+        QCOMPARE(Player::focusName(), QStringLiteral("cmdSysInfo"));
+        player.press(Qt::Key(key));
+        QCOMPARE(editor.platform.launched, QStringList{QStringLiteral("C:\\Tools\\msinfo32.exe")});
+        QVERIFY(about->isVisible());
+        // Back on OK, Enter closes the dialog again.
+        player.press(Qt::Key_Tab);
+        QCOMPARE(Player::focusName(), QStringLiteral("cmdOK"));
+        key = Qt::Key_Return;
+    }
+    player.press(Qt::Key(key));
+    QVERIFY(!about || !about->isVisible());
+    QTRY_VERIFY(!about); // deleted once closed
 }
 
 void AboutTest::everyOpeningIsFreshAndTheSame()
@@ -190,7 +172,7 @@ void AboutTest::everyOpeningIsFreshAndTheSame()
     QStringList captions;
     for (int i = 0; i < 2; ++i) {
         editor.action("mnuAbout")->trigger();
-        auto* about = editor.window->findChild<QDialog*>(QStringLiteral("frmAbout"));
+        QDialog* about = editor.about();
         QVERIFY(about);
         captions.append(about->windowTitle() + QLatin1Char('|')
                         + about->findChild<QLabel*>(QStringLiteral("lblVersion"))->text() + QLatin1Char('|')

@@ -19,30 +19,13 @@
 
 namespace {
 
-// A text that does not fit, or stands where it must not.
-struct Fault {
-    QString control;
-    QString what;
-};
-
-QString describe(const QList<Fault>& faults)
+// A fault, "control: what is wrong", unless `need` fits `room`.
+void checkFit(QStringList& faults, const QString& control, QSize need, QSize room, const QString& text)
 {
-    QStringList lines;
-    for (const Fault& f : faults)
-        lines.append(f.control + QStringLiteral(": ") + f.what);
-    return lines.join(QLatin1Char('\n'));
+    if (need.width() > room.width() || need.height() > room.height())
+        faults.append(control + QString::asprintf(": needs %d x %d, has %d x %d for \"", need.width(), need.height(),
+                                    room.width(), room.height()) + text + QLatin1Char('"'));
 }
-
-QString sizes(QSize need, QSize room)
-{
-    return QStringLiteral("needs %1 x %2, has %3 x %4")
-        .arg(need.width())
-        .arg(need.height())
-        .arg(room.width())
-        .arg(room.height());
-}
-
-bool fits(QSize need, QSize room) { return need.width() <= room.width() && need.height() <= room.height(); }
 
 // The bands that the lines and the frames' borders cover, in `window`'s
 // coordinates.
@@ -70,9 +53,9 @@ QList<QRect> linesOf(const QWidget* window)
 
 // Checks every shown control of `window` that carries a text; `client` is
 // the part of the window that shows controls at its start size.
-QList<Fault> checkTexts(QWidget* window, QRect client)
+QStringList checkTexts(QWidget* window, QRect client)
 {
-    QList<Fault> faults;
+    QStringList faults;
     const QList<QRect> lines = linesOf(window);
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisible())
@@ -86,16 +69,15 @@ QList<Fault> checkTexts(QWidget* window, QRect client)
             const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
             const QSize need = label->wordWrap() ? fm.boundingRect(room, flags, label->text()).size()
                                                  : fm.size(flags, label->text());
-            if (!fits(need, room.size()))
-                faults.append({name, sizes(need, room.size()) + QStringLiteral(" for \"%1\"").arg(label->text())});
+            checkFit(faults, name, need, room.size(), label->text());
             const QRect text = QStyle::alignedRect(label->layoutDirection(), label->alignment(), need, room)
                                    .translated(label->mapTo(window, QPoint()));
             for (const QRect& line : lines) {
                 if (text.intersects(line))
-                    faults.append({name, QStringLiteral("\"%1\" crosses a line").arg(label->text())});
+                    faults.append(name + QStringLiteral(": \"%1\" crosses a line").arg(label->text()));
             }
             if (text.intersects(client) && !client.contains(text))
-                faults.append({name, QStringLiteral("\"%1\" runs past the window's edge").arg(label->text())});
+                faults.append(name + QStringLiteral(": \"%1\" runs past the window's edge").arg(label->text()));
         } else if (auto* button = qobject_cast<QPushButton*>(w)) {
             QStyleOptionButton option;
             option.initFrom(button);
@@ -105,15 +87,13 @@ QList<Fault> checkTexts(QWidget* window, QRect client)
                 option.icon = button->icon();
                 option.iconSize = button->iconSize();
                 const QRect room = w->style()->subElementRect(QStyle::SE_PushButtonContents, &option, w);
-                if (!fits(button->iconSize(), room.size()))
-                    faults.append({name, QStringLiteral("picture ") + sizes(button->iconSize(), room.size())});
+                checkFit(faults, name, button->iconSize(), room.size(), QStringLiteral("picture"));
                 continue;
             }
             option.text = button->text();
             const QSize need = w->style()->sizeFromContents(
                 QStyle::CT_PushButton, &option, fm.size(Qt::TextShowMnemonic, button->text()), w);
-            if (!fits(need, button->size()))
-                faults.append({name, sizes(need, button->size()) + QStringLiteral(" for \"%1\"").arg(button->text())});
+            checkFit(faults, name, need, button->size(), button->text());
         } else if (auto* box = qobject_cast<QLineEdit*>(w)) {
             QStyleOptionFrame option;
             option.initFrom(box);
@@ -123,25 +103,24 @@ QList<Fault> checkTexts(QWidget* window, QRect client)
                                    ->subElementRect(QStyle::SE_LineEditContents, &option, w)
                                    .marginsRemoved(box->textMargins())
                                    .adjusted(2, 0, -2, 0);
-            const QSize need(fm.horizontalAdvance(box->text()), fm.height());
-            if (!fits(need, room.size()))
-                faults.append({name, sizes(need, room.size()) + QStringLiteral(" for \"%1\"").arg(box->text())});
+            checkFit(faults, name, QSize(fm.horizontalAdvance(box->text()), fm.height()), room.size(), box->text());
         } else if (auto* frame = qobject_cast<platform::FrameControl*>(w)) {
-            const QSize need = fm.size(Qt::TextShowMnemonic, frame->title());
-            if (!fits(need, frame->titleRect().size()) || !frame->rect().contains(frame->titleRect()))
-                faults.append({name, QStringLiteral("title ") + sizes(need, frame->titleRect().size())});
+            checkFit(faults, name, fm.size(Qt::TextShowMnemonic, frame->title()), frame->titleRect().size(),
+                     frame->title());
+            if (!frame->rect().contains(frame->titleRect()))
+                faults.append(name + QStringLiteral(": the title stands outside the frame"));
         } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
             if (!check->text().isEmpty())
-                faults.append({name, QStringLiteral("a check box of the design has no caption")});
+                faults.append(name + QStringLiteral(": a check box of the design has no caption"));
         } else if (auto* bar = qobject_cast<QMenuBar*>(w)) {
             for (QAction* title : bar->actions()) {
                 const QRect item = bar->actionGeometry(title);
                 const int need = fm.horizontalAdvance(QString(title->text()).remove(QLatin1Char('&')));
                 if (item.width() < need || !bar->rect().contains(item))
-                    faults.append({name, QStringLiteral("menu \"%1\" does not fit").arg(title->text())});
+                    faults.append(name + QStringLiteral(": menu \"%1\" does not fit").arg(title->text()));
             }
             if (auto* more = bar->findChild<QToolButton*>(); more && more->isVisible())
-                faults.append({name, QStringLiteral("the menu bar hides menus behind its extension button")});
+                faults.append(name + QStringLiteral(": the menu bar hides menus behind its extension button"));
         }
     }
     return faults;
@@ -223,8 +202,8 @@ void ReadableTest::textsFitAtEveryFont()
         const QWidget* central = editor.window->centralWidget();
         client = QRect(central->mapTo(window, QPoint()), central->size());
     }
-    const QList<Fault> faults = checkTexts(window, client);
-    QVERIFY2(faults.isEmpty(), qPrintable(describe(faults)));
+    const QStringList faults = checkTexts(window, client);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 void ReadableTest::picturesAreDrawnForTheScreen()
@@ -267,33 +246,26 @@ void ReadableTest::screenReaderNamesEveryControl_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
-    auto row = [](const char* control, const char* name, const char* description = "") {
+    QTest::addColumn<int>("box"); // the value box named after the control's row, or -1
+    auto row = [](const char* control, const char* name, const char* description = "", int box = -1) {
         QTest::newRow(control) << false << QString::fromLatin1(control) << QString::fromLatin1(name)
-                               << QString::fromLatin1(description);
+                               << QString::fromLatin1(description) << box;
     };
-    row("Slider1", "Voice Type", "Voice 1 to Voice 3");
-    row("Slider4", "Team", "Red to Blue");
-    row("Slider3", "Accuracy", "Bad to Good");
-    row("Slider2", "Skill", "Bad to Good");
-    row("Slider5", "Strafing", "Bad to Good");
-    row("Slider6", "Alertness", "Bad to Good");
-    row("Slider7", "Combat Style", "Avoidant to Berzerk");
-    row("Slider8", "Camping", "Less to More");
+    row("Slider1", "Voice Type", "Voice 1 to Voice 3", 0);
+    row("Slider4", "Team", "Red to Blue", 2);
+    row("Slider3", "Accuracy", "Bad to Good", 4);
+    row("Slider2", "Skill", "Bad to Good", 3);
+    row("Slider5", "Strafing", "Bad to Good", 8);
+    row("Slider6", "Alertness", "Bad to Good", 6);
+    row("Slider7", "Combat Style", "Avoidant to Berzerk", 5);
+    row("Slider8", "Camping", "Less to More", 7);
     row("Check1", "Bot Jumpy");
-    row("Text1(0)", "Voice Type value");
-    row("Text1(2)", "Team value");
-    row("Text1(3)", "Skill value");
-    row("Text1(4)", "Accuracy value");
-    row("Text1(5)", "Combat Style value");
-    row("Text1(6)", "Alertness value");
-    row("Text1(7)", "Camping value");
-    row("Text1(8)", "Strafing value");
     row("Combo1", "Bot", "Select a bot from the list");
     row("Command1", "Save", "Save these settings");
     row("Command3", "Edit Name");
-    QTest::newRow("cmdOK") << true << QStringLiteral("cmdOK") << QStringLiteral("OK") << QString();
+    QTest::newRow("cmdOK") << true << QStringLiteral("cmdOK") << QStringLiteral("OK") << QString() << -1;
     QTest::newRow("cmdSysInfo") << true << QStringLiteral("cmdSysInfo") << QStringLiteral("System Info...")
-                                << QString();
+                                << QString() << -1;
 }
 
 void ReadableTest::screenReaderNamesEveryControl()
@@ -302,6 +274,7 @@ void ReadableTest::screenReaderNamesEveryControl()
     QFETCH(QString, control);
     QFETCH(QString, name);
     QFETCH(QString, description);
+    QFETCH(int, box);
     Editor editor;
     frmAbout dialog(editor.platform, nullptr);
     QWidget* w = about ? dialog.findChild<QWidget*>(control) : editor.find(control);
@@ -311,6 +284,9 @@ void ReadableTest::screenReaderNamesEveryControl()
     QCOMPARE(reader->text(QAccessible::Name), name);
     if (!description.isEmpty())
         QCOMPARE(reader->text(QAccessible::Description), description);
+    if (box >= 0)
+        QCOMPARE(QAccessible::queryAccessibleInterface(editor.box(box))->text(QAccessible::Name),
+                 name + QStringLiteral(" value"));
 }
 
 QTEST_MAIN(ReadableTest)

@@ -29,8 +29,8 @@ class TypingTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void typingInTheListRenamesTheShownBot_data();
-    void typingInTheListRenamesTheShownBot();
+    void typedNameIsSavedOrRefused_data();
+    void typedNameIsSavedOrRefused();
     void savedRenameStandsInTheList_data();
     void savedRenameStandsInTheList();
     void typedValueIsTheValueSaved_data();
@@ -38,48 +38,54 @@ private slots:
     void failedLoadNeverSavesAnotherBotsValues();
     void refusedOpenKeepsListAndFileTogether_data();
     void refusedOpenKeepsListAndFileTogether();
-    void blankNameIsRefused_data();
-    void blankNameIsRefused();
 };
 
-void TypingTest::typingInTheListRenamesTheShownBot_data()
+void TypingTest::typedNameIsSavedOrRefused_data()
 {
     QTest::addColumn<int>("bot");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("leaveKey");
-    QTest::addColumn<QByteArray>("nameLine");
+    QTest::addColumn<int>("leaveKey"); // 0: saved straight from the field
+    QTest::addColumn<bool>("refused");
 
     // "Ma" begins another bot's name ("Mallory", bot 7); "HAVOC" differs
-    // from bot 0's name in letter case only.
-    QTest::newRow("prefix, Tab") << 10 << QStringLiteral("Ma") << int(Qt::Key_Tab) << QByteArray("BotNames[10]=Ma");
-    QTest::newRow("prefix, Enter") << 10 << QStringLiteral("Ma") << int(Qt::Key_Return)
-                                   << QByteArray("BotNames[10]=Ma");
-    QTest::newRow("case only, Tab") << 0 << QStringLiteral("HAVOC") << int(Qt::Key_Tab)
-                                    << QByteArray("BotNames[0]=HAVOC");
+    // from bot 0's name in letter case only; a blank name would end the list.
+    QTest::newRow("prefix, Tab") << 10 << QStringLiteral("Ma") << int(Qt::Key_Tab) << false;
+    QTest::newRow("prefix, Enter") << 10 << QStringLiteral("Ma") << int(Qt::Key_Return) << false;
+    QTest::newRow("case only, Tab") << 0 << QStringLiteral("HAVOC") << int(Qt::Key_Tab) << false;
+    QTest::newRow("outer spaces around a name") << 9 << QStringLiteral("  Ma  ") << 0 << false;
+    QTest::newRow("spaces") << 9 << QStringLiteral("   ") << 0 << true;
+    QTest::newRow("quoted spaces") << 9 << QStringLiteral("\"  \"") << 0 << true;
 }
 
-void TypingTest::typingInTheListRenamesTheShownBot()
+void TypingTest::typedNameIsSavedOrRefused()
 {
     QFETCH(int, bot);
     QFETCH(QString, typed);
     QFETCH(int, leaveKey);
-    QFETCH(QByteArray, nameLine);
+    QFETCH(bool, refused);
 
     Editor editor;
-    Player player(editor);
+    Player player(editor, bot);
     QVERIFY(player.ready());
-    QVERIFY(player.pickBot(bot));
     QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End));
     QVERIFY(player.retype(editor.combo(), typed));
     QCOMPARE(editor.combo()->currentText(), typed); // nothing completed inline
-    player.press(Qt::Key(leaveKey));
+    if (leaveKey)
+        player.press(Qt::Key(leaveKey));
+    const QByteArray before = editor.file();
     QVERIFY(player.save());
 
-    QVERIFY(editor.platform.messages.isEmpty());
     QCOMPARE(editor.label("Label2")->text(), QStringLiteral("Bot #: %1").arg(bot));
     QCOMPARE(editor.combo()->count(), 16); // no entry was made from the text
-    QVERIFY(editor.file().contains(nameLine + "\r\n"));
-    QCOMPARE(valueIn(editor, qPrintable(QStringLiteral("BotAccuracy[%1]").arg(bot))), QStringLiteral("1.000000"));
+    if (refused) {
+        QCOMPARE(editor.platform.messageTexts(), QStringList({BlankName}));
+        QCOMPARE(editor.file(), before); // nothing of the bot, not even the accuracy
+        QVERIFY(!editor.label("Label35")->isVisibleTo(editor.window.get()));
+    } else {
+        QVERIFY(editor.platform.messages.isEmpty());
+        QVERIFY(editor.file().contains("BotNames[" + QByteArray::number(bot) + "]=" + typed.toUtf8() + "\r\n"));
+        QCOMPARE(valueIn(editor, qPrintable(QStringLiteral("BotAccuracy[%1]").arg(bot))), QStringLiteral("1.000000"));
+    }
 }
 
 void TypingTest::savedRenameStandsInTheList_data()
@@ -94,9 +100,8 @@ void TypingTest::savedRenameStandsInTheList()
     QFETCH(bool, throughEditName);
 
     Editor editor;
-    Player player(editor);
+    Player player(editor, 4);
     QVERIFY(player.ready());
-    QVERIFY(player.pickBot(4));
     if (throughEditName) {
         editor.platform.inputAnswers.append(QStringLiteral("Ember Prime"));
         QTest::mouseClick(editor.find<QPushButton>(QStringLiteral("Command3")), Qt::LeftButton);
@@ -154,9 +159,8 @@ void TypingTest::typedValueIsTheValueSaved()
     QFETCH(QString, saved);
 
     Editor editor;
-    Player player(editor);
+    Player player(editor, 3);
     QVERIFY(player.ready());
-    QVERIFY(player.pickBot(3));
     QVERIFY(player.retype(editor.box(box), typed));
 
     // While typing, the slider follows and the text stays as typed.
@@ -178,9 +182,8 @@ void TypingTest::typedValueIsTheValueSaved()
 void TypingTest::failedLoadNeverSavesAnotherBotsValues()
 {
     Editor editor;
-    Player player(editor);
+    Player player(editor, 3);
     QVERIFY(player.ready());
-    QVERIFY(player.pickBot(3));
     QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End));
     const QStringList bot3 = editor.boxTexts();
 
@@ -248,40 +251,6 @@ void TypingTest::refusedOpenKeepsListAndFileTogether()
     QVERIFY(player.save());
     QVERIFY(editor.platform.messages.isEmpty());
     QCOMPARE(valueIn(editor, "BotAccuracy[5]"), QStringLiteral("0.250000"));
-}
-
-void TypingTest::blankNameIsRefused_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("message"); // empty: saved as typed
-
-    QTest::newRow("spaces") << QStringLiteral("   ") << BlankName;
-    QTest::newRow("quoted spaces") << QStringLiteral("\"  \"") << BlankName;
-    QTest::newRow("outer spaces around a name") << QStringLiteral("  Ma  ") << QString();
-}
-
-void TypingTest::blankNameIsRefused()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, message);
-
-    Editor editor;
-    Player player(editor);
-    QVERIFY(player.ready());
-    QVERIFY(player.pickBot(9));
-    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End));
-    QVERIFY(player.retype(editor.combo(), typed));
-    const QByteArray before = editor.file();
-    QVERIFY(player.save());
-
-    if (message.isEmpty()) {
-        QVERIFY(editor.platform.messages.isEmpty());
-        QVERIFY(editor.file().contains("BotNames[9]=" + typed.toUtf8() + "\r\n"));
-    } else {
-        QCOMPARE(editor.platform.messageTexts(), QStringList({message}));
-        QCOMPARE(editor.file(), before); // nothing of the bot, not even the accuracy
-        QVERIFY(!editor.label("Label35")->isVisibleTo(editor.window.get()));
-    }
 }
 
 QTEST_MAIN(TypingTest)

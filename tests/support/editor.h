@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,6 +49,17 @@ public:
     QAction* action(const char* name) const { return find<QAction>(QLatin1String(name)); }
     QTimer* timer() const { return find<QTimer>(QStringLiteral("Timer1")); }
     QByteArray file() const { return testing::readBytes(rosterPath); }
+    // The About dialog, while it is open.
+    QDialog* about() const { return find<QDialog>(QStringLiteral("frmAbout")); }
+
+    // Shows the window and waits until it is the active one, with the
+    // keyboard focus, as a player finds it; false if it never is.
+    bool showActive() const
+    {
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
 
     // The player picks entry `index` of the bot list.
     void choose(int index) const

@@ -9,24 +9,33 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QMenu>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTest>
 
 class Player {
 public:
-    explicit Player(Editor& editor) : editor_(editor)
+    // Shows the window and, given a bot, picks it in the list.
+    explicit Player(Editor& editor, int bot = -1) : editor_(editor)
     {
-        editor_.window->show();
-        editor_.window->activateWindow();
-        ready_ = QTest::qWaitForWindowActive(editor_.window.get());
+        ready_ = editor.showActive() && (bot < 0 || pickBot(bot));
     }
 
-    // Whether the window came up and took the focus; tests QVERIFY it.
+    // Whether the window came up and took the focus, with the bot picked if
+    // one was given; tests QVERIFY it.
     bool ready() const { return ready_; }
 
     static QWidget* focus() { return QApplication::focusWidget(); }
+
+    // The name of the control with the focus (the bot list's edit field
+    // counts as the bot list).
+    static QString focusName()
+    {
+        QWidget* w = focus();
+        while (w && w->objectName().isEmpty())
+            w = w->parentWidget();
+        return w ? w->objectName() : QString();
+    }
 
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
     {
