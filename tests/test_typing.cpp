@@ -47,9 +47,11 @@ void TypingTest::typedNameIsSavedOrRefused_data()
     QTest::addColumn<int>("leaveKey"); // 0: saved straight from the field
     QTest::addColumn<bool>("refused");
 
-    // "Ma" begins another bot's name ("Mallory", bot 7); "HAVOC" differs
-    // from bot 0's name in letter case only; a blank name would end the list.
+    // "Ma" begins another bot's name ("Mallory", bot 7), which a bot may
+    // also take whole; "HAVOC" differs from bot 0's name in letter case only;
+    // a blank name would end the list.
     QTest::newRow("prefix, Tab") << 10 << QStringLiteral("Ma") << int(Qt::Key_Tab) << false;
+    QTest::newRow("another bot's name, Tab") << 10 << QStringLiteral("Mallory") << int(Qt::Key_Tab) << false;
     QTest::newRow("prefix, Enter") << 10 << QStringLiteral("Ma") << int(Qt::Key_Return) << false;
     QTest::newRow("case only, Tab") << 0 << QStringLiteral("HAVOC") << int(Qt::Key_Tab) << false;
     QTest::newRow("outer spaces around a name") << 9 << QStringLiteral("  Ma  ") << 0 << false;
