@@ -152,8 +152,8 @@ public:
 
     // The name and the nine saved fields, in the save order, each write atomic.
     // Everything to be written is checked first: a text the file cannot hold,
-    // or a new name that would read back blank, refuses the whole save. Stops at the first failed write; the keys
-    // written before it stay written.
+    // or a new name that would read back blank, refuses the whole save. Stops
+    // at the first failed write; the keys written before it stay written.
     SaveOutcome SaveBot(BotIndex index, const BotEdit& edit) const;
 
 private:
