@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "platform/identity.h"
 #include "support/editor.h"
+#include "support/messages.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -14,13 +15,11 @@
 
 #include <memory>
 
-namespace {
+using messages::Disclaimer;
+using messages::InvalidFile;
+using messages::Remembered;
 
-const QString Disclaimer = QStringLiteral(
-    "USE AT YOUR OWN RISK!  This program modifies the settings of one of the initialization files used by your "
-    "game.  These modifications could be harmful or fatal if swallowed.");
-const QString InvalidFile = QStringLiteral("Error: Invalid CovertstrikeUser.ini file.");
-const QString Remembered = QStringLiteral("FileLoc/IniLoc");
+namespace {
 
 // A second roster beside the editor's, with one bot, so that the listed
 // names tell which file is in force.

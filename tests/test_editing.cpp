@@ -2,13 +2,15 @@
 // controls, renaming, the preset, and saving, down to the file's bytes.
 
 #include "support/editor.h"
+#include "support/messages.h"
 
 #include <QSignalBlocker>
 #include <QtTest>
 
+using messages::NoBotSelected;
+
 namespace {
 
-const QString NoBotSelected = QStringLiteral("ERROR: Bot name error or no bot selected.");
 const QString Voice = QStringLiteral("COV_Voices.COVv_VoiceP");
 
 QByteArray replaced(QByteArray bytes, const QList<QPair<QByteArray, QByteArray>>& lines)

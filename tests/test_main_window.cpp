@@ -2,6 +2,7 @@
 // menu, and the listing of the roster's bots.
 
 #include "support/editor.h"
+#include "support/messages.h"
 
 #include <QtTest>
 
@@ -12,16 +13,12 @@
 using platform::MessageIcon;
 using platform::ProbeOutcome;
 
-namespace {
+using messages::Disclaimer;
+using messages::Hint;
+using messages::InvalidFile;
+using messages::Remembered;
 
-const QString Disclaimer = QStringLiteral(
-    "USE AT YOUR OWN RISK!  This program modifies the settings of one of the initialization files used by your "
-    "game.  These modifications could be harmful or fatal if swallowed.");
-const QString Hint = QStringLiteral(
-    "A dialog box will now appear that will allow you to select your CovertstrikeUser.ini file.  This file will be "
-    "in the System folder that is located in your Unreal Tournament folder. (i.e. C:\\UnrealTournament\\System\\)");
-const QString InvalidFile = QStringLiteral("Error: Invalid CovertstrikeUser.ini file.");
-const QString Remembered = QStringLiteral("FileLoc/IniLoc");
+namespace {
 
 QStringList sampleNames()
 {

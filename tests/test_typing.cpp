@@ -2,18 +2,17 @@
 // value boxes, and what happens around a load or an open that fails. Every
 // test drives the window with key events, the way a player does.
 
+#include "support/messages.h"
 #include "support/player.h"
 
 #include <QDir>
 #include <QtTest>
 
-namespace {
+using messages::BlankName;
+using messages::InvalidFile;
+using messages::NoBotSelected;
 
-const QString BlankName = QStringLiteral(
-    "A bot's name cannot be blank: the list of bots would end at it, and the bots after it could no longer be "
-    "reached. Nothing of this bot was saved.");
-const QString InvalidFile = QStringLiteral("Error: Invalid CovertstrikeUser.ini file.");
-const QString NoBotSelected = QStringLiteral("ERROR: Bot name error or no bot selected.");
+namespace {
 
 // A key's value as the roster reads it back.
 QString valueIn(const Editor& editor, const char* key)
