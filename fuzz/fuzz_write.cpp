@@ -1,5 +1,6 @@
 // Writing one key: afterwards the key reads back as the value written, and
-// every line of the file but the written one keeps its bytes.
+// every line of the file but the written one keeps its bytes. Writing
+// several keys at once gives exactly what writing them one by one gives.
 
 #include "fuzz_input.h"
 #include "profile/profile.h"
@@ -85,5 +86,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     require(written.size() >= before.bytes().size() || existed, "nothing is lost when a key is added");
+
+    const std::vector<profile::KeyValue> several = {{key, value}, {key + "_2", value + "2"}, {key, "again"}};
+    std::string oneByOne(before.bytes());
+    for (const profile::KeyValue& kv : several)
+        oneByOne = profile::Document(oneByOne).withValue(section, kv.key, kv.value);
+    const profile::Splice splice = before.editAll(section, several);
+    const std::string_view b = before.bytes();
+    require(std::string(b.substr(0, splice.keep)) + splice.insert + std::string(b.substr(splice.resume)) == oneByOne,
+            "several keys at once are written as one by one");
     return 0;
 }

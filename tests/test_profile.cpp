@@ -53,6 +53,11 @@ private slots:
     void editsOnlyTheChangedLine();
     void writingEveryKeyBackLeavesTheFileIdentical_data();
     void writingEveryKeyBackLeavesTheFileIdentical();
+    void oneTransactionWritesWhatKeyByKeyWritesWould_data();
+    void oneTransactionWritesWhatKeyByKeyWritesWould();
+    void anotherProgramsChangeDuringAWriteIsKept_data();
+    void anotherProgramsChangeDuringAWriteIsKept();
+    void backupsAreNamedAndRotated();
     void refusesTextThatWouldSplitALine_data();
     void refusesTextThatWouldSplitALine();
     void createsANewFileAsWindowsDoes();
@@ -253,6 +258,144 @@ void ProfileTest::writingEveryKeyBackLeavesTheFileIdentical()
     }
     QCOMPARE(testing::readBytes(copy), original);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 1);
+}
+
+void ProfileTest::oneTransactionWritesWhatKeyByKeyWritesWould_data()
+{
+    QTest::addColumn<QByteArray>("original");
+    QTest::addColumn<QByteArray>("section");
+    QTest::addColumn<QByteArrayList>("keys"); // each set to "<key>-new"
+    const QByteArray roster = "CovertstrikeUT.CovBotInfo";
+    const QByteArrayList bot = {"BotNames[5]",     "VoiceType[5]", "BotSkills[5]", "BotAccuracy[5]",
+                                "BotTeams[5]",     "Alertness[5]", "Camping[5]",   "CombatStyle[5]",
+                                "StrafingAbility[5]", "BotJumpy[5]"};
+    const QByteArrayList mixed = {"BotNames[40]", "BotSkills[3]", "BotJumpy[40]", "botnames[40]", "Camping[0]"};
+    const QByteArrayList fresh = {"a", "b", "a", "c"};
+    const std::pair<const char*, QString> files[] = {
+        {"sample", QStringLiteral(CBT_SAMPLE_ROSTER)},
+        {"LF roster", QStringLiteral(CBT_TEST_DATA "/lf-roster.ini")},
+        {"quirks", QStringLiteral(CBT_TEST_DATA "/quirks.ini")},
+    };
+    for (const auto& [name, file] : files) {
+        const QByteArray bytes = testing::readBytes(file);
+        QTest::addRow("%s: one bot's keys", name) << bytes << roster << bot;
+        QTest::addRow("%s: new and repeated keys", name) << bytes << roster << mixed;
+        QTest::addRow("%s: a new section", name) << bytes << QByteArray("Brand.New") << fresh;
+        QTest::addRow("%s: quirky section", name) << bytes << QByteArray(" second ") << fresh;
+    }
+    const std::pair<const char*, QByteArray> small[] = {
+        {"empty", ""},
+        {"last line without ending", "[X]\r\nk=1"},
+        {"LF and blank lines", "[X]\nk=1\n\n"},
+        {"lone CR", "; only a comment\r"},
+        {"header without ending", "k=1\r\n[Brand.New]"},
+        {"first line ends unlike the section's", "; LF first\n[Brand.New]\r\nk=1\r\n[Next]\r\n"},
+    };
+    for (const auto& [name, bytes] : small)
+        QTest::addRow("small file, %s", name) << bytes << QByteArray("Brand.New") << fresh;
+}
+
+void ProfileTest::oneTransactionWritesWhatKeyByKeyWritesWould()
+{
+    QFETCH(QByteArray, original);
+    QFETCH(QByteArray, section);
+    QFETCH(QByteArrayList, keys);
+
+    // Key by key: each edit made on the whole file as the previous one left it.
+    std::string oneByOne = original.toStdString();
+    std::vector<profile::KeyValue> values;
+    for (const QByteArray& key : keys) {
+        values.push_back({key.toStdString(), key.toStdString() + "-new"});
+        oneByOne = Document(oneByOne).withValue(section.toStdString(), values.back().key, values.back().value);
+    }
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
+    QVERIFY(testing::writeBytes(path, original));
+    const auto result = profile::writeProfileStrings(section.toStdString(), values, testing::toStd(path));
+    QVERIFY2(result.ok, result.error.c_str());
+    QCOMPARE(testing::readBytes(path), bytes(oneByOne));
+    QVERIFY(bytes(oneByOne) != original);
+}
+
+void ProfileTest::anotherProgramsChangeDuringAWriteIsKept_data()
+{
+    QTest::addColumn<int>("interruptions");
+    QTest::addColumn<bool>("byRename");
+    QTest::newRow("rewritten in place once") << 1 << false;
+    QTest::newRow("replaced by rename twice") << 2 << true;
+    QTest::newRow("changed at every attempt") << profile::MaxWriteAttempts << false;
+}
+
+void ProfileTest::anotherProgramsChangeDuringAWriteIsKept()
+{
+    QFETCH(int, interruptions);
+    QFETCH(bool, byRename);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
+    QVERIFY(testing::writeBytes(path, "[S]\r\nmine=1\r\ntheirs=0\r\n"));
+
+    int seen = 0;
+    QByteArray theirs;
+    const auto otherProgram = [&] {
+        if (seen >= interruptions)
+            return;
+        ++seen;
+        theirs = "[S]\r\nmine=1\r\ntheirs=" + QByteArray::number(seen) + QByteArray(seen, ';') + "\r\n";
+        const QString written = byRename ? dir.filePath(QStringLiteral("theirs.tmp")) : path;
+        QVERIFY(testing::writeBytes(written, theirs));
+        if (byRename)
+            QVERIFY(std::rename(testing::toStd(written).c_str(), testing::toStd(path).c_str()) == 0);
+    };
+    const auto result = profile::writeProfileStrings("S", {{"mine", "2"}, {"new", "3"}}, testing::toStd(path),
+                                                     otherProgram);
+    QCOMPARE(seen, interruptions);
+    if (interruptions < profile::MaxWriteAttempts) {
+        QVERIFY2(result.ok, result.error.c_str());
+        QCOMPARE(testing::readBytes(path), QByteArray(theirs).replace("mine=1\r\n", "mine=2\r\n") + "new=3\r\n");
+    } else {
+        QVERIFY(!result.ok);
+        QVERIFY(QString::fromStdString(result.error).contains(QStringLiteral("Another program kept changing")));
+        QCOMPARE(testing::readBytes(path), theirs);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({QStringLiteral("CovertstrikeUser.ini")}));
+}
+
+void ProfileTest::backupsAreNamedAndRotated()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
+    const QStringList strangers = {QStringLiteral("CovertstrikeUser.ini.old.bak"), QStringLiteral("Other.ini.20260101-000000.bak"),
+                                   QStringLiteral("CovertstrikeUser.ini.2026010-000000.bak")};
+    for (const QString& name : strangers)
+        QVERIFY(testing::writeBytes(dir.filePath(name), "not ours"));
+
+    // Six saves, one a run; two of the runs in the same second.
+    const char* stamps[] = {"20261207-101500", "20261207-101501", "20261207-101501",
+                            "20261207-235959", "20261208-000000", "20261209-080000"};
+    int n = 0;
+    for (const char* stamp : stamps) {
+        const QByteArray bytes = "[S]\r\nsave=" + QByteArray::number(++n) + "\r\n";
+        QVERIFY(testing::writeBytes(path, bytes));
+        const profile::Backup made = profile::backUpProfile(testing::toStd(path), stamp, 5);
+        QVERIFY2(made.result.ok, made.result.error.c_str());
+        QCOMPARE(testing::readBytes(QString::fromStdString(made.made)), bytes);
+    }
+    QStringList expected = strangers;
+    expected << QStringLiteral("CovertstrikeUser.ini") << QStringLiteral("CovertstrikeUser.ini.20261207-101501.bak")
+             << QStringLiteral("CovertstrikeUser.ini.20261207-101501-2.bak")
+             << QStringLiteral("CovertstrikeUser.ini.20261207-235959.bak")
+             << QStringLiteral("CovertstrikeUser.ini.20261208-000000.bak")
+             << QStringLiteral("CovertstrikeUser.ini.20261209-080000.bak");
+    expected.sort();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    QCOMPARE(testing::readBytes(dir.filePath(QStringLiteral("CovertstrikeUser.ini.20261207-101501-2.bak"))),
+             QByteArray("[S]\r\nsave=3\r\n"));
+
+    // A file still to be made needs no copy.
+    const profile::Backup none = profile::backUpProfile(testing::toStd(dir.filePath(QStringLiteral("new.ini"))),
+                                                        "20261210-000000", 5);
+    QVERIFY(none.result.ok && none.made.empty());
 }
 
 void ProfileTest::refusesTextThatWouldSplitALine_data()

@@ -71,9 +71,11 @@ class SafetyTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void killedSavesLeaveOldOrNewBytes();
+    void killedSavesLeaveTheOldBotOrTheNewWhole();
     void refusedWritesKeepTheOriginal_data();
     void refusedWritesKeepTheOriginal();
+    void backupComesFirstOrStopsTheSave_data();
+    void backupComesFirstOrStopsTheSave();
     void ownerSurvivesASave();
     void otherProgramsChangesSurviveOurSave();
     void utf16FilesStayUtf16();
@@ -83,27 +85,40 @@ private slots:
     void filesThatAreNotFilesGiveAClearError();
 };
 
-void SafetyTest::killedSavesLeaveOldOrNewBytes()
+void SafetyTest::killedSavesLeaveTheOldBotOrTheNewWhole()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(RosterName);
     const QByteArray before = testing::sampleRoster();
-    QByteArray after = before;
-    after.replace("BotAccuracy[5]=0.200000", "BotAccuracy[5]=-0.350000");
-    QVERIFY(after != before);
     QVERIFY(testing::writeBytes(path, before));
+    const std::string file = testing::toStd(path);
+
+    // Bot 5 as it stands, and bot 5 with its name and every saved field changed.
+    BotEdit oldBot;
+    oldBot.name = RosterFile(file).ListBotNames().names.at(5);
+    const roster::LoadedBot loaded = RosterFile(file).LoadBot(5);
+    BotEdit newBot = oldBot;
+    newBot.name = "Renamed";
+    for (int box : roster::ControlOrder) {
+        oldBot.values[box] = loaded.fields[box].text;
+        newBot.values[box] = loaded.fields[box].text + "1";
+        oldBot.changed[box] = newBot.changed[box] = true;
+    }
+    QVERIFY(RosterFile(file).SaveBot(5, newBot).ok);
+    const QByteArray after = testing::readBytes(path);
+    QVERIFY(RosterFile(file).SaveBot(5, oldBot).ok);
+    QCOMPARE(testing::readBytes(path), before);
+    QVERIFY(after.contains("BotNames[5]=Renamed\r\n"));
+
     const QString foreign = dir.filePath(QStringLiteral(".CovertstrikeUser.ini.cbt~notours"));
     QVERIFY(testing::writeBytes(foreign, "someone else's"));
-
-    const std::string file = testing::toStd(path);
     QRandomGenerator random(20261207);
     int killedMidway = 0;
     for (int round = 0; round < 300; ++round) {
         const pid_t pid = ::fork();
         if (pid == 0) {
             for (int i = 0;; ++i)
-                profile::writeProfileString("CovertstrikeUT.CovBotInfo", "BotAccuracy[5]",
-                                            i % 2 ? "0.200000" : "-0.350000", file);
+                RosterFile(file).SaveBot(5, i % 2 ? oldBot : newBot);
         }
         std::this_thread::sleep_for(std::chrono::microseconds(random.bounded(200, 6000)));
         ::kill(pid, SIGKILL);
@@ -117,7 +132,7 @@ void SafetyTest::killedSavesLeaveOldOrNewBytes()
     }
     qInfo("%d of 300 kills left a temporary file behind", killedMidway);
 
-    QVERIFY(profile::writeProfileString("CovertstrikeUT.CovBotInfo", "BotAccuracy[5]", "0.200000", file).ok);
+    QVERIFY(RosterFile(file).SaveBot(5, oldBot).ok);
     QCOMPARE(testing::readBytes(path), before);
     QCOMPARE(temporaries(dir.path()), QStringList({QStringLiteral(".CovertstrikeUser.ini.cbt~notours")}));
     QCOMPARE(testing::readBytes(foreign), QByteArray("someone else's"));
@@ -171,6 +186,53 @@ void SafetyTest::refusedWritesKeepTheOriginal()
     QCOMPARE(QString::fromUtf8(child.message), QStringLiteral("BotAccuracy[5]|") + reason);
     QCOMPARE(testing::readBytes(path), original);
     QVERIFY(temporaries(dir.path()).isEmpty());
+}
+
+void SafetyTest::backupComesFirstOrStopsTheSave_data()
+{
+    QTest::addColumn<bool>("folderWritable");
+    QTest::newRow("copy made") << true;
+    QTest::newRow("copy refused") << false;
+}
+
+void SafetyTest::backupComesFirstOrStopsTheSave()
+{
+    QFETCH(bool, folderWritable);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(RosterName);
+    const QByteArray original = testing::sampleRoster();
+    QVERIFY(testing::writeBytes(path, original));
+    openUp(path, 0640);
+    giveToNobody(path);
+    giveToNobody(dir.path());
+    openUp(dir.path(), folderWritable ? 0700 : 0500);
+
+    const std::string file = testing::toStd(path);
+    const testing::ChildResult child = testing::runInChild(
+        [&](int fd) {
+            BotEdit edit = accuracyOnly("0.500000");
+            edit.backupStamp = "20261207-101500";
+            const roster::SaveOutcome outcome = RosterFile(file).SaveBot(5, edit);
+            testing::sendMessage(fd, outcome.error + "|" + outcome.backup);
+            return outcome.ok == folderWritable && outcome.refused != folderWritable ? 0 : 1;
+        },
+        /*unprivileged=*/true);
+    openUp(dir.path(), 0700);
+
+    QCOMPARE(child.exitCode, 0);
+    const QString backup = dir.filePath(QStringLiteral("CovertstrikeUser.ini.20261207-101500.bak"));
+    if (folderWritable) {
+        QCOMPARE(QString::fromUtf8(child.message), QStringLiteral("|") + backup);
+        QCOMPARE(testing::readBytes(backup), original);
+        QCOMPARE(QFileInfo(backup).permissions(), QFileInfo(path).permissions());
+        QCOMPARE(testing::readBytes(path), QByteArray(original).replace("BotAccuracy[5]=0.200000", "BotAccuracy[5]=0.500000"));
+    } else {
+        QCOMPARE(QString::fromUtf8(child.message),
+                 QStringLiteral("The roster file could not be backed up before saving: Permission denied. "
+                                "Nothing of this bot was saved.|"));
+        QCOMPARE(testing::readBytes(path), original);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({RosterName}));
+    }
 }
 
 void SafetyTest::ownerSurvivesASave()

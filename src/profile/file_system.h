@@ -6,10 +6,12 @@
 
 #include "profile/profile_file.h"
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace profile::fs {
 
@@ -27,6 +29,7 @@ Target resolveTarget(const std::string& path);
 
 struct RawFile {
     FileState state = FileState::Missing;
+    FileStamp stamp;
     std::unique_ptr<char[]> bytes;
     std::size_t size = 0;
     std::string error;
@@ -35,10 +38,26 @@ struct RawFile {
 // The whole of a regular file of at most MaxProfileBytes.
 RawFile readWholeFile(const std::string& path);
 
-// Writes the pieces to a temporary file beside the target, flushes it and
-// renames it over the target. Refuses a target that may not be written.
-WriteResult replaceTarget(const Target& target, std::initializer_list<std::string_view> pieces, FolderSync sync);
+FileStamp stampOf(const std::string& path);
 
-WriteResult syncFolderOf(const Target& target);
+// Writes the pieces to a temporary file beside the target, flushes it and
+// renames it over the target, then flushes the folder. Refuses an existing
+// target that may not be written. A new file gets the target's `mode` and
+// owner when they are set (a copy), else the default permissions.
+//
+// With `unchanged` given, it is asked just before the rename; when it says
+// no, nothing is renamed, the temporary file is removed, and `overtaken` is
+// set instead of an error.
+WriteResult replaceTarget(const Target& target, std::initializer_list<std::string_view> pieces,
+                          const std::function<bool()>& unchanged = {}, bool* overtaken = nullptr);
+
+// The names of the entries of a folder ("." and ".." left out).
+std::vector<std::string> listFolder(const std::string& folder, std::string* error);
+
+bool removeFile(const std::string& path);
+
+// The folder part and the name part of a path, at its last separator.
+std::string folderOf(const std::string& path);
+std::string nameOf(const std::string& path);
 
 } // namespace profile::fs

@@ -41,20 +41,6 @@ private:
     int fd_;
 };
 
-std::string folderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string nameOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // Writes the pieces one after another, as one file.
 bool writeAll(int fd, std::initializer_list<std::string_view> pieces)
 {
@@ -95,7 +81,59 @@ WriteResult syncFolderAt(const std::string& folder)
     return {};
 }
 
+FileStamp stampFrom(const struct stat& info)
+{
+    FileStamp stamp;
+    stamp.exists = true;
+    stamp.device = static_cast<std::uint64_t>(info.st_dev);
+    stamp.file = static_cast<std::uint64_t>(info.st_ino);
+    stamp.size = static_cast<std::uint64_t>(info.st_size);
+    stamp.modified = std::int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec;
+    stamp.changed = std::int64_t{info.st_ctim.tv_sec} * 1'000'000'000 + info.st_ctim.tv_nsec;
+    return stamp;
+}
+
 } // namespace
+
+std::string folderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+FileStamp stampOf(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return {};
+    return stampFrom(info);
+}
+
+std::vector<std::string> listFolder(const std::string& folder, std::string* error)
+{
+    std::vector<std::string> names;
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (!dir) {
+        *error = systemError(errno);
+        return names;
+    }
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..")
+            names.emplace_back(name);
+    }
+    return names;
+}
+
+bool removeFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
 Target resolveTarget(const std::string& path)
 {
@@ -156,6 +194,7 @@ RawFile readWholeFile(const std::string& path)
         result.error = systemError(EFBIG);
         return result;
     }
+    result.stamp = stampFrom(info);
 
     // Read what the size promises into a buffer that is not cleared first,
     // then make sure nothing follows: the file may grow while we read it.
@@ -195,7 +234,8 @@ RawFile readWholeFile(const std::string& path)
     return result;
 }
 
-WriteResult replaceTarget(const Target& target, std::initializer_list<std::string_view> pieces, FolderSync sync)
+WriteResult replaceTarget(const Target& target, std::initializer_list<std::string_view> pieces,
+                          const std::function<bool()>& unchanged, bool* overtaken)
 {
     // Renaming over a file needs only the folder's permission; the file's
     // own read-only flag must still be honoured.
@@ -216,7 +256,7 @@ WriteResult replaceTarget(const Target& target, std::initializer_list<std::strin
         return WriteResult::failure(systemError(code));
     };
 
-    if (target.exists) {
+    if (target.exists || target.mode != 0) {
         if (::fchmod(fd.get(), static_cast<mode_t>(target.mode)) != 0)
             return fail(errno);
         // Keep the owner when we may (an administrator editing a player's
@@ -236,13 +276,16 @@ WriteResult replaceTarget(const Target& target, std::initializer_list<std::strin
         return fail(errno);
     if (fd.close() != 0)
         return fail(errno);
+    if (unchanged && !unchanged()) {
+        ::unlink(temp.c_str());
+        *overtaken = true;
+        return {};
+    }
     if (::rename(temp.c_str(), target.path.c_str()) != 0)
         return fail(errno);
 
     // The rename is durable only once the folder itself is on disk.
-    return sync == FolderSync::Now ? syncFolderAt(folder) : WriteResult{};
+    return syncFolderAt(folder);
 }
-
-WriteResult syncFolderOf(const Target& target) { return syncFolderAt(folderOf(target.path)); }
 
 } // namespace profile::fs

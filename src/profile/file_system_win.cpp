@@ -98,7 +98,55 @@ void removeStaleTemporaries(const std::wstring& folder, const std::wstring& pref
     ::FindClose(search);
 }
 
+FileStamp stampFrom(HANDLE file)
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(file, &info))
+        return {};
+    auto join = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
+    FileStamp stamp;
+    stamp.exists = true;
+    stamp.device = info.dwVolumeSerialNumber;
+    stamp.file = join(info.nFileIndexHigh, info.nFileIndexLow);
+    stamp.size = join(info.nFileSizeHigh, info.nFileSizeLow);
+    stamp.modified = static_cast<std::int64_t>(
+        join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime));
+    stamp.changed = static_cast<std::int64_t>(
+        join(info.ftCreationTime.dwHighDateTime, info.ftCreationTime.dwLowDateTime));
+    return stamp;
+}
+
 } // namespace
+
+std::string folderOf(const std::string& path) { return narrow(folderOf(wide(path))); }
+std::string nameOf(const std::string& path) { return narrow(nameOf(wide(path))); }
+
+FileStamp stampOf(const std::string& path)
+{
+    Handle file(::CreateFileW(wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return file.valid() ? stampFrom(file.get()) : FileStamp{};
+}
+
+std::vector<std::string> listFolder(const std::string& folder, std::string* error)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW((wide(folder) + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        *error = systemError(::GetLastError());
+        return names;
+    }
+    do {
+        const std::wstring_view name = found.cFileName;
+        if (name != L"." && name != L"..")
+            names.push_back(narrow(name));
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return names;
+}
+
+bool removeFile(const std::string& path) { return ::DeleteFileW(wide(path).c_str()) != 0; }
 
 Target resolveTarget(const std::string& path)
 {
@@ -161,6 +209,7 @@ RawFile readWholeFile(const std::string& path)
         result.error = systemError(ERROR_FILE_TOO_LARGE);
         return result;
     }
+    result.stamp = stampFrom(file.get());
     const std::size_t capacity = static_cast<std::size_t>(size.QuadPart);
     std::unique_ptr<char[]> buffer(new char[capacity]);
     std::size_t have = 0;
@@ -181,7 +230,8 @@ RawFile readWholeFile(const std::string& path)
     return result;
 }
 
-WriteResult replaceTarget(const Target& target, std::initializer_list<std::string_view> pieces, FolderSync)
+WriteResult replaceTarget(const Target& target, std::initializer_list<std::string_view> pieces,
+                          const std::function<bool()>& unchanged, bool* overtaken)
 {
     const std::wstring path = wide(target.path);
     const std::wstring folder = folderOf(path);
@@ -228,12 +278,14 @@ WriteResult replaceTarget(const Target& target, std::initializer_list<std::strin
         return fail(::GetLastError());
     if (!file.close())
         return fail(::GetLastError());
+    if (unchanged && !unchanged()) {
+        ::DeleteFileW(temp.c_str());
+        *overtaken = true;
+        return {};
+    }
     if (!::MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return fail(::GetLastError());
     return {};
 }
-
-// A write-through move is durable by itself; there is no folder to flush.
-WriteResult syncFolderOf(const Target&) { return {}; }
 
 } // namespace profile::fs

@@ -183,12 +183,15 @@ Place locate(std::string_view bytes, const Document::SectionSpan& span, std::str
 
 } // namespace
 
-Document::Document(std::string_view bytes) : buffer_(new char[bytes.size()]), size_(bytes.size())
+Document::Document(std::string_view bytes) : buffer_(new char[bytes.size()]), data_(buffer_.get()), size_(bytes.size())
 {
     std::memcpy(buffer_.get(), bytes.data(), bytes.size());
 }
 
-Document::Document(std::unique_ptr<char[]> buffer, std::size_t size) : buffer_(std::move(buffer)), size_(size) {}
+Document::Document(std::unique_ptr<char[]> buffer, std::size_t size)
+    : buffer_(std::move(buffer)), data_(buffer_.get()), size_(size)
+{
+}
 
 Document& Document::operator=(const Document& other)
 {
@@ -256,6 +259,8 @@ std::vector<std::optional<std::string_view>> Document::findAll(std::string_view 
 
 std::string_view Document::lineEnding() const
 {
+    if (!lineEnding_.empty())
+        return lineEnding_;
     const std::string_view b = bytes();
     const std::size_t i = b.find_first_of("\r\n");
     if (i == std::string_view::npos || (b[i] == '\r' && i + 1 < b.size() && b[i + 1] == '\n'))
@@ -271,6 +276,50 @@ std::string Document::withValue(std::string_view section, std::string_view key, 
     out.reserve(b.size() - (splice.resume - splice.keep) + splice.insert.size());
     out.append(b.substr(0, splice.keep)).append(splice.insert).append(b.substr(splice.resume));
     return out;
+}
+
+Splice Document::editAll(std::string_view section, const std::vector<KeyValue>& values) const
+{
+    // Every edit of a section lands between its header and the next header
+    // (a new key goes after its last key line); a missing section is added at
+    // the end, after the last line gains its ending. So the edits are made in
+    // turn on that stretch alone, which reads exactly as it does in the whole
+    // file once it is given the whole file's line ending.
+    const std::string_view bytes = this->bytes();
+    const SectionSpan& span = this->section(trimSpaces(section));
+    std::size_t begin = bytes.size();
+    std::size_t end = bytes.size();
+    if (span.found) {
+        begin = span.header;
+        LineCursor cursor(bytes);
+        cursor.skipTo(span.body);
+        Line line;
+        while (cursor.next(line)) {
+            if (parse(bytes, line).kind == LineKind::Header) {
+                end = line.begin;
+                break;
+            }
+        }
+    } else if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') {
+        const std::size_t lastEnding = bytes.find_last_of("\r\n");
+        begin = lastEnding == std::string_view::npos ? 0 : lastEnding + 1;
+    }
+
+    // Room for every key to be new, so that the edits never move the text.
+    std::size_t room = end - begin + section.size() + 8;
+    for (const KeyValue& kv : values)
+        room += kv.key.size() + kv.value.size() + 5;
+    std::string stretch;
+    stretch.reserve(room);
+    stretch.append(bytes.substr(begin, end - begin));
+    const std::string_view eol = lineEnding();
+    for (const KeyValue& kv : values) {
+        Document current(Borrowed{}, stretch);
+        current.lineEnding_ = eol;
+        const Splice splice = current.edit(section, kv.key, kv.value);
+        stretch.replace(splice.keep, splice.resume - splice.keep, splice.insert);
+    }
+    return {begin, std::move(stretch), end};
 }
 
 Splice Document::edit(std::string_view section, std::string_view key, std::string_view value) const

@@ -38,6 +38,12 @@ struct Splice {
     std::size_t resume = 0;
 };
 
+// One key and the value to give it.
+struct KeyValue {
+    std::string key;
+    std::string value;
+};
+
 // The bytes of one profile file and the lookups and edits on them.
 class Document {
 public:
@@ -50,7 +56,7 @@ public:
     Document(Document&&) noexcept = default;
     Document& operator=(Document&&) noexcept = default;
 
-    std::string_view bytes() const { return {buffer_.get(), size_}; }
+    std::string_view bytes() const { return {data_, size_}; }
 
     // The value of `key` in the first section named `section`, trimmed and
     // with one pair of matching outer quotes removed; nothing when the
@@ -73,6 +79,12 @@ public:
     // can send the unchanged parts straight from this document.
     Splice edit(std::string_view section, std::string_view key, std::string_view value) const;
 
+    // Several keys of one section set in turn, described as one splice: the
+    // bytes are exactly those that withValue for each key in turn would give.
+    // Only the section's own lines are edited and copied, so the cost does
+    // not grow with the rest of the file.
+    Splice editAll(std::string_view section, const std::vector<KeyValue>& values) const;
+
     // The line ending that new lines get: the file's first one, else CRLF.
     std::string_view lineEnding() const;
 
@@ -87,10 +99,16 @@ public:
     };
 
 private:
+    // Looks at bytes that somebody else owns and keeps unchanged meanwhile.
+    struct Borrowed {};
+    Document(Borrowed, std::string_view bytes) : data_(bytes.data()), size_(bytes.size()) {}
+
     const SectionSpan& section(std::string_view name) const;
 
-    std::unique_ptr<char[]> buffer_;
+    std::unique_ptr<char[]> buffer_; // empty when the bytes are borrowed
+    const char* data_ = nullptr;
     std::size_t size_ = 0;
+    std::string_view lineEnding_; // set for a part of a file: the whole file's ending
     mutable std::optional<SectionSpan> cached_;
 };
 

@@ -3,6 +3,10 @@
 #include "profile/file_system.h"
 #include "profile/utf16.h"
 
+#include <algorithm>
+#include <optional>
+#include <utility>
+
 namespace profile {
 
 std::string temporaryPrefix(std::string_view fileName)
@@ -20,6 +24,7 @@ LoadedFile loadProfile(const std::string& path)
     fs::RawFile raw = fs::readWholeFile(path);
     LoadedFile result;
     result.state = raw.state;
+    result.stamp = raw.stamp;
     result.error = std::move(raw.error);
     if (raw.state != FileState::Read)
         return result;
@@ -45,45 +50,154 @@ WriteResult replaceFile(const std::string& path, std::string_view bytes)
     const fs::Target target = fs::resolveTarget(path);
     if (!target.error.empty())
         return WriteResult::failure(target.error);
-    return fs::replaceTarget(target, {bytes}, FolderSync::Now);
-}
-
-WriteResult syncFolder(const std::string& path)
-{
-    fs::Target target = fs::resolveTarget(path);
-    if (target.path.empty())
-        target.path = path;
-    return fs::syncFolderOf(target);
+    return fs::replaceTarget(target, {bytes});
 }
 
 WriteResult writeProfileString(std::string_view section, std::string_view key, std::string_view value,
-                               const std::string& path, FolderSync folderSync)
+                               const std::string& path)
 {
-    for (std::string_view part : {section, key, value}) {
-        if (auto what = unsafeCharacter(part))
-            return WriteResult::failure("The text holds " + *what + ", which a profile line cannot hold");
-    }
-    const fs::Target target = fs::resolveTarget(path);
-    if (!target.error.empty())
-        return WriteResult::failure(target.error);
+    return writeProfileStrings(section, {{std::string(key), std::string(value)}}, path);
+}
 
-    LoadedFile current;
-    if (target.exists) {
-        current = loadProfile(target.path);
-        if (current.state != FileState::Read)
-            return WriteResult::failure(current.error);
+namespace {
+
+std::optional<std::string> unsafeArgument(std::string_view section, const std::vector<KeyValue>& values)
+{
+    auto what = unsafeCharacter(section);
+    for (std::size_t i = 0; i < values.size() && !what; ++i) {
+        what = unsafeCharacter(values[i].key);
+        if (!what)
+            what = unsafeCharacter(values[i].value);
     }
-    if (!current.utf16) {
-        // The unchanged parts go straight from the bytes read to the new file.
+    return what;
+}
+
+} // namespace
+
+WriteResult writeProfileStrings(std::string_view section, const std::vector<KeyValue>& values,
+                                const std::string& path, const std::function<void()>& beforeReplace)
+{
+    if (auto what = unsafeArgument(section, values))
+        return WriteResult::failure("The text holds " + *what + ", which a profile line cannot hold");
+
+    for (int attempt = 0; attempt < MaxWriteAttempts; ++attempt) {
+        const fs::Target target = fs::resolveTarget(path);
+        if (!target.error.empty())
+            return WriteResult::failure(target.error);
+
+        LoadedFile current;
+        if (target.exists) {
+            current = loadProfile(target.path);
+            if (current.state != FileState::Read)
+                return WriteResult::failure(current.error);
+        }
+        const auto unchanged = [&] {
+            if (beforeReplace)
+                beforeReplace();
+            return fs::stampOf(target.path) == current.stamp;
+        };
         const std::string_view bytes = current.document.bytes();
-        const Splice splice = current.document.edit(section, key, value);
-        return fs::replaceTarget(target, {bytes.substr(0, splice.keep), splice.insert, bytes.substr(splice.resume)},
-                                 folderSync);
+        const Splice splice = current.document.editAll(section, values);
+        bool overtaken = false;
+        WriteResult written;
+        if (!current.utf16) {
+            // The unchanged parts go straight from the bytes read to the new file.
+            written = fs::replaceTarget(target,
+                                        {bytes.substr(0, splice.keep), splice.insert, bytes.substr(splice.resume)},
+                                        unchanged, &overtaken);
+        } else {
+            std::string units;
+            const std::string text
+                = std::string(bytes.substr(0, splice.keep)) + splice.insert + std::string(bytes.substr(splice.resume));
+            if (!utf16leFromUtf8(text, units))
+                return WriteResult::failure("The text is not valid UTF-8, which a UTF-16 file cannot hold");
+            written = fs::replaceTarget(target, {Utf16LeMark, units, current.oddByte}, unchanged, &overtaken);
+        }
+        if (!overtaken)
+            return written;
     }
-    std::string units;
-    if (!utf16leFromUtf8(current.document.withValue(section, key, value), units))
-        return WriteResult::failure("The text is not valid UTF-8, which a UTF-16 file cannot hold");
-    return fs::replaceTarget(target, {Utf16LeMark, units, current.oddByte}, folderSync);
+    return WriteResult::failure("Another program kept changing the file while it was being written, "
+                                "so it was left as that program wrote it");
+}
+
+namespace {
+
+// For "<name>.YYYYMMDD-HHMMSS.bak" and "<name>.YYYYMMDD-HHMMSS-N.bak": the
+// stamp and N (1 when there is none); nothing for any other name.
+std::optional<std::pair<std::string, unsigned long>> backupOrder(std::string_view entry, std::string_view name)
+{
+    auto digits = [](std::string_view s) {
+        return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (entry.size() <= name.size() + 5 || !entry.starts_with(name) || entry[name.size()] != '.'
+        || !entry.ends_with(".bak"))
+        return std::nullopt;
+    std::string_view stamp = entry.substr(name.size() + 1, entry.size() - name.size() - 5);
+    unsigned long n = 1;
+    if (stamp.size() > 15) {
+        const std::string_view count = stamp.substr(16);
+        if (stamp[15] != '-' || !digits(count) || count.size() > 9)
+            return std::nullopt;
+        n = std::stoul(std::string(count));
+        stamp = stamp.substr(0, 15);
+    }
+    if (stamp.size() != 15 || stamp[8] != '-' || !digits(stamp.substr(0, 8)) || !digits(stamp.substr(9)))
+        return std::nullopt;
+    return std::pair{std::string(stamp), n};
+}
+
+} // namespace
+
+Backup backUpProfile(const std::string& path, std::string_view stamp, std::size_t keep)
+{
+    Backup backup;
+    const fs::Target source = fs::resolveTarget(path);
+    if (!source.error.empty()) {
+        backup.result = WriteResult::failure(source.error);
+        return backup;
+    }
+    if (!source.exists)
+        return backup;
+    const fs::RawFile raw = fs::readWholeFile(source.path);
+    if (raw.state != FileState::Read) {
+        backup.result = WriteResult::failure(raw.error);
+        return backup;
+    }
+
+    const std::string folder = fs::folderOf(source.path);
+    const std::string name = fs::nameOf(source.path);
+    std::string error;
+    const std::vector<std::string> entries = fs::listFolder(folder, &error);
+    if (!error.empty()) {
+        backup.result = WriteResult::failure(error);
+        return backup;
+    }
+    std::string copyName;
+    for (unsigned long n = 1; copyName.empty(); ++n) {
+        std::string candidate = name + "." + std::string(stamp) + (n > 1 ? "-" + std::to_string(n) : "") + ".bak";
+        if (std::find(entries.begin(), entries.end(), candidate) == entries.end())
+            copyName = std::move(candidate);
+    }
+
+    fs::Target copy = source; // keeps the file's permissions and owner
+    copy.path = folder + "/" + copyName;
+    copy.exists = false;
+    backup.result = fs::replaceTarget(copy, {std::string_view(raw.bytes.get(), raw.size)});
+    if (!backup.result)
+        return backup;
+    backup.made = copy.path;
+
+    // The newest `keep` copies stay: stamps sort as text, the numbers after
+    // them as numbers. A copy that cannot be removed is left.
+    std::vector<std::pair<std::pair<std::string, unsigned long>, std::string>> copies;
+    for (const std::string& entry : fs::listFolder(folder, &error)) {
+        if (auto order = backupOrder(entry, name))
+            copies.emplace_back(std::move(*order), entry);
+    }
+    std::sort(copies.begin(), copies.end());
+    for (std::size_t i = 0; i + keep < copies.size(); ++i)
+        fs::removeFile(folder + "/" + copies[i].second);
+    return backup;
 }
 
 } // namespace profile

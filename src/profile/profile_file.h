@@ -9,8 +9,11 @@
 #include "profile/profile.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace profile {
 
@@ -23,8 +26,22 @@ enum class FileState {
     Unusable, // it exists but cannot be read as a profile; `error` says why
 };
 
+// Which file stands at a path, how big it is and when it last changed: two
+// equal stamps mean it was neither replaced nor written in between (to the
+// resolution of the file system's clock).
+struct FileStamp {
+    bool exists = false;
+    std::uint64_t device = 0;
+    std::uint64_t file = 0;
+    std::uint64_t size = 0;
+    std::int64_t modified = 0; // nanoseconds, or the system's own ticks
+    std::int64_t changed = 0;  // the status change time where there is one
+    bool operator==(const FileStamp&) const = default;
+};
+
 struct LoadedFile {
     FileState state = FileState::Missing;
+    FileStamp stamp; // as the file stood when it was read
     Document document; // for a UTF-16 file: its text after the mark, as UTF-8
     std::string error;
     bool utf16 = false;  // the file starts with the UTF-16LE byte-order mark
@@ -46,24 +63,40 @@ ProfileText readProfileString(std::string_view section, std::string_view key,
 // its target, keeps the file's permission bits and owner, keeps a UTF-16
 // file UTF-16 (the arguments are then UTF-8), and reports the system's
 // reason on failure with the original left byte for byte as it was.
-//
-// With FolderSync::Later the new file's bytes are on disk before the rename,
-// but the rename itself is made durable only by a later syncFolder: a run
-// of writes (one bot's ten keys) then flushes the folder once. A power cut
-// before that leaves one of the complete earlier versions, never a torn one.
-enum class FolderSync { Now, Later };
-
 WriteResult writeProfileString(std::string_view section, std::string_view key, std::string_view value,
-                               const std::string& path, FolderSync folderSync = FolderSync::Now);
+                               const std::string& path);
 
-// Flushes the folder that holds `path` (the target of a link), making the
-// renames of earlier writes durable.
-WriteResult syncFolder(const std::string& path);
+// How many times a write starts again when another program changes the file
+// while it is being written, before it gives up and reports that.
+inline constexpr int MaxWriteAttempts = 5;
+
+// Several keys of one section in one transaction: one reading of the file,
+// the keys set in turn exactly as that many writeProfileString calls would
+// set them, one temporary file, one flush, one rename. The file holds either
+// all of the new values or none of them. A change that another program makes
+// between the reading and the rename is noticed (the file's identity, size
+// and times) and the edit is made again on the new contents, so that change
+// is kept. `beforeReplace`, when given, runs just before that check: tests
+// play the other program there.
+WriteResult writeProfileStrings(std::string_view section, const std::vector<KeyValue>& values,
+                                const std::string& path, const std::function<void()>& beforeReplace = {});
 
 // Replaces the file at `path` (a regular file, or one still to be made) with
-// `bytes`, atomically and durably. Used by writeProfileString; exposed for
-// measuring the cost of one plain durable rewrite.
+// `bytes`, atomically and durably. Exposed for measuring the cost of one
+// plain durable rewrite.
 WriteResult replaceFile(const std::string& path, std::string_view bytes);
+
+// Copies the file at `path` (a link's target) beside itself as
+// "<name>.<stamp>.bak", durably and keeping its bytes and permissions, then
+// removes all but the newest `keep` such copies; no other file is touched.
+// `stamp` is "YYYYMMDD-HHMMSS"; when that name is taken, "-2", "-3", ...
+// follow the stamp. A file that does not exist yet needs no copy: `made`
+// stays empty.
+struct Backup {
+    WriteResult result;
+    std::string made; // the copy's path
+};
+Backup backUpProfile(const std::string& path, std::string_view stamp, std::size_t keep);
 
 // The prefix of the temporary files that a write leaves behind only when it
 // is killed midway: "." + file name + ".cbt~". The next write removes them.

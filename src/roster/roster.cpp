@@ -23,9 +23,9 @@ SaveOutcome encodeFor(const std::string& key, std::string_view text, TextEncodin
     std::string refused;
     auto encoded = encodeText(text, encoding, &refused);
     if (!encoded)
-        return {false, true, key, refusal(key, refused, encoding)};
+        return SaveOutcome::refusal(key, refusal(key, refused, encoding));
     if (auto what = profile::unsafeCharacter(*encoded))
-        return {false, true, key, refusal(key, *what, encoding)};
+        return SaveOutcome::refusal(key, refusal(key, *what, encoding));
     bytes = std::move(*encoded);
     return {};
 }
@@ -126,14 +126,14 @@ SaveOutcome RosterFile::WriteRosterValue(std::string_view key, std::string_view 
 {
     const Reading reading(path_);
     if (reading.unusable())
-        return {false, false, std::string(key), reading.error()};
+        return SaveOutcome::failure(std::string(key), reading.error());
     std::string bytes;
     if (SaveOutcome refused = encodeFor(std::string(key), text, reading.encoding(), bytes); !refused.ok)
         return refused;
     notify(Access::Write, key);
     const profile::WriteResult written = profile::writeProfileString(BotRoster, key, bytes, path_);
     if (!written)
-        return {false, false, std::string(key), written.error};
+        return SaveOutcome::failure(std::string(key), written.error);
     return {};
 }
 
@@ -197,6 +197,7 @@ LoadedBot RosterFile::LoadBot(BotIndex index) const
 
 SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
 {
+    SaveOutcome outcome;
     struct Pending {
         std::string key;
         std::string bytes;
@@ -207,7 +208,7 @@ SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
         // write; the reading is let go before the writes read the file again.
         const Reading reading(path_);
         if (reading.unusable())
-            return {false, false, FormKey(NamePrefix, index), reading.error()};
+            return SaveOutcome::failure(FormKey(NamePrefix, index), reading.error());
 
         auto prepare = [&](std::string_view prefix, std::string_view text) -> SaveOutcome {
             Pending p{FormKey(prefix, index), {}};
@@ -221,7 +222,7 @@ SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
             if (SaveOutcome o = prepare(NamePrefix, edit.name); !o.ok)
                 return o;
             if (readsBackBlank(pending.back().bytes))
-                return {false, true, pending.back().key, BlankName};
+                return SaveOutcome::refusal(pending.back().key, BlankName);
         }
         for (int box : ControlOrder) {
             if (!edit.changed[box])
@@ -231,24 +232,28 @@ SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
         }
     }
 
-    // Each key is its own atomic write; the folder is flushed once at the
-    // end, which makes all of them durable together.
-    SaveOutcome outcome;
-    std::size_t done = 0;
-    for (const Pending& p : pending) {
-        notify(Access::Write, p.key);
-        const profile::WriteResult written
-            = profile::writeProfileString(BotRoster, p.key, p.bytes, path_, profile::FolderSync::Later);
-        if (!written) {
-            outcome = {false, false, p.key, written.error};
-            break;
-        }
-        ++done;
+    if (pending.empty())
+        return outcome;
+    if (!edit.backupStamp.empty()) {
+        const profile::Backup backup = profile::backUpProfile(path_, edit.backupStamp, KeptBackups);
+        if (!backup.result)
+            return SaveOutcome::refusal(pending.front().key, "The roster file could not be backed up before saving: "
+                                                                 + backup.result.error
+                                                                 + ". Nothing of this bot was saved.");
+        outcome.backup = backup.made;
     }
-    if (done > 0) {
-        const profile::WriteResult synced = profile::syncFolder(path_);
-        if (!synced && outcome.ok)
-            outcome = {false, false, pending[done - 1].key, synced.error};
+
+    // All the keys in one transaction: the file gets all of them or none.
+    std::vector<profile::KeyValue> values;
+    for (Pending& p : pending) {
+        notify(Access::Write, p.key);
+        values.push_back({p.key, std::move(p.bytes)});
+    }
+    const profile::WriteResult written = profile::writeProfileStrings(BotRoster, values, path_);
+    if (!written) {
+        outcome.ok = false;
+        outcome.failedKey = values.front().key;
+        outcome.error = written.error;
     }
     return outcome;
 }

@@ -113,13 +113,30 @@ struct BotEdit {
     bool nameChanged = true;
     std::array<std::string, 12> values;
     std::array<bool, 12> changed{};
+    // When set ("YYYYMMDD-HHMMSS"), the file is first copied beside itself
+    // under that stamp (see profile::backUpProfile); a failed copy stops the
+    // save before anything is written.
+    std::string backupStamp;
 };
+
+// How many backup copies of the roster file are kept beside it.
+inline constexpr std::size_t KeptBackups = 5;
 
 struct SaveOutcome {
     bool ok = true;
     bool refused = false;  // refused before writing anything; `error` is a whole message
     std::string failedKey; // the key whose write failed or was refused
     std::string error;     // why, in the system's words where it has some
+    std::string backup;    // the copy made before the save, if any
+
+    static SaveOutcome failure(std::string key, std::string why)
+    {
+        return {false, false, std::move(key), std::move(why), {}};
+    }
+    static SaveOutcome refusal(std::string key, std::string why)
+    {
+        return {false, true, std::move(key), std::move(why), {}};
+    }
 };
 
 // A key that was read or written, in order: what tests and tracing see.
@@ -150,10 +167,11 @@ public:
     // The twelve fields of one bot, read in the order of their boxes.
     LoadedBot LoadBot(BotIndex index) const;
 
-    // The name and the nine saved fields, in the save order, each write atomic.
-    // Everything to be written is checked first: a text the file cannot hold,
-    // or a new name that would read back blank, refuses the whole save. Stops
-    // at the first failed write; the keys written before it stay written.
+    // The name and the changed fields, in the save order, as one transaction:
+    // the file ends up with all of them or, when the write fails, exactly as
+    // it was. Everything to be written is checked first: a text the file
+    // cannot hold, or a new name that would read back blank, refuses the
+    // whole save.
     SaveOutcome SaveBot(BotIndex index, const BotEdit& edit) const;
 
 private:
