@@ -37,6 +37,7 @@ private slots:
     void failedLoadNeverSavesAnotherBotsValues();
     void refusedOpenKeepsListAndFileTogether_data();
     void refusedOpenKeepsListAndFileTogether();
+    void firstSaveOfEachRunBacksTheFileUp();
 };
 
 void TypingTest::typedNameIsSavedOrRefused_data()
@@ -252,6 +253,35 @@ void TypingTest::refusedOpenKeepsListAndFileTogether()
     QVERIFY(player.save());
     QVERIFY(editor.platform.messages.isEmpty());
     QCOMPARE(valueIn(editor, "BotAccuracy[5]"), QStringLiteral("0.250000"));
+}
+
+void TypingTest::firstSaveOfEachRunBacksTheFileUp()
+{
+    Editor editor;
+    const QByteArray original = editor.file();
+    const auto backups = [&] {
+        return QDir(editor.dir.path()).entryList({QStringLiteral("CovertstrikeUser.ini.*.bak")}, QDir::Files);
+    };
+    for (int run = 1; run <= 2; ++run) {
+        if (run == 2) { // the editor started again on the same file
+            editor.window = std::make_unique<frmMain>(editor.platform);
+            editor.window->Form_Load();
+        }
+        Player player(editor, 3);
+        QVERIFY(player.ready());
+        for (Qt::Key key : {Qt::Key_End, Qt::Key_Home}) {
+            QVERIFY(player.pressOn(editor.slider(3), key));
+            QVERIFY(player.save());
+        }
+        QCOMPARE(backups().size(), run);
+    }
+    QVERIFY(editor.platform.messages.isEmpty());
+    // The first run's copy holds the file as it was before any save.
+    QStringList names = backups();
+    QVERIFY(std::any_of(names.begin(), names.end(), [&](const QString& name) {
+        return testing::readBytes(editor.dir.filePath(name)) == original
+            && name.contains(QRegularExpression(QStringLiteral("^CovertstrikeUser\\.ini\\.\\d{8}-\\d{6}\\.bak$")));
+    }));
 }
 
 QTEST_MAIN(TypingTest)

@@ -3,6 +3,7 @@
 #include "roster/roster.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -143,8 +144,14 @@ void frmMain::SaveBotSettings()
             edit.changed[box] = !loadedTexts_ || Text1[box]->text() != (*loadedTexts_)[box];
         }
 
+        // The first save into a file copies it beside itself first.
+        if (!backedUpFiles_.contains(IniPath))
+            edit.backupStamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+
         const roster::SaveOutcome outcome
             = roster::RosterFile(iniPathBytes()).SaveBot(static_cast<roster::BotIndex>(index), edit);
+        if (!outcome.backup.empty())
+            backedUpFiles_.insert(IniPath);
         if (!outcome.ok) {
             showError(outcome.refused ? QString::fromStdString(outcome.error)
                                       : QStringLiteral("Error: %1 could not be saved: %2")

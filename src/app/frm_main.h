@@ -11,6 +11,7 @@
 #include "roster/roster.h"
 
 #include <QMainWindow>
+#include <QSet>
 #include <QStringList>
 
 #include <array>
@@ -134,6 +135,7 @@ private:
     // alone.
     QStringList listedNames_;
     std::optional<std::array<QString, 12>> loadedTexts_;
+    QSet<QString> backedUpFiles_; // copied beside themselves before this window's first save
     int shownBot_ = -1; // the bot whose values the boxes hold, -1 for none
     int typedBox_ = -1; // the box whose typed change the coupling is following
     // The layout's growth for the font, and whether the start size still
