@@ -130,16 +130,19 @@ Document::SectionSpan findSection(std::string_view bytes, std::string_view secti
 {
     Document::SectionSpan span;
     span.name = std::string(section);
-    LineCursor cursor(bytes);
-    Line line;
-    while (cursor.next(line)) {
-        // Only headers matter here: look no further than a line's first
-        // non-blank character unless it opens a header.
-        std::size_t first = line.begin;
-        while (first < line.end && isBlank(bytes[first]))
-            ++first;
-        if (first == line.end || bytes[first] != '[')
+    // Only headers matter here, and a header's '[' is the first non-blank
+    // character of its line: go from one '[' to the next rather than line
+    // by line.
+    for (std::size_t at = bytes.find('['); at != std::string_view::npos; at = bytes.find('[', at + 1)) {
+        std::size_t begin = at;
+        while (begin > 0 && isBlank(bytes[begin - 1]))
+            --begin;
+        if (begin > 0 && bytes[begin - 1] != '\n' && bytes[begin - 1] != '\r')
             continue;
+        LineCursor cursor(bytes);
+        cursor.skipTo(begin);
+        Line line;
+        cursor.next(line);
         const Parsed p = parse(bytes, line);
         if (p.kind == LineKind::Header && sameName(p.name, section)) {
             span.found = true;
@@ -147,6 +150,7 @@ Document::SectionSpan findSection(std::string_view bytes, std::string_view secti
             span.body = line.next;
             break;
         }
+        at = line.end;
     }
     return span;
 }
@@ -183,15 +187,12 @@ Place locate(std::string_view bytes, const Document::SectionSpan& span, std::str
 
 } // namespace
 
-Document::Document(std::string_view bytes) : buffer_(new char[bytes.size()]), data_(buffer_.get()), size_(bytes.size())
+Document::Document(std::string_view bytes) : buffer_(new char[bytes.size()]), size_(bytes.size())
 {
     std::memcpy(buffer_.get(), bytes.data(), bytes.size());
 }
 
-Document::Document(std::unique_ptr<char[]> buffer, std::size_t size)
-    : buffer_(std::move(buffer)), data_(buffer_.get()), size_(size)
-{
-}
+Document::Document(std::unique_ptr<char[]> buffer, std::size_t size) : buffer_(std::move(buffer)), size_(size) {}
 
 Document& Document::operator=(const Document& other)
 {
@@ -259,8 +260,6 @@ std::vector<std::optional<std::string_view>> Document::findAll(std::string_view 
 
 std::string_view Document::lineEnding() const
 {
-    if (!lineEnding_.empty())
-        return lineEnding_;
     const std::string_view b = bytes();
     const std::size_t i = b.find_first_of("\r\n");
     if (i == std::string_view::npos || (b[i] == '\r' && i + 1 < b.size() && b[i + 1] == '\n'))
@@ -278,76 +277,100 @@ std::string Document::withValue(std::string_view section, std::string_view key, 
     return out;
 }
 
-Splice Document::editAll(std::string_view section, const std::vector<KeyValue>& values) const
+Splice Document::edit(std::string_view section, std::string_view key, std::string_view value) const
 {
-    // Every edit of a section lands between its header and the next header
-    // (a new key goes after its last key line); a missing section is added at
-    // the end, after the last line gains its ending. So the edits are made in
-    // turn on that stretch alone, which reads exactly as it does in the whole
-    // file once it is given the whole file's line ending.
-    const std::string_view bytes = this->bytes();
-    const SectionSpan& span = this->section(trimSpaces(section));
-    std::size_t begin = bytes.size();
-    std::size_t end = bytes.size();
-    if (span.found) {
-        begin = span.header;
-        LineCursor cursor(bytes);
-        cursor.skipTo(span.body);
-        Line line;
-        while (cursor.next(line)) {
-            if (parse(bytes, line).kind == LineKind::Header) {
-                end = line.begin;
-                break;
-            }
-        }
-    } else if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') {
-        const std::size_t lastEnding = bytes.find_last_of("\r\n");
-        begin = lastEnding == std::string_view::npos ? 0 : lastEnding + 1;
-    }
-
-    // Room for every key to be new, so that the edits never move the text.
-    std::size_t room = end - begin + section.size() + 8;
-    for (const KeyValue& kv : values)
-        room += kv.key.size() + kv.value.size() + 5;
-    std::string stretch;
-    stretch.reserve(room);
-    stretch.append(bytes.substr(begin, end - begin));
-    const std::string_view eol = lineEnding();
-    for (const KeyValue& kv : values) {
-        Document current(Borrowed{}, stretch);
-        current.lineEnding_ = eol;
-        const Splice splice = current.edit(section, kv.key, kv.value);
-        stretch.replace(splice.keep, splice.resume - splice.keep, splice.insert);
-    }
-    return {begin, std::move(stretch), end};
+    return editAll(section, {{std::string(key), std::string(value)}});
 }
 
-Splice Document::edit(std::string_view section, std::string_view key, std::string_view value) const
+Splice Document::editAll(std::string_view section, const std::vector<KeyValue>& values) const
 {
     const std::string_view bytes = this->bytes();
     section = trimSpaces(section);
-    key = trimSpaces(key);
     const std::string_view eol = lineEnding();
-    const Place place = locate(bytes, this->section(section), key);
 
-    if (place.keyFound) {
-        // Keep everything up to and including the '=': the key's spelling and
-        // its spacing stay, only the value part is replaced.
-        return {place.equals + 1, std::string(value), place.keyLine.end};
+    // Each key once, in the order it was first set (its spelling then), with
+    // the value it was last set to: a key set again only changes its value.
+    struct Wanted {
+        std::string_view key;
+        std::string_view value;
+        bool found = false;
+    };
+    std::vector<Wanted> wanted;
+    for (const KeyValue& kv : values) {
+        const std::string_view key = trimSpaces(kv.key);
+        const auto same
+            = std::find_if(wanted.begin(), wanted.end(), [&](const Wanted& w) { return sameName(w.key, key); });
+        if (same != wanted.end())
+            same->value = kv.value;
+        else
+            wanted.push_back({key, kv.value});
     }
 
-    // Insert after the section's last key line (or its header); a new
-    // section goes at the end. A line without an ending gets one first.
-    const std::size_t at = place.sectionFound ? place.lastKeyLine.next : bytes.size();
-    // A lone CR before a line that starts with LF would join them into one
-    // ending and swallow that empty line.
+    // A key's first line in the first section of that name keeps everything
+    // up to and including its '=': the key's spelling and its spacing stay,
+    // only the value part is replaced. Keys not there go after the
+    // section's last key line (or its header), in order.
+    struct Change {
+        std::size_t from;
+        std::size_t to;
+        std::string_view text;
+    };
+    std::vector<Change> changes;
+    const SectionSpan& span = this->section(section);
+    std::size_t at = bytes.size();
+    if (span.found) {
+        at = span.body;
+        std::size_t missing = wanted.size();
+        LineCursor cursor(bytes);
+        cursor.skipTo(span.body);
+        Line line;
+        while (missing > 0 && cursor.next(line)) {
+            const Parsed p = parse(bytes, line);
+            if (p.kind == LineKind::Header)
+                break;
+            if (p.kind != LineKind::Key)
+                continue;
+            at = line.next;
+            for (Wanted& w : wanted) {
+                if (!w.found && sameName(p.name, w.key)) {
+                    w.found = true;
+                    --missing;
+                    changes.push_back({p.equals + 1, line.end, w.value});
+                    break;
+                }
+            }
+        }
+    }
+
+    // A new section goes at the end. A line without an ending gets one
+    // first. A lone CR before a line that starts with LF would join them
+    // into one ending and swallow that empty line.
+    std::string added;
     const std::string_view newEol = (eol == "\r" && at < bytes.size() && bytes[at] == '\n') ? "\r\n" : eol;
-    Splice splice{at, {}, at};
-    if (at > 0 && bytes[at - 1] != '\n' && bytes[at - 1] != '\r')
-        splice.insert.append(eol);
-    if (!place.sectionFound)
-        splice.insert.append("[").append(section).append("]").append(newEol);
-    splice.insert.append(key).append("=").append(value).append(newEol);
+    for (const Wanted& w : wanted) {
+        if (w.found)
+            continue;
+        if (added.empty()) {
+            if (at > 0 && bytes[at - 1] != '\n' && bytes[at - 1] != '\r')
+                added.append(eol);
+            if (!span.found)
+                added.append("[").append(section).append("]").append(newEol);
+        }
+        added.append(w.key).append("=").append(w.value).append(newEol);
+    }
+    if (!added.empty())
+        changes.push_back({at, at, added});
+    if (changes.empty())
+        return {bytes.size(), {}, bytes.size()};
+
+    // The changes come in the file's order: one splice from the first to the
+    // last, with the bytes between them as they were.
+    Splice splice{changes.front().from, {}, changes.back().to};
+    std::size_t copied = splice.keep;
+    for (const Change& change : changes) {
+        splice.insert.append(bytes.substr(copied, change.from - copied)).append(change.text);
+        copied = change.to;
+    }
     return splice;
 }
 

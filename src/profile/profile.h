@@ -25,9 +25,10 @@ struct ProfileText {
 struct WriteResult {
     bool ok = true;
     std::string error;
+    bool refused = false; // the caller's own preparation refused: nothing was written
 
     explicit operator bool() const { return ok; }
-    static WriteResult failure(std::string why) { return {false, std::move(why)}; }
+    static WriteResult failure(std::string why) { return {false, std::move(why), false}; }
 };
 
 // Where an edit changes a file: keep bytes [0, keep), put `insert`, then
@@ -56,7 +57,7 @@ public:
     Document(Document&&) noexcept = default;
     Document& operator=(Document&&) noexcept = default;
 
-    std::string_view bytes() const { return {data_, size_}; }
+    std::string_view bytes() const { return {buffer_.get(), size_}; }
 
     // The value of `key` in the first section named `section`, trimmed and
     // with one pair of matching outer quotes removed; nothing when the
@@ -80,9 +81,8 @@ public:
     Splice edit(std::string_view section, std::string_view key, std::string_view value) const;
 
     // Several keys of one section set in turn, described as one splice: the
-    // bytes are exactly those that withValue for each key in turn would give.
-    // Only the section's own lines are edited and copied, so the cost does
-    // not grow with the rest of the file.
+    // bytes are exactly those that withValue for each key in turn would give,
+    // found in one pass over the section.
     Splice editAll(std::string_view section, const std::vector<KeyValue>& values) const;
 
     // The line ending that new lines get: the file's first one, else CRLF.
@@ -99,16 +99,10 @@ public:
     };
 
 private:
-    // Looks at bytes that somebody else owns and keeps unchanged meanwhile.
-    struct Borrowed {};
-    Document(Borrowed, std::string_view bytes) : data_(bytes.data()), size_(bytes.size()) {}
-
     const SectionSpan& section(std::string_view name) const;
 
-    std::unique_ptr<char[]> buffer_; // empty when the bytes are borrowed
-    const char* data_ = nullptr;
+    std::unique_ptr<char[]> buffer_;
     std::size_t size_ = 0;
-    std::string_view lineEnding_; // set for a part of a file: the whole file's ending
     mutable std::optional<SectionSpan> cached_;
 };
 

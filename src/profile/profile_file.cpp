@@ -79,7 +79,17 @@ WriteResult writeProfileStrings(std::string_view section, const std::vector<KeyV
 {
     if (auto what = unsafeArgument(section, values))
         return WriteResult::failure("The text holds " + *what + ", which a profile line cannot hold");
+    const auto given = [&](const LoadedFile&, std::vector<KeyValue>& out) {
+        out = values;
+        return true;
+    };
+    return writeProfileStrings(section, given, path, beforeReplace);
+}
 
+WriteResult writeProfileStrings(std::string_view section, const Preparation& prepare, const std::string& path,
+                                const std::function<void()>& beforeReplace)
+{
+    std::vector<KeyValue> values;
     for (int attempt = 0; attempt < MaxWriteAttempts; ++attempt) {
         const fs::Target target = fs::resolveTarget(path);
         if (!target.error.empty())
@@ -91,6 +101,10 @@ WriteResult writeProfileStrings(std::string_view section, const std::vector<KeyV
             if (current.state != FileState::Read)
                 return WriteResult::failure(current.error);
         }
+        if (!prepare(current, values))
+            return {false, {}, true};
+        if (auto what = unsafeArgument(section, values))
+            return WriteResult::failure("The text holds " + *what + ", which a profile line cannot hold");
         const auto unchanged = [&] {
             if (beforeReplace)
                 beforeReplace();
@@ -174,7 +188,12 @@ Backup backUpProfile(const std::string& path, std::string_view stamp, std::size_
     }
     std::string copyName;
     for (unsigned long n = 1; copyName.empty(); ++n) {
-        std::string candidate = name + "." + std::string(stamp) + (n > 1 ? "-" + std::to_string(n) : "") + ".bak";
+        // Built by appending: GCC 12 warns falsely (-Wrestrict) about "-" + std::to_string(n).
+        std::string candidate = name;
+        candidate.append(".").append(stamp);
+        if (n > 1)
+            candidate.append("-").append(std::to_string(n));
+        candidate.append(".bak");
         if (std::find(entries.begin(), entries.end(), candidate) == entries.end())
             copyName = std::move(candidate);
     }

@@ -81,6 +81,13 @@ inline constexpr int MaxWriteAttempts = 5;
 WriteResult writeProfileStrings(std::string_view section, const std::vector<KeyValue>& values,
                                 const std::string& path, const std::function<void()>& beforeReplace = {});
 
+// The same, with the values worked out from the file as it was read (its
+// encoding, say) each time the write starts: `prepare` fills them in, or
+// returns false to write nothing, and the result is then `refused`.
+using Preparation = std::function<bool(const LoadedFile& file, std::vector<KeyValue>& values)>;
+WriteResult writeProfileStrings(std::string_view section, const Preparation& prepare, const std::string& path,
+                                const std::function<void()>& beforeReplace = {});
+
 // Replaces the file at `path` (a regular file, or one still to be made) with
 // `bytes`, atomically and durably. Exposed for measuring the cost of one
 // plain durable rewrite.

@@ -197,63 +197,66 @@ LoadedBot RosterFile::LoadBot(BotIndex index) const
 
 SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
 {
+    // The keys in the save order: the name, then the changed fields.
+    std::vector<std::pair<std::string, std::string_view>> texts;
+    if (edit.nameChanged)
+        texts.emplace_back(FormKey(NamePrefix, index), edit.name);
+    for (int box : ControlOrder) {
+        if (edit.changed[box])
+            texts.emplace_back(FormKey(RosterFields[box].keyPrefix, index), edit.values[box]);
+    }
     SaveOutcome outcome;
-    struct Pending {
-        std::string key;
-        std::string bytes;
-    };
-    std::vector<Pending> pending;
-    {
-        // Everything is checked against the file's encoding before the first
-        // write; the reading is let go before the writes read the file again.
-        const Reading reading(path_);
-        if (reading.unusable())
-            return SaveOutcome::failure(FormKey(NamePrefix, index), reading.error());
-
-        auto prepare = [&](std::string_view prefix, std::string_view text) -> SaveOutcome {
-            Pending p{FormKey(prefix, index), {}};
-            SaveOutcome refused = encodeFor(p.key, text, reading.encoding(), p.bytes);
-            if (refused.ok)
-                pending.push_back(std::move(p));
-            return refused;
-        };
-
-        if (edit.nameChanged) {
-            if (SaveOutcome o = prepare(NamePrefix, edit.name); !o.ok)
-                return o;
-            if (readsBackBlank(pending.back().bytes))
-                return SaveOutcome::refusal(pending.back().key, BlankName);
-        }
-        for (int box : ControlOrder) {
-            if (!edit.changed[box])
-                continue;
-            if (SaveOutcome o = prepare(RosterFields[box].keyPrefix, edit.values[box]); !o.ok)
-                return o;
-        }
-    }
-
-    if (pending.empty())
+    if (texts.empty())
         return outcome;
-    if (!edit.backupStamp.empty()) {
-        const profile::Backup backup = profile::backUpProfile(path_, edit.backupStamp, KeptBackups);
-        if (!backup.result)
-            return SaveOutcome::refusal(pending.front().key, "The roster file could not be backed up before saving: "
-                                                                 + backup.result.error
-                                                                 + ". Nothing of this bot was saved.");
-        outcome.backup = backup.made;
-    }
+
+    // Everything is checked against the file's encoding, as the write reads
+    // the file, before anything is written; the backup comes last, so that
+    // a refused save leaves no copy behind.
+    // Plain ASCII is written alike in every encoding: the whole file is
+    // looked through for its encoding only when a text is not.
+    const bool ascii = std::all_of(texts.begin(), texts.end(), [](const auto& keyText) {
+        const std::string_view text = keyText.second;
+        return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    });
+    bool backedUp = false;
+    const auto prepare = [&](const profile::LoadedFile& file, std::vector<profile::KeyValue>& values) {
+        const TextEncoding encoding
+            = (file.utf16 || ascii) ? TextEncoding::Utf8 : detectEncoding(file.document.bytes());
+        values.clear();
+        for (const auto& [key, text] : texts) {
+            std::string bytes;
+            if (SaveOutcome refused = encodeFor(key, text, encoding, bytes); !refused.ok) {
+                outcome = std::move(refused);
+                return false;
+            }
+            values.push_back({key, std::move(bytes)});
+        }
+        if (edit.nameChanged && readsBackBlank(values.front().value)) {
+            outcome = SaveOutcome::refusal(values.front().key, BlankName);
+            return false;
+        }
+        if (!edit.backupStamp.empty() && !backedUp) {
+            const profile::Backup backup = profile::backUpProfile(path_, edit.backupStamp, KeptBackups);
+            if (!backup.result) {
+                outcome = SaveOutcome::refusal(values.front().key,
+                                               "The roster file could not be backed up before saving: "
+                                                   + backup.result.error + ". Nothing of this bot was saved.");
+                return false;
+            }
+            backedUp = true;
+            outcome.backup = backup.made;
+        }
+        for (const profile::KeyValue& kv : values)
+            notify(Access::Write, kv.key);
+        return true;
+    };
 
     // All the keys in one transaction: the file gets all of them or none.
-    std::vector<profile::KeyValue> values;
-    for (Pending& p : pending) {
-        notify(Access::Write, p.key);
-        values.push_back({p.key, std::move(p.bytes)});
-    }
-    const profile::WriteResult written = profile::writeProfileStrings(BotRoster, values, path_);
-    if (!written) {
-        outcome.ok = false;
-        outcome.failedKey = values.front().key;
-        outcome.error = written.error;
+    const profile::WriteResult written = profile::writeProfileStrings(BotRoster, prepare, path_);
+    if (!written && !written.refused) {
+        std::string backup = std::move(outcome.backup);
+        outcome = SaveOutcome::failure(texts.front().first, written.error);
+        outcome.backup = std::move(backup); // made all the same
     }
     return outcome;
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace roster {
 namespace {
@@ -58,16 +59,42 @@ bool isValidUtf8(std::string_view bytes)
     return true;
 }
 
+namespace {
+
+// Whether the 64 bytes at `p` are all ASCII, checked a word at a time.
+bool asciiBlock(const char* p)
+{
+    std::uint64_t seen = 0;
+    for (int k = 0; k < 8; ++k) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, p + 8 * k, 8);
+        seen |= word;
+    }
+    return (seen & 0x8080808080808080u) == 0;
+}
+
+} // namespace
+
 TextEncoding detectEncoding(std::string_view fileBytes)
 {
+    // A save reads the whole file through here: runs of ASCII are passed a
+    // block at a time, and the first byte that is not UTF-8 decides.
     bool ascii = true;
-    for (char ch : fileBytes) {
-        if (static_cast<unsigned char>(ch) >= 0x80) {
+    char32_t c = 0;
+    for (std::size_t i = 0; i < fileBytes.size();) {
+        if (i + 64 <= fileBytes.size() && asciiBlock(fileBytes.data() + i)) {
+            i += 64;
+        } else if (static_cast<unsigned char>(fileBytes[i]) < 0x80) {
+            ++i;
+        } else {
+            const std::size_t len = nextUtf8(fileBytes, i, c);
+            if (len == 0)
+                return TextEncoding::Windows1252;
             ascii = false;
-            break;
+            i += len;
         }
     }
-    return (!ascii && isValidUtf8(fileBytes)) ? TextEncoding::Utf8 : TextEncoding::Windows1252;
+    return ascii ? TextEncoding::Windows1252 : TextEncoding::Utf8;
 }
 
 std::string decodeText(std::string_view bytes, TextEncoding encoding)
