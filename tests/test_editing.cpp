@@ -319,7 +319,8 @@ void EditingTest::failedWriteIsReportedNotConfirmed()
     QVERIFY(editor.dir.remove());
     editor.action("mnuSave")->trigger();
     QCOMPARE(editor.platform.messageTexts(),
-             QStringList({QStringLiteral("Error: BotAccuracy[3] could not be saved: ") + testing::missingFolderText()}));
+             QStringList({QStringLiteral("Error: bot 3 could not be saved: ") + testing::missingFolderText()
+                          + QStringLiteral(". The file was left as it was.")}));
     QCOMPARE(editor.platform.messages.constFirst().icon, platform::MessageIcon::None);
     QVERIFY(!editor.label("Label35")->isVisibleTo(editor.window.get()));
     QVERIFY(!editor.timer()->isActive());

@@ -154,9 +154,9 @@ void frmMain::SaveBotSettings()
             backedUpFiles_.insert(IniPath);
         if (!outcome.ok) {
             showError(outcome.refused ? QString::fromStdString(outcome.error)
-                                      : QStringLiteral("Error: %1 could not be saved: %2")
-                                            .arg(QString::fromStdString(outcome.failedKey),
-                                                 QString::fromStdString(outcome.error)));
+                                      : QStringLiteral("Error: bot %1 could not be saved: %2. The file was left as "
+                                                       "it was.")
+                                            .arg(QString::number(index), QString::fromStdString(outcome.error)));
             return;
         }
         // A new name now stands in the list too, and a later save compares
