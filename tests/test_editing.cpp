@@ -259,8 +259,14 @@ void EditingTest::renameChangesTheListOnly()
     editor.find<QPushButton>(QStringLiteral("Command3"))->click();
     QCOMPARE(editor.combo()->itemText(2), QStringLiteral("Q"));
 
-    editor.choose(3); // choosing another bot keeps the new name in the list only
+    editor.choose(3); // another bot: asked about the new name, Cancel keeps it
+    QCOMPARE(editor.platform.saveQuestions, QStringList({QStringLiteral("Save changes to Q?")}));
+    QCOMPARE(editor.combo()->currentIndex(), 2);
     QCOMPARE(editor.combo()->itemText(2), QStringLiteral("Q"));
+    editor.platform.saveAnswers.append(platform::SaveAnswer::Discard);
+    editor.choose(3); // Discard: the list shows the file's name again
+    QCOMPARE(editor.combo()->itemText(2), QStringLiteral("Bramble"));
+    QCOMPARE(editor.label("Label2")->text(), QStringLiteral("Bot #: 3"));
     QCOMPARE(editor.file(), before);
 }
 

@@ -33,7 +33,21 @@ void frmMain::keepTypedNames()
     disconnect(Combo1->lineEdit(), &QLineEdit::editingFinished, Combo1, nullptr);
 }
 
-void frmMain::Combo1_Click(int index) { setLabel2Caption(botCaption(index)); }
+void frmMain::Combo1_Click(int index)
+{
+    // The list has already moved to the pick. Unsaved changes of the shown
+    // bot are settled first, with the list back on that bot; a cancelled
+    // question or a failed save leaves it there.
+    if (index != shownBot_ && hasUnsavedChanges()) {
+        returnToShownBot();
+        if (!resolveUnsavedChanges())
+            return;
+    }
+    if (index >= Combo1->count())
+        return;
+    Combo1->setCurrentIndex(index);
+    setLabel2Caption(botCaption(index));
+}
 
 void frmMain::setLabel2Caption(const QString& caption)
 {
@@ -48,6 +62,7 @@ void frmMain::Label2_Change()
 {
     if (!Label2->text().isEmpty())
         LoadBotSettings();
+    showWhetherModified();
 }
 
 void frmMain::Command3_Click()
@@ -60,14 +75,19 @@ void frmMain::Command3_Click()
     Combo1->setEditText(name);
 }
 
-void frmMain::Command1_Click()
+void frmMain::Command1_Click() { saveShownBot(); }
+
+bool frmMain::saveShownBot()
 {
     finishBoxEdits();
     if (Combo1->currentText().isEmpty() || Combo1->currentIndex() < 0) {
         showError(NoBotSelected);
-        return;
+        return false;
     }
-    SaveBotSettings();
+    if (!SaveBotSettings())
+        return false;
+    showWhetherModified();
+    return true;
 }
 
 void frmMain::mnuSave_Click() { Command1_Click(); }
@@ -100,6 +120,7 @@ void frmMain::LoadBotSettings()
                                                                            : QString());
         }
         shownBot_ = index;
+        shownName_ = Combo1->currentText();
         loadedTexts_ = currentBoxTexts();
     } catch (const std::exception& e) {
         showError(QString::fromLocal8Bit(e.what()));
@@ -109,10 +130,13 @@ void frmMain::LoadBotSettings()
 
 void frmMain::returnToShownBot()
 {
-    // The boxes still hold the bot shown before: the selection and the
-    // caption go back to it, so no save can write its values under the bot
-    // that failed to load, and choosing that bot again retries the load.
+    // The boxes still hold the bot shown before: the selection, its name as
+    // it stood and the caption go back to it, so no save can write its
+    // values under another bot, and choosing that bot again retries the load.
+    const QString name = shownName_;
     Combo1->setCurrentIndex(shownBot_);
+    if (shownBot_ >= 0)
+        Combo1->setEditText(name);
     Label2->setText(botCaption(shownBot_));
 }
 
@@ -124,12 +148,12 @@ std::array<QString, 12> frmMain::currentBoxTexts() const
     return texts;
 }
 
-void frmMain::SaveBotSettings()
+bool frmMain::SaveBotSettings()
 {
     try {
         if (!roster::IsRosterFileName(iniPathBytes())) {
             showError(NothingToSave);
-            return;
+            return false;
         }
         const int index = Combo1->currentIndex();
         roster::BotEdit edit;
@@ -150,7 +174,7 @@ void frmMain::SaveBotSettings()
                                       : QStringLiteral("Error: %1 could not be saved: %2")
                                             .arg(QString::fromStdString(outcome.failedKey),
                                                  QString::fromStdString(outcome.error)));
-            return;
+            return false;
         }
         // A new name now stands in the list too, and a later save compares
         // against it.
@@ -163,8 +187,10 @@ void frmMain::SaveBotSettings()
         Label35->show();
         if (!Timer1->isActive())
             Timer1->start();
+        return true;
     } catch (const std::exception& e) {
         showError(QString::fromLocal8Bit(e.what()));
+        return false;
     }
 }
 
