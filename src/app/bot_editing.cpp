@@ -43,6 +43,10 @@ void frmMain::Combo1_Click(int index)
         if (!resolveUnsavedChanges())
             return;
     }
+    // Another program's change, held back while the player had changes, is
+    // listed before the pick loads.
+    if (fileChangedElsewhere_ && !hasUnsavedChanges())
+        relistBots();
     if (index >= Combo1->count())
         return;
     Combo1->setCurrentIndex(index);
@@ -84,9 +88,10 @@ bool frmMain::saveShownBot()
         showError(NoBotSelected);
         return false;
     }
+    const bool changedElsewhere = rosterChangedElsewhere();
     if (!SaveBotSettings())
         return false;
-    showWhetherModified();
+    takeSavedFile(changedElsewhere);
     return true;
 }
 

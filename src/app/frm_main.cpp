@@ -47,6 +47,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent) : QMainWindow(pa
     buildMenus();
     buildTabOrder();
     followUnsavedChanges();
+    buildFileWatch();
     resize(scale_.toX(8040), scale_.toY(8820) + menuBar()->sizeHint().height());
 
     // The value boxes and the bot list's edit field take dropped text; a

@@ -19,6 +19,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QFileSystemWatcher;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -134,6 +135,18 @@ private:
     bool resolveUnsavedChanges();
     void discardChanges();
 
+    // Keeping up with the roster file as other programs change it
+    // (file_watch.cpp).
+    void buildFileWatch();
+    void watchRosterFile();
+    void rewatchRosterFile();
+    void rosterFileTouched();
+    void checkRosterFile();
+    void refreshFromFile();
+    bool rosterChangedElsewhere() const;
+    void takeSavedFile(bool changedElsewhere);
+    void showFileChanged(bool changed);
+
     void mnuAbout_Click();
     void mnuExit_Click();
 
@@ -159,10 +172,18 @@ private:
     platform::LayoutScale scale_;
     bool startSizePending_ = false;
 
+    // The roster file as the last listing or save left it, and whether
+    // another program changed it while the player had changes not saved.
+    QByteArray rosterDigest_;
+    bool fileChangedElsewhere_ = false;
+    QFileSystemWatcher* rosterWatch_ = nullptr;
+    QTimer* rosterSettle_ = nullptr; // one check after a burst of changes
+
     QGroupBox* Frame1 = nullptr;
     QComboBox* Combo1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label35 = nullptr;
+    QLabel* lblFileChanged = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;

@@ -98,12 +98,17 @@ bool frmMain::useRosterFile(const QString& path)
     }
     IniPath = path;
     platform_.writeSetting(SettingsSection, SettingsKey, IniPath);
+    watchRosterFile();
     relistBots();
     return true;
 }
 
 void frmMain::relistBots()
 {
+    // The file as it is before the listing reads it: a change made while
+    // the list is read shows as a change afterwards.
+    rosterDigest_ = platform::contentDigest(IniPath);
+    showFileChanged(false);
     Combo1->clear();
     Combo1->setEditText(QString());
     setLabel2Caption(QString());
