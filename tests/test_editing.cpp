@@ -4,6 +4,7 @@
 #include "support/editor.h"
 #include "support/messages.h"
 
+#include <QFileSystemWatcher>
 #include <QSignalBlocker>
 #include <QtTest>
 
@@ -259,8 +260,14 @@ void EditingTest::renameChangesTheListOnly()
     editor.find<QPushButton>(QStringLiteral("Command3"))->click();
     QCOMPARE(editor.combo()->itemText(2), QStringLiteral("Q"));
 
-    editor.choose(3); // choosing another bot keeps the new name in the list only
+    editor.choose(3); // another bot: asked about the new name, Cancel keeps it
+    QCOMPARE(editor.platform.saveQuestions, QStringList({QStringLiteral("Save changes to Q?")}));
+    QCOMPARE(editor.combo()->currentIndex(), 2);
     QCOMPARE(editor.combo()->itemText(2), QStringLiteral("Q"));
+    editor.platform.saveAnswers.append(platform::SaveAnswer::Discard);
+    editor.choose(3); // Discard: the list shows the file's name again
+    QCOMPARE(editor.combo()->itemText(2), QStringLiteral("Bramble"));
+    QCOMPARE(editor.label("Label2")->text(), QStringLiteral("Bot #: 3"));
     QCOMPARE(editor.file(), before);
 }
 
@@ -315,6 +322,10 @@ void EditingTest::failedWriteIsReportedNotConfirmed()
     Editor editor;
     editor.choose(3);
     editor.slider(3)->setValue(2);
+    // On Windows the window's watch holds the folder open, which keeps it
+    // there after a removal.
+    auto* watch = editor.window->findChild<QFileSystemWatcher*>(QStringLiteral("rosterWatch"));
+    watch->removePaths(watch->files() + watch->directories());
     QVERIFY(QFile::remove(editor.rosterPath));
     QVERIFY(editor.dir.remove());
     editor.action("mnuSave")->trigger();

@@ -1,12 +1,16 @@
 // The real platform on this system: Windows paths in a Wine prefix, the
 // folder probe's three outcomes, the settings store, the stand-in for the
-// registry's System Information entry, and launching.
+// registry's System Information entry, launching, and the question about
+// unsaved changes as a player answers it.
 
 #include "platform/qt_platform.h"
 #include "platform/wine_paths.h"
 #include "support/files.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -46,6 +50,8 @@ private slots:
     void systemInformationComesFromThePath();
     void launchReportsFailure();
     void filterBecomesQtForm();
+    void saveQuestionTakesThePlayersAnswer_data();
+    void saveQuestionTakesThePlayersAnswer();
 };
 
 void PlatformTest::windowsPathsMapIntoTheWinePrefix()
@@ -138,6 +144,43 @@ void PlatformTest::filterBecomesQtForm()
     QCOMPARE(platform::qtNameFilter(QStringLiteral("CovertstrikeUser.ini | CovertstrikeUser.ini")),
              QStringLiteral("CovertstrikeUser.ini (CovertstrikeUser.ini)"));
     QCOMPARE(platform::qtNameFilter(QStringLiteral("*.ini")), QStringLiteral("*.ini"));
+}
+
+void PlatformTest::saveQuestionTakesThePlayersAnswer_data()
+{
+    QTest::addColumn<int>("key"); // pressed on the box, or 0 to click `button`
+    QTest::addColumn<int>("button");
+    QTest::addColumn<platform::SaveAnswer>("answer");
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << 0 << platform::SaveAnswer::Cancel;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << 0 << platform::SaveAnswer::Save;
+    QTest::newRow("Save") << 0 << int(QMessageBox::Save) << platform::SaveAnswer::Save;
+    QTest::newRow("Discard") << 0 << int(QMessageBox::Discard) << platform::SaveAnswer::Discard;
+    QTest::newRow("Cancel") << 0 << int(QMessageBox::Cancel) << platform::SaveAnswer::Cancel;
+}
+
+void PlatformTest::saveQuestionTakesThePlayersAnswer()
+{
+    QFETCH(int, key);
+    QFETCH(int, button);
+    QFETCH(platform::SaveAnswer, answer);
+    // The box is modal: the player answers it once it is up.
+    QStringList shown;
+    QTimer player;
+    QObject::connect(&player, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        player.stop();
+        shown << box->windowTitle() << box->text();
+        if (key)
+            QTest::keyClick(box, Qt::Key(key));
+        else
+            box->button(QMessageBox::StandardButton(button))->click();
+    });
+    player.start(0);
+    platform::QtPlatform platform;
+    QCOMPARE(platform.askToSave(nullptr, QStringLiteral("Save changes to Havoc?")), answer);
+    QCOMPARE(shown, QStringList({QStringLiteral("Covertstrike Bot Tweaker"), QStringLiteral("Save changes to Havoc?")}));
 }
 
 QTEST_MAIN(PlatformTest)

@@ -193,9 +193,11 @@ void ReadableTest::textsFitAtEveryFont()
         client = window->rect();
     } else {
         // The widest captions the window shows: the last bot a roster can
-        // list, and the save confirmation.
+        // list, the save confirmation, and the note that the file changed
+        // (which takes the confirmation's place when shown).
         editor.label("Label2")->setText(QStringLiteral("Bot #: 100"));
         editor.label("Label35")->show();
+        editor.label("lblFileChanged")->show();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTRY_COMPARE(window->frameGeometry().size(), editor.window->startOuterSize());

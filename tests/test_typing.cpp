@@ -186,7 +186,6 @@ void TypingTest::failedLoadNeverSavesAnotherBotsValues()
     Editor editor;
     Player player(editor, 3);
     QVERIFY(player.ready());
-    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End));
     const QStringList bot3 = editor.boxTexts();
 
     // The roster turns into a folder: the next bot cannot be loaded.
@@ -201,11 +200,12 @@ void TypingTest::failedLoadNeverSavesAnotherBotsValues()
     QCOMPARE(editor.label("Label2")->text(), QStringLiteral("Bot #: 3"));
     QCOMPARE(editor.boxTexts(), bot3);
 
-    // Back in place: the save writes bot 3's change to bot 3, and choosing
-    // bot 4 again loads it.
+    // Back in place: a change now is bot 3's, the save writes it to bot 3,
+    // and choosing bot 4 again loads it.
     QVERIFY(QDir().rmdir(editor.rosterPath));
     QVERIFY(QFile::rename(aside, editor.rosterPath));
     editor.platform.messages.clear();
+    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End));
     QVERIFY(player.save());
     QVERIFY(editor.platform.messages.isEmpty());
     QCOMPARE(valueIn(editor, "BotAccuracy[3]"), QStringLiteral("1.000000"));

@@ -34,7 +34,25 @@ void frmMain::keepTypedNames()
     disconnect(Combo1->lineEdit(), &QLineEdit::editingFinished, Combo1, nullptr);
 }
 
-void frmMain::Combo1_Click(int index) { setLabel2Caption(botCaption(index)); }
+void frmMain::Combo1_Click(int index)
+{
+    // The list has already moved to the pick. Unsaved changes of the shown
+    // bot are settled first, with the list back on that bot; a cancelled
+    // question or a failed save leaves it there.
+    if (index != shownBot_ && hasUnsavedChanges()) {
+        returnToShownBot();
+        if (!resolveUnsavedChanges())
+            return;
+    }
+    // Another program's change, held back while the player had changes, is
+    // listed before the pick loads.
+    if (fileChangedElsewhere_ && !hasUnsavedChanges())
+        relistBots();
+    if (index >= Combo1->count())
+        return;
+    Combo1->setCurrentIndex(index);
+    setLabel2Caption(botCaption(index));
+}
 
 void frmMain::setLabel2Caption(const QString& caption)
 {
@@ -49,6 +67,7 @@ void frmMain::Label2_Change()
 {
     if (!Label2->text().isEmpty())
         LoadBotSettings();
+    showWhetherModified();
 }
 
 void frmMain::Command3_Click()
@@ -61,14 +80,20 @@ void frmMain::Command3_Click()
     Combo1->setEditText(name);
 }
 
-void frmMain::Command1_Click()
+void frmMain::Command1_Click() { saveShownBot(); }
+
+bool frmMain::saveShownBot()
 {
     finishBoxEdits();
     if (Combo1->currentText().isEmpty() || Combo1->currentIndex() < 0) {
         showError(NoBotSelected);
-        return;
+        return false;
     }
-    SaveBotSettings();
+    const bool changedElsewhere = rosterChangedElsewhere();
+    if (!SaveBotSettings())
+        return false;
+    takeSavedFile(changedElsewhere);
+    return true;
 }
 
 void frmMain::mnuSave_Click() { Command1_Click(); }
@@ -101,6 +126,7 @@ void frmMain::LoadBotSettings()
                                                                            : QString());
         }
         shownBot_ = index;
+        shownName_ = Combo1->currentText();
         loadedTexts_ = currentBoxTexts();
     } catch (const std::exception& e) {
         showError(QString::fromLocal8Bit(e.what()));
@@ -110,10 +136,13 @@ void frmMain::LoadBotSettings()
 
 void frmMain::returnToShownBot()
 {
-    // The boxes still hold the bot shown before: the selection and the
-    // caption go back to it, so no save can write its values under the bot
-    // that failed to load, and choosing that bot again retries the load.
+    // The boxes still hold the bot shown before: the selection, its name as
+    // it stood and the caption go back to it, so no save can write its
+    // values under another bot, and choosing that bot again retries the load.
+    const QString name = shownName_;
     Combo1->setCurrentIndex(shownBot_);
+    if (shownBot_ >= 0)
+        Combo1->setEditText(name);
     Label2->setText(botCaption(shownBot_));
 }
 
@@ -125,12 +154,12 @@ std::array<QString, 12> frmMain::currentBoxTexts() const
     return texts;
 }
 
-void frmMain::SaveBotSettings()
+bool frmMain::SaveBotSettings()
 {
     try {
         if (!roster::IsRosterFileName(iniPathBytes())) {
             showError(NothingToSave);
-            return;
+            return false;
         }
         const int index = Combo1->currentIndex();
         roster::BotEdit edit;
@@ -157,7 +186,7 @@ void frmMain::SaveBotSettings()
                                       : QStringLiteral("Error: bot %1 could not be saved: %2. The file was left as "
                                                        "it was.")
                                             .arg(QString::number(index), QString::fromStdString(outcome.error)));
-            return;
+            return false;
         }
         // A new name now stands in the list too, and a later save compares
         // against it.
@@ -170,8 +199,10 @@ void frmMain::SaveBotSettings()
         Label35->show();
         if (!Timer1->isActive())
             Timer1->start();
+        return true;
     } catch (const std::exception& e) {
         showError(QString::fromLocal8Bit(e.what()));
+        return false;
     }
 }
 

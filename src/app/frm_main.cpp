@@ -31,7 +31,8 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent) : QMainWindow(pa
 {
     platform::initPictures();
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QString::fromUtf8(identity::Title));
+    // The title bar marks a bot with changes not yet saved.
+    setWindowTitle(QString::fromUtf8(identity::Title) + QStringLiteral("[*]"));
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/pictures/icon%1.png").arg(size), QSize(size, size));
@@ -45,6 +46,8 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent) : QMainWindow(pa
     buildControls();
     buildMenus();
     buildTabOrder();
+    followUnsavedChanges();
+    buildFileWatch();
     resize(scale_.toX(8040), scale_.toY(8820) + menuBar()->sizeHint().height());
 
     // The value boxes and the bot list's edit field take dropped text; a

@@ -20,6 +20,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QFileSystemWatcher;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -51,7 +52,8 @@ public:
     // name check. A path that passes becomes the file being edited, is
     // remembered and listed; a rejected one gets the message and the file in
     // force stays, so that the list, the loads and the saves always use one
-    // file. True when the path was taken.
+    // file. Changes not yet saved are asked about first. True when the path
+    // was taken.
     bool openRosterFile(const QString& path);
 
     // The roster file being edited, as the user chose or the settings
@@ -65,6 +67,9 @@ public:
     QSize startOuterSize() const;
 
 protected:
+    // Closing (File, Exit or the window's close button) asks first about
+    // changes not yet saved; Cancel keeps the window open.
+    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -86,6 +91,7 @@ private:
     // Start-up and the File menu (roster_location.cpp).
     void FindIniFile(bool askForFile);
     bool useRosterFile(const QString& path);
+    void relistBots();
     void ListBotNames();
     QString showOpenDialog();
     void mnuOpen_Click();
@@ -99,10 +105,11 @@ private:
     void Label2_Change();
     void Command3_Click();
     void Command1_Click();
+    bool saveShownBot();
     void mnuSave_Click();
     void Timer1_Timer();
     void LoadBotSettings();
-    void SaveBotSettings();
+    bool SaveBotSettings();
     std::array<QString, 12> currentBoxTexts() const;
 
     // The coupling between the value boxes and their controls, and the
@@ -117,6 +124,29 @@ private:
     void finishBoxEdits();
 
     void mnuHuman_Click();
+
+    // Changes not yet saved (unsaved_changes.cpp): the shown bot's name
+    // differs from its listed name, or a box from the text the last load or
+    // save left in it, which is what a save would write.
+    bool hasUnsavedChanges() const;
+    void followUnsavedChanges();
+    void showWhetherModified();
+    // Asks "Save changes to <name>?" when there are changes a step would
+    // drop; false when the player cancels or the save fails or is refused.
+    bool resolveUnsavedChanges();
+    void discardChanges();
+
+    // Keeping up with the roster file as other programs change it
+    // (file_watch.cpp).
+    void buildFileWatch();
+    void watchRosterFile();
+    void rewatchRosterFile();
+    void rosterFileTouched();
+    void checkRosterFile();
+    void refreshFromFile();
+    bool rosterChangedElsewhere() const;
+    void takeSavedFile(bool changedElsewhere);
+    void showFileChanged(bool changed);
 
     void mnuAbout_Click();
     void mnuExit_Click();
@@ -137,16 +167,25 @@ private:
     std::optional<std::array<QString, 12>> loadedTexts_;
     QSet<QString> backedUpFiles_; // copied beside themselves before this window's first save
     int shownBot_ = -1; // the bot whose values the boxes hold, -1 for none
+    QString shownName_; // its name as it stands, even while the list shows another entry
     int typedBox_ = -1; // the box whose typed change the coupling is following
     // The layout's growth for the font, and whether the start size still
     // waits for the window system to tell the frame.
     platform::LayoutScale scale_;
     bool startSizePending_ = false;
 
+    // The roster file as the last listing or save left it, and whether
+    // another program changed it while the player had changes not saved.
+    QByteArray rosterDigest_;
+    bool fileChangedElsewhere_ = false;
+    QFileSystemWatcher* rosterWatch_ = nullptr;
+    QTimer* rosterSettle_ = nullptr; // one check after a burst of changes
+
     QGroupBox* Frame1 = nullptr;
     QComboBox* Combo1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label35 = nullptr;
+    QLabel* lblFileChanged = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;

@@ -98,11 +98,22 @@ bool frmMain::useRosterFile(const QString& path)
     }
     IniPath = path;
     platform_.writeSetting(SettingsSection, SettingsKey, IniPath);
+    watchRosterFile();
+    relistBots();
+    return true;
+}
+
+void frmMain::relistBots()
+{
+    // The file as it is before the listing reads it: a change made while
+    // the list is read shows as a change afterwards.
+    rosterDigest_ = platform::contentDigest(IniPath);
+    showFileChanged(false);
     Combo1->clear();
     Combo1->setEditText(QString());
     setLabel2Caption(QString());
     ListBotNames();
-    return true;
+    showWhetherModified();
 }
 
 void frmMain::ListBotNames()
@@ -125,10 +136,17 @@ void frmMain::ListBotNames()
         platform_.beep();
 }
 
-void frmMain::mnuOpen_Click() { openRosterFile(showOpenDialog()); }
+void frmMain::mnuOpen_Click()
+{
+    if (resolveUnsavedChanges())
+        openRosterFile(showOpenDialog());
+}
 
 bool frmMain::openRosterFile(const QString& path)
 {
+    // A dropped file asks too; after File, Open there is nothing left to ask.
+    if (!resolveUnsavedChanges())
+        return false;
     resizeToStartSize();
     return useRosterFile(path);
 }

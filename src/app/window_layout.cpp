@@ -161,6 +161,15 @@ void frmMain::buildControls()
     QPalette yellow = Label35->palette();
     yellow.setColor(QPalette::WindowText, QColor(0xFF, 0xFF, 0));
     Label35->setPalette(yellow);
+    // Not of the design: shown in the same row while another program's
+    // change to the file waits behind the player's unsaved changes.
+    lblFileChanged = addLabel(Frame1, "lblFileChanged", QStringLiteral("File changed on disk"),
+                              {3120, 120, 2655, 255}, Qt::AlignRight);
+    lblFileChanged->setToolTip(QStringLiteral(
+        "Another program changed the roster file. Your changes are kept; a save writes only what you changed."));
+    QPalette amber = lblFileChanged->palette();
+    amber.setColor(QPalette::WindowText, QColor(0xFF, 0xB0, 0x40));
+    lblFileChanged->setPalette(amber);
 
     // Two controls of the window that lie over the frame.
     Combo1 = new QComboBox(client);
@@ -243,11 +252,12 @@ void frmMain::buildControls()
 
     nameControls();
     // Lay the window out for the widest texts it will show: the number of
-    // the last bot a roster can list, and the save confirmation.
+    // the last bot a roster can list, the save confirmation and the note.
     Label2->setText(QStringLiteral("Bot #: 100"));
     scale_ = platform::fitLayoutToFont(client);
     Label2->setText(QStringLiteral("Bot #"));
     Label35->hide();
+    lblFileChanged->hide();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

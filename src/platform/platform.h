@@ -17,6 +17,9 @@ namespace platform {
 
 enum class MessageIcon { None, Exclamation, Information };
 
+// The answers to the question about changes not yet saved.
+enum class SaveAnswer { Save, Discard, Cancel };
+
 // The three outcomes of probing a folder.
 enum class ProbeOutcome { Exists, NotFound, Failed };
 
@@ -45,6 +48,9 @@ public:
 
     // A modal box with an OK button, the program's title as its caption.
     virtual void showMessage(QWidget* parent, const QString& text, MessageIcon icon) = 0;
+    // A modal question with Save, Discard and Cancel buttons, the program's
+    // title as its caption; Escape and closing the box answer Cancel.
+    virtual SaveAnswer askToSave(QWidget* parent, const QString& question) = 0;
     // The entered text, or the empty text on Cancel.
     virtual QString inputBox(QWidget* parent, const QString& prompt, const QString& title) = 0;
     // The chosen file's full path, or nothing on Cancel.

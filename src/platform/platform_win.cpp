@@ -4,6 +4,8 @@
 
 #include "platform/qt_platform.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <QFileInfo>
 
 #define WIN32_LEAN_AND_MEAN
@@ -14,6 +16,15 @@ namespace platform {
 QString localPath(const QString& windowsPath) { return windowsPath; }
 
 std::string nativePath(const QString& path) { return path.toStdString(); } // UTF-8, as the engine expects there
+
+QByteArray contentDigest(const QString& path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return {};
+    return hash.result();
+}
 
 FolderProbe QtPlatform::probeFolder(const QString& windowsPath)
 {

@@ -44,6 +44,22 @@ void QtPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon i
     box.exec();
 }
 
+SaveAnswer QtPlatform::askToSave(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(identity::Title), question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
 QString QtPlatform::inputBox(QWidget* parent, const QString& prompt, const QString& title)
 {
     QInputDialog dialog(parent);

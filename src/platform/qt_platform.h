@@ -11,6 +11,7 @@ namespace platform {
 class QtPlatform : public Platform {
 public:
     void showMessage(QWidget* parent, const QString& text, MessageIcon icon) override;
+    SaveAnswer askToSave(QWidget* parent, const QString& question) override;
     QString inputBox(QWidget* parent, const QString& prompt, const QString& title) override;
     std::optional<QString> chooseFile(QWidget* parent, const FileDialogSettings& dialog) override;
     void beep() override;
@@ -30,6 +31,10 @@ QString localPath(const QString& windowsPath);
 // A path as the profile engine takes it: the file system's own bytes here,
 // UTF-8 on Windows.
 std::string nativePath(const QString& path);
+
+// A digest of the file's bytes, to tell whether it changed since it was
+// last read; empty when the file is missing or cannot be read.
+QByteArray contentDigest(const QString& path);
 
 // Qt's form of a "description | pattern" filter: "description (pattern)".
 QString qtNameFilter(const QString& filter);

@@ -102,6 +102,10 @@ public:
         if (!view->isVisible())
             return false;
         const QRect entry = view->visualRect(list->model()->index(index, 0));
+        // Over the entry's edge, then its middle: the pointer may rest on
+        // the middle already (the same pick a moment ago), and a move that
+        // does not move would not reach the drop-down.
+        QTest::mouseMove(view->viewport(), entry.topLeft() + QPoint(1, 1));
         QTest::mouseMove(view->viewport(), entry.center());
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, entry.center());
         return !view->isVisible() && list->currentIndex() == index;

@@ -22,12 +22,14 @@ public:
     // What was shown.
     QList<Message> messages;
     QStringList inputPrompts;
+    QStringList saveQuestions;
     QList<platform::FileDialogSettings> dialogsShown;
     int beeps = 0;
     QStringList log; // every call, in order: "message", "probe C:\...", "dialog", ...
 
     // The answers. An empty queue answers Cancel.
     QStringList inputAnswers;
+    QList<platform::SaveAnswer> saveAnswers;
     QList<std::optional<QString>> fileAnswers;
     QMap<QString, QString> settings; // "FileLoc/IniLoc" -> value
     QMap<QString, platform::FolderProbe> probes; // absent: not found
@@ -50,6 +52,13 @@ public:
     {
         messages.append({text, icon});
         log.append(QStringLiteral("message"));
+    }
+
+    platform::SaveAnswer askToSave(QWidget*, const QString& question) override
+    {
+        saveQuestions.append(question);
+        log.append(QStringLiteral("question"));
+        return saveAnswers.isEmpty() ? platform::SaveAnswer::Cancel : saveAnswers.takeFirst();
     }
 
     QString inputBox(QWidget*, const QString& prompt, const QString& title) override

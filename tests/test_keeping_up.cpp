@@ -1,0 +1,268 @@
+// The window keeps up with the roster file as another program rewrites it,
+// never reloads over the player's unsaved changes, and never drops them
+// without asking: picking another bot, opening a file, quitting.
+
+#include "support/player.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QtTest>
+
+using platform::SaveAnswer;
+
+namespace {
+
+const QString RosterName = QStringLiteral("CovertstrikeUser.ini");
+
+// Another program writes the roster: over its bytes, or into a new file
+// that replaces it by a rename, as the game and our own saves do.
+bool rewrite(const QString& path, const QByteArray& bytes, bool byRename)
+{
+    if (!byRename)
+        return testing::writeBytes(path, bytes);
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+// Waits for the watch to report a change, then lets the settled check run
+// at once rather than after its delay.
+bool settle(const Editor& editor)
+{
+    auto* timer = editor.find<QTimer>(QStringLiteral("rosterSettle"));
+    if (!timer || !QTest::qWaitFor([timer] { return timer->isActive(); }, 5000))
+        return false;
+    timer->stop();
+    return QMetaObject::invokeMethod(timer, "timeout");
+}
+
+QByteArray changedElsewhere()
+{
+    return testing::sampleRoster()
+        .replace("BotNames[2]=Bramble", "BotNames[2]=Briar")
+        .replace("Camping[5]=0.200000", "Camping[5]=0.800000");
+}
+
+bool noteShown(const Editor& editor) { return editor.label("lblFileChanged")->isVisibleTo(editor.window.get()); }
+
+} // namespace
+
+Q_DECLARE_METATYPE(SaveAnswer)
+
+class KeepingUpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void changeElsewhereRelistsAndReloads_data();
+    void changeElsewhereRelistsAndReloads();
+    void unsavedChangesOutlastAChangeElsewhere_data();
+    void unsavedChangesOutlastAChangeElsewhere();
+    void ownSavesAndBackupsReloadNothing_data();
+    void ownSavesAndBackupsReloadNothing();
+    void titleMarksUnsavedChanges();
+    void stepsThatDropChangesAskFirst_data();
+    void stepsThatDropChangesAskFirst();
+};
+
+void KeepingUpTest::changeElsewhereRelistsAndReloads_data()
+{
+    QTest::addColumn<bool>("byRename");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("shown"); // the bot shown afterwards, -1 for none
+    QTest::newRow("rewritten in place") << false << changedElsewhere() << 5;
+    QTest::newRow("replaced by a rename") << true << changedElsewhere() << 5;
+    // The listing stops at the first absent name: bots 5 and on are gone.
+    QTest::newRow("shown bot gone") << true << changedElsewhere().replace("BotNames[5]=Cinder", "") << -1;
+}
+
+void KeepingUpTest::changeElsewhereRelistsAndReloads()
+{
+    QFETCH(bool, byRename);
+    QFETCH(QByteArray, content);
+    QFETCH(int, shown);
+    Editor editor;
+    Player player(editor, 5);
+    QVERIFY(player.ready());
+    QVERIFY(rewrite(editor.rosterPath, content, byRename));
+    QVERIFY(settle(editor));
+
+    QCOMPARE(editor.listedNames().value(2), QStringLiteral("Briar"));
+    QCOMPARE(editor.combo()->currentIndex(), shown);
+    QCOMPARE(editor.label("Label2")->text(), shown < 0 ? QString() : QStringLiteral("Bot #: 5"));
+    if (shown >= 0)
+        QCOMPARE(editor.box(7)->text(), QStringLiteral("0.800000"));
+    QVERIFY(!noteShown(editor));
+    QVERIFY(!editor.window->isWindowModified());
+
+    // The watch goes on, on the file that replaced the old one too.
+    QVERIFY(rewrite(editor.rosterPath, testing::sampleRoster(), false));
+    QVERIFY(settle(editor));
+    QCOMPARE(editor.listedNames().value(2), QStringLiteral("Bramble"));
+}
+
+void KeepingUpTest::unsavedChangesOutlastAChangeElsewhere_data()
+{
+    QTest::addColumn<bool>("save"); // or pick another bot and discard them
+    QTest::newRow("then saved") << true;
+    QTest::newRow("then discarded") << false;
+}
+
+void KeepingUpTest::unsavedChangesOutlastAChangeElsewhere()
+{
+    QFETCH(bool, save);
+    Editor editor;
+    Player player(editor, 5);
+    QVERIFY(player.ready());
+    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End));
+    QVERIFY(rewrite(editor.rosterPath, changedElsewhere(), true));
+    QVERIFY(settle(editor));
+
+    QVERIFY(noteShown(editor));
+    QCOMPARE(editor.box(4)->text(), QStringLiteral("1.000000"));
+    QCOMPARE(editor.box(7)->text(), QStringLiteral("0.200000"));
+    QCOMPARE(editor.listedNames().value(2), QStringLiteral("Bramble"));
+    QVERIFY(editor.window->isWindowModified());
+
+    // A save writes the player's one change into the file as it now is; then
+    // the window shows that file, as it does once the changes are dropped.
+    if (save) {
+        QVERIFY(player.save());
+        QVERIFY(editor.platform.messages.isEmpty());
+        QCOMPARE(editor.file(), changedElsewhere().replace("BotAccuracy[5]=0.200000", "BotAccuracy[5]=1.000000"));
+        QVERIFY(editor.label("Label35")->isVisibleTo(editor.window.get()));
+    } else {
+        editor.platform.saveAnswers.append(SaveAnswer::Discard);
+        QVERIFY(player.clickBot(2));
+        QCOMPARE(editor.file(), changedElsewhere());
+    }
+    QVERIFY(!noteShown(editor));
+    QCOMPARE(editor.listedNames().value(2), QStringLiteral("Briar"));
+    QCOMPARE(editor.combo()->currentIndex(), save ? 5 : 2);
+    QCOMPARE(editor.combo()->currentText(), save ? QStringLiteral("Cinder") : QStringLiteral("Briar"));
+    if (save)
+        QCOMPARE(editor.box(7)->text(), QStringLiteral("0.800000"));
+    QVERIFY(!editor.window->isWindowModified());
+}
+
+void KeepingUpTest::ownSavesAndBackupsReloadNothing_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::newRow("our save") << true;
+    QTest::newRow("a backup copy appears") << false;
+}
+
+void KeepingUpTest::ownSavesAndBackupsReloadNothing()
+{
+    QFETCH(bool, save);
+    Editor editor;
+    Player player(editor, 5);
+    QVERIFY(player.ready());
+    if (save) {
+        QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End));
+        QVERIFY(player.save());
+    } else {
+        QVERIFY(testing::writeBytes(editor.dir.filePath(RosterName + QStringLiteral(".20261207-101500.bak")),
+                                    editor.file()));
+    }
+    // A change made after it is not taken for one made elsewhere.
+    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_Home));
+    QVERIFY(settle(editor));
+    QVERIFY(!noteShown(editor));
+    QCOMPARE(editor.box(4)->text(), QStringLiteral("-1.000000"));
+    QVERIFY(editor.window->isWindowModified());
+}
+
+void KeepingUpTest::titleMarksUnsavedChanges()
+{
+    Editor editor;
+    Player player(editor, 5);
+    QVERIFY(player.ready());
+    QVERIFY(!editor.window->isWindowModified());
+    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_Right));
+    QVERIFY(editor.window->isWindowModified());
+    QCOMPARE(editor.window->windowHandle()->title(), QStringLiteral("Covertstrike Bot Tweaker*"));
+    player.press(Qt::Key_Left); // and back: nothing to save
+    QVERIFY(!editor.window->isWindowModified());
+    QVERIFY(player.retype(editor.combo(), QStringLiteral("Cinder II")));
+    QVERIFY(editor.window->isWindowModified());
+    QVERIFY(player.save());
+    QVERIFY(!editor.window->isWindowModified());
+    QCOMPARE(editor.window->windowHandle()->title(), QStringLiteral("Covertstrike Bot Tweaker"));
+}
+
+void KeepingUpTest::stepsThatDropChangesAskFirst_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<SaveAnswer>("answer");
+    QTest::addColumn<bool>("refused"); // the save refuses the blank name typed
+    QTest::addColumn<bool>("goesOn");
+    QTest::addColumn<bool>("saved");
+    for (const char* step : {"pick", "open", "exit", "close"}) {
+        auto row = [step](const char* what) { return QByteArray(step) + ", " + what; };
+        QTest::newRow(row("Save")) << QString::fromLatin1(step) << SaveAnswer::Save << false << true << true;
+        QTest::newRow(row("Discard")) << QString::fromLatin1(step) << SaveAnswer::Discard << false << true << false;
+        QTest::newRow(row("Cancel")) << QString::fromLatin1(step) << SaveAnswer::Cancel << false << false << false;
+        QTest::newRow(row("Save refused")) << QString::fromLatin1(step) << SaveAnswer::Save << true << false << false;
+    }
+}
+
+void KeepingUpTest::stepsThatDropChangesAskFirst()
+{
+    QFETCH(QString, step);
+    QFETCH(SaveAnswer, answer);
+    QFETCH(bool, refused);
+    QFETCH(bool, goesOn);
+    QFETCH(bool, saved);
+    Editor editor;
+    const QString other = editor.dir.filePath(QStringLiteral("other/") + RosterName);
+    QVERIFY(QDir(editor.dir.path()).mkdir(QStringLiteral("other")));
+    QVERIFY(testing::writeBytes(other, testing::sampleRoster().replace("BotNames[0]=Havoc", "BotNames[0]=Other")));
+    const QByteArray before = editor.file();
+    Player player(editor, 5);
+    QVERIFY(player.ready());
+    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End));
+    const QString name = refused ? QStringLiteral("   ") : QStringLiteral("Cinder");
+    if (refused)
+        QVERIFY(player.retype(editor.combo(), name));
+    editor.platform.saveAnswers.append(answer);
+
+    if (step == QLatin1String("pick")) {
+        player.clickBot(7);
+    } else if (step == QLatin1String("open")) {
+        editor.platform.fileAnswers.append(other);
+        QVERIFY(player.menu(Qt::Key_F, Qt::Key_O));
+    } else if (step == QLatin1String("exit")) {
+        QVERIFY(player.menu(Qt::Key_F, Qt::Key_X));
+    } else {
+        editor.window->close(); // the title bar's close button
+    }
+
+    QCOMPARE(editor.platform.saveQuestions, QStringList({QStringLiteral("Save changes to Cinder?")}));
+    QCOMPARE(editor.file().contains("BotAccuracy[5]=1.000000"), saved);
+    if (!saved)
+        QCOMPARE(editor.file(), before);
+    QCOMPARE(editor.platform.messages.size(), refused ? 1 : 0);
+    if (!goesOn) {
+        // Everything as it was, the list's selection included.
+        QVERIFY(editor.window->isVisible());
+        QCOMPARE(editor.window->iniPath(), editor.rosterPath);
+        QCOMPARE(editor.combo()->currentIndex(), 5);
+        QCOMPARE(editor.combo()->currentText(), name);
+        QCOMPARE(editor.label("Label2")->text(), QStringLiteral("Bot #: 5"));
+        QCOMPARE(editor.box(4)->text(), QStringLiteral("1.000000"));
+        QVERIFY(editor.window->isWindowModified());
+    } else if (step == QLatin1String("pick")) {
+        QCOMPARE(editor.combo()->currentIndex(), 7);
+        QCOMPARE(editor.label("Label2")->text(), QStringLiteral("Bot #: 7"));
+        QVERIFY(!editor.window->isWindowModified());
+    } else if (step == QLatin1String("open")) {
+        QCOMPARE(editor.window->iniPath(), other);
+        QCOMPARE(editor.listedNames().value(0), QStringLiteral("Other"));
+    } else {
+        QVERIFY(!editor.window->isVisible());
+    }
+}
+
+QTEST_MAIN(KeepingUpTest)
+#include "test_keeping_up.moc"
