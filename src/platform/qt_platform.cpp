@@ -8,7 +8,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
 
@@ -33,15 +32,6 @@ QString qtNameFilter(const QString& filter)
     if (bar < 0)
         return filter.trimmed();
     return filter.left(bar).trimmed() + QStringLiteral(" (") + filter.mid(bar + 1).trimmed() + QLatin1Char(')');
-}
-
-void QtPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon icon)
-{
-    const QMessageBox::Icon qtIcon = icon == MessageIcon::Exclamation ? QMessageBox::Warning
-        : icon == MessageIcon::Information                           ? QMessageBox::Information
-                                                                      : QMessageBox::NoIcon;
-    QMessageBox box(qtIcon, QString::fromUtf8(identity::Title), text, QMessageBox::Ok, parent);
-    box.exec();
 }
 
 QString QtPlatform::inputBox(QWidget* parent, const QString& prompt, const QString& title)
