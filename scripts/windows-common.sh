@@ -61,7 +61,7 @@ build_for_windows() {
     cmake -S . -B "$WINDOWS_BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" -DCBT_WERROR=ON >/dev/null
     echo "$qt" > "$WINDOWS_BUILD/.qt-prefix"
-    cmake --build "$WINDOWS_BUILD" -j"$(nproc)" --target "$@" | { grep -vE '^\[[0-9]+/[0-9]+\] ' || true; }
+    cmake --build "$WINDOWS_BUILD" -j"$(nproc)" --target "$@" | { grep -vE '^(\[[0-9]+/[0-9]+\] |ninja: no work to do)' || true; }
 }
 
 # The DLLs that the program $1 imports, one a line.

@@ -18,11 +18,10 @@ if(CMAKE_CROSSCOMPILING)
     set(hostDir ${windowsDir}/make_icon-host)
     set(makeIcon ${hostDir}/make_icon)
     add_custom_command(OUTPUT ${makeIcon}
-        COMMAND ${CMAKE_COMMAND} -E env --unset=CC --unset=CXX --unset=CMAKE_TOOLCHAIN_FILE
-            ${CMAKE_COMMAND} -S ${CMAKE_CURRENT_LIST_DIR}/make_icon -B ${hostDir} -G ${CMAKE_GENERATOR}
-            -DCMAKE_BUILD_TYPE=Release -DCMAKE_MESSAGE_LOG_LEVEL=WARNING
-        COMMAND ${CMAKE_COMMAND} --build ${hostDir}
+        COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_CURRENT_LIST_DIR}/make_icon -DBINARY=${hostDir}
+            -DGENERATOR=${CMAKE_GENERATOR} -P ${CMAKE_CURRENT_LIST_DIR}/make_icon/build.cmake
         DEPENDS ${CMAKE_CURRENT_LIST_DIR}/make_icon/make_icon.cpp ${CMAKE_CURRENT_LIST_DIR}/make_icon/CMakeLists.txt
+            ${CMAKE_CURRENT_LIST_DIR}/make_icon/build.cmake
         COMMENT "Building the icon tool for this machine" VERBATIM)
 else()
     add_executable(make_icon ${CMAKE_CURRENT_LIST_DIR}/make_icon/make_icon.cpp)
