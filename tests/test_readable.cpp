@@ -1,7 +1,9 @@
 // Both windows at the fonts desktops commonly use and at the scale factor
 // this run was started with (QT_SCALE_FACTOR, set by ctest): every text shows
 // whole inside its control, clear of the lines and frame borders, inside the
-// window; the pictures are sharp; a screen reader can name every control.
+// window, and stands out from its background in every style at hand (on
+// Windows the system's own); the pictures are sharp; a screen reader can name
+// every control.
 
 #include "about/frm_about.h"
 #include "platform/controls.h"
@@ -10,12 +12,17 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFontDatabase>
+#include <QHash>
 #include <QMenuBar>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QToolButton>
 #include <QtTest>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -126,6 +133,58 @@ QStringList checkTexts(QWidget* window, QRect client)
     return faults;
 }
 
+// The contrast of two colours as the web's accessibility guidelines measure
+// it, from 1 (the same) to 21 (black and white).
+double contrast(QRgb a, QRgb b)
+{
+    auto luminance = [](QRgb c) {
+        auto linear = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+    };
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// Every shown label and frame title of `window` whose text, as drawn,
+// stands out from its background by less than the guidelines' 4.5: the
+// strongest contrast of a pixel in the text's place with the place's
+// commonest colour, its background.
+QStringList checkContrast(QWidget* window)
+{
+    const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal ratio = shown.devicePixelRatio();
+    QStringList faults;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        QRect place;
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty())
+            place = label->contentsRect();
+        else if (auto* frame = qobject_cast<platform::FrameControl*>(w))
+            place = frame->titleRect();
+        if (place.isEmpty() || !w->isVisible())
+            continue;
+        place.moveTopLeft(w->mapTo(window, place.topLeft()));
+        const QRect pixels = QRect((QPointF(place.topLeft()) * ratio).toPoint(), (QSizeF(place.size()) * ratio).toSize())
+                                 .intersected(shown.rect());
+        QHash<QRgb, int> counts;
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+            for (int x = pixels.left(); x <= pixels.right(); ++x)
+                ++counts[shown.pixel(x, y)];
+        const QRgb background = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+                                    return a.second < b.second;
+                                })->first;
+        double best = 1;
+        for (auto it = counts.keyBegin(); it != counts.keyEnd(); ++it)
+            best = std::max(best, contrast(*it, background));
+        if (best < 4.5)
+            faults.append(w->objectName() + QStringLiteral(": its text stands out by %1 to 1 only").arg(best, 0, 'f', 1));
+    }
+    return faults;
+}
+
 } // namespace
 
 class ReadableTest : public QObject {
@@ -133,22 +192,30 @@ class ReadableTest : public QObject {
 
 private slots:
     void initTestCase();
-    void cleanup() { QApplication::setFont(desktopFont_); }
+    void cleanup()
+    {
+        QApplication::setFont(desktopFont_);
+        QApplication::setStyle(QStyleFactory::create(desktopStyle_));
+    }
 
     void textsFitAtEveryFont_data();
     void textsFitAtEveryFont();
+    void textsStandOutInEveryStyle_data();
+    void textsStandOutInEveryStyle();
     void picturesAreDrawnForTheScreen();
     void screenReaderNamesEveryControl_data();
     void screenReaderNamesEveryControl();
 
 private:
     QFont desktopFont_;
+    QString desktopStyle_;
 };
 
 void ReadableTest::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
     desktopFont_ = QApplication::font();
+    desktopStyle_ = QApplication::style()->name();
 }
 
 void ReadableTest::textsFitAtEveryFont_data()
@@ -205,6 +272,31 @@ void ReadableTest::textsFitAtEveryFont()
         client = QRect(central->mapTo(window, QPoint()), central->size());
     }
     const QStringList faults = checkTexts(window, client);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void ReadableTest::textsStandOutInEveryStyle_data()
+{
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<bool>("about");
+    for (const QString& style : QStyleFactory::keys()) {
+        QTest::newRow(qPrintable(style + QStringLiteral(", main window"))) << style << false;
+        QTest::newRow(qPrintable(style + QStringLiteral(", About"))) << style << true;
+    }
+}
+
+void ReadableTest::textsStandOutInEveryStyle()
+{
+    QFETCH(QString, style);
+    QFETCH(bool, about);
+    QApplication::setStyle(QStyleFactory::create(style));
+    Editor editor;
+    editor.label("Label35")->show(); // the save confirmation, yellow
+    frmAbout dialog(editor.platform, nullptr);
+    QWidget* window = about ? static_cast<QWidget*>(&dialog) : editor.window.get();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QStringList faults = checkContrast(window);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 

@@ -2,6 +2,7 @@
 // prefix, and the registry's System Information entry stands for the first
 // desktop system-information program found on the PATH.
 
+#include "platform/identity.h"
 #include "platform/qt_platform.h"
 #include "platform/wine_paths.h"
 
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -37,6 +39,15 @@ bool exists(const QString& path)
 }
 
 } // namespace
+
+void QtPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon icon)
+{
+    const QMessageBox::Icon qtIcon = icon == MessageIcon::Exclamation ? QMessageBox::Warning
+        : icon == MessageIcon::Information                           ? QMessageBox::Information
+                                                                      : QMessageBox::NoIcon;
+    QMessageBox box(qtIcon, QString::fromUtf8(identity::Title), text, QMessageBox::Ok, parent);
+    box.exec();
+}
 
 QString winePrefix()
 {

@@ -1,17 +1,45 @@
 // Where the program runs on Windows: the install folders and the file
-// dialog's start folder are used as they stand, and the System Information
-// tool is found in the registry.
+// dialog's start folder are used as they stand, the System Information
+// tool is found in the registry, and messages are the system's own boxes.
 
+#include "platform/identity.h"
 #include "platform/qt_platform.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QWidget>
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 namespace platform {
+namespace {
+
+const wchar_t* wide(const QString& text) { return reinterpret_cast<const wchar_t*>(text.utf16()); }
+
+} // namespace
+
+// The system's message box, as every Windows program shows it: the
+// system's icons and sounds, Ctrl+C copies its text, and the window it
+// belongs to takes no input while it is open. A window not yet on the
+// screen (the main window while it loads) cannot own it; then it holds up
+// every window of the program.
+void QtPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon icon)
+{
+    HWND owner = nullptr;
+    // (Only the windows platform's windows are the system's windows.)
+    if (parent && parent->window()->isVisible() && QGuiApplication::platformName() == QLatin1String("windows"))
+        owner = reinterpret_cast<HWND>(parent->window()->winId());
+    UINT style = MB_OK | MB_SETFOREGROUND | (owner ? MB_APPLMODAL : MB_TASKMODAL);
+    if (icon == MessageIcon::Exclamation)
+        style |= MB_ICONEXCLAMATION;
+    else if (icon == MessageIcon::Information)
+        style |= MB_ICONINFORMATION;
+    const QString title = QString::fromUtf8(identity::Title);
+    ::MessageBoxW(owner, wide(text), wide(title), style);
+}
 
 QString localPath(const QString& windowsPath) { return windowsPath; }
 
@@ -28,7 +56,7 @@ QByteArray contentDigest(const QString& path)
 
 FolderProbe QtPlatform::probeFolder(const QString& windowsPath)
 {
-    const DWORD attributes = ::GetFileAttributesW(reinterpret_cast<const wchar_t*>(windowsPath.utf16()));
+    const DWORD attributes = ::GetFileAttributesW(wide(windowsPath));
     if (attributes != INVALID_FILE_ATTRIBUTES)
         return {(attributes & FILE_ATTRIBUTE_DIRECTORY) ? ProbeOutcome::Exists : ProbeOutcome::NotFound, {}};
     const DWORD code = ::GetLastError();

@@ -35,15 +35,6 @@ QString qtNameFilter(const QString& filter)
     return filter.left(bar).trimmed() + QStringLiteral(" (") + filter.mid(bar + 1).trimmed() + QLatin1Char(')');
 }
 
-void QtPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon icon)
-{
-    const QMessageBox::Icon qtIcon = icon == MessageIcon::Exclamation ? QMessageBox::Warning
-        : icon == MessageIcon::Information                           ? QMessageBox::Information
-                                                                      : QMessageBox::NoIcon;
-    QMessageBox box(qtIcon, QString::fromUtf8(identity::Title), text, QMessageBox::Ok, parent);
-    box.exec();
-}
-
 SaveAnswer QtPlatform::askToSave(QWidget* parent, const QString& question)
 {
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8(identity::Title), question,
