@@ -344,8 +344,14 @@ void ProfileTest::anotherProgramsChangeDuringAWriteIsKept()
         theirs = "[S]\r\nmine=1\r\ntheirs=" + QByteArray::number(seen) + QByteArray(seen, ';') + "\r\n";
         const QString written = byRename ? dir.filePath(QStringLiteral("theirs.tmp")) : path;
         QVERIFY(testing::writeBytes(written, theirs));
-        if (byRename)
+        if (byRename) {
+#ifdef Q_OS_WIN
+            QVERIFY(::MoveFileExW(reinterpret_cast<const wchar_t*>(written.utf16()),
+                                  reinterpret_cast<const wchar_t*>(path.utf16()), MOVEFILE_REPLACE_EXISTING));
+#else
             QVERIFY(std::rename(testing::toStd(written).c_str(), testing::toStd(path).c_str()) == 0);
+#endif
+        }
     };
     const auto result = profile::writeProfileStrings("S", {{"mine", "2"}, {"new", "3"}}, testing::toStd(path),
                                                      otherProgram);
