@@ -12,7 +12,7 @@
 // Keeping up with the roster file while the game or another program
 // rewrites it. The file is watched, and so is its folder: the game and our
 // own saves replace the file by a rename, which ends a watch on the file.
-// A burst of changes is checked once it has settled, against a digest of
+// A burst of changes is checked once it has settled, against a fingerprint of
 // the file as the editor last listed or saved it, so that our own saves and
 // other files of the folder (backup copies, the game's logs) change nothing.
 
@@ -69,8 +69,8 @@ void frmMain::checkRosterFile()
         return;
     }
     rewatchRosterFile();
-    const QByteArray digest = platform::contentDigest(IniPath);
-    if (digest == rosterDigest_)
+    const std::optional<std::size_t> fingerprint = roster::RosterFile(iniPathBytes()).Fingerprint();
+    if (fingerprint == rosterFingerprint_)
         return;
     if (!hasUnsavedChanges()) {
         refreshFromFile();
@@ -78,7 +78,7 @@ void frmMain::checkRosterFile()
     }
     // The player's changes stay; a save writes only what they changed and
     // then shows the file as it is.
-    rosterDigest_ = digest;
+    rosterFingerprint_ = fingerprint;
     showFileChanged(true);
 }
 
@@ -94,7 +94,7 @@ void frmMain::refreshFromFile()
 
 bool frmMain::rosterChangedElsewhere() const
 {
-    return fileChangedElsewhere_ || platform::contentDigest(IniPath) != rosterDigest_;
+    return fileChangedElsewhere_ || roster::RosterFile(iniPathBytes()).Fingerprint() != rosterFingerprint_;
 }
 
 void frmMain::takeSavedFile(bool changedElsewhere)
@@ -104,7 +104,7 @@ void frmMain::takeSavedFile(bool changedElsewhere)
     if (changedElsewhere)
         refreshFromFile();
     else
-        rosterDigest_ = platform::contentDigest(IniPath);
+        rosterFingerprint_ = roster::RosterFile(iniPathBytes()).Fingerprint();
     showWhetherModified();
 }
 

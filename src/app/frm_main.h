@@ -176,7 +176,7 @@ private:
 
     // The roster file as the last listing or save left it, and whether
     // another program changed it while the player had changes not saved.
-    QByteArray rosterDigest_;
+    std::optional<std::size_t> rosterFingerprint_;
     bool fileChangedElsewhere_ = false;
     QFileSystemWatcher* rosterWatch_ = nullptr;
     QTimer* rosterSettle_ = nullptr; // one check after a burst of changes

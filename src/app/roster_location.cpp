@@ -107,7 +107,7 @@ void frmMain::relistBots()
 {
     // The file as it is before the listing reads it: a change made while
     // the list is read shows as a change afterwards.
-    rosterDigest_ = platform::contentDigest(IniPath);
+    rosterFingerprint_ = roster::RosterFile(iniPathBytes()).Fingerprint();
     showFileChanged(false);
     Combo1->clear();
     Combo1->setEditText(QString());

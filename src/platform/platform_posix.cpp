@@ -6,7 +6,6 @@
 #include "platform/qt_platform.h"
 #include "platform/wine_paths.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,10 +15,8 @@
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
-#include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -102,25 +99,6 @@ QString localPath(const QString& windowsPath)
 }
 
 std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-QByteArray contentDigest(const QString& path)
-{
-    // Opened without waiting, so that a pipe put in the file's place cannot
-    // hold the window up; only a regular file is read.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return {};
-    QFile file;
-    struct stat info {};
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return {};
-    }
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !hash.addData(&file))
-        return {};
-    return hash.result();
-}
 
 FolderProbe QtPlatform::probeFolder(const QString& windowsPath)
 {

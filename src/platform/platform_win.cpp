@@ -5,8 +5,6 @@
 #include "platform/identity.h"
 #include "platform/qt_platform.h"
 
-#include <QCryptographicHash>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QWidget>
@@ -44,15 +42,6 @@ void QtPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon i
 QString localPath(const QString& windowsPath) { return windowsPath; }
 
 std::string nativePath(const QString& path) { return path.toStdString(); } // UTF-8, as the engine expects there
-
-QByteArray contentDigest(const QString& path)
-{
-    QFile file(path);
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
-        return {};
-    return hash.result();
-}
 
 FolderProbe QtPlatform::probeFolder(const QString& windowsPath)
 {

@@ -32,10 +32,6 @@ QString localPath(const QString& windowsPath);
 // UTF-8 on Windows.
 std::string nativePath(const QString& path);
 
-// A digest of the file's bytes, to tell whether it changed since it was
-// last read; empty when the file is missing or cannot be read.
-QByteArray contentDigest(const QString& path);
-
 // Qt's form of a "description | pattern" filter: "description (pattern)".
 QString qtNameFilter(const QString& filter);
 

@@ -166,6 +166,15 @@ BotNameList RosterFile::ListBotNames() const
     return list;
 }
 
+std::optional<std::size_t> RosterFile::Fingerprint() const
+{
+    const profile::LoadedFile file = profile::loadProfile(path_);
+    if (file.state != profile::FileState::Read)
+        return std::nullopt;
+    const std::size_t text = std::hash<std::string_view>{}(file.document.bytes());
+    return file.utf16 ? ~text : text;
+}
+
 LoadedBot RosterFile::LoadBot(BotIndex index) const
 {
     LoadedBot bot;

@@ -164,6 +164,10 @@ public:
     // at the first present but empty one (the caller beeps for that).
     BotNameList ListBotNames() const;
 
+    // A fingerprint of the file's bytes as they are now: two equal ones mean
+    // it did not change in between. Nothing when it cannot be read.
+    std::optional<std::size_t> Fingerprint() const;
+
     // The twelve fields of one bot, read in the order of their boxes.
     LoadedBot LoadBot(BotIndex index) const;
 
