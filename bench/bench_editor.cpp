@@ -99,6 +99,18 @@ private slots:
         }
     }
 
+    // What the window checks after a save and when the file is touched.
+    void fingerprint_data() { sizes(); }
+    void fingerprint()
+    {
+        QFETCH(qsizetype, size);
+        Roster roster(size);
+        const roster::RosterFile file(roster.file());
+        QBENCHMARK {
+            QVERIFY(file.Fingerprint());
+        }
+    }
+
     void saveBot_data() { sizes(); }
     void saveBot()
     {
