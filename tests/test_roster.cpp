@@ -312,6 +312,11 @@ void RosterTest::utf8FilesStayUtf8()
     QCOMPARE(detectEncoding("caf\xc3\xa9"), TextEncoding::Utf8);
     QCOMPARE(detectEncoding("caf\xe9"), TextEncoding::Windows1252);
     QCOMPARE(detectEncoding("\xed\xa0\x80"), TextEncoding::Windows1252); // an encoded surrogate is not UTF-8
+    // Long runs of ASCII are passed in blocks: what follows them still counts.
+    const std::string ascii(200, 'a');
+    QCOMPARE(detectEncoding(ascii + "caf\xc3\xa9" + ascii), TextEncoding::Utf8);
+    QCOMPARE(detectEncoding(ascii + "caf\xe9" + ascii), TextEncoding::Windows1252);
+    QCOMPARE(detectEncoding("caf\xc3\xa9" + ascii + "\xc3" + ascii), TextEncoding::Windows1252);
 
     RosterOnDisk roster(Header + "BotNames[0]=Zo\xc3\xab\r\n");
     QCOMPARE(roster.file.ListBotNames().names.at(0), std::string("Zo\u00eb"));
