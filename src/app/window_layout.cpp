@@ -161,7 +161,7 @@ void frmMain::buildControls()
     QPalette yellow = Label35->palette();
     yellow.setColor(QPalette::WindowText, QColor(0xFF, 0xFF, 0));
     Label35->setPalette(yellow);
-    // Not of the design: shown in the same row while another program's
+    // The editor's own note, in the same row: shown while another program's
     // change to the file waits behind the player's unsaved changes.
     lblFileChanged = addLabel(Frame1, "lblFileChanged", QStringLiteral("File changed on disk"),
                               {3120, 120, 2655, 255}, Qt::AlignRight);
