@@ -39,6 +39,15 @@ bool readsBackBlank(const std::string& bytes)
     return !value || profile::trimSpaces(*value).empty();
 }
 
+// Two equal fingerprints: the same bytes, read the same way.
+std::optional<std::size_t> fingerprintOf(const profile::LoadedFile& file)
+{
+    if (file.state != profile::FileState::Read)
+        return std::nullopt;
+    const std::size_t text = std::hash<std::string_view>{}(file.document.bytes());
+    return file.utf16 ? ~text : text;
+}
+
 const std::string BlankName = "A bot's name cannot be blank: the list of bots would end at it, and the bots after it "
                               "could no longer be reached. Nothing of this bot was saved.";
 
@@ -55,6 +64,8 @@ public:
     }
 
     bool unusable() const { return file_.state == profile::FileState::Unusable; }
+    bool missing() const { return file_.state == profile::FileState::Missing; }
+    std::optional<std::size_t> fingerprint() const { return fingerprintOf(file_); }
     const std::string& error() const { return file_.error; }
     TextEncoding encoding() const { return encoding_; }
 
@@ -66,6 +77,8 @@ public:
         for (std::size_t i = 0; i < keys.size(); ++i)
             prefetched_.emplace(keys[i], values[i]);
     }
+
+    bool prefetched(const std::string& key) const { return prefetched_.contains(key); }
 
     // ReadRosterValue's steps, with the raw bytes kept for the listing's
     // comparison against the default.
@@ -145,6 +158,12 @@ BotNameList RosterFile::ListBotNames() const
         list.error = reading.error();
         return list;
     }
+    listNames(reading, list);
+    return list;
+}
+
+void RosterFile::listNames(Reading& reading, BotNameList& list) const
+{
     std::vector<std::string> keys;
     for (int n = 0; n < MaxListedBots; ++n)
         keys.push_back(FormKey(NamePrefix, static_cast<BotIndex>(n)));
@@ -163,16 +182,11 @@ BotNameList RosterFile::ListBotNames() const
             break;
         list.names.push_back(std::move(name.text));
     }
-    return list;
 }
 
 std::optional<std::size_t> RosterFile::Fingerprint() const
 {
-    const profile::LoadedFile file = profile::loadProfile(path_);
-    if (file.state != profile::FileState::Read)
-        return std::nullopt;
-    const std::size_t text = std::hash<std::string_view>{}(file.document.bytes());
-    return file.utf16 ? ~text : text;
+    return fingerprintOf(profile::loadProfile(path_));
 }
 
 LoadedBot RosterFile::LoadBot(BotIndex index) const
@@ -183,15 +197,22 @@ LoadedBot RosterFile::LoadBot(BotIndex index) const
         bot.error = reading.error();
         return bot;
     }
+    loadFields(reading, index, bot.fields);
+    return bot;
+}
+
+void RosterFile::loadFields(Reading& reading, BotIndex index, std::array<LoadedField, 12>& fields) const
+{
     std::vector<std::string> keys;
     for (const RosterField& field : RosterFields)
         keys.push_back(FormKey(field.keyPrefix, index));
-    reading.prefetch(keys);
+    if (!reading.prefetched(keys.front()))
+        reading.prefetch(keys);
     for (std::size_t box = 0; box < RosterFields.size(); ++box) {
         const std::string& key = keys[box];
         notify(Access::Read, key);
         RosterValue value = reading.value(key);
-        LoadedField& field = bot.fields[box];
+        LoadedField& field = fields[box];
         if (!value.found) {
             field.state = FieldState::Absent;
         } else if (value.count == 0) {
@@ -201,7 +222,38 @@ LoadedBot RosterFile::LoadBot(BotIndex index) const
             field.text = std::move(value.text);
         }
     }
-    return bot;
+}
+
+RosterSnapshot RosterFile::LoadRoster() const
+{
+    RosterSnapshot roster;
+    Reading reading(path_);
+    if (reading.missing())
+        return roster;
+    if (reading.unusable()) {
+        roster.state = RosterState::Unreadable;
+        roster.error = reading.error();
+        return roster;
+    }
+    roster.state = RosterState::Read;
+    roster.fingerprint = reading.fingerprint();
+    BotNameList list;
+    listNames(reading, list);
+    roster.endedOnEmptyName = list.endedOnEmptyName;
+    // All the listed bots' fields in one more pass over the section.
+    std::vector<std::string> keys;
+    for (std::size_t n = 0; n < list.names.size(); ++n) {
+        for (const RosterField& field : RosterFields)
+            keys.push_back(FormKey(field.keyPrefix, static_cast<BotIndex>(n)));
+    }
+    if (!keys.empty())
+        reading.prefetch(keys);
+    roster.bots.resize(list.names.size());
+    for (std::size_t n = 0; n < list.names.size(); ++n) {
+        roster.bots[n].name = std::move(list.names[n]);
+        loadFields(reading, static_cast<BotIndex>(n), roster.bots[n].fields);
+    }
+    return roster;
 }
 
 SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const

@@ -106,6 +106,30 @@ struct LoadedBot {
     std::string error;                  // the file exists but cannot be read
 };
 
+// One listed bot: its name and its twelve fields as the file holds them.
+struct ListedBot {
+    std::string name;
+    std::array<LoadedField, 12> fields; // indexed like RosterFields
+};
+
+// How the file stood when the roster was read.
+enum class RosterState {
+    Read,       // the bots below are the file's (none: it holds no roster)
+    Missing,    // no file at the path
+    Unreadable, // it exists but cannot be read; `error` says why
+};
+
+// The whole roster as one reading of the file shows it: the bots that
+// ListBotNames lists, each with the fields that LoadBot loads.
+struct RosterSnapshot {
+    RosterState state = RosterState::Missing;
+    std::string error;
+    std::vector<ListedBot> bots;
+    bool endedOnEmptyName = false;
+    // Of the bytes read, as Fingerprint() gives it; nothing unless Read.
+    std::optional<std::size_t> fingerprint;
+};
+
 // What to write for one bot. A field that is not `changed` keeps its line in
 // the file as it is, so a save never rewrites what the player did not touch.
 struct BotEdit {
@@ -171,6 +195,9 @@ public:
     // The twelve fields of one bot, read in the order of their boxes.
     LoadedBot LoadBot(BotIndex index) const;
 
+    // Every listed bot with its fields, from one reading of the file.
+    RosterSnapshot LoadRoster() const;
+
     // The name and the changed fields, in the save order, as one transaction:
     // the file ends up with all of them or, when the write fails, exactly as
     // it was. Everything to be written is checked first: a text the file
@@ -180,6 +207,8 @@ public:
 
 private:
     class Reading;
+    void listNames(Reading& reading, BotNameList& list) const;
+    void loadFields(Reading& reading, BotIndex index, std::array<LoadedField, 12>& fields) const;
     void notify(Access access, std::string_view key) const;
 
     std::string path_;
