@@ -290,7 +290,9 @@ void EditingTest::nameTypedIntoTheListIsSaved()
 {
     Editor editor;
     editor.choose(9);
-    editor.combo()->setEditText(QStringLiteral("Quarry the Second"));
+    QLineEdit* field = editor.combo()->lineEdit();
+    field->end(false);
+    QTest::keyClicks(field, QStringLiteral(" the Second"));
     editor.action("mnuSave")->trigger();
     QVERIFY(editor.platform.messages.isEmpty());
     QCOMPARE(editor.file(), QByteArray(testing::sampleRoster()).replace("BotNames[9]=Quarry", "BotNames[9]=Quarry the Second"));
@@ -329,9 +331,13 @@ void EditingTest::failedWriteIsReportedNotConfirmed()
     QVERIFY(QFile::remove(editor.rosterPath));
     QVERIFY(editor.dir.remove());
     editor.action("mnuSave")->trigger();
+    // Nothing is made in its place: a save never creates a roster.
     QCOMPARE(editor.platform.messageTexts(),
-             QStringList({QStringLiteral("Error: bot 3 could not be saved: ") + testing::missingFolderText()
-                          + QStringLiteral(". The file was left as it was.")}));
+             QStringList({QStringLiteral("The roster file is gone: %1. Nothing was saved; your changes are kept. "
+                                         "Use File, Open to choose it again.")
+                              .arg(QDir::toNativeSeparators(editor.rosterPath))}));
+    QVERIFY(!QFile::exists(editor.rosterPath));
+    QVERIFY(editor.window->isWindowModified());
     QCOMPARE(editor.platform.messages.constFirst().icon, platform::MessageIcon::None);
     QVERIFY(!editor.label("Label35")->isVisibleTo(editor.window.get()));
     QVERIFY(!editor.timer()->isActive());

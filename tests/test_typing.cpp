@@ -196,21 +196,21 @@ void TypingTest::failedLoadNeverSavesAnotherBotsValues()
     // The reason is the system's: "Is a directory" here, "Access denied." on Windows.
     QCOMPARE(editor.platform.messages.size(), 1);
     QVERIFY(editor.platform.messages.constFirst().text.startsWith(QStringLiteral("The roster file cannot be read: ")));
-    QCOMPARE(editor.combo()->currentIndex(), 3);
-    QCOMPARE(editor.label("Label2")->text(), QStringLiteral("Bot #: 3"));
-    QCOMPARE(editor.boxTexts(), bot3);
+    // What can no longer be read is not shown, and nothing can be saved.
+    QCOMPARE(editor.combo()->count(), 0);
+    QCOMPARE(editor.label("Label2")->text(), QString());
+    QCOMPARE(editor.boxTexts(), QStringList(12, QString()));
+    QVERIFY(!editor.box(4)->isEnabled() && !editor.slider(3)->isEnabled());
+    editor.action("mnuSave")->trigger();
+    QCOMPARE(editor.platform.messageTexts().constLast(), NoBotSelected);
 
-    // Back in place: a change now is bot 3's, the save writes it to bot 3,
-    // and choosing bot 4 again loads it.
+    // Back in place: the list is read again, and bot 4 loads.
     QVERIFY(QDir().rmdir(editor.rosterPath));
     QVERIFY(QFile::rename(aside, editor.rosterPath));
-    editor.platform.messages.clear();
-    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End));
-    QVERIFY(player.save());
-    QVERIFY(editor.platform.messages.isEmpty());
-    QCOMPARE(valueIn(editor, "BotAccuracy[3]"), QStringLiteral("1.000000"));
-    QCOMPARE(valueIn(editor, "BotAccuracy[4]"), QStringLiteral("-0.450000"));
+    QVERIFY(editor.settle());
+    QCOMPARE(editor.combo()->count(), 16);
     QVERIFY(player.pickBot(4));
+    QVERIFY(editor.box(4)->isEnabled());
     QCOMPARE(editor.label("Label2")->text(), QStringLiteral("Bot #: 4"));
     QCOMPARE(editor.box(4)->text(), QStringLiteral("-0.450000"));
 

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -36,18 +37,22 @@ void frmMain::keepTypedNames()
 
 void frmMain::Combo1_Click(int index)
 {
-    // The list has already moved to the pick. Unsaved changes of the shown
-    // bot are settled first, with the list back on that bot; a cancelled
-    // question or a failed save leaves it there.
-    if (index != shownBot_ && hasUnsavedChanges()) {
+    // The list has already moved to the pick (and its field to the pick's
+    // name). Unsaved changes of the shown bot, a typed name among them, are
+    // settled first, with the list back on that bot; a cancelled question
+    // or a failed save leaves it there. Picking the shown bot again asks
+    // too: the list's field has dropped a name being typed.
+    if (model_.hasChanges()) {
         returnToShownBot();
         if (!resolveUnsavedChanges())
             return;
     }
-    // Another program's change, held back while the player had changes, is
-    // listed before the pick loads.
-    if (fileChangedElsewhere_ && !hasUnsavedChanges())
-        relistBots();
+    // The pick loads the bot as the file holds it now.
+    followRosterFile();
+    if (model_.roster().state == roster::RosterState::Unreadable) {
+        showUnreadable(model_.roster().error);
+        return;
+    }
     if (index >= Combo1->count())
         return;
     Combo1->setCurrentIndex(index);
@@ -78,6 +83,7 @@ void frmMain::Command3_Click()
         return;
     Combo1->setItemText(index, name);
     Combo1->setEditText(name);
+    syncTypedName(name);
 }
 
 void frmMain::Command1_Click() { saveShownBot(); }
@@ -85,15 +91,56 @@ void frmMain::Command1_Click() { saveShownBot(); }
 bool frmMain::saveShownBot()
 {
     finishBoxEdits();
-    if (Combo1->currentText().isEmpty() || Combo1->currentIndex() < 0) {
+    if (Combo1->currentText().isEmpty() || model_.shownBot() < 0) {
         showError(NoBotSelected);
         return false;
     }
-    const bool changedElsewhere = rosterChangedElsewhere();
-    if (!SaveBotSettings())
+    // What the game changed meanwhile is taken in first, so that the save
+    // writes the player's changes to the bot as it now stands.
+    followRosterFile();
+    if (saveIsBlocked() || !SaveBotSettings())
         return false;
-    takeSavedFile(changedElsewhere);
+    clearNote();
+    followRosterFile();
     return true;
+}
+
+bool frmMain::saveIsBlocked()
+{
+    const roster::SaveBlock block = model_.saveBlock();
+    if (block == roster::SaveBlock::None)
+        return false;
+    showSaveBlock(block);
+    return true;
+}
+
+void frmMain::showSaveBlock(roster::SaveBlock block)
+{
+    switch (block) {
+    case roster::SaveBlock::None:
+        break;
+    case roster::SaveBlock::NoBot:
+        showError(NoBotSelected);
+        break;
+    case roster::SaveBlock::FileGone:
+        showError(QStringLiteral("The roster file is gone: %1. Nothing was saved; your changes are kept. Use File, "
+                                 "Open to choose it again.")
+                      .arg(QDir::toNativeSeparators(IniPath)));
+        break;
+    case roster::SaveBlock::BotGone:
+        showError(QStringLiteral("Bot %1 (%2) is no longer in the file. Nothing was saved.")
+                      .arg(QString::number(model_.shownBot()), shownBotName()));
+        break;
+    }
+}
+
+QString frmMain::shownBotName() const
+{
+    // A name cleared to blanks in the field still names the bot by the
+    // name it was loaded with.
+    const roster::BotTexts& bot = model_.edits();
+    const std::string& name = QString::fromStdString(bot.name).trimmed().isEmpty() ? model_.baseline().name : bot.name;
+    return QString::fromStdString(name);
 }
 
 void frmMain::mnuSave_Click() { Command1_Click(); }
@@ -106,52 +153,40 @@ void frmMain::Timer1_Timer()
 
 void frmMain::LoadBotSettings()
 {
-    try {
-        const int index = Combo1->currentIndex();
-        const auto bot = roster::RosterFile(iniPathBytes()).LoadBot(static_cast<roster::BotIndex>(index));
-        if (!bot.error.empty()) {
-            showUnreadable(bot.error);
-            returnToShownBot();
-            return;
-        }
-        // An absent or empty value leaves its box empty rather than showing
-        // the file's path or the previous bot's value; the slider then reads
-        // it as 0. A save leaves such a key alone unless the player changes
-        // it (see SaveBotSettings).
-        for (std::size_t box = 0; box < bot.fields.size(); ++box) {
-            const roster::LoadedField& field = bot.fields[box];
-            if (field.state == roster::FieldState::Empty)
-                platform_.beep();
-            Text1[box]->setText(field.state == roster::FieldState::Present ? QString::fromStdString(field.text)
-                                                                           : QString());
-        }
-        shownBot_ = index;
-        shownName_ = Combo1->currentText();
-        loadedTexts_ = currentBoxTexts();
-    } catch (const std::exception& e) {
-        showError(QString::fromLocal8Bit(e.what()));
+    const int index = Combo1->currentIndex();
+    if (index < 0 || index >= model_.botCount()) {
         returnToShownBot();
+        return;
     }
+    // An absent or empty value leaves its box empty rather than showing the
+    // file's path or the previous bot's value; the slider then reads it as
+    // 0. A save leaves such a key alone unless the player changes it.
+    const roster::ListedBot& bot = model_.roster().bots[static_cast<std::size_t>(index)];
+    for (const roster::LoadedField& field : bot.fields) {
+        if (field.state == roster::FieldState::Empty)
+            platform_.beep();
+    }
+    roster::BotTexts texts = roster::TextsOf(bot);
+    texts.name = Combo1->currentText().toStdString();
+    enableBotControls(true);
+    putTexts(texts);
+    model_.show(index, currentTexts());
+    clearNote();
+    sayWhyNoBots();
 }
 
 void frmMain::returnToShownBot()
 {
     // The boxes still hold the bot shown before: the selection, its name as
-    // it stood and the caption go back to it, so no save can write its
-    // values under another bot, and choosing that bot again retries the load.
-    const QString name = shownName_;
-    Combo1->setCurrentIndex(shownBot_);
-    if (shownBot_ >= 0)
-        Combo1->setEditText(name);
-    Label2->setText(botCaption(shownBot_));
-}
-
-std::array<QString, 12> frmMain::currentBoxTexts() const
-{
-    std::array<QString, 12> texts;
-    for (std::size_t box = 0; box < texts.size(); ++box)
-        texts[box] = Text1[box]->text();
-    return texts;
+    // the player left it and the caption go back to it, so no save can
+    // write its values under another bot.
+    const int shown = model_.shownBot();
+    applyingTexts_ = true;
+    Combo1->setCurrentIndex(model_.shownIsListed() ? shown : -1);
+    if (shown >= 0)
+        Combo1->setEditText(QString::fromStdString(model_.edits().name));
+    applyingTexts_ = false;
+    Label2->setText(botCaption(shown));
 }
 
 bool frmMain::SaveBotSettings()
@@ -161,18 +196,11 @@ bool frmMain::SaveBotSettings()
             showError(NothingToSave);
             return false;
         }
-        const int index = Combo1->currentIndex();
-        roster::BotEdit edit;
-        edit.name = Combo1->currentText().toStdString();
+        const int index = model_.shownBot();
         // Only what the player changed since the bot was loaded is written,
         // so the keys of an untouched field keep their bytes (an absent key
         // stays absent, a value the slider cannot show keeps its digits).
-        edit.nameChanged = index >= listedNames_.size() || Combo1->currentText() != listedNames_[index];
-        for (std::size_t box = 0; box < Text1.size(); ++box) {
-            edit.values[box] = Text1[box]->text().toStdString();
-            edit.changed[box] = !loadedTexts_ || Text1[box]->text() != (*loadedTexts_)[box];
-        }
-
+        roster::BotEdit edit = model_.saveEdit();
         // The first save into a file copies it beside itself first.
         if (!backedUpFiles_.contains(IniPath))
             edit.backupStamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
@@ -181,20 +209,25 @@ bool frmMain::SaveBotSettings()
             = roster::RosterFile(iniPathBytes()).SaveBot(static_cast<roster::BotIndex>(index), edit);
         if (!outcome.backup.empty())
             backedUpFiles_.insert(IniPath);
-        if (!outcome.ok) {
-            showError(outcome.refused ? QString::fromStdString(outcome.error)
-                                      : QStringLiteral("Error: bot %1 could not be saved: %2. The file was left as "
-                                                       "it was.")
-                                            .arg(QString::number(index), QString::fromStdString(outcome.error)));
+        if (outcome.gone != roster::Gone::Nothing) {
+            // Gone between the look at the file and the write.
+            followRosterFile();
+            showSaveBlock(outcome.gone == roster::Gone::File ? roster::SaveBlock::FileGone
+                                                             : roster::SaveBlock::BotGone);
             return false;
         }
-        // A new name now stands in the list too, and a later save compares
-        // against it.
-        if (edit.nameChanged && index < listedNames_.size()) {
-            listedNames_[index] = Combo1->currentText();
-            Combo1->setItemText(index, listedNames_[index]);
+        if (!outcome.ok) {
+            showError(outcome.refused ? QString::fromStdString(outcome.error)
+                                      : QStringLiteral("Error: %1 (bot %2) could not be saved: %3. The file was left "
+                                                       "as it was.")
+                                            .arg(shownBotName(), QString::number(index),
+                                                 QString::fromStdString(outcome.error)));
+            return false;
         }
-        loadedTexts_ = currentBoxTexts();
+        model_.saved();
+        // A new name now stands in the list too.
+        if (edit.nameChanged && index < Combo1->count())
+            Combo1->setItemText(index, QString::fromStdString(edit.name));
 
         Label35->show();
         if (!Timer1->isActive())
@@ -205,4 +238,3 @@ bool frmMain::SaveBotSettings()
         return false;
     }
 }
-

@@ -48,8 +48,11 @@ void frmMain::Text1_Change(int index)
     // A change typed by the player (the box is modified: any text the
     // program sets clears that) moves the sliders but not the typed text.
     const int outerTypedBox = typedBox_;
-    if (Text1[static_cast<std::size_t>(index)]->isModified())
+    QLineEdit* edited = Text1[static_cast<std::size_t>(index)];
+    if (edited->isModified())
         typedBox_ = index;
+    else
+        acceptedTexts_[static_cast<std::size_t>(index)] = edited->text();
 
     // Every change re-derives all nine controls, in the order of their
     // numbers. A control raises its change only on a real change, and every
@@ -71,9 +74,20 @@ void frmMain::Text1_Change(int index)
 
 void frmMain::normaliseBox(int box)
 {
-    QLineEdit* edit = Text1[static_cast<std::size_t>(box)];
-    if (sliderOfBox_[static_cast<std::size_t>(box)] && edit->isModified())
+    const auto b = static_cast<std::size_t>(box);
+    QLineEdit* edit = Text1[b];
+    if (!edit->isModified() || roster::RosterFields[b].scale == roster::ScaleKind::None)
+        return;
+    if (!roster::IsTypedValue(roster::RosterFields[b], edit->text().toStdString())) {
+        // Not a number: nothing of it is taken, and the slider goes back too.
+        edit->setText(acceptedTexts_[b]);
+        platform_.beep();
+        return;
+    }
+    if (sliderOfBox_[b])
         edit->setText(sliderText(box));
+    else
+        edit->setModified(false);
 }
 
 void frmMain::finishBoxEdits()

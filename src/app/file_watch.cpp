@@ -1,118 +1,99 @@
 #include "app/frm_main.h"
 
-#include "platform/qt_platform.h"
-
-#include <QApplication>
 #include <QComboBox>
-#include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QLabel>
-#include <QTimer>
 
 // Keeping up with the roster file while the game or another program
-// rewrites it. The file is watched, and so is its folder: the game and our
-// own saves replace the file by a rename, which ends a watch on the file.
-// A burst of changes is checked once it has settled, against a fingerprint of
-// the file as the editor last listed or saved it, so that our own saves and
-// other files of the folder (backup copies, the game's logs) change nothing.
-
-namespace {
-
-// Long enough for a writer to finish a file in several steps.
-constexpr int SettleMs = 500;
-
-} // namespace
+// rewrites it: the list is read again at once, the shown bot's fields that
+// the player left alone take the file's values, and the player's changes
+// stay. The note beside the bot number says what the player needs to know.
 
 void frmMain::buildFileWatch()
 {
-    rosterWatch_ = new QFileSystemWatcher(this);
-    rosterWatch_->setObjectName(QStringLiteral("rosterWatch"));
-    rosterSettle_ = new QTimer(this);
-    rosterSettle_->setObjectName(QStringLiteral("rosterSettle"));
-    rosterSettle_->setSingleShot(true);
-    rosterSettle_->setInterval(SettleMs);
-    connect(rosterWatch_, &QFileSystemWatcher::fileChanged, this, &frmMain::rosterFileTouched);
-    connect(rosterWatch_, &QFileSystemWatcher::directoryChanged, this, &frmMain::rosterFileTouched);
-    connect(rosterSettle_, &QTimer::timeout, this, &frmMain::checkRosterFile);
+    rosterWatch_ = new platform::FileWatch(this);
+    connect(rosterWatch_, &platform::FileWatch::settled, this, &frmMain::followRosterFile);
 }
 
-void frmMain::watchRosterFile()
+void frmMain::followRosterFile()
 {
-    if (const QStringList watched = rosterWatch_->files() + rosterWatch_->directories(); !watched.isEmpty())
-        rosterWatch_->removePaths(watched);
-    rosterSettle_->stop();
-    const QFileInfo file(IniPath);
-    if (QFileInfo(file.absolutePath()).isDir())
-        rosterWatch_->addPath(file.absolutePath());
-    rewatchRosterFile();
+    const roster::FileNews news = model_.follow();
+    if (news.changed)
+        showFileNews(news);
 }
 
-void frmMain::rewatchRosterFile()
+void frmMain::showFileNews(const roster::FileNews& news)
 {
-    // A file replaced by a rename is another file: watch the new one.
-    if (rosterWatch_->files().isEmpty() && QFileInfo(IniPath).isFile())
-        rosterWatch_->addPath(IniPath);
-}
-
-void frmMain::rosterFileTouched()
-{
-    rewatchRosterFile();
-    rosterSettle_->start();
-}
-
-void frmMain::checkRosterFile()
-{
-    // Not under a question or a menu that the player is answering: the list
-    // and the boxes are theirs until it closes.
-    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
-        rosterSettle_->start();
-        return;
+    const int shown = model_.shownBot();
+    if (news.listChanged)
+        refreshList();
+    if (news.shownGone && shown < 0) {
+        // Nothing of the bot was changed: it simply is no longer there.
+        clearBotControls();
+    } else if (shown >= 0 && !news.shownGone) {
+        putTexts(news.shown);
+        model_.tookFileTexts(currentTexts());
     }
-    rewatchRosterFile();
-    const std::optional<std::size_t> fingerprint = roster::RosterFile(iniPathBytes()).Fingerprint();
-    if (fingerprint == rosterFingerprint_)
-        return;
-    if (!hasUnsavedChanges()) {
-        refreshFromFile();
-        return;
+
+    if (!news.conflicts.empty()) {
+        QStringList fields;
+        for (int field : news.conflicts)
+            fields.append(QString::fromStdString(roster::FieldLabel(field)));
+        const QString note = fields.size() == 1 ? QStringLiteral("%1 also changed on disk").arg(fields.constFirst())
+                                                : QStringLiteral("%1 fields also changed on disk").arg(fields.size());
+        showNote(note, QStringLiteral("File changed on disk: %1 also changed there. Your values are kept; a save "
+                                      "writes them over the file's.")
+                           .arg(fields.join(QStringLiteral(", "))));
+    } else if (model_.hasChanges() && note_ == Note::None) {
+        showNote(QStringLiteral("File changed on disk"),
+                 QStringLiteral("Another program changed the roster file. Your changes are kept; a save writes only "
+                                "what you changed."));
     }
-    // The player's changes stay; a save writes only what they changed and
-    // then shows the file as it is.
-    rosterFingerprint_ = fingerprint;
-    showFileChanged(true);
-}
-
-void frmMain::refreshFromFile()
-{
-    const int shown = shownBot_;
-    relistBots();
-    if (shown >= 0 && shown < Combo1->count()) {
-        Combo1->setCurrentIndex(shown);
-        Combo1_Click(shown);
+    if (model_.hasChanges() && !model_.shownIsListed() && model_.roster().state == roster::RosterState::Read) {
+        showNote(QStringLiteral("Bot %1 is no longer in the file").arg(shown),
+                 QStringLiteral("Another program removed bot %1 (%2) from the roster file. Your changes are kept "
+                                "but cannot be saved into it.")
+                     .arg(QString::number(shown), shownBotName()));
     }
-}
-
-bool frmMain::rosterChangedElsewhere() const
-{
-    return fileChangedElsewhere_ || roster::RosterFile(iniPathBytes()).Fingerprint() != rosterFingerprint_;
-}
-
-void frmMain::takeSavedFile(bool changedElsewhere)
-{
-    // What another program changed before the save is in the file now, next
-    // to the saved fields: show the file as it is.
-    if (changedElsewhere)
-        refreshFromFile();
-    else
-        rosterFingerprint_ = roster::RosterFile(iniPathBytes()).Fingerprint();
+    sayWhyNoBots();
     showWhetherModified();
 }
 
-void frmMain::showFileChanged(bool changed)
+void frmMain::refreshList()
 {
-    fileChangedElsewhere_ = changed;
-    lblFileChanged->setVisible(changed);
+    // The entries take the file's names; the list stays on the shown bot,
+    // and its field keeps a name the player is typing.
+    applyingTexts_ = true;
+    const roster::RosterSnapshot& roster = model_.roster();
+    const int shown = model_.shownBot();
+    while (Combo1->count() > model_.botCount())
+        Combo1->removeItem(Combo1->count() - 1);
+    for (int n = 0; n < model_.botCount(); ++n) {
+        const QString name = QString::fromStdString(roster.bots[static_cast<std::size_t>(n)].name);
+        if (n < Combo1->count())
+            Combo1->setItemText(n, name);
+        else
+            Combo1->addItem(name);
+    }
+    Combo1->setCurrentIndex(model_.shownIsListed() ? shown : -1);
+    Combo1->setEditText(shown >= 0 ? QString::fromStdString(model_.edits().name) : QString());
+    if (!model_.shownIsListed() && !model_.hasChanges())
+        setLabel2Caption(QString());
+    applyingTexts_ = false;
+}
+
+void frmMain::showNote(const QString& note, const QString& explanation, Note kind)
+{
+    lblFileChanged->setText(note);
+    lblFileChanged->setToolTip(explanation);
+    lblFileChanged->setAccessibleDescription(explanation);
+    lblFileChanged->show();
+    note_ = kind;
     // The note takes the place of an earlier save's confirmation.
-    if (changed)
-        Timer1_Timer();
+    Timer1_Timer();
+}
+
+void frmMain::clearNote()
+{
+    note_ = Note::None;
+    lblFileChanged->hide();
 }

@@ -7,20 +7,20 @@
 // the sliders and the check box in step with them in both directions.
 
 #include "platform/controls.h"
+#include "platform/file_watch.h"
 #include "platform/platform.h"
 #include "roster/roster.h"
+#include "roster/roster_model.h"
 
 #include <QMainWindow>
 #include <QSet>
 #include <QStringList>
 
 #include <array>
-#include <optional>
 
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QFileSystemWatcher;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -93,6 +93,7 @@ private:
     bool useRosterFile(const QString& path);
     void relistBots();
     void ListBotNames();
+    void sayWhyNoBots();
     QString showOpenDialog();
     void mnuOpen_Click();
     void Command2_Click();
@@ -106,11 +107,22 @@ private:
     void Command3_Click();
     void Command1_Click();
     bool saveShownBot();
+    bool saveIsBlocked();
+    void showSaveBlock(roster::SaveBlock block);
     void mnuSave_Click();
     void Timer1_Timer();
     void LoadBotSettings();
     bool SaveBotSettings();
-    std::array<QString, 12> currentBoxTexts() const;
+    QString shownBotName() const;
+
+    // The shown bot in the controls (bot_controls.cpp): the texts the
+    // model holds, put into the list's field and the value boxes, and back.
+    roster::BotTexts currentTexts() const;
+    void putTexts(const roster::BotTexts& texts);
+    void syncEdits();
+    void syncTypedName(const QString& text);
+    void enableBotControls(bool enabled);
+    void clearBotControls();
 
     // The coupling between the value boxes and their controls, and the
     // preset (box_coupling.cpp).
@@ -119,16 +131,14 @@ private:
     void Text1_Change(int index);
     void Check1_Click();
     // A box the player typed into takes its slider's form when the editing
-    // finishes: Enter, the focus leaving it, or a save.
+    // finishes: Enter, the focus leaving it, or a save. A typed text that is
+    // not a number is not taken: the box goes back to its last value.
     void normaliseBox(int box);
     void finishBoxEdits();
 
     void mnuHuman_Click();
 
-    // Changes not yet saved (unsaved_changes.cpp): the shown bot's name
-    // differs from its listed name, or a box from the text the last load or
-    // save left in it, which is what a save would write.
-    bool hasUnsavedChanges() const;
+    // Changes not yet saved (unsaved_changes.cpp).
     void followUnsavedChanges();
     void showWhetherModified();
     // Asks "Save changes to <name>?" when there are changes a step would
@@ -137,16 +147,15 @@ private:
     void discardChanges();
 
     // Keeping up with the roster file as other programs change it
-    // (file_watch.cpp).
+    // (file_watch.cpp): what the file now holds is shown, the player's
+    // changes stay, and the note beside the bot number says what happened.
     void buildFileWatch();
-    void watchRosterFile();
-    void rewatchRosterFile();
-    void rosterFileTouched();
-    void checkRosterFile();
-    void refreshFromFile();
-    bool rosterChangedElsewhere() const;
-    void takeSavedFile(bool changedElsewhere);
-    void showFileChanged(bool changed);
+    void followRosterFile();
+    void showFileNews(const roster::FileNews& news);
+    void refreshList();
+    enum class Note { None, Change, FileState };
+    void showNote(const QString& note, const QString& explanation, Note kind = Note::Change);
+    void clearNote();
 
     void mnuAbout_Click();
     void mnuExit_Click();
@@ -160,26 +169,25 @@ private:
     QString IniPath;
     platform::FileDialogSettings CommonDialog1;
 
-    // The names as the roster listed them, and the box texts as the last
-    // load left them: what a save compares against to leave untouched keys
-    // alone.
-    QStringList listedNames_;
-    std::optional<std::array<QString, 12>> loadedTexts_;
+    // The roster being edited: the file as last read, the shown bot and the
+    // player's changes to it.
+    roster::RosterModel model_;
     QSet<QString> backedUpFiles_; // copied beside themselves before this window's first save
-    int shownBot_ = -1; // the bot whose values the boxes hold, -1 for none
-    QString shownName_; // its name as it stands, even while the list shows another entry
     int typedBox_ = -1; // the box whose typed change the coupling is following
+    // Each box's text before the player began typing into it: where a typed
+    // text that is not a number sends it back.
+    std::array<QString, 12> acceptedTexts_;
+    bool applyingTexts_ = false; // the window itself is filling the controls
     // The layout's growth for the font, and whether the start size still
     // waits for the window system to tell the frame.
     platform::LayoutScale scale_;
     bool startSizePending_ = false;
 
-    // The roster file as the last listing or save left it, and whether
-    // another program changed it while the player had changes not saved.
-    std::optional<std::size_t> rosterFingerprint_;
-    bool fileChangedElsewhere_ = false;
-    QFileSystemWatcher* rosterWatch_ = nullptr;
-    QTimer* rosterSettle_ = nullptr; // one check after a burst of changes
+    platform::FileWatch* rosterWatch_ = nullptr;
+    // What the note beside the bot number tells: another program's change
+    // (it stays until a save, a discard or a reload), or why the file shows
+    // no bots (it goes when they are back).
+    Note note_ = Note::None;
 
     QGroupBox* Frame1 = nullptr;
     QComboBox* Combo1 = nullptr;

@@ -3,6 +3,7 @@
 #include "platform/qt_platform.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QScreen>
 
@@ -98,19 +99,19 @@ bool frmMain::useRosterFile(const QString& path)
     }
     IniPath = path;
     platform_.writeSetting(SettingsSection, SettingsKey, IniPath);
-    watchRosterFile();
+    rosterWatch_->watch(IniPath);
     relistBots();
     return true;
 }
 
 void frmMain::relistBots()
 {
-    // The file as it is before the listing reads it: a change made while
-    // the list is read shows as a change afterwards.
-    rosterFingerprint_ = roster::RosterFile(iniPathBytes()).Fingerprint();
-    showFileChanged(false);
+    model_.open(iniPathBytes());
+    clearNote();
+    applyingTexts_ = true;
     Combo1->clear();
     Combo1->setEditText(QString());
+    applyingTexts_ = false;
     setLabel2Caption(QString());
     ListBotNames();
     showWhetherModified();
@@ -118,22 +119,42 @@ void frmMain::relistBots()
 
 void frmMain::ListBotNames()
 {
-    const roster::BotNameList list = roster::RosterFile(iniPathBytes()).ListBotNames();
-    listedNames_.clear();
-    loadedTexts_.reset();
-    shownBot_ = -1;
-    if (!list.error.empty()) {
-        showUnreadable(list.error);
-        return;
-    }
-    for (const std::string& name : list.names) {
-        listedNames_.append(QString::fromStdString(name));
-        Combo1->addItem(listedNames_.constLast());
-    }
+    const roster::RosterSnapshot& roster = model_.roster();
+    if (roster.state == roster::RosterState::Unreadable)
+        showUnreadable(roster.error);
+    applyingTexts_ = true;
+    for (const roster::ListedBot& bot : roster.bots)
+        Combo1->addItem(QString::fromStdString(bot.name));
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QString());
-    if (list.endedOnEmptyName)
+    applyingTexts_ = false;
+    if (roster.endedOnEmptyName)
         platform_.beep();
+    sayWhyNoBots();
+}
+
+void frmMain::sayWhyNoBots()
+{
+    const QString path = QDir::toNativeSeparators(IniPath);
+    switch (model_.roster().state) {
+    case roster::RosterState::Missing:
+        showNote(QStringLiteral("Roster file not found"), QStringLiteral("The roster file was not found: %1").arg(path),
+                 Note::FileState);
+        return;
+    case roster::RosterState::Unreadable:
+        showNote(QStringLiteral("Roster file unreadable"),
+                 QStringLiteral("The roster file cannot be read: %1: %2")
+                     .arg(path, QString::fromStdString(model_.roster().error)),
+                 Note::FileState);
+        return;
+    case roster::RosterState::Read:
+        break;
+    }
+    if (model_.botCount() == 0)
+        showNote(QStringLiteral("No bot roster in the file"),
+                 QStringLiteral("The roster file holds no bot roster: %1").arg(path), Note::FileState);
+    else if (note_ == Note::FileState)
+        clearNote();
 }
 
 void frmMain::mnuOpen_Click()

@@ -134,6 +134,24 @@ protected:
     void nextCheckState() override { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }
 };
 
+// The notes beside the bot number that take the most room: the layout
+// leaves room for the widest.
+const char* const WidestNotes[] = {
+    "File changed on disk",         "Combat Style also changed on disk", "13 fields also changed on disk",
+    "Bot 100 is no longer in the file", "No bot roster in the file",     "Roster file unreadable",
+};
+
+QString widestText(const QFontMetrics& metrics, const char* const (&texts)[6])
+{
+    QString widest;
+    for (const char* text : texts) {
+        const QString candidate = QString::fromLatin1(text);
+        if (metrics.horizontalAdvance(candidate) > metrics.horizontalAdvance(widest))
+            widest = candidate;
+    }
+    return widest;
+}
+
 } // namespace
 
 void frmMain::buildControls()
@@ -254,7 +272,10 @@ void frmMain::buildControls()
     // Lay the window out for the widest texts it will show: the number of
     // the last bot a roster can list, the save confirmation and the note.
     Label2->setText(QStringLiteral("Bot #: 100"));
+    const QString note = lblFileChanged->text();
+    lblFileChanged->setText(widestText(lblFileChanged->fontMetrics(), WidestNotes));
     scale_ = platform::fitLayoutToFont(client);
+    lblFileChanged->setText(note);
     Label2->setText(QStringLiteral("Bot #"));
     Label35->hide();
     lblFileChanged->hide();

@@ -281,6 +281,14 @@ SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
     });
     bool backedUp = false;
     const auto prepare = [&](const profile::LoadedFile& file, std::vector<profile::KeyValue>& values) {
+        if (edit.mustExist && file.state != profile::FileState::Read) {
+            outcome = SaveOutcome::vanished(Gone::File);
+            return false;
+        }
+        if (edit.mustExist && !file.document.find(BotRoster, FormKey(NamePrefix, index))) {
+            outcome = SaveOutcome::vanished(Gone::Bot);
+            return false;
+        }
         const TextEncoding encoding
             = (file.utf16 || ascii) ? TextEncoding::Utf8 : detectEncoding(file.document.bytes());
         values.clear();

@@ -141,25 +141,36 @@ struct BotEdit {
     // under that stamp (see profile::backUpProfile); a failed copy stops the
     // save before anything is written.
     std::string backupStamp;
+    // Write only into a file that exists and a bot whose name key stands at
+    // its number: a save never makes a file or a bot anew.
+    bool mustExist = false;
 };
 
 // How many backup copies of the roster file are kept beside it.
 inline constexpr std::size_t KeptBackups = 5;
 
+// What a save found gone, when it was told the bot must exist.
+enum class Gone { Nothing, File, Bot };
+
 struct SaveOutcome {
     bool ok = true;
     bool refused = false;  // refused before writing anything; `error` is a whole message
+    Gone gone = Gone::Nothing; // refused because the file or the bot is gone
     std::string failedKey; // the key whose write failed or was refused
     std::string error;     // why, in the system's words where it has some
     std::string backup;    // the copy made before the save, if any
 
     static SaveOutcome failure(std::string key, std::string why)
     {
-        return {false, false, std::move(key), std::move(why), {}};
+        return {false, false, Gone::Nothing, std::move(key), std::move(why), {}};
     }
     static SaveOutcome refusal(std::string key, std::string why)
     {
-        return {false, true, std::move(key), std::move(why), {}};
+        return {false, true, Gone::Nothing, std::move(key), std::move(why), {}};
+    }
+    static SaveOutcome vanished(Gone what)
+    {
+        return {false, true, what, {}, what == Gone::File ? "The roster file is gone" : "The bot is gone", {}};
     }
 };
 

@@ -24,6 +24,43 @@ std::string_view lastCharacter(std::string_view text)
 
 } // namespace
 
+bool IsTypedValue(const RosterField& field, std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return false;
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    if (field.scale == ScaleKind::Voice && text.starts_with(VoicePrefix))
+        text.remove_prefix(VoicePrefix.size());
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    bool digits = false;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (isDigit(text[i]))
+            digits = true;
+        else if (text[i] == '.' && !point)
+            point = true;
+        else
+            break;
+    }
+    if (!digits)
+        return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        const std::size_t exponent = j;
+        while (j < text.size() && isDigit(text[j]))
+            ++j;
+        if (j == exponent)
+            return false;
+        i = j;
+    }
+    return i == text.size();
+}
+
 double ValueOfText(std::string_view text)
 {
     std::string s;

@@ -17,6 +17,12 @@ struct RosterField;
 // an infinity, which the callers clamp.
 double ValueOfText(std::string_view text);
 
+// Whether a text the player typed into a field's box is a value: after
+// blanks at both ends, a number in full (an optional sign, digits with at
+// most one ".", an optional exponent), or for the voice the voice's own
+// form with a number at its end. "abc", "" and "0,5" are not.
+bool IsTypedValue(const RosterField& field, std::string_view text);
+
 // Rounds to the nearest whole number, halfway cases to the even one.
 double RoundHalfEven(double value);
 

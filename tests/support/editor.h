@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -66,6 +67,17 @@ public:
     {
         combo()->setCurrentIndex(index);
         emit combo()->activated(index);
+    }
+
+    // Waits for the file watch to report a change, then lets its settled
+    // check run at once rather than after its delay.
+    bool settle() const
+    {
+        auto* timer = find<QTimer>(QStringLiteral("rosterSettle"));
+        if (!timer || !QTest::qWaitFor([timer] { return timer->isActive(); }, 5000))
+            return false;
+        timer->stop();
+        return QMetaObject::invokeMethod(timer, "timeout");
     }
 
     QStringList boxTexts() const
