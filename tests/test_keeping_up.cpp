@@ -33,6 +33,12 @@ QByteArray changedElsewhere()
         .replace("Camping[5]=0.200000", "Camping[5]=0.800000");
 }
 
+// The save button, with the mouse.
+void clickSave(const Editor& editor)
+{
+    QTest::mouseClick(editor.find<QPushButton>(QStringLiteral("Command1")), Qt::LeftButton);
+}
+
 bool noteShown(const Editor& editor) { return editor.label("lblFileChanged")->isVisibleTo(editor.window.get()); }
 
 } // namespace
@@ -54,6 +60,11 @@ private slots:
     void titleMarksUnsavedChanges();
     void stepsThatDropChangesAskFirst_data();
     void stepsThatDropChangesAskFirst();
+    void renameThenTheSameBotAsks_data();
+    void renameThenTheSameBotAsks();
+    void whatIsGoneIsNeverWrittenInto_data();
+    void whatIsGoneIsNeverWrittenInto();
+    void bothChangedKeepsThePlayersValueAndSaysSo();
 };
 
 void KeepingUpTest::changeElsewhereRelistsAndReloads_data()
@@ -254,6 +265,99 @@ void KeepingUpTest::stepsThatDropChangesAskFirst()
     } else {
         QVERIFY(!editor.window->isVisible());
     }
+}
+
+void KeepingUpTest::renameThenTheSameBotAsks_data()
+{
+    QTest::addColumn<SaveAnswer>("answer");
+    QTest::addColumn<QString>("nameAfter");
+    QTest::newRow("Save") << SaveAnswer::Save << QStringLiteral("Bar");
+    QTest::newRow("Discard") << SaveAnswer::Discard << QStringLiteral("Cinder");
+    QTest::newRow("Cancel") << SaveAnswer::Cancel << QStringLiteral("Bar");
+}
+
+void KeepingUpTest::renameThenTheSameBotAsks()
+{
+    QFETCH(SaveAnswer, answer);
+    QFETCH(QString, nameAfter);
+    Editor editor;
+    Player player(editor, 5);
+    QVERIFY(player.ready());
+    QVERIFY(player.retype(editor.combo(), QStringLiteral("Bar")));
+    editor.platform.saveAnswers.append(answer);
+    QVERIFY(player.clickBot(5));
+    QCOMPARE(editor.platform.saveQuestions, QStringList({QStringLiteral("Save changes to Bar?")}));
+    QCOMPARE(editor.combo()->currentText(), nameAfter);
+    QCOMPARE(editor.file().contains("BotNames[5]=Bar\r\n"), answer == SaveAnswer::Save);
+    QCOMPARE(editor.window->isWindowModified(), answer == SaveAnswer::Cancel);
+}
+
+void KeepingUpTest::whatIsGoneIsNeverWrittenInto_data()
+{
+    QTest::addColumn<QByteArray>("content"); // what the game leaves; empty: the file is removed
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("message");
+    QByteArray withoutBot = testing::sampleRoster();
+    for (const char* key : {"BotNames", "BotFaces", "BotTeams", "BotClasses", "BotSkins", "VoiceType", "BotSkills",
+                            "BotAccuracy", "CombatStyle", "Alertness", "Camping", "StrafingAbility", "BotJumpy"}) {
+        const qsizetype at = withoutBot.indexOf(QByteArray(key) + "[15]=");
+        withoutBot.remove(at, withoutBot.indexOf("\r\n", at) + 2 - at);
+    }
+    QTest::newRow("file removed") << QByteArray() << QStringLiteral("Roster file not found")
+                                  << QStringLiteral("The roster file is gone: %1. Nothing was saved; your changes are "
+                                                    "kept. Use File, Open to choose it again.");
+    QTest::newRow("bot removed") << withoutBot << QStringLiteral("Bot 15 is no longer in the file")
+                                 << QStringLiteral("Bot 15 (Rourke) is no longer in the file. Nothing was saved.");
+}
+
+void KeepingUpTest::whatIsGoneIsNeverWrittenInto()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, note);
+    QFETCH(QString, message);
+    Editor editor;
+    Player player(editor, 15);
+    QVERIFY(player.ready());
+    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End));
+    if (content.isEmpty())
+        QVERIFY(QFile::remove(editor.rosterPath));
+    else
+        QVERIFY(rewrite(editor.rosterPath, content, true));
+    QVERIFY(settle(editor));
+    QVERIFY(noteShown(editor));
+    QCOMPARE(editor.label("lblFileChanged")->text(), note);
+
+    clickSave(editor);
+    QCOMPARE(editor.platform.messageTexts(),
+             QStringList({message.contains(QLatin1String("%1")) ? message.arg(QDir::toNativeSeparators(editor.rosterPath))
+                                                                : message}));
+    QCOMPARE(QFile::exists(editor.rosterPath), !content.isEmpty());
+    if (!content.isEmpty())
+        QCOMPARE(editor.file(), content);
+    // The changes stay in the window, to be saved should the file come back.
+    QVERIFY(editor.window->isWindowModified());
+    QCOMPARE(editor.box(4)->text(), QStringLiteral("1.000000"));
+    QVERIFY(rewrite(editor.rosterPath, testing::sampleRoster(), true));
+    QVERIFY(settle(editor));
+    clickSave(editor);
+    QCOMPARE(editor.platform.messages.size(), 1);
+    QVERIFY(editor.file().contains("BotAccuracy[15]=1.000000\r\n"));
+}
+
+void KeepingUpTest::bothChangedKeepsThePlayersValueAndSaysSo()
+{
+    Editor editor;
+    Player player(editor, 5);
+    QVERIFY(player.ready());
+    QVERIFY(player.pressOn(editor.slider(8), Qt::Key_End));
+    QVERIFY(rewrite(editor.rosterPath, changedElsewhere(), false));
+    QVERIFY(settle(editor));
+    QCOMPARE(editor.label("lblFileChanged")->text(), QStringLiteral("Camping also changed on disk"));
+    QCOMPARE(editor.box(7)->text(), QStringLiteral("1.000000"));
+    QCOMPARE(editor.combo()->itemText(2), QStringLiteral("Briar"));
+    QVERIFY(player.save());
+    QCOMPARE(editor.file(), changedElsewhere().replace("Camping[5]=0.800000", "Camping[5]=1.000000"));
+    QVERIFY(!noteShown(editor));
 }
 
 QTEST_MAIN(KeepingUpTest)

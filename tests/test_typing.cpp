@@ -34,6 +34,8 @@ private slots:
     void savedRenameStandsInTheList();
     void typedValueIsTheValueSaved_data();
     void typedValueIsTheValueSaved();
+    void typedTextThatIsNoNumberIsNotTaken_data();
+    void typedTextThatIsNoNumberIsNotTaken();
     void failedLoadNeverSavesAnotherBotsValues();
     void refusedOpenKeepsListAndFileTogether_data();
     void refusedOpenKeepsListAndFileTogether();
@@ -179,6 +181,40 @@ void TypingTest::typedValueIsTheValueSaved()
     const QString key = QString::fromLatin1(roster::RosterFields[box].keyPrefix.data()) + QStringLiteral("3]");
     QCOMPARE(valueIn(editor, qPrintable(key)), saved);
     QCOMPARE(editor.box(box)->text(), saved);
+}
+
+void TypingTest::typedTextThatIsNoNumberIsNotTaken_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("finish"); // the key that ends the editing; 0: a save
+    QTest::newRow("abc, Tab") << QStringLiteral("abc") << int(Qt::Key_Tab);
+    QTest::newRow("comma, Enter") << QStringLiteral("0,5") << int(Qt::Key_Return);
+    QTest::newRow("emptied, save") << QString() << 0;
+}
+
+void TypingTest::typedTextThatIsNoNumberIsNotTaken()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, finish);
+    Editor editor;
+    Player player(editor, 3);
+    QVERIFY(player.ready());
+    const QByteArray before = editor.file();
+    const QString loaded = editor.box(4)->text();
+    const int position = editor.slider(3)->value();
+    QVERIFY(player.retype(editor.box(4), typed));
+    if (typed.isEmpty())
+        player.press(Qt::Key_Backspace);
+    if (finish)
+        player.press(Qt::Key(finish));
+    else
+        QVERIFY(player.save());
+    QCOMPARE(editor.box(4)->text(), loaded);
+    QCOMPARE(editor.slider(3)->value(), position);
+    QCOMPARE(editor.platform.beeps, 1);
+    QVERIFY(player.save());
+    QCOMPARE(editor.file(), before);
+    QVERIFY(!editor.window->isWindowModified());
 }
 
 void TypingTest::failedLoadNeverSavesAnotherBotsValues()

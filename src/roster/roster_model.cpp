@@ -85,7 +85,9 @@ FileNews RosterModel::follow()
         const auto f = static_cast<std::size_t>(field + 1);
         const bool playerChanged = textOf(edits_, field) != textOf(baseline_, field);
         const bool fileChanged = textOf(fileNow, field) != textOf(fileTexts_, field);
-        takenFromFile_[f] = !playerChanged;
+        // The file's value is the new baseline where the player left the
+        // field alone or changed it to just what the file now holds.
+        takenFromFile_[f] = !playerChanged || (fileChanged && textOf(fileNow, field) == textOf(edits_, field));
         if (!fileChanged)
             continue;
         if (!playerChanged)
