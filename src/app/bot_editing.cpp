@@ -143,9 +143,11 @@ QString frmMain::shownBotName() const
     return QString::fromStdString(name);
 }
 
-void frmMain::mnuSave_Click() { Command1_Click(); }
+void frmMain::mnuSave_Click() { saveShownBot(); }
 
-void frmMain::Timer1_Timer()
+void frmMain::Timer1_Timer() { hideSaveConfirmation(); }
+
+void frmMain::hideSaveConfirmation()
 {
     Label35->hide();
     Timer1->stop();

@@ -89,7 +89,7 @@ void frmMain::showNote(const QString& note, const QString& explanation, Note kin
     lblFileChanged->show();
     note_ = kind;
     // The note takes the place of an earlier save's confirmation.
-    Timer1_Timer();
+    hideSaveConfirmation();
 }
 
 void frmMain::clearNote()

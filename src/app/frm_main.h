@@ -1,10 +1,12 @@
 #pragma once
 
 // The main window: the bot list, the eight sliders and the check box that
-// show one bot, and the commands that load, change and save it. The value
-// boxes Text1(0) to Text1(11) are the bot's authoritative copy: loading
-// writes only the boxes, saving reads only the boxes, and the coupling keeps
-// the sliders and the check box in step with them in both directions.
+// show one bot, and the commands that load, change and save it. The roster
+// being edited lives in a model beside the window (roster::RosterModel):
+// the window puts the shown bot's texts into the list's field and the value
+// boxes Text1(0) to Text1(11), hands every change the player makes back to
+// it, and the coupling keeps the sliders and the check box in step with the
+// boxes in both directions.
 
 #include "platform/controls.h"
 #include "platform/file_watch.h"
@@ -111,6 +113,7 @@ private:
     void showSaveBlock(roster::SaveBlock block);
     void mnuSave_Click();
     void Timer1_Timer();
+    void hideSaveConfirmation();
     void LoadBotSettings();
     bool SaveBotSettings();
     QString shownBotName() const;
