@@ -65,6 +65,8 @@ private slots:
     void whatIsGoneIsNeverWrittenInto_data();
     void whatIsGoneIsNeverWrittenInto();
     void bothChangedKeepsThePlayersValueAndSaysSo();
+    void rostersWithoutBotsSaySo_data();
+    void rostersWithoutBotsSaySo();
 };
 
 void KeepingUpTest::changeElsewhereRelistsAndReloads_data()
@@ -357,6 +359,46 @@ void KeepingUpTest::bothChangedKeepsThePlayersValueAndSaysSo()
     QCOMPARE(editor.combo()->itemText(2), QStringLiteral("Briar"));
     QVERIFY(player.save());
     QCOMPARE(editor.file(), changedElsewhere().replace("Camping[5]=0.800000", "Camping[5]=1.000000"));
+    QVERIFY(!noteShown(editor));
+}
+
+void KeepingUpTest::rostersWithoutBotsSaySo_data()
+{
+    QTest::addColumn<QByteArray>("content"); // "missing": no file; "folder": a folder in its place
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("missing") << QByteArray("missing") << QStringLiteral("Roster file not found") << 0;
+    QTest::newRow("empty") << QByteArray() << QStringLiteral("No bot roster in the file") << 0;
+    QTest::newRow("binary") << QByteArray("\x7f" "ELF\x02\x01\0\0[x]\0\xff\xfe", 16)
+                            << QStringLiteral("No bot roster in the file") << 0;
+    QTest::newRow("other sections only") << QByteArray("[Engine.GameInfo]\r\nbBots=True\r\n")
+                                         << QStringLiteral("No bot roster in the file") << 0;
+    QTest::newRow("folder") << QByteArray("folder") << QStringLiteral("Roster file unreadable") << 1;
+}
+
+void KeepingUpTest::rostersWithoutBotsSaySo()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, note);
+    QFETCH(int, messages);
+    Editor editor(content, false);
+    if (content == "missing" || content == "folder")
+        QVERIFY(QFile::remove(editor.rosterPath));
+    if (content == "folder")
+        QVERIFY(QDir().mkdir(editor.rosterPath));
+    editor.window->Form_Load();
+    QCOMPARE(editor.combo()->count(), 0);
+    QVERIFY(noteShown(editor));
+    QCOMPARE(editor.label("lblFileChanged")->text(), note);
+    QVERIFY(editor.label("lblFileChanged")->toolTip().contains(QDir::toNativeSeparators(editor.rosterPath)));
+    QCOMPARE(editor.platform.messages.size(), messages);
+
+    // The bots come: the note goes.
+    if (content == "folder")
+        QVERIFY(QDir().rmdir(editor.rosterPath));
+    QVERIFY(rewrite(editor.rosterPath, testing::sampleRoster(), true));
+    QVERIFY(settle(editor));
+    QCOMPARE(editor.combo()->count(), 16);
     QVERIFY(!noteShown(editor));
 }
 
