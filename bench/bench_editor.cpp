@@ -99,6 +99,20 @@ private slots:
         }
     }
 
+    // What the window reads at start, on each pick and when the file is
+    // touched: every listed bot with its fields, and the fingerprint.
+    void loadRoster_data() { sizes(); }
+    void loadRoster()
+    {
+        QFETCH(qsizetype, size);
+        Roster roster(size);
+        const roster::RosterFile file(roster.file());
+        QCOMPARE(file.LoadRoster().bots.size(), std::size_t(101));
+        QBENCHMARK {
+            file.LoadRoster();
+        }
+    }
+
     // What the window checks after a save and when the file is touched.
     void fingerprint_data() { sizes(); }
     void fingerprint()

@@ -78,8 +78,6 @@ public:
             prefetched_.emplace(keys[i], values[i]);
     }
 
-    bool prefetched(const std::string& key) const { return prefetched_.contains(key); }
-
     // ReadRosterValue's steps, with the raw bytes kept for the listing's
     // comparison against the default.
     RosterValue value(const std::string& key, std::string* rawText = nullptr) const
@@ -197,17 +195,16 @@ LoadedBot RosterFile::LoadBot(BotIndex index) const
         bot.error = reading.error();
         return bot;
     }
-    loadFields(reading, index, bot.fields);
-    return bot;
-}
-
-void RosterFile::loadFields(Reading& reading, BotIndex index, std::array<LoadedField, 12>& fields) const
-{
     std::vector<std::string> keys;
     for (const RosterField& field : RosterFields)
         keys.push_back(FormKey(field.keyPrefix, index));
-    if (!reading.prefetched(keys.front()))
-        reading.prefetch(keys);
+    reading.prefetch(keys);
+    loadFields(reading, keys.data(), bot.fields);
+    return bot;
+}
+
+void RosterFile::loadFields(Reading& reading, const std::string* keys, std::array<LoadedField, 12>& fields) const
+{
     for (std::size_t box = 0; box < RosterFields.size(); ++box) {
         const std::string& key = keys[box];
         notify(Access::Read, key);
@@ -251,7 +248,7 @@ RosterSnapshot RosterFile::LoadRoster() const
     roster.bots.resize(list.names.size());
     for (std::size_t n = 0; n < list.names.size(); ++n) {
         roster.bots[n].name = std::move(list.names[n]);
-        loadFields(reading, static_cast<BotIndex>(n), roster.bots[n].fields);
+        loadFields(reading, &keys[n * RosterFields.size()], roster.bots[n].fields);
     }
     return roster;
 }

@@ -219,7 +219,7 @@ public:
 private:
     class Reading;
     void listNames(Reading& reading, BotNameList& list) const;
-    void loadFields(Reading& reading, BotIndex index, std::array<LoadedField, 12>& fields) const;
+    void loadFields(Reading& reading, const std::string* keys, std::array<LoadedField, 12>& fields) const;
     void notify(Access access, std::string_view key) const;
 
     std::string path_;

@@ -1,5 +1,7 @@
 #include "roster/text_encoding.h"
 
+#include <algorithm>
+
 #include "profile/utf8.h"
 
 #include <array>
@@ -99,6 +101,9 @@ TextEncoding detectEncoding(std::string_view fileBytes)
 
 std::string decodeText(std::string_view bytes, TextEncoding encoding)
 {
+    // Plain ASCII reads alike in every encoding: most values are numbers.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char ch) { return static_cast<unsigned char>(ch) < 0x80; }))
+        return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() * 2);
     if (encoding == TextEncoding::Windows1252) {
