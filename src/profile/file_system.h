@@ -33,6 +33,7 @@ struct RawFile {
     std::unique_ptr<char[]> bytes;
     std::size_t size = 0;
     std::string error;
+    bool inUse = false; // another program holds the file (Windows sharing and locks)
 };
 
 // The whole of a regular file of at most MaxProfileBytes.
@@ -50,6 +51,24 @@ FileStamp stampOf(const std::string& path);
 // set instead of an error.
 WriteResult replaceTarget(const Target& target, std::initializer_list<std::string_view> pieces,
                           const std::function<bool()>& unchanged = {}, bool* overtaken = nullptr);
+
+// The steps that make a replacement safe, in the order replaceTarget takes
+// them. Each is reported as the system call that carries it out returns.
+enum class Step {
+    Written,       // the temporary file holds the new bytes
+    FileFlushed,   // and they are on the disk
+    Renamed,       // it stands at the target's name
+    FolderFlushed, // and so does the name
+};
+
+// For tests only: sees each step, with whether it succeeded. Empty in the
+// program itself.
+using StepObserver = std::function<void(Step, bool succeeded)>;
+inline StepObserver& stepObserver()
+{
+    static StepObserver observer;
+    return observer;
+}
 
 // The names of the entries of a folder ("." and ".." left out).
 std::vector<std::string> listFolder(const std::string& folder, std::string* error);

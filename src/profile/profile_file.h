@@ -44,6 +44,7 @@ struct LoadedFile {
     FileStamp stamp; // as the file stood when it was read
     Document document; // for a UTF-16 file: its text after the mark, as UTF-8
     std::string error;
+    bool inUse = false;  // unusable because another program holds it (Windows only)
     bool utf16 = false;  // the file starts with the UTF-16LE byte-order mark
     std::string oddByte; // a UTF-16 file's odd last byte, kept as it was
 };

@@ -2,7 +2,8 @@
 // scripts/check-windows: the Windows file layer reads, edits in place,
 // replaces atomically, refuses a read-only file, follows the Windows rules
 // for paths with non-ASCII names, clears what a killed write left behind,
-// and keeps UTF-16 files UTF-16.
+// keeps UTF-16 files UTF-16, keeps the file's attributes, creation time and
+// access list, and names a file another program holds as in use.
 
 #include "profile/profile_file.h"
 #include "roster/roster.h"
@@ -15,6 +16,9 @@
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+
+#include <aclapi.h>
+#include <sddl.h>
 
 namespace {
 
@@ -91,7 +95,76 @@ int main(int argc, char** argv)
     const roster::SaveOutcome refused = file.SaveBot(5, edit);
     check(!refused.ok && !refused.error.empty() && readAll(path) == expected, "a read-only file is refused, unchanged");
     std::printf("      (the system said: %s)\n", refused.error.c_str());
+    check(refused.error.back() != '.', "the system's words come without their full stop");
     ::SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    // What makes the file itself outlives a save: its attributes, its
+    // creation time and its access list (here without the entry for
+    // everyone).
+    const std::wstring native = wide(path);
+    const auto accessList = [&] {
+        PSECURITY_DESCRIPTOR held = nullptr;
+        wchar_t* text = nullptr;
+        std::wstring said;
+        if (::GetNamedSecurityInfoW(native.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                                    nullptr, nullptr, &held)
+                == ERROR_SUCCESS
+            && ::ConvertSecurityDescriptorToStringSecurityDescriptorW(held, SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
+                                                                      &text, nullptr)) {
+            said = text;
+            ::LocalFree(text);
+        }
+        ::LocalFree(held);
+        return said;
+    };
+    std::wstring narrowed = accessList();
+    const std::size_t everyone = narrowed.find(L";;;WD)");
+    if (everyone != std::wstring::npos)
+        narrowed.erase(narrowed.rfind(L'(', everyone), everyone + 6 - narrowed.rfind(L'(', everyone));
+    PSECURITY_DESCRIPTOR given = nullptr;
+    BOOL present = FALSE, defaulted = FALSE;
+    PACL givenAccess = nullptr;
+    ::ConvertStringSecurityDescriptorToSecurityDescriptorW(narrowed.c_str(), SDDL_REVISION_1, &given, nullptr);
+    ::GetSecurityDescriptorDacl(given, &present, &givenAccess, &defaulted);
+    ::SetNamedSecurityInfoW(const_cast<wchar_t*>(native.c_str()), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
+                            nullptr, nullptr, givenAccess, nullptr);
+    ::LocalFree(given);
+    const std::wstring accessBefore = accessList();
+    const bool accessTaken = accessBefore == narrowed; // Wine 8 keeps none of its own
+
+    const FILETIME born{0x12345678, 0x01d00000};
+    HANDLE touch = ::CreateFileW(native.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    ::SetFileTime(touch, &born, nullptr, nullptr);
+    ::CloseHandle(touch);
+    WIN32_FILE_ATTRIBUTE_DATA now{};
+    ::GetFileAttributesExW(native.c_str(), GetFileExInfoStandard, &now);
+    const bool bornKept = ::CompareFileTime(&now.ftCreationTime, &born) == 0; // Wine cannot set it
+    ::SetFileAttributesW(native.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+
+    edit.values[4] = "0.300000";
+    const roster::SaveOutcome kept = file.SaveBot(5, edit);
+    ::GetFileAttributesExW(native.c_str(), GetFileExInfoStandard, &now);
+    const DWORD hiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    check(kept.ok && (now.dwFileAttributes & hiddenSystem) == hiddenSystem,
+          "a hidden system file stays hidden and system after a save");
+    check(!bornKept || ::CompareFileTime(&now.ftCreationTime, &born) == 0, "a save keeps the file's creation time");
+    check(!accessTaken || accessList() == accessBefore, "a save keeps the file's access list");
+    if (!accessTaken || !bornKept)
+        std::printf("      (this system keeps no %s a file is given: not compared)\n",
+                    accessTaken ? "creation time" : bornKept ? "access list" : "access list or creation time");
+    ::SetFileAttributesW(native.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    // A file that another program holds without sharing is named as in
+    // use, whatever the system's words. (Wine does not make a lock stop a
+    // read, so a locked file cannot be tried here.)
+    HANDLE held = ::CreateFileW(native.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    edit.values[4] = "0.400000";
+    const roster::SaveOutcome busy = file.SaveBot(5, edit);
+    const roster::BotNameList listed = file.ListBotNames();
+    ::CloseHandle(held);
+    const std::string inUse = "The roster file is in use by another program (is the game running?)";
+    check(!busy.ok && busy.error == inUse && listed.error == inUse, "a file held without sharing is named as in use");
 
     // What a write killed midway left behind goes at the next save; a
     // stranger's file of a similar name stays.
