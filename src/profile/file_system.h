@@ -44,7 +44,9 @@ FileStamp stampOf(const std::string& path);
 // Writes the pieces to a temporary file beside the target, flushes it and
 // renames it over the target, then flushes the folder. Refuses an existing
 // target that may not be written. A new file gets the target's `mode` and
-// owner when they are set (a copy), else the default permissions.
+// owner when they are set (a copy), else the default permissions. On
+// Windows, an existing target's hidden, system and archive attributes, its
+// creation time and its access list pass to the new file.
 //
 // With `unchanged` given, it is asked just before the rename; when it says
 // no, nothing is renamed, the temporary file is removed, and `overtaken` is

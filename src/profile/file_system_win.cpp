@@ -1,6 +1,7 @@
 // The profile engine's disk access on Windows. Paths arrive as UTF-8 and go
 // to the wide-character API; a write replaces the file with a write-through
-// move, which is durable by itself.
+// move, which is durable by itself, of a temporary file that has taken over
+// the original's attributes, creation time and access list.
 
 #include "profile/file_system.h"
 
@@ -150,6 +151,7 @@ FileStamp stampFrom(HANDLE file)
 // may set it). A new file has none of it.
 class Identity {
 public:
+    Identity() = default;
     explicit Identity(const std::wstring& path)
     {
         WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -339,7 +341,7 @@ WriteResult replaceTarget(const Target& target, std::initializer_list<std::strin
     const std::wstring folder = folderOf(path);
     const std::wstring prefix = wide(temporaryPrefix(narrow(nameOf(path))));
     removeStaleTemporaries(folder, prefix);
-    const Identity identity = target.exists ? Identity(path) : Identity(std::wstring());
+    const Identity identity = target.exists ? Identity(path) : Identity();
 
     // Straight from the system's source, not through a std::mt19937: Qt's
     // static library has its own copy of that template's refill, and when
