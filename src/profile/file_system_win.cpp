@@ -179,14 +179,19 @@ public:
     // Gives the written replacement the creation time (through its open
     // handle) and the security descriptor (by its path) of the original.
     // An owner the user may not give is left as it is; everything else
-    // must take, or the replacement would not be the same file.
+    // must take, or the replacement would not be the same file (and might
+    // let in whom the original kept out). A volume that keeps no access
+    // lists (FAT) gets none.
     DWORD giveTo(HANDLE file, const std::wstring& path) const
     {
         if (!known_)
             return ERROR_SUCCESS;
         if (!::SetFileTime(file, &created_, nullptr, nullptr))
             return ::GetLastError();
-        if (!descriptor_)
+        DWORD volume = 0;
+        if (!descriptor_
+            || !::GetVolumeInformationByHandleW(file, nullptr, 0, nullptr, nullptr, &volume, nullptr, 0)
+            || !(volume & FILE_PERSISTENT_ACLS))
             return ERROR_SUCCESS;
         std::wstring name = path;
         const SECURITY_INFORMATION how = DACL_SECURITY_INFORMATION
