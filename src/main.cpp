@@ -15,10 +15,14 @@ int main(int argc, char* argv[])
 #endif
     QCoreApplication::setApplicationVersion(QString::fromUtf8(identity::Version));
     {
-        // --help and --version are answered before the window system is set
-        // up: without a display it would end the program.
+        // The command line is judged before the window system is set up:
+        // without a display that would end the program before help, the
+        // version or a mistake could be told.
         const QCoreApplication early(argc, argv);
-        app::answerInformationOptions(QCoreApplication::arguments());
+        const app::CommandLine line
+            = app::readCommandLine(app::withoutWindowSystemOptions(QCoreApplication::arguments()));
+        if (line.exitCode)
+            return *line.exitCode;
     }
     QApplication app(argc, argv);
     // Ties the window to its desktop entry (its icon in docks and task bars).

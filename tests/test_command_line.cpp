@@ -210,10 +210,15 @@ void CommandLineTest::answersWithoutDisplay_data()
     QTest::newRow("--version") << args("--version") << 0 << version;
     QTest::newRow("--help") << args("--help") << 0 << QStringLiteral("[options] [FILE]");
     QTest::newRow("-h after a window-system option") << args("-style fusion -h") << 0 << QStringLiteral("--version");
-    // Mistakes are judged once the window system has taken its options.
-    QTest::newRow("two files") << args("-platform offscreen a b") << 1 << QStringLiteral("one roster file at most");
-    QTest::newRow("unknown option") << args("-platform offscreen --roster=x") << 1
-                                    << QStringLiteral("Unknown option 'roster'");
+    QTest::newRow("--help-all") << args("--help-all") << 0 << QStringLiteral("-platform <name");
+    // Mistakes are told without a display, the window system's options
+    // left out of the judging.
+    QTest::newRow("two files") << args("a b") << 1 << QStringLiteral("one roster file at most");
+    QTest::newRow("unknown option") << args("--bogus") << 1 << QStringLiteral("Unknown option 'bogus'");
+    QTest::newRow("two files after a window-system option")
+        << args("-platform offscreen a b") << 1 << QStringLiteral("one roster file at most");
+    QTest::newRow("unknown option among window-system ones")
+        << args("--platform offscreen -style=fusion --roster=x") << 1 << QStringLiteral("Unknown option 'roster'");
     QTest::newRow("web URL") << args("-platform offscreen https://example.org/CovertstrikeUser.ini") << 1
                              << QStringLiteral("not a local file");
 }

@@ -2,6 +2,7 @@
 // a file without disturbing a byte beyond the changed line, and writing it
 // back atomically.
 
+#include "profile/file_system.h"
 #include "profile/profile.h"
 #include "profile/profile_file.h"
 #include "support/files.h"
@@ -57,6 +58,8 @@ private slots:
     void oneTransactionWritesWhatKeyByKeyWritesWould();
     void anotherProgramsChangeDuringAWriteIsKept_data();
     void anotherProgramsChangeDuringAWriteIsKept();
+    void stepsOfAWriteComeInTheirSafeOrder_data();
+    void stepsOfAWriteComeInTheirSafeOrder();
     void backupsAreNamedAndRotated();
     void refusesTextThatWouldSplitALine_data();
     void refusesTextThatWouldSplitALine();
@@ -365,6 +368,45 @@ void ProfileTest::anotherProgramsChangeDuringAWriteIsKept()
         QCOMPARE(testing::readBytes(path), theirs);
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({QStringLiteral("CovertstrikeUser.ini")}));
+}
+
+void ProfileTest::stepsOfAWriteComeInTheirSafeOrder_data()
+{
+    QTest::addColumn<QByteArray>("original"); // empty: no file yet
+    QTest::addColumn<bool>("interrupted");    // another program writes the file once, just before the rename
+    QTest::addColumn<QString>("steps");
+    const QString safe = QStringLiteral("written flushed renamed folder-flushed ok");
+    QTest::newRow("existing file") << QByteArray("[S]\r\nk=1\r\n") << false << safe;
+    QTest::newRow("new file") << QByteArray() << false << safe;
+    QTest::newRow("UTF-16 file") << QByteArray("\xff\xfe[\0S\0]\0\r\0\n\0", 12) << false << safe;
+    QTest::newRow("changed meanwhile") << QByteArray("[S]\r\nk=1\r\n") << true
+                                       << QStringLiteral("written flushed ") + safe;
+}
+
+void ProfileTest::stepsOfAWriteComeInTheirSafeOrder()
+{
+    QFETCH(QByteArray, original);
+    QFETCH(bool, interrupted);
+    QFETCH(QString, steps);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
+    if (!original.isEmpty())
+        QVERIFY(testing::writeBytes(path, original));
+
+    QStringList seen;
+    const char* names[] = {"written", "flushed", "renamed", "folder-flushed"};
+    profile::fs::stepObserver() = [&](profile::fs::Step step, bool succeeded) {
+        seen.append(QLatin1String(names[int(step)]) + QLatin1String(succeeded ? "" : " (failed)"));
+    };
+    const auto otherProgram = [&] {
+        if (std::exchange(interrupted, false))
+            QVERIFY(testing::writeBytes(path, original + "x=y\r\n"));
+    };
+    const profile::WriteResult result
+        = profile::writeProfileStrings("S", {{"k", "2"}}, testing::toStd(path), otherProgram);
+    profile::fs::stepObserver() = {};
+    seen.append(QLatin1String(result.ok ? "ok" : "failed"));
+    QCOMPARE(seen.join(QLatin1Char(' ')), steps);
 }
 
 void ProfileTest::backupsAreNamedAndRotated()

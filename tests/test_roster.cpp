@@ -67,7 +67,9 @@ private slots:
     void formsKeysAndChecksTheFileName();
     void listingStops_data();
     void listingStops();
-    void listingCutsLongNamesAndStopsAtThePath();
+    void listingStopsAtThePath();
+    void namesReadAndSaveWhole_data();
+    void namesReadAndSaveWhole();
     void loadReadsTwelveKeysInBoxOrder();
     void loadTellsAbsentFromEmpty();
     void saveWritesOnlyChangedKeysInOrder();
@@ -138,20 +140,15 @@ void RosterTest::listingStops()
     QVERIFY(roster.reads.size() <= MaxListedBots);
 }
 
-void RosterTest::listingCutsLongNamesAndStopsAtThePath()
+void RosterTest::listingStopsAtThePath()
 {
-    const QByteArray longName(60, 'n');
-    RosterOnDisk roster(Header + "BotNames[0]=" + longName + "\r\n");
-    QCOMPARE(roster.file.ListBotNames().names.at(0), std::string(49, 'n'));
-
     // A name that begins with the file's own path reads like an absent key.
     RosterOnDisk prefixed{QByteArray()};
     testing::writeBytes(prefixed.path, Header + "BotNames[0]=Zed\r\nBotNames[1]=" + prefixed.path.toUtf8() + "x\r\n");
     QCOMPARE(prefixed.file.ListBotNames().names.size(), std::size_t(1));
 
-    // A path longer than the buffer still ends the listing at an absent name.
+    // A long path still ends the listing at an absent name.
     RosterOnDisk deep(names(0, 2), QStringLiteral("a-folder-name-long-enough-to-pass-the-buffer-CovertstrikeUser.ini"));
-    QVERIFY(deep.path.size() > 49);
     QCOMPARE(deep.file.ListBotNames().names.size(), std::size_t(3));
 
     RosterOnDisk missing{QByteArray()};
@@ -159,6 +156,36 @@ void RosterTest::listingCutsLongNamesAndStopsAtThePath()
     const BotNameList none = missing.file.ListBotNames();
     QVERIFY(none.names.empty());
     QVERIFY(none.error.empty());
+}
+
+void RosterTest::namesReadAndSaveWhole_data()
+{
+    QTest::addColumn<QByteArray>("stored"); // BotNames[0]'s value in the file
+    QTest::addColumn<QString>("listed");
+    QTest::addColumn<QString>("renamed"); // saved as the new name; "" keeps the name
+    const QString longName(60, QLatin1Char('n'));
+    QTest::newRow("60 characters") << longName.toLatin1() << longName << QString();
+    QTest::newRow("renamed to 300") << QByteArray("Ann") << QStringLiteral("Ann") << QString(300, QLatin1Char('m'));
+    // Blanks inside the quotes stay in the value and go from the name.
+    QTest::newRow("blanks inside quotes") << QByteArray("\"  Bob \"") << QStringLiteral("Bob") << QString();
+}
+
+void RosterTest::namesReadAndSaveWhole()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, listed);
+    QFETCH(QString, renamed);
+    RosterOnDisk roster(Header + "BotNames[0]=" + stored + "\r\nVoiceType[0]=\"" + QByteArray(60, 'v') + "\"\r\n");
+    QCOMPARE(QString::fromStdString(roster.file.ListBotNames().names.at(0)), listed);
+    QCOMPARE(roster.file.LoadBot(0).fields[0].text, std::string(60, 'v'));
+
+    BotEdit edit = editAll(renamed.toStdString());
+    edit.nameChanged = !renamed.isEmpty();
+    edit.changed.fill(false);
+    edit.changed[4] = true;
+    QVERIFY(roster.file.SaveBot(0, edit).ok);
+    QVERIFY(roster.bytes().startsWith(Header + "BotNames[0]=" + (renamed.isEmpty() ? stored : renamed.toLatin1()) + "\r\n"));
+    QCOMPARE(QString::fromStdString(roster.file.ListBotNames().names.at(0)), renamed.isEmpty() ? listed : renamed);
 }
 
 void RosterTest::loadReadsTwelveKeysInBoxOrder()
@@ -179,14 +206,12 @@ void RosterTest::loadReadsTwelveKeysInBoxOrder()
 
 void RosterTest::loadTellsAbsentFromEmpty()
 {
-    RosterOnDisk roster(Header + "BotNames[0]=A\r\nBotFaces[0]=\r\nBotSkills[0]=  1.5  \r\nVoiceType[0]=\"" + QByteArray(60, 'v')
-                        + "\"\r\n");
+    RosterOnDisk roster(Header + "BotNames[0]=A\r\nBotFaces[0]=\r\nBotSkills[0]=  1.5  \r\n");
     const LoadedBot bot = roster.file.LoadBot(0);
     QCOMPARE(bot.fields[1].state, FieldState::Empty);
     QCOMPARE(bot.fields[3].state, FieldState::Present);
     QCOMPARE(bot.fields[3].text, std::string("1.5"));
-    QCOMPARE(bot.fields[0].text, std::string(49, 'v'));
-    for (int box : {2, 4, 5, 6, 7, 8, 9, 10, 11}) {
+    for (int box : {0, 2, 4, 5, 6, 7, 8, 9, 10, 11}) {
         QCOMPARE(bot.fields[std::size_t(box)].state, FieldState::Absent);
         QVERIFY(bot.fields[std::size_t(box)].text.empty()); // never the file's path
     }
@@ -233,12 +258,15 @@ void RosterTest::saveRefusesWhatTheFileCannotHold_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("accuracy");
     QTest::addColumn<QString>("failedKey");
+    QTest::addColumn<QString>("named"); // how the message names what was refused
     QTest::newRow("name outside Windows-1252") << QStringLiteral("\u0141ukasz") << QStringLiteral("0.5")
-                                               << QStringLiteral("BotNames[2]");
-    QTest::newRow("emoji") << QStringLiteral("Bot \U0001F600") << QStringLiteral("0.5") << QStringLiteral("BotNames[2]");
+                                               << QStringLiteral("BotNames[2]") << QStringLiteral("\"\u0141\" (U+0141)");
+    QTest::newRow("emoji") << QStringLiteral("Bot \U0001F600") << QStringLiteral("0.5") << QStringLiteral("BotNames[2]")
+                           << QStringLiteral("\"\U0001F600\" (U+1F600)");
     QTest::newRow("line break in a value") << QStringLiteral("Fine") << QStringLiteral("0.5\nBotNames[9]=Evil")
-                                           << QStringLiteral("BotAccuracy[2]");
-    QTest::newRow("NUL in a value") << QStringLiteral("Fine") << QString(QChar(0)) << QStringLiteral("BotAccuracy[2]");
+                                           << QStringLiteral("BotAccuracy[2]") << QStringLiteral("a line feed");
+    QTest::newRow("NUL in a value") << QStringLiteral("Fine") << QString(QChar(0)) << QStringLiteral("BotAccuracy[2]")
+                                    << QStringLiteral("a NUL character");
 }
 
 void RosterTest::saveRefusesWhatTheFileCannotHold()
@@ -246,6 +274,7 @@ void RosterTest::saveRefusesWhatTheFileCannotHold()
     QFETCH(QString, name);
     QFETCH(QString, accuracy);
     QFETCH(QString, failedKey);
+    QFETCH(QString, named);
     const QByteArray original = testing::sampleRoster();
     RosterOnDisk roster(original);
     BotEdit edit = editAll(name.toStdString());
@@ -255,6 +284,8 @@ void RosterTest::saveRefusesWhatTheFileCannotHold()
     QVERIFY(outcome.refused);
     QCOMPARE(QString::fromStdString(outcome.failedKey), failedKey);
     QVERIFY(QString::fromStdString(outcome.error).contains(failedKey));
+    QVERIFY2(QString::fromStdString(outcome.error).contains(QStringLiteral(" holds ") + named + QStringLiteral(", ")),
+             outcome.error.c_str());
     QVERIFY(roster.writes.isEmpty());
     QCOMPARE(roster.bytes(), original);
 }
@@ -280,7 +311,7 @@ void RosterTest::oneValueReadsAndWritesLikeTheBuffer()
     QCOMPARE(roster.file.ReadRosterValue("BotNames[1]").count, std::size_t(0));
     const RosterValue absent = roster.file.ReadRosterValue("BotNames[2]");
     QVERIFY(!absent.found);
-    QCOMPARE(QString::fromStdString(absent.text), roster.path.left(49)); // the path is the default
+    QCOMPARE(QString::fromStdString(absent.text), roster.path); // the path is the default
 
     QVERIFY(roster.file.WriteRosterValue("BotNames[1]", "Zo\u00eb").ok);
     QCOMPARE(roster.bytes(), QByteArray(Header + "BotNames[0]=  Ann  \r\nBotNames[1]=Zo\xeb\r\n"));
@@ -302,7 +333,7 @@ void RosterTest::windows1252RoundTripsEveryByte()
 
     std::string refused;
     QVERIFY(!encodeText("\u0141", TextEncoding::Windows1252, &refused));
-    QCOMPARE(refused, std::string("U+0141"));
+    QCOMPARE(refused, std::string("\"\u0141\" (U+0141)"));
     QVERIFY(!encodeText("\xc2\x80", TextEncoding::Windows1252)); // U+0080: 0x80 is the euro sign
 }
 

@@ -229,7 +229,7 @@ void TypingTest::failedLoadNeverSavesAnotherBotsValues()
     QVERIFY(QFile::rename(editor.rosterPath, aside));
     QVERIFY(QDir().mkdir(editor.rosterPath));
     QVERIFY(!player.pickBot(4));
-    // The reason is the system's: "Is a directory" here, "Access denied." on Windows.
+    // The reason is the system's: "Is a directory" here, "Access denied" on Windows.
     QCOMPARE(editor.platform.messages.size(), 1);
     QVERIFY(editor.platform.messages.constFirst().text.startsWith(QStringLiteral("The roster file cannot be read: ")));
     // What can no longer be read is not shown, and nothing can be saved.

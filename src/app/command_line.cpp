@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace app {
 namespace {
@@ -29,18 +30,88 @@ int fail(const QString& text)
     return 1;
 }
 
+// An option that Qt's application classes or their window-system plugins
+// take out of the arguments: named here so that it is not judged unknown
+// before they have seen it. A name too many costs nothing (the check once
+// the window system is up still refuses it); one too few would refuse an
+// option the window system takes.
+struct WindowSystemOption {
+    const char* name;
+    const char* value; // what follows it as the next argument; nothing for a switch
+    const char* description;
+    bool joined = false; // the value may follow "=" in the same argument instead
+};
+
+constexpr WindowSystemOption WindowSystemOptions[] = {
+    {"platform", "name[:options]", "The window-system plugin (xcb, wayland, offscreen, windows...)."},
+    {"platformpluginpath", "path", "Where window-system plugins are looked for."},
+    {"platformtheme", "theme", "The platform theme."},
+    {"plugin", "plugin", "An extra input plugin to load."},
+    {"qwindowgeometry", "geometry", "The first window's size and place (WxH+X+Y)."},
+    {"geometry", "geometry", "The same, on X11."},
+    {"qwindowtitle", "title", "The first window's title."},
+    {"title", "title", "The same, on X11."},
+    {"qwindowicon", "icon", "The first window's icon."},
+    {"icon", "icon", "The same, on X11."},
+    {"display", "display", "The X11 display (hostname:screen)."},
+    {"name", "name", "The X11 resource name."},
+    {"session", "session", "The session to restore."},
+    {"style", "style", "The widget style.", true},
+    {"stylesheet", "file", "A style sheet to apply.", true},
+    {"qmljsdebugger", "port", "QML debugging.", true},
+    {"reverse", nullptr, "Lays the window out from right to left."},
+    {"widgetcount", nullptr, "Counts the widgets left at the end."},
+    {"testability", nullptr, "Loads the testability library."},
+    {"nograb", nullptr, "Never grabs the mouse or keyboard (X11)."},
+    {"dograb", nullptr, "Grabs them even under a debugger (X11)."},
+    {"sync", nullptr, "Talks to the X11 server synchronously."},
+};
+
+const WindowSystemOption* windowSystemOption(QStringView name)
+{
+    for (const WindowSystemOption& option : WindowSystemOptions) {
+        if (name == QLatin1String(option.name))
+            return &option;
+    }
+    return nullptr;
+}
+
+// --help-all: the help, then the window system's options.
+[[noreturn]] void showAllHelp(const QCommandLineParser& parser)
+{
+    QString text = parser.helpText() + QStringLiteral("\nOptions of the window system:\n");
+    for (const WindowSystemOption& option : WindowSystemOptions) {
+        QString name = QStringLiteral("-") + QLatin1String(option.name);
+        if (option.value)
+            name += QStringLiteral(" <") + QLatin1String(option.value) + QLatin1Char('>');
+        text += QStringLiteral("  %1  %2\n").arg(name, -30).arg(QLatin1String(option.description));
+    }
+    std::fputs(qPrintable(text), stdout);
+    std::exit(0);
+}
+
 } // namespace
 
-void answerInformationOptions(const QStringList& arguments)
+QStringList withoutWindowSystemOptions(const QStringList& arguments)
 {
-    QCommandLineParser parser;
-    describeOptions(parser);
-    // Unknown options are not judged yet: they may be the window system's.
-    parser.parse(arguments);
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
+    QStringList left;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (i == 0 || argument.size() < 2 || !argument.startsWith(QLatin1Char('-'))) {
+            left.append(argument);
+            continue;
+        }
+        QStringView name = QStringView(argument).mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
+        const qsizetype equals = name.indexOf(QLatin1Char('='));
+        const WindowSystemOption* option = windowSystemOption(equals < 0 ? name : name.left(equals));
+        if (!option || (equals >= 0 && !option->joined)) {
+            left.append(argument);
+            continue;
+        }
+        if (option->value && equals < 0 && i + 1 < arguments.size())
+            ++i; // its value
+    }
+    return left;
 }
 
 CommandLine readCommandLine(const QStringList& arguments)
@@ -52,8 +123,12 @@ CommandLine readCommandLine(const QStringList& arguments)
         line.exitCode = fail(parser.errorText());
         return line;
     }
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
     if (parser.isSet(QStringLiteral("help-all")))
-        parser.process(arguments);
+        showAllHelp(parser);
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         line.exitCode = fail(QStringLiteral("one roster file at most, not %1").arg(files.size()));

@@ -19,16 +19,16 @@ struct CommandLine {
     QString rosterPath; // absolute; empty when none was given
 };
 
-// Answers --help and --version from the raw arguments and ends the program,
-// before the window system is set up, so that both work without a display.
-// Options the window system takes (-platform, -style, ...) may still be
-// among the arguments, so nothing else is judged here: without either
-// option it returns.
-void answerInformationOptions(const QStringList& arguments);
+// The arguments without the options that the window system takes for
+// itself (-platform, -style, -display, ...; "--" as good as "-"), with
+// their values, so that the rest can be judged before the window system is
+// set up: without a display, setting it up would end the program.
+QStringList withoutWindowSystemOptions(const QStringList& arguments);
 
 // Reads the arguments that the window system left (the program's name
-// first): at most one roster file, no unknown options. --help-all is
-// answered here, with the window system's options, and ends the program.
+// first): at most one roster file, no unknown options. --help, --help-all
+// (with the window system's options) and --version are answered here, on
+// the standard output, and end the program.
 CommandLine readCommandLine(const QStringList& arguments);
 
 // A roster named on the command line, as a path or a file:// URL, made

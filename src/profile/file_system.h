@@ -33,6 +33,7 @@ struct RawFile {
     std::unique_ptr<char[]> bytes;
     std::size_t size = 0;
     std::string error;
+    bool inUse = false; // another program holds the file (Windows sharing and locks)
 };
 
 // The whole of a regular file of at most MaxProfileBytes.
@@ -43,13 +44,33 @@ FileStamp stampOf(const std::string& path);
 // Writes the pieces to a temporary file beside the target, flushes it and
 // renames it over the target, then flushes the folder. Refuses an existing
 // target that may not be written. A new file gets the target's `mode` and
-// owner when they are set (a copy), else the default permissions.
+// owner when they are set (a copy), else the default permissions. On
+// Windows, an existing target's hidden, system and archive attributes, its
+// creation time and its access list pass to the new file.
 //
 // With `unchanged` given, it is asked just before the rename; when it says
 // no, nothing is renamed, the temporary file is removed, and `overtaken` is
 // set instead of an error.
 WriteResult replaceTarget(const Target& target, std::initializer_list<std::string_view> pieces,
                           const std::function<bool()>& unchanged = {}, bool* overtaken = nullptr);
+
+// The steps that make a replacement safe, in the order replaceTarget takes
+// them. Each is reported as the system call that carries it out returns.
+enum class Step {
+    Written,       // the temporary file holds the new bytes
+    FileFlushed,   // and they are on the disk
+    Renamed,       // it stands at the target's name
+    FolderFlushed, // and so does the name
+};
+
+// For tests only: sees each step, with whether it succeeded. Empty in the
+// program itself.
+using StepObserver = std::function<void(Step, bool succeeded)>;
+inline StepObserver& stepObserver()
+{
+    static StepObserver observer;
+    return observer;
+}
 
 // The names of the entries of a folder ("." and ".." left out).
 std::vector<std::string> listFolder(const std::string& folder, std::string* error);

@@ -73,10 +73,22 @@ void removeStaleTemporaries(const std::string& folder, const std::string& fileNa
     }
 }
 
+// Reports a step of a replacement to the test that watches, if any, and
+// passes its outcome on, errno included.
+bool took(Step step, bool succeeded)
+{
+    if (const StepObserver& observer = stepObserver()) {
+        const int code = errno;
+        observer(step, succeeded);
+        errno = code;
+    }
+    return succeeded;
+}
+
 WriteResult syncFolderAt(const std::string& folder)
 {
     Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() < 0 || ::fsync(dir.get()) != 0)
+    if (!took(Step::FolderFlushed, dir.get() >= 0 && ::fsync(dir.get()) == 0))
         return WriteResult::failure(systemError(errno));
     return {};
 }
@@ -270,9 +282,9 @@ WriteResult replaceTarget(const Target& target, std::initializer_list<std::strin
         if (::fchmod(fd.get(), 0666 & ~mask) != 0)
             return fail(errno);
     }
-    if (!writeAll(fd.get(), pieces))
+    if (!took(Step::Written, writeAll(fd.get(), pieces)))
         return fail(errno);
-    if (::fsync(fd.get()) != 0)
+    if (!took(Step::FileFlushed, ::fsync(fd.get()) == 0))
         return fail(errno);
     if (fd.close() != 0)
         return fail(errno);
@@ -281,7 +293,7 @@ WriteResult replaceTarget(const Target& target, std::initializer_list<std::strin
         *overtaken = true;
         return {};
     }
-    if (::rename(temp.c_str(), target.path.c_str()) != 0)
+    if (!took(Step::Renamed, ::rename(temp.c_str(), target.path.c_str()) == 0))
         return fail(errno);
 
     // The rename is durable only once the folder itself is on disk.

@@ -1,14 +1,18 @@
 // The profile engine's disk access on Windows. Paths arrive as UTF-8 and go
 // to the wide-character API; a write replaces the file with a write-through
-// move, which is durable by itself.
+// move, which is durable by itself, of a temporary file that has taken over
+// the original's attributes, creation time and access list.
 
 #include "profile/file_system.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
+#include <aclapi.h>
+
 #include <algorithm>
 #include <iterator>
+#include <memory>
 #include <random>
 
 namespace profile::fs {
@@ -44,9 +48,34 @@ std::string systemError(DWORD code)
     std::wstring message = n ? std::wstring(text, n) : L"Error " + std::to_wstring(code);
     if (text)
         ::LocalFree(text);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
+    // Without its line break and its full stop: callers set the text in
+    // sentences of their own.
+    while (!message.empty()
+           && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' ' || message.back() == L'.'))
         message.pop_back();
     return narrow(message);
+}
+
+// Another program holds the file open without sharing it, or has locked it.
+bool inUse(DWORD code) { return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION; }
+
+WriteResult failure(DWORD code)
+{
+    WriteResult result = WriteResult::failure(systemError(code));
+    result.inUse = inUse(code);
+    return result;
+}
+
+// Reports a step of a replacement to the test that watches, if any, and
+// passes its outcome on, the last error included.
+bool took(Step step, bool succeeded)
+{
+    if (const StepObserver& observer = stepObserver()) {
+        const DWORD code = ::GetLastError();
+        observer(step, succeeded);
+        ::SetLastError(code);
+    }
+    return succeeded;
 }
 
 class Handle {
@@ -115,6 +144,83 @@ FileStamp stampFrom(HANDLE file)
         join(info.ftCreationTime.dwHighDateTime, info.ftCreationTime.dwLowDateTime));
     return stamp;
 }
+
+// What makes a file itself beyond its bytes, which a replacement takes
+// over: its hidden, system and archive attributes, its creation time and
+// its security descriptor (the access list, and the owner where the user
+// may set it). A new file has none of it.
+class Identity {
+public:
+    Identity() = default;
+    explicit Identity(const std::wstring& path)
+    {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
+            return;
+        attributes_ = data.dwFileAttributes & Kept;
+        created_ = data.ftCreationTime;
+        known_ = true;
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        if (::GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT,
+                                    OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner_, nullptr,
+                                    &access_, nullptr, &descriptor)
+            == ERROR_SUCCESS) {
+            descriptor_.reset(descriptor);
+            SECURITY_DESCRIPTOR_CONTROL control = 0;
+            DWORD revision = 0;
+            protected_
+                = ::GetSecurityDescriptorControl(descriptor, &control, &revision) && (control & SE_DACL_PROTECTED);
+        }
+    }
+
+    // The attributes to create the replacement with.
+    DWORD attributes() const { return known_ && attributes_ ? attributes_ : FILE_ATTRIBUTE_NORMAL; }
+
+    // Gives the written replacement the creation time (through its open
+    // handle) and the security descriptor (by its path) of the original.
+    // An owner the user may not give is left as it is; everything else
+    // must take, or the replacement would not be the same file (and might
+    // let in whom the original kept out). A volume that keeps no access
+    // lists (FAT) gets none.
+    DWORD giveTo(HANDLE file, const std::wstring& path) const
+    {
+        if (!known_)
+            return ERROR_SUCCESS;
+        if (!::SetFileTime(file, &created_, nullptr, nullptr))
+            return ::GetLastError();
+        DWORD volume = 0;
+        if (!descriptor_
+            || !::GetVolumeInformationByHandleW(file, nullptr, 0, nullptr, nullptr, &volume, nullptr, 0)
+            || !(volume & FILE_PERSISTENT_ACLS))
+            return ERROR_SUCCESS;
+        std::wstring name = path;
+        const SECURITY_INFORMATION how = DACL_SECURITY_INFORMATION
+            | (protected_ ? PROTECTED_DACL_SECURITY_INFORMATION : UNPROTECTED_DACL_SECURITY_INFORMATION);
+        const DWORD code
+            = ::SetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT, how, nullptr, nullptr, access_, nullptr);
+        if (code != ERROR_SUCCESS)
+            return code;
+        if (owner_)
+            ::SetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, owner_, nullptr, nullptr,
+                                    nullptr);
+        return ERROR_SUCCESS;
+    }
+
+private:
+    static constexpr DWORD Kept
+        = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    struct Free {
+        void operator()(void* p) const { ::LocalFree(p); }
+    };
+
+    bool known_ = false;
+    DWORD attributes_ = 0;
+    FILETIME created_{};
+    std::unique_ptr<void, Free> descriptor_;
+    PSID owner_ = nullptr; // both point into descriptor_
+    PACL access_ = nullptr;
+    bool protected_ = false;
+};
 
 } // namespace
 
@@ -193,6 +299,7 @@ RawFile readWholeFile(const std::string& path)
         const bool missing = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
         result.state = missing ? FileState::Missing : FileState::Unusable;
         result.error = systemError(code);
+        result.inUse = inUse(code);
         return result;
     }
     result.state = FileState::Unusable;
@@ -216,7 +323,9 @@ RawFile readWholeFile(const std::string& path)
     while (have < capacity) {
         DWORD got = 0;
         if (!::ReadFile(file.get(), buffer.get() + have, static_cast<DWORD>(capacity - have), &got, nullptr)) {
-            result.error = systemError(::GetLastError());
+            const DWORD code = ::GetLastError();
+            result.error = systemError(code);
+            result.inUse = inUse(code);
             return result;
         }
         if (got == 0)
@@ -237,6 +346,7 @@ WriteResult replaceTarget(const Target& target, std::initializer_list<std::strin
     const std::wstring folder = folderOf(path);
     const std::wstring prefix = wide(temporaryPrefix(narrow(nameOf(path))));
     removeStaleTemporaries(folder, prefix);
+    const Identity identity = target.exists ? Identity(path) : Identity();
 
     // Straight from the system's source, not through a std::mt19937: Qt's
     // static library has its own copy of that template's refill, and when
@@ -251,30 +361,37 @@ WriteResult replaceTarget(const Target& target, std::initializer_list<std::strin
         for (int i = 0; i < 6; ++i)
             suffix += letters[random() % (std::size(letters) - 1)];
         temp = folder + L"\\" + prefix + suffix;
-        created = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        created = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, identity.attributes(), nullptr);
         if (created == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
-            return WriteResult::failure(systemError(::GetLastError()));
+            return failure(::GetLastError());
     }
     Handle file(created);
     if (!file.valid())
-        return WriteResult::failure(systemError(ERROR_FILE_EXISTS));
+        return failure(ERROR_FILE_EXISTS);
 
     auto fail = [&](DWORD code) {
         if (file.valid())
             file.close();
         ::DeleteFileW(temp.c_str());
-        return WriteResult::failure(systemError(code));
+        return failure(code);
     };
-    for (std::string_view bytes : pieces) {
-        while (!bytes.empty()) {
-            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), std::size_t{1} << 30));
-            DWORD written = 0;
-            if (!::WriteFile(file.get(), bytes.data(), chunk, &written, nullptr))
-                return fail(::GetLastError());
-            bytes.remove_prefix(written);
+    const auto writeAll = [&] {
+        for (std::string_view bytes : pieces) {
+            while (!bytes.empty()) {
+                const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), std::size_t{1} << 30));
+                DWORD written = 0;
+                if (!::WriteFile(file.get(), bytes.data(), chunk, &written, nullptr))
+                    return false;
+                bytes.remove_prefix(written);
+            }
         }
-    }
-    if (!::FlushFileBuffers(file.get()))
+        return true;
+    };
+    if (!took(Step::Written, writeAll()))
+        return fail(::GetLastError());
+    if (const DWORD code = identity.giveTo(file.get(), temp); code != ERROR_SUCCESS)
+        return fail(code);
+    if (!took(Step::FileFlushed, ::FlushFileBuffers(file.get()) != 0))
         return fail(::GetLastError());
     if (!file.close())
         return fail(::GetLastError());
@@ -283,8 +400,12 @@ WriteResult replaceTarget(const Target& target, std::initializer_list<std::strin
         *overtaken = true;
         return {};
     }
-    if (!::MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    const DWORD move = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    if (!took(Step::Renamed, ::MoveFileExW(temp.c_str(), path.c_str(), move) != 0))
         return fail(::GetLastError());
+    // A write-through move returns once the new name is on the disk: it is
+    // the folder's flush as well.
+    took(Step::FolderFlushed, true);
     return {};
 }
 

@@ -26,9 +26,10 @@ struct WriteResult {
     bool ok = true;
     std::string error;
     bool refused = false; // the caller's own preparation refused: nothing was written
+    bool inUse = false;   // another program holds the file (Windows sharing and locks)
 
     explicit operator bool() const { return ok; }
-    static WriteResult failure(std::string why) { return {false, std::move(why), false}; }
+    static WriteResult failure(std::string why) { return {false, std::move(why), false, false}; }
 };
 
 // Where an edit changes a file: keep bytes [0, keep), put `insert`, then
@@ -111,6 +112,9 @@ private:
 // trailing spaces removed, not unquoted) for an absent key or section.
 ProfileText readProfileString(const Document& doc, std::string_view section, std::string_view key,
                               std::string_view defaultText, std::size_t size);
+
+// A buffer size no value reaches: the whole value is read, never cut.
+inline constexpr std::size_t WholeValue = static_cast<std::size_t>(-1);
 
 // The same, for a value already looked up (nothing when the key is absent).
 ProfileText profileText(std::optional<std::string_view> value, std::string_view defaultText, std::size_t size);

@@ -26,6 +26,7 @@ LoadedFile loadProfile(const std::string& path)
     result.state = raw.state;
     result.stamp = raw.stamp;
     result.error = std::move(raw.error);
+    result.inUse = raw.inUse;
     if (raw.state != FileState::Read)
         return result;
     const std::string_view bytes(raw.bytes.get(), raw.size);
@@ -98,11 +99,14 @@ WriteResult writeProfileStrings(std::string_view section, const Preparation& pre
         LoadedFile current;
         if (target.exists) {
             current = loadProfile(target.path);
-            if (current.state != FileState::Read)
-                return WriteResult::failure(current.error);
+            if (current.state != FileState::Read) {
+                WriteResult failed = WriteResult::failure(current.error);
+                failed.inUse = current.inUse;
+                return failed;
+            }
         }
         if (!prepare(current, values))
-            return {false, {}, true};
+            return {false, {}, true, false};
         if (auto what = unsafeArgument(section, values))
             return WriteResult::failure("The text holds " + *what + ", which a profile line cannot hold");
         const auto unchanged = [&] {
@@ -175,6 +179,7 @@ Backup backUpProfile(const std::string& path, std::string_view stamp, std::size_
     const fs::RawFile raw = fs::readWholeFile(source.path);
     if (raw.state != FileState::Read) {
         backup.result = WriteResult::failure(raw.error);
+        backup.result.inUse = raw.inUse;
         return backup;
     }
 

@@ -44,6 +44,7 @@ struct LoadedFile {
     FileStamp stamp; // as the file stood when it was read
     Document document; // for a UTF-16 file: its text after the mark, as UTF-8
     std::string error;
+    bool inUse = false;  // unusable because another program holds it (Windows only)
     bool utf16 = false;  // the file starts with the UTF-16LE byte-order mark
     std::string oddByte; // a UTF-16 file's odd last byte, kept as it was
 };
@@ -60,9 +61,10 @@ ProfileText readProfileString(std::string_view section, std::string_view key,
 // WritePrivateProfileStringA, made safe: refuses CR, LF and NUL in any
 // argument, refuses a file the caller may not write (a read-only file stays
 // read-only, though the rename could replace it), follows a symbolic link to
-// its target, keeps the file's permission bits and owner, keeps a UTF-16
-// file UTF-16 (the arguments are then UTF-8), and reports the system's
-// reason on failure with the original left byte for byte as it was.
+// its target, keeps the file's permission bits and owner (on Windows its
+// attributes, creation time and access list), keeps a UTF-16 file UTF-16
+// (the arguments are then UTF-8), and reports the system's reason on
+// failure with the original left byte for byte as it was.
 WriteResult writeProfileString(std::string_view section, std::string_view key, std::string_view value,
                                const std::string& path);
 

@@ -9,7 +9,13 @@
 namespace roster {
 namespace {
 
-// The text that a string refusal reports, e.g. "U+0141" or "a line feed".
+const std::string InUse = "The roster file is in use by another program (is the game running?)";
+
+// Why a read or a write failed, in the player's terms where the system's
+// words would not tell them what to do.
+std::string reasonOf(const std::string& error, bool inUse) { return inUse ? InUse : error; }
+
+// The text that a string refusal reports, e.g. "\"Ł\" (U+0141)" or "a line feed".
 std::string refusal(const std::string& key, const std::string& what, TextEncoding encoding)
 {
     return "The value for " + key + " holds " + what + ", which a " + encodingName(encoding)
@@ -66,7 +72,7 @@ public:
     bool unusable() const { return file_.state == profile::FileState::Unusable; }
     bool missing() const { return file_.state == profile::FileState::Missing; }
     std::optional<std::size_t> fingerprint() const { return fingerprintOf(file_); }
-    const std::string& error() const { return file_.error; }
+    std::string error() const { return reasonOf(file_.error, file_.inUse); }
     TextEncoding encoding() const { return encoding_; }
 
     // Looks up many keys in one pass over the roster section, for the reads
@@ -84,7 +90,7 @@ public:
     {
         const auto hit = prefetched_.find(key);
         const profile::ProfileText read = profile::profileText(
-            hit != prefetched_.end() ? hit->second : file_.document.find(BotRoster, key), path_, ReadBufferSize);
+            hit != prefetched_.end() ? hit->second : file_.document.find(BotRoster, key), path_, profile::WholeValue);
         std::string_view text = read.text;
         text = profile::trimSpaces(text.substr(0, text.find('\0')));
         if (rawText)
@@ -92,10 +98,10 @@ public:
         return {read.count, decodeText(text, encoding_), read.found};
     }
 
-    // What an absent key gives back: the path, as the read service cuts it.
+    // What an absent key gives back: the path, as the read service gives it.
     std::string defaultText() const
     {
-        return profile::profileText(std::nullopt, path_, ReadBufferSize).text;
+        return profile::profileText(std::nullopt, path_, profile::WholeValue).text;
     }
 
 private:
@@ -144,7 +150,7 @@ SaveOutcome RosterFile::WriteRosterValue(std::string_view key, std::string_view 
     notify(Access::Write, key);
     const profile::WriteResult written = profile::writeProfileString(BotRoster, key, bytes, path_);
     if (!written)
-        return SaveOutcome::failure(std::string(key), written.error);
+        return SaveOutcome::failure(std::string(key), reasonOf(written.error, written.inUse));
     return {};
 }
 
@@ -306,7 +312,8 @@ SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
             if (!backup.result) {
                 outcome = SaveOutcome::refusal(values.front().key,
                                                "The roster file could not be backed up before saving: "
-                                                   + backup.result.error + ". Nothing of this bot was saved.");
+                                                   + reasonOf(backup.result.error, backup.result.inUse)
+                                                   + ". Nothing of this bot was saved.");
                 return false;
             }
             backedUp = true;
@@ -321,7 +328,7 @@ SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
     const profile::WriteResult written = profile::writeProfileStrings(BotRoster, prepare, path_);
     if (!written && !written.refused) {
         std::string backup = std::move(outcome.backup);
-        outcome = SaveOutcome::failure(texts.front().first, written.error);
+        outcome = SaveOutcome::failure(texts.front().first, reasonOf(written.error, written.inUse));
         outcome.backup = std::move(backup); // made all the same
     }
     return outcome;

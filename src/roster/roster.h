@@ -22,9 +22,6 @@ inline constexpr std::string_view BotRoster = "CovertstrikeUT.CovBotInfo";
 inline constexpr std::string_view NamePrefix = "BotNames[";
 inline constexpr std::string_view VoicePrefix = "COV_Voices.COVv_VoiceP";
 
-// Every read goes through a buffer of this many characters, so no value
-// longer than ReadBufferSize - 1 reaches the editor.
-inline constexpr std::size_t ReadBufferSize = 50;
 inline constexpr int MaxListedBots = 101;
 
 // The bot's number, written between the brackets of each of its keys.
@@ -188,7 +185,7 @@ public:
     const std::string& path() const { return path_; }
     void setObserver(AccessObserver observer) { observer_ = std::move(observer); }
 
-    // One key, through a 50-character buffer, with the path as the default.
+    // One key, whole however long, with the path as the default.
     RosterValue ReadRosterValue(std::string_view key) const;
 
     // One key. Reports the refusal (a character the file cannot hold, a line

@@ -40,11 +40,15 @@ std::optional<unsigned char> unicodeToWindows1252(char32_t c)
     return std::nullopt;
 }
 
+// The character as the player typed it, and its code point for one that
+// does not show (a combining mark, a zero-width space): "\"Ł\" (U+0141)".
 std::string describe(char32_t c)
 {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "U+%04X", static_cast<unsigned>(c));
-    return buf;
+    char number[16];
+    std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(c));
+    std::string text = "\"";
+    appendUtf8(text, c);
+    return text.append("\" (").append(number).append(")");
 }
 
 } // namespace

@@ -27,7 +27,7 @@ bool isValidUtf8(std::string_view bytes);
 std::string decodeText(std::string_view bytes, TextEncoding encoding);
 
 // UTF-8 to file bytes, or nothing when a character cannot be held; then
-// `refused` names the first such character (as U+XXXX).
+// `refused` names the first such character, in quotes and as U+XXXX.
 std::optional<std::string> encodeText(std::string_view utf8, TextEncoding encoding, std::string* refused = nullptr);
 
 const char* encodingName(TextEncoding encoding);

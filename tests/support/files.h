@@ -49,8 +49,10 @@ inline QString missingFolderText()
     wchar_t* text = nullptr;
     ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                      nullptr, ERROR_PATH_NOT_FOUND, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    const QString words = QString::fromWCharArray(text).trimmed();
+    QString words = QString::fromWCharArray(text).trimmed();
     ::LocalFree(text);
+    if (words.endsWith(QLatin1Char('.')))
+        words.chop(1); // the engine sets the words in a sentence of its own
     return words;
 #else
     return QString::fromLocal8Bit(std::strerror(ENOENT));

@@ -2,7 +2,8 @@
 // scripts/check-windows: the Windows file layer reads, edits in place,
 // replaces atomically, refuses a read-only file, follows the Windows rules
 // for paths with non-ASCII names, clears what a killed write left behind,
-// and keeps UTF-16 files UTF-16.
+// keeps UTF-16 files UTF-16, keeps the file's attributes and creation time,
+// and names a file another program holds as in use.
 
 #include "profile/profile_file.h"
 #include "roster/roster.h"
@@ -91,7 +92,41 @@ int main(int argc, char** argv)
     const roster::SaveOutcome refused = file.SaveBot(5, edit);
     check(!refused.ok && !refused.error.empty() && readAll(path) == expected, "a read-only file is refused, unchanged");
     std::printf("      (the system said: %s)\n", refused.error.c_str());
+    check(refused.error.back() != '.', "the system's words come without their full stop");
     ::SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    // What makes the file itself outlives a save: its attributes and its
+    // creation time (which Wine cannot set, so there it is not compared).
+    const std::wstring native = wide(path);
+    const FILETIME born{0x12345678, 0x01d00000};
+    HANDLE touch = ::CreateFileW(native.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    ::SetFileTime(touch, &born, nullptr, nullptr);
+    ::CloseHandle(touch);
+    WIN32_FILE_ATTRIBUTE_DATA now{};
+    ::GetFileAttributesExW(native.c_str(), GetFileExInfoStandard, &now);
+    const bool bornKept = ::CompareFileTime(&now.ftCreationTime, &born) == 0;
+    ::SetFileAttributesW(native.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+
+    edit.values[4] = "0.300000";
+    const roster::SaveOutcome kept = file.SaveBot(5, edit);
+    ::GetFileAttributesExW(native.c_str(), GetFileExInfoStandard, &now);
+    const DWORD hiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    check(kept.ok && (now.dwFileAttributes & hiddenSystem) == hiddenSystem,
+          "a hidden system file stays hidden and system after a save");
+    check(!bornKept || ::CompareFileTime(&now.ftCreationTime, &born) == 0, "a save keeps the file's creation time");
+    ::SetFileAttributesW(native.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    // A file that another program holds without sharing is named as in
+    // use, whatever the system's words. (Wine does not make a lock stop a
+    // read, so a locked file cannot be tried here.)
+    HANDLE held = ::CreateFileW(native.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    edit.values[4] = "0.400000";
+    const roster::SaveOutcome busy = file.SaveBot(5, edit);
+    const roster::BotNameList listed = file.ListBotNames();
+    ::CloseHandle(held);
+    const std::string inUse = "The roster file is in use by another program (is the game running?)";
+    check(!busy.ok && busy.error == inUse && listed.error == inUse, "a file held without sharing is named as in use");
 
     // What a write killed midway left behind goes at the next save; a
     // stranger's file of a similar name stays.
