@@ -80,8 +80,8 @@ void MainWindowTest::shortRememberedValueAsksForTheFile()
 
     QCOMPARE(editor.platform.log,
              QStringList({QStringLiteral("message"), QStringLiteral("probe C:\\unrealtournament"),
-                          QStringLiteral("probe D:\\unrealtournament"), QStringLiteral("message"),
-                          QStringLiteral("dialog"), QStringLiteral("remember")}));
+                          QStringLiteral("probe D:\\unrealtournament"), QStringLiteral("search"),
+                          QStringLiteral("message"), QStringLiteral("dialog"), QStringLiteral("remember")}));
     QCOMPARE(editor.platform.messages[0].text, Disclaimer);
     QCOMPARE(editor.platform.messages[0].icon, MessageIcon::Exclamation);
     QCOMPARE(editor.platform.messages[1].text, Hint);
