@@ -49,7 +49,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent) : QMainWindow(pa
     buildTabOrder();
     followUnsavedChanges();
     buildFileWatch();
-    buildGameWatch();
+    showWhetherGameRuns();
     resize(scale_.toX(8040), scale_.toY(8820) + menuBar()->sizeHint().height());
 
     // The value boxes and the bot list's edit field take dropped text; a

@@ -9,7 +9,8 @@
 
 void frmMain::buildGameWatch()
 {
-    // In the row of the bot's number, where the other notes show.
+    // In the row of the bot's number, where the other notes show; laid out
+    // with the window's controls, shown only while the game runs.
     lblGameRunning = platform::addLabel(Frame1, "lblGameRunning", QStringLiteral("Game running"),
                                         {3120, 120, 1335, 255}, Qt::AlignLeft);
     lblGameRunning->setToolTip(QStringLiteral(
@@ -18,7 +19,6 @@ void frmMain::buildGameWatch()
     QPalette amber = lblGameRunning->palette();
     amber.setColor(QPalette::WindowText, QColor(0xFF, 0xB0, 0x40));
     lblGameRunning->setPalette(amber);
-    showWhetherGameRuns();
 }
 
 void frmMain::showWhetherGameRuns() { lblGameRunning->setVisible(platform_.gameRunning()); }
