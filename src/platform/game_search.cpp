@@ -10,6 +10,12 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
+
+#ifndef Q_OS_WIN
+#include <dirent.h>
+#endif
 
 namespace platform {
 namespace {
@@ -43,6 +49,30 @@ QString join(const QString& folder, const QString& name)
     return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
 
+// The names in a folder, without looking at the entries themselves: a
+// Steam library may hold hundreds of Proton prefixes.
+QStringList namesIn(const QString& folder)
+{
+    QStringList names;
+#ifdef Q_OS_WIN
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        names.append(it.fileName());
+    }
+#else
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(QFile::encodeName(folder).constData()), ::closedir);
+    while (dir) {
+        const dirent* entry = ::readdir(dir.get());
+        if (!entry)
+            break;
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names.append(QFile::decodeName(entry->d_name));
+    }
+#endif
+    return names;
+}
+
 // The folders read during one search, each listed once: names are matched
 // without regard to case, so a name is looked up in its folder's listing.
 class Folders {
@@ -71,21 +101,19 @@ public:
         return found;
     }
 
-private:
+    // The names in `folder`, case-folded, each with its own spelling.
     const QHash<QString, QString>& listing(const QString& folder)
     {
         auto known = listings_.constFind(folder);
         if (known != listings_.constEnd())
             return *known;
         QHash<QString, QString> names;
-        QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        while (it.hasNext()) {
-            it.next();
-            names.insert(it.fileName().toCaseFolded(), it.fileName());
-        }
+        for (const QString& name : namesIn(folder))
+            names.insert(name.toCaseFolded(), name);
         return *listings_.insert(folder, names);
     }
 
+private:
     QHash<QString, QHash<QString, QString>> listings_;
 };
 
@@ -188,10 +216,15 @@ QStringList findRosters(const SearchRoots& given)
     for (const QString& prefix : prefixes)
         addWinePrefix(folders, prefix, roots, documents);
     const QStringList libraries = steamLibrariesOf(folders, roots.steam);
-    // Proton gives each game of each library a prefix of its own.
-    for (const QString& library : libraries)
-        for (const QString& game : folders.subfolders(folders.find(library, QStringLiteral("steamapps/compatdata"))))
-            addWinePrefix(folders, folders.find(game, QStringLiteral("pfx")), roots, documents);
+    // Proton gives each game of each library a prefix of its own, whose
+    // folders it names itself: one look at each prefix's Documents.
+    for (const QString& library : libraries) {
+        const QString compatdata = folders.find(library, QStringLiteral("steamapps/compatdata"));
+        for (const QString& game : folders.listing(compatdata))
+            if (const QString mine = join(compatdata, game) + QStringLiteral("/pfx/drive_c/users/steamuser/Documents");
+                QFileInfo(mine).isDir())
+                documents.append(mine);
+    }
 
     for (const Place& place : Places) {
         switch (place.root) {
