@@ -117,7 +117,7 @@ void MainWindowTest::probeOutcomesChooseTheStartFolder_data()
                                              << none;
     QTest::newRow("found, name filled in") << false << false << QStringLiteral("/home/p/.utpg/System") << found
                                            << foundIn << found;
-    QTest::newRow("found in C's folder") << true << false << none << found << foundIn << found;
+    QTest::newRow("C without the roster, found elsewhere") << true << false << none << found << foundIn << found;
 }
 
 void MainWindowTest::probeOutcomesChooseTheStartFolder()
