@@ -2,7 +2,8 @@
 
 // What the operating system gives the windows: message boxes, the input box,
 // the file-open dialog, the beep, the per-user settings store, the probe of
-// an install folder, registry-like lookups and launching a program. One
+// an install folder, the search for the game and whether it runs,
+// registry-like lookups and launching a program. One
 // interface, one real implementation (QtPlatform), and a scripted fake in
 // the tests, so that every modal dialog can be answered without a timer.
 

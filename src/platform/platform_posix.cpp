@@ -1,6 +1,8 @@
 // Where the program runs without Windows: drive letters map into the Wine
-// prefix, and the registry's System Information entry stands for the first
-// desktop system-information program found on the PATH.
+// prefix, the game is looked for in the home folder's Wine prefixes and
+// Steam libraries and among the processes in /proc, and the registry's
+// System Information entry stands for the first desktop system-information
+// program found on the PATH.
 
 #include "platform/game_process.h"
 #include "platform/game_search.h"

@@ -1,6 +1,8 @@
 // Where the program runs on Windows: the install folders and the file
-// dialog's start folder are used as they stand, the System Information
-// tool is found in the registry, and messages are the system's own boxes.
+// dialog's start folder are used as they stand, the game is looked for on
+// the fixed drives and where Steam's registry values point and among the
+// running processes, the System Information tool is found in the registry,
+// and messages are the system's own boxes.
 
 #include "platform/game_process.h"
 #include "platform/game_search.h"
