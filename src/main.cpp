@@ -35,5 +35,7 @@ int main(int argc, char* argv[])
     frmMain window(platform);
     window.Form_Load(line.rosterPath);
     window.show();
+    // The start-up dialogs had the keyboard; it goes back to the window.
+    window.activateWindow();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 // The main window's start-up paths through the scripted platform, the File
 // menu, and the listing of the roster's bots.
 
+#include "app/command_line.h"
 #include "support/editor.h"
 #include "support/messages.h"
 
@@ -53,6 +54,9 @@ private slots:
     void listingStopsAtAnEmptyNameWithABeep();
     void unreadableRosterIsReportedClearly();
     void eraseRegInfoForgetsOnlyTheSetting();
+    void noteShowsWhileTheGameRuns_data();
+    void noteShowsWhileTheGameRuns();
+    void rememberedPathHasTheSystemsSeparators();
 };
 
 void MainWindowTest::rememberedPathListsTheBotsWithoutAsking()
@@ -80,8 +84,8 @@ void MainWindowTest::shortRememberedValueAsksForTheFile()
 
     QCOMPARE(editor.platform.log,
              QStringList({QStringLiteral("message"), QStringLiteral("probe C:\\unrealtournament"),
-                          QStringLiteral("probe D:\\unrealtournament"), QStringLiteral("message"),
-                          QStringLiteral("dialog"), QStringLiteral("remember")}));
+                          QStringLiteral("probe D:\\unrealtournament"), QStringLiteral("search"),
+                          QStringLiteral("message"), QStringLiteral("dialog"), QStringLiteral("remember")}));
     QCOMPARE(editor.platform.messages[0].text, Disclaimer);
     QCOMPARE(editor.platform.messages[0].icon, MessageIcon::Exclamation);
     QCOMPARE(editor.platform.messages[1].text, Hint);
@@ -96,15 +100,24 @@ void MainWindowTest::probeOutcomesChooseTheStartFolder_data()
     QTest::addColumn<bool>("cExists");
     QTest::addColumn<bool>("dExists");
     QTest::addColumn<QString>("nativeFolder");
+    QTest::addColumn<QString>("found"); // by the search for the game
     QTest::addColumn<QString>("startFolder");
-    QTest::newRow("both") << true << true << QString() << QStringLiteral("C:\\unrealtournament\\system\\");
-    QTest::newRow("only C") << true << false << QString() << QStringLiteral("C:\\unrealtournament\\system\\");
-    QTest::newRow("only D") << false << true << QString() << QStringLiteral("D:\\unrealtournament\\system\\");
-    QTest::newRow("neither") << false << false << QString() << QStringLiteral("c:\\unrealtournament");
-    QTest::newRow("neither, native game") << false << false << QStringLiteral("/home/p/.utpg/System")
-                                          << QStringLiteral("/home/p/.utpg/System");
-    QTest::newRow("C wins over native game") << true << false << QStringLiteral("/home/p/.utpg/System")
-                                             << QStringLiteral("C:\\unrealtournament\\system\\");
+    QTest::addColumn<QString>("fileName");
+    const QString none;
+    const QString c = QStringLiteral("C:\\unrealtournament\\system\\");
+    const QString found = QDir::toNativeSeparators(QStringLiteral("/g/Unreal Tournament/System/CovertstrikeUser.ini"));
+    const QString foundIn = QDir::toNativeSeparators(QStringLiteral("/g/Unreal Tournament/System/"));
+    QTest::newRow("both") << true << true << none << none << c << none;
+    QTest::newRow("only C") << true << false << none << none << c << none;
+    QTest::newRow("only D") << false << true << none << none << QStringLiteral("D:\\unrealtournament\\system\\") << none;
+    QTest::newRow("neither") << false << false << none << none << QStringLiteral("c:\\unrealtournament") << none;
+    QTest::newRow("neither, native game") << false << false << QStringLiteral("/home/p/.utpg/System") << none
+                                          << QStringLiteral("/home/p/.utpg/System") << none;
+    QTest::newRow("C wins over native game") << true << false << QStringLiteral("/home/p/.utpg/System") << none << c
+                                             << none;
+    QTest::newRow("found, name filled in") << false << false << QStringLiteral("/home/p/.utpg/System") << found
+                                           << foundIn << found;
+    QTest::newRow("C without the roster, found elsewhere") << true << false << none << found << foundIn << found;
 }
 
 void MainWindowTest::probeOutcomesChooseTheStartFolder()
@@ -112,7 +125,9 @@ void MainWindowTest::probeOutcomesChooseTheStartFolder()
     QFETCH(bool, cExists);
     QFETCH(bool, dExists);
     QFETCH(QString, nativeFolder);
+    QFETCH(QString, found);
     QFETCH(QString, startFolder);
+    QFETCH(QString, fileName);
 
     FreshStart editor;
     if (cExists)
@@ -120,9 +135,12 @@ void MainWindowTest::probeOutcomesChooseTheStartFolder()
     if (dExists)
         editor.platform.probes.insert(QStringLiteral("D:\\unrealtournament"), {ProbeOutcome::Exists, {}});
     editor.platform.nativeFolder = nativeFolder;
+    if (!found.isEmpty())
+        editor.platform.gameRosters = {found, QStringLiteral("/older/System/CovertstrikeUser.ini")};
     editor.window->Form_Load();
     QCOMPARE(editor.platform.dialogsShown.size(), 1);
     QCOMPARE(editor.platform.dialogsShown[0].startFolder, startFolder);
+    QCOMPARE(editor.platform.dialogsShown[0].fileName, fileName);
 }
 
 void MainWindowTest::probeFailureEndsTheLookup()
@@ -252,6 +270,46 @@ void MainWindowTest::eraseRegInfoForgetsOnlyTheSetting()
     window.Form_Load();
     QCOMPARE(next.messageTexts().constFirst(), Disclaimer);
     QCOMPARE(next.dialogsShown.size(), 1);
+}
+
+void MainWindowTest::noteShowsWhileTheGameRuns_data()
+{
+    QTest::addColumn<QStringList>("processes");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("no game") << QStringList{QStringLiteral("explorer.exe"), QStringLiteral("UnrealEd.exe")} << false;
+    QTest::newRow("Windows game") << QStringList{QStringLiteral("explorer.exe"), QStringLiteral("UnrealTournament.exe")}
+                                  << true;
+    QTest::newRow("native game") << QStringList{QStringLiteral("bash"), QStringLiteral("ut-bin-amd64")} << true;
+}
+
+void MainWindowTest::noteShowsWhileTheGameRuns()
+{
+    QFETCH(QStringList, processes);
+    QFETCH(bool, shown);
+    ScriptedPlatform platform;
+    platform.processes = processes;
+    frmMain window(platform);
+    window.Form_Load();
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblGameRunning"))->isVisibleTo(&window), shown);
+}
+
+void MainWindowTest::rememberedPathHasTheSystemsSeparators()
+{
+    // Qt names files with "/" everywhere; Windows players read "\\".
+    Editor editor;
+    const QString other = editor.dir.filePath(QStringLiteral("other/CovertstrikeUser.ini"));
+    testing::writeBytes(other, "[CovertstrikeUT.CovBotInfo]\r\nBotNames[0]=Solo\r\n");
+    QVERIFY(editor.window->openRosterFile(app::rosterPathFromArgument(other)));
+    QCOMPARE(editor.platform.settings.value(Remembered), QDir::toNativeSeparators(other));
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(editor.rosterPath)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(editor.window.get(), &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(editor.window.get(), &drop);
+    QCoreApplication::processEvents();
+    QCOMPARE(editor.platform.settings.value(Remembered), QDir::toNativeSeparators(editor.rosterPath));
 }
 
 QTEST_MAIN(MainWindowTest)

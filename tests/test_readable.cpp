@@ -265,6 +265,7 @@ void ReadableTest::textsFitAtEveryFont()
         editor.label("Label2")->setText(QStringLiteral("Bot #: 100"));
         editor.label("Label35")->show();
         editor.label("lblFileChanged")->show();
+        editor.label("lblGameRunning")->show();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTRY_COMPARE(window->frameGeometry().size(), editor.window->startOuterSize());

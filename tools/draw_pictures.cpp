@@ -1,7 +1,8 @@
 // Draws the program's pictures into assets/: the icon at the sizes desktops
 // ask for (PNG, and the same drawing as SVG), and the banner, the floppy disk
 // of the save button and the About dialog's picture at one and two device
-// pixels per pixel ("@2x"). Run once after changing a drawing:
+// pixels per pixel ("@2x"), and the Windows installer's two pictures. Run
+// once after changing a drawing:
 //   cmake --build build --target draw_pictures && QT_QPA_PLATFORM=offscreen build/draw_pictures assets
 
 #include <QGuiApplication>
@@ -154,6 +155,22 @@ QImage aboutPicture(int scale)
     return img;
 }
 
+// The installer's pictures, as its pages show them (24-bit BMP): the tall one
+// beside the welcome and finish pages, the icon on the dark green of the
+// main window; the small one at the right of the other pages' white header.
+QImage installerPicture(QSize size, bool header)
+{
+    QImage img(size, QImage::Format_RGB888);
+    img.fill(header ? QColor(Qt::white) : DarkGreen);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const int side = header ? 48 : 128;
+    const QPoint at = header ? QPoint(size.width() - side - 6, (size.height() - side) / 2)
+                             : QPoint((size.width() - side) / 2, 60);
+    p.drawImage(at, icon(side));
+    return img;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -171,5 +188,7 @@ int main(int argc, char** argv)
             && floppy(scale).save(dir + QStringLiteral("floppy") + suffix)
             && aboutPicture(scale).save(dir + QStringLiteral("about") + suffix);
     }
+    ok = ok && installerPicture({164, 314}, false).save(dir + QStringLiteral("installer-side.bmp"))
+        && installerPicture({150, 57}, true).save(dir + QStringLiteral("installer-header.bmp"));
     return ok ? 0 : 1;
 }

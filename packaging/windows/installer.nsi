@@ -2,7 +2,8 @@
 ; rights, into that user's own programs folder, with a Start-menu shortcut,
 ; an uninstaller and its entry in the list of installed programs (both
 ; under HKEY_CURRENT_USER). Made by scripts/package-windows, which passes
-;   /DVERSION=1.0.6 /DEXE=... /DREADME=... /DLICENSE=... /DICON=... /DOUTFILE=...
+;   /DVERSION=1.0.6 /DEXE=... /DREADME=... /DLICENSE=... /DICON=... /DSIDE_PICTURE=...
+;   /DHEADER_PICTURE=... /DOUTFILE=...
 ; "/S" installs and uninstalls silently. The player's remembered roster
 ; (%APPDATA%\CovBotEd) is theirs and is left in place.
 
@@ -33,9 +34,18 @@ VIAddVersionKey "LegalCopyright" "The Covertstrike Bot Tweaker developers. Licen
 !include "MUI2.nsh"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+; The program's own picture beside the first and last pages, and in the
+; header of the others.
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${SIDE_PICTURE}"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${SIDE_PICTURE}"
+!define MUI_HEADERIMAGE
+!define MUI_HEADERIMAGE_RIGHT
+!define MUI_HEADERIMAGE_BITMAP "${HEADER_PICTURE}"
+!define MUI_HEADERIMAGE_UNBITMAP "${HEADER_PICTURE}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\CovBotEd.exe"
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+!insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -68,8 +78,20 @@ SectionEnd
 
 Section "Uninstall"
     SetShellVarContext current
-    Delete "$SMPROGRAMS\${TITLE}.lnk"
+    ; A running editor keeps its .exe: nothing is removed until it is
+    ; closed, and no success is reported with the program left behind.
+    ; Silently (/S) the uninstaller stops with exit code 2.
+retry:
+    ClearErrors
     Delete "$INSTDIR\CovBotEd.exe"
+    IfErrors 0 removed
+    IfFileExists "$INSTDIR\CovBotEd.exe" 0 removed
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+        "${TITLE} is running. Close it, then choose Retry." /SD IDCANCEL IDRETRY retry
+    SetErrorLevel 2
+    Abort "${TITLE} is still running: nothing was removed. Close it and uninstall again."
+removed:
+    Delete "$SMPROGRAMS\${TITLE}.lnk"
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\Uninstall.exe"

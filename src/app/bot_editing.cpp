@@ -97,6 +97,7 @@ bool frmMain::saveShownBot()
     }
     // What the game changed meanwhile is taken in first, so that the save
     // writes the player's changes to the bot as it now stands.
+    showWhetherGameRuns();
     followRosterFile();
     if (saveIsBlocked() || !SaveBotSettings())
         return false;
@@ -220,10 +221,11 @@ bool frmMain::SaveBotSettings()
         }
         if (!outcome.ok) {
             showError(outcome.refused ? QString::fromStdString(outcome.error)
-                                      : QStringLiteral("Error: %1 (bot %2) could not be saved: %3. The file was left "
-                                                       "as it was.")
-                                            .arg(shownBotName(), QString::number(index),
-                                                 QString::fromStdString(outcome.error)));
+                                      : explainUnwritable(IniPath,
+                                                          QStringLiteral("Error: %1 (bot %2) could not be saved: %3. "
+                                                                         "The file was left as it was.")
+                                                              .arg(shownBotName(), QString::number(index),
+                                                                   QString::fromStdString(outcome.error))));
             return false;
         }
         model_.saved();

@@ -153,7 +153,8 @@ QString rosterPathFromArgument(const QString& argument)
             return {};
         path = url.toLocalFile();
     }
-    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+    // Remembered with the system's separators, as the file dialog gives it.
+    return QDir::toNativeSeparators(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
 }
 
 } // namespace app

@@ -88,6 +88,7 @@ void frmMain::showNote(const QString& note, const QString& explanation, Note kin
     lblFileChanged->setAccessibleDescription(explanation);
     lblFileChanged->show();
     note_ = kind;
+    showGameNote();
     // The note takes the place of an earlier save's confirmation.
     hideSaveConfirmation();
 }
@@ -96,4 +97,5 @@ void frmMain::clearNote()
 {
     note_ = Note::None;
     lblFileChanged->hide();
+    showGameNote();
 }

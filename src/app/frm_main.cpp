@@ -6,6 +6,7 @@
 #include "platform/qt_platform.h"
 
 #include <QDragEnterEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QIcon>
 #include <QMenuBar>
@@ -22,7 +23,7 @@ QString draggedFile(const QMimeData* data)
     const QList<QUrl> urls = data->urls();
     if (urls.size() != 1 || !urls.constFirst().isLocalFile())
         return {};
-    return urls.constFirst().toLocalFile();
+    return QDir::toNativeSeparators(urls.constFirst().toLocalFile());
 }
 
 } // namespace
@@ -48,6 +49,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent) : QMainWindow(pa
     buildTabOrder();
     followUnsavedChanges();
     buildFileWatch();
+    showWhetherGameRuns();
     resize(scale_.toX(8040), scale_.toY(8820) + menuBar()->sizeHint().height());
 
     // The value boxes and the bot list's edit field take dropped text; a

@@ -160,6 +160,17 @@ private:
     void showNote(const QString& note, const QString& explanation, Note kind = Note::Change);
     void clearNote();
 
+    // The game itself (game_watch.cpp): the note beside the bot's number
+    // while it runs, checked at start and before each save; the game's own
+    // copy (VirtualStore) of a roster under Program Files, which is the one
+    // to edit, with a message saying so; and a save's failure explained for
+    // a roster under Program Files.
+    void buildGameWatch();
+    void showWhetherGameRuns();
+    void showGameNote();
+    QString gameCopyOf(const QString& path);
+    QString explainUnwritable(const QString& path, const QString& reason) const;
+
     void mnuAbout_Click();
     void mnuExit_Click();
 
@@ -197,6 +208,8 @@ private:
     QLabel* Label2 = nullptr;
     QLabel* Label35 = nullptr;
     QLabel* lblFileChanged = nullptr;
+    QLabel* lblGameRunning = nullptr;
+    bool gameRunning_ = false; // as last checked
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;

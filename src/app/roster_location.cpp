@@ -72,6 +72,12 @@ void frmMain::FindIniFile(bool askForFile)
             CommonDialog1.startFolder = QStringLiteral("D:\\unrealtournament\\system\\");
         else if (const QString native = platform_.nativeGameFolder(); !native.isEmpty())
             CommonDialog1.startFolder = native;
+        // Where players install the game today: the dialog starts at the
+        // roster found, its name filled in, so that Enter takes it.
+        if (const QStringList found = platform_.findGameRosters(); !found.isEmpty()) {
+            CommonDialog1.startFolder = found.constFirst().left(found.constFirst().lastIndexOf(QDir::separator()) + 1);
+            CommonDialog1.fileName = found.constFirst();
+        }
         if (!askForFile)
             return;
 
@@ -97,7 +103,9 @@ bool frmMain::useRosterFile(const QString& path)
         showError(InvalidFile);
         return false;
     }
-    IniPath = path;
+    // Under Program Files the game may be using its own copy: that one is
+    // edited, and remembered.
+    IniPath = gameCopyOf(path);
     platform_.writeSetting(SettingsSection, SettingsKey, IniPath);
     rosterWatch_->watch(IniPath);
     relistBots();

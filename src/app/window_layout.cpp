@@ -268,6 +268,7 @@ void frmMain::buildControls()
     place(Command2, "Command2", {5280, 6240, 1455, 255}, 55);
     Command2->hide();
 
+    buildGameWatch();
     nameControls();
     // Lay the window out for the widest texts it will show: the number of
     // the last bot a roster can list, the save confirmation and the note.

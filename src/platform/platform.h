@@ -2,7 +2,8 @@
 
 // What the operating system gives the windows: message boxes, the input box,
 // the file-open dialog, the beep, the per-user settings store, the probe of
-// an install folder, registry-like lookups and launching a program. One
+// an install folder, the search for the game and whether it runs,
+// registry-like lookups and launching a program. One
 // interface, one real implementation (QtPlatform), and a scripted fake in
 // the tests, so that every modal dialog can be answered without a timer.
 
@@ -67,6 +68,17 @@ public:
     // Where the file dialog should start when no install folder was found:
     // the native game's System folder where the platform has one.
     virtual QString nativeGameFolder() = 0;
+
+    // The game's rosters where players install it today (game_search.h),
+    // the likeliest first; empty when there is none.
+    virtual QStringList findGameRosters() = 0;
+    // The game's own copy of a file under Program Files, in the user's
+    // VirtualStore, whether or not it exists; empty for any other file and
+    // where Windows keeps no such copies.
+    virtual QString virtualStoreCopy(const QString& path) = 0;
+    // Whether the game is running now (game_process.h); cheap enough to ask
+    // before every save.
+    virtual bool gameRunning() = 0;
 
     // A value under HKEY_LOCAL_MACHINE, or nothing when the key or the
     // value cannot be read.

@@ -1,7 +1,11 @@
 // Where the program runs without Windows: drive letters map into the Wine
-// prefix, and the registry's System Information entry stands for the first
-// desktop system-information program found on the PATH.
+// prefix, the game is looked for in the home folder's Wine prefixes and
+// Steam libraries and among the processes in /proc, and the registry's
+// System Information entry stands for the first desktop system-information
+// program found on the PATH.
 
+#include "platform/game_process.h"
+#include "platform/game_search.h"
 #include "platform/identity.h"
 #include "platform/qt_platform.h"
 #include "platform/wine_paths.h"
@@ -132,5 +136,27 @@ std::optional<RegistryValue> QtPlatform::readMachineValue(const QString& key, co
     }
     return std::nullopt;
 }
+
+SearchRoots searchRootsOfThisMachine()
+{
+    const QString home = QDir::homePath();
+    const QString prefix = winePrefix();
+    SearchRoots roots;
+    // The prefix's own drive letters, as the folder probe maps them.
+    roots.classicDrives = {prefix + QStringLiteral("/dosdevices/c:"), prefix + QStringLiteral("/dosdevices/d:")};
+    roots.home = home;
+    roots.winePrefixes = {prefix, home + QStringLiteral("/.wine")};
+    roots.winePrefixParents = {home + QStringLiteral("/Games"), // Lutris
+                               home + QStringLiteral("/.local/share/bottles/bottles"),
+                               home + QStringLiteral("/.var/app/com.usebottles.bottles/data/bottles/bottles")};
+    roots.steam = {home + QStringLiteral("/.steam/steam"), home + QStringLiteral("/.local/share/Steam"),
+                   home + QStringLiteral("/.var/app/com.valvesoftware.Steam/.local/share/Steam")};
+    return roots;
+}
+
+// Wine keeps no VirtualStore: the game writes where it was installed.
+QString QtPlatform::virtualStoreCopy(const QString&) { return {}; }
+
+bool QtPlatform::gameRunning() { return gameRunsIn(QStringLiteral("/proc")); }
 
 } // namespace platform

@@ -1,21 +1,72 @@
 // Where the program runs on Windows: the install folders and the file
-// dialog's start folder are used as they stand, the System Information
-// tool is found in the registry, and messages are the system's own boxes.
+// dialog's start folder are used as they stand, the game is looked for on
+// the fixed drives and where Steam's registry values point and among the
+// running processes, the System Information tool is found in the registry,
+// and messages are the system's own boxes.
 
+#include "platform/game_process.h"
+#include "platform/game_search.h"
 #include "platform/identity.h"
 #include "platform/qt_platform.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <QWidget>
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+#include <tlhelp32.h>
+
+#include <algorithm>
 
 namespace platform {
 namespace {
 
 const wchar_t* wide(const QString& text) { return reinterpret_cast<const wchar_t*>(text.utf16()); }
+
+// The system's message box is as wide as its text, however long its title:
+// a short text cuts "Covertstrike Bot Tweaker" short. Non-breaking spaces
+// after the text's first line widen it to hold the title and the close
+// button.
+QString widenForTitle(const QString& text, const QString& title, bool icon)
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return text;
+    HDC dc = ::GetDC(nullptr);
+    const auto width = [dc](const LOGFONTW& font, const QString& line) {
+        HFONT handle = ::CreateFontIndirectW(&font);
+        HGDIOBJ old = ::SelectObject(dc, handle);
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc, wide(line), static_cast<int>(line.size()), &size);
+        ::SelectObject(dc, old);
+        ::DeleteObject(handle);
+        return static_cast<int>(size.cx);
+    };
+    const int needed = width(metrics.lfCaptionFont, title) + 2 * ::GetSystemMetrics(SM_CXSIZE)
+        - (icon ? ::GetSystemMetrics(SM_CXICON) : 0);
+    QStringList lines = text.split(QLatin1Char('\n'));
+    int widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, width(metrics.lfMessageFont, line));
+    const int space = std::max(1, width(metrics.lfMessageFont, QString(QChar(0x00A0))));
+    if (widest < needed)
+        lines[0] += QString((needed - widest + space - 1) / space, QChar(0x00A0));
+    ::ReleaseDC(nullptr, dc);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString fromRegistry(HKEY root, const wchar_t* key, const wchar_t* name)
+{
+    wchar_t buffer[MAX_PATH * 2] = {};
+    DWORD size = sizeof buffer;
+    if (::RegGetValueW(root, key, name, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
+        return {};
+    return QDir::fromNativeSeparators(QString::fromWCharArray(buffer));
+}
 
 } // namespace
 
@@ -36,7 +87,7 @@ void QtPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon i
     else if (icon == MessageIcon::Information)
         style |= MB_ICONINFORMATION;
     const QString title = QString::fromUtf8(identity::Title);
-    ::MessageBoxW(owner, wide(text), wide(title), style);
+    ::MessageBoxW(owner, wide(widenForTitle(text, title, icon != MessageIcon::None)), wide(title), style);
 }
 
 QString localPath(const QString& windowsPath) { return windowsPath; }
@@ -80,6 +131,55 @@ std::optional<RegistryValue> QtPlatform::readMachineValue(const QString& key, co
     if (read != ERROR_SUCCESS)
         return std::nullopt;
     return RegistryValue{type, QByteArray(buffer, static_cast<qsizetype>(size))};
+}
+
+SearchRoots searchRootsOfThisMachine()
+{
+    SearchRoots roots;
+    const DWORD drives = ::GetLogicalDrives();
+    for (int i = 0; i < 26; ++i) {
+        const QString root = QChar(QLatin1Char(static_cast<char>('A' + i))) + QStringLiteral(":\\");
+        if ((drives & (1u << i)) && ::GetDriveTypeW(wide(root)) == DRIVE_FIXED)
+            roots.fixedDrives.append(QDir::fromNativeSeparators(root));
+    }
+    // Only fixed drives: an empty CD drive is not read.
+    for (const char* classic : {"C:/", "D:/"})
+        if (roots.fixedDrives.contains(QLatin1String(classic)))
+            roots.classicDrives.append(QLatin1String(classic));
+    for (const char* variable : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432"})
+        if (const QString folder = qEnvironmentVariable(variable); !folder.isEmpty())
+            roots.programFiles.append(QDir::fromNativeSeparators(folder));
+    roots.documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    roots.localAppData = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
+    roots.steam = {fromRegistry(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath"),
+                   fromRegistry(HKEY_LOCAL_MACHINE, L"SOFTWARE\\WOW6432Node\\Valve\\Steam", L"InstallPath"),
+                   fromRegistry(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Valve\\Steam", L"InstallPath")};
+    for (const QString& programs : std::as_const(roots.programFiles))
+        roots.steam.append(programs + QStringLiteral("/Steam"));
+    return roots;
+}
+
+QString QtPlatform::virtualStoreCopy(const QString& path)
+{
+    return QDir::toNativeSeparators(virtualStorePath(
+        path,
+        {qEnvironmentVariable("ProgramFiles"), qEnvironmentVariable("ProgramFiles(x86)"),
+         qEnvironmentVariable("ProgramW6432")},
+        qEnvironmentVariable("LOCALAPPDATA")));
+}
+
+bool QtPlatform::gameRunning()
+{
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return false;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    bool found = false;
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more && !found; more = ::Process32NextW(snapshot, &entry))
+        found = isGameProgram(QString::fromWCharArray(entry.szExeFile));
+    ::CloseHandle(snapshot);
+    return found;
 }
 
 } // namespace platform

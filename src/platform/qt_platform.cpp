@@ -1,5 +1,6 @@
 #include "platform/qt_platform.h"
 
+#include "platform/game_search.h"
 #include "platform/identity.h"
 
 #include <QApplication>
@@ -62,7 +63,17 @@ QString QtPlatform::inputBox(QWidget* parent, const QString& prompt, const QStri
 
 std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogSettings& settings)
 {
-    QFileDialog dialog(parent, settings.title, localPath(settings.startFolder));
+    // A start folder that does not exist would be split into a folder and a
+    // name typed into the file field: the dialog starts in the nearest
+    // folder that does.
+    QString folder = QDir::fromNativeSeparators(localPath(settings.startFolder));
+    while (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
+        const QString up = QFileInfo(folder).path();
+        if (up == folder)
+            break;
+        folder = up;
+    }
+    QFileDialog dialog(parent, settings.title, folder);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilter(qtNameFilter(settings.filter));
@@ -74,6 +85,8 @@ std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogS
     // the system's way.
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }
+
+QStringList QtPlatform::findGameRosters() { return findRosters(searchRootsOfThisMachine()); }
 
 void QtPlatform::beep() { QApplication::beep(); }
 

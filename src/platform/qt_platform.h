@@ -19,10 +19,17 @@ public:
     void writeSetting(const QString& section, const QString& key, const QString& value) override;
     FolderProbe probeFolder(const QString& windowsPath) override;
     QString nativeGameFolder() override;
+    QStringList findGameRosters() override;
+    QString virtualStoreCopy(const QString& path) override;
+    bool gameRunning() override;
     std::optional<RegistryValue> readMachineValue(const QString& key, const QString& valueName) override;
     bool fileExists(const QString& path) override;
     bool launch(const QString& program, QString* error) override;
 };
+
+// The folders of this machine that the search for the game starts from.
+struct SearchRoots;
+SearchRoots searchRootsOfThisMachine();
 
 // The file-system path that a folder named the Windows way stands for on
 // this machine (the same text on Windows).

@@ -3,6 +3,7 @@
 // A platform whose dialogs answer from a script and which records what the
 // program showed, asked and launched, in order.
 
+#include "platform/game_process.h"
 #include "platform/platform.h"
 
 #include <QList>
@@ -10,6 +11,7 @@
 #include <QSet>
 #include <QStringList>
 
+#include <algorithm>
 #include <optional>
 
 class ScriptedPlatform : public platform::Platform {
@@ -34,6 +36,9 @@ public:
     QMap<QString, QString> settings; // "FileLoc/IniLoc" -> value
     QMap<QString, platform::FolderProbe> probes; // absent: not found
     QString nativeFolder;
+    QStringList gameRosters;                // what the search for the game finds
+    QMap<QString, QString> virtualStore;    // file under Program Files -> its VirtualStore copy
+    QStringList processes;                  // the names of the running programs
     QMap<QString, platform::RegistryValue> registry; // "key|value name"
     QStringList registryReads;
     QSet<QString> existingFiles;
@@ -95,6 +100,19 @@ public:
     }
 
     QString nativeGameFolder() override { return nativeFolder; }
+
+    QStringList findGameRosters() override
+    {
+        log.append(QStringLiteral("search"));
+        return gameRosters;
+    }
+
+    QString virtualStoreCopy(const QString& path) override { return virtualStore.value(path); }
+
+    bool gameRunning() override
+    {
+        return std::any_of(processes.cbegin(), processes.cend(), platform::isGameProgram);
+    }
 
     std::optional<platform::RegistryValue> readMachineValue(const QString& key, const QString& valueName) override
     {

@@ -1,11 +1,12 @@
 // Starts the real CovBotEd.exe and goes through its start-up as a player
 // would, from outside, through the windows the program shows:
 //   start_up EDITOR.exe [ROSTER]
-// Each message box is read (its icon and text) and answered with OK; the
-// file dialog is given ROSTER (typed into its file name box) or cancelled
-// without one; once the main window is on the screen it is closed, as its
-// close button closes it, and the program must end with exit code 0. Every
-// step is printed on a line of its own, for the caller to compare:
+// Each message box is read (its icon and text), checked to show its whole
+// title, and answered with OK; the file dialog is given ROSTER (typed into
+// its file name box) or cancelled without one; once the main window is on
+// the screen, with the keyboard, it is closed, as its close button closes
+// it, and the program must end with exit code 0. Every step is printed on
+// a line of its own, for the caller to compare:
 //   message (icon): USE AT YOUR OWN RISK! ...
 //   file dialog "Open": chose Z:\...\CovertstrikeUser.ini
 //   main window "Covertstrike Bot Tweaker"
@@ -95,6 +96,34 @@ std::string iconOf(HWND box)
     return "no icon";
 }
 
+// Whether a message box is wide enough for its whole title beside its
+// close button.
+bool holdsTitle(HWND box, const std::wstring& title)
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HDC dc = ::GetDC(box);
+    HFONT font = ::CreateFontIndirectW(&metrics.lfCaptionFont);
+    HGDIOBJ old = ::SelectObject(dc, font);
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, title.c_str(), int(title.size()), &size);
+    ::SelectObject(dc, old);
+    ::DeleteObject(font);
+    ::ReleaseDC(box, dc);
+    RECT outline{};
+    ::GetWindowRect(box, &outline);
+    return outline.right - outline.left >= size.cx + ::GetSystemMetrics(SM_CXSIZE);
+}
+
+// Whether the window has the keyboard, or takes it within two seconds.
+bool takesKeyboard(HWND window)
+{
+    for (int i = 0; i < 20 && ::GetForegroundWindow() != window; ++i)
+        ::Sleep(100);
+    return ::GetForegroundWindow() == window;
+}
+
 void press(HWND dialog, int button)
 {
     ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
@@ -144,10 +173,14 @@ int wmain(int argc, wchar_t* argv[])
                 if (title.empty())
                     continue; // not one of the program's own windows
                 say("main window \"" + utf8(title) + "\"");
+                if (!takesKeyboard(window))
+                    say("main window without the keyboard");
                 ::PostMessageW(window, WM_CLOSE, 0, 0);
                 closed = true;
             } else if (HWND text = ::GetDlgItem(window, 0xFFFF)) { // a message box's text
                 say("message (" + iconOf(window) + "): " + utf8(windowText(text)));
+                if (!holdsTitle(window, title))
+                    say("message box too narrow for its title \"" + utf8(title) + "\"");
                 press(window, IDOK);
             } else if (HWND name = fileNameBox(window)) {
                 if (roster.empty()) {
