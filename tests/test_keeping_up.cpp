@@ -369,7 +369,7 @@ void KeepingUpTest::rostersWithoutBotsSaySo_data()
     QTest::addColumn<int>("messages");
     QTest::newRow("missing") << QByteArray("missing") << QStringLiteral("Roster file not found") << 0;
     QTest::newRow("empty") << QByteArray() << QStringLiteral("No bot roster in the file") << 0;
-    QTest::newRow("binary") << QByteArray("\x7f" "ELF\x02\x01\0\0[x]\0\xff\xfe", 16)
+    QTest::newRow("binary") << QByteArray("\x7f" "ELF\x02\x01\0\0[x]\0\xff\xfe", 14)
                             << QStringLiteral("No bot roster in the file") << 0;
     QTest::newRow("other sections only") << QByteArray("[Engine.GameInfo]\r\nbBots=True\r\n")
                                          << QStringLiteral("No bot roster in the file") << 0;

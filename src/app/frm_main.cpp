@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QIcon>
+#include <QLineEdit>
+#include <QComboBox>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
@@ -60,7 +62,14 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent) : QMainWindow(pa
             child->installEventFilter(this);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The boxes and the list lose the focus as they are destroyed, after
+    // this window has stopped being one: nothing of it may answer them.
+    for (QLineEdit* box : Text1)
+        box->disconnect(this);
+    Combo1->lineEdit()->disconnect(this);
+}
 
 std::string frmMain::iniPathBytes() const { return platform::nativePath(IniPath); }
 
