@@ -1,5 +1,6 @@
 #include "app/frm_main.h"
 
+#include "overview/roster_overview.h"
 #include "roster/roster.h"
 
 #include <QComboBox>
@@ -68,6 +69,8 @@ void frmMain::Label2_Change()
     if (!Label2->text().isEmpty())
         LoadBotSettings();
     showWhetherModified();
+    if (overview_)
+        overview_->setShownBot(shownBot_);
 }
 
 void frmMain::Command3_Click()

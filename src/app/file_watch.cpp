@@ -80,6 +80,7 @@ void frmMain::checkRosterFile()
     // then shows the file as it is.
     rosterFingerprint_ = fingerprint;
     showFileChanged(true);
+    refreshOverview();
 }
 
 void frmMain::refreshFromFile()
@@ -106,6 +107,7 @@ void frmMain::takeSavedFile(bool changedElsewhere)
     else
         rosterFingerprint_ = roster::RosterFile(iniPathBytes()).Fingerprint();
     showWhetherModified();
+    refreshOverview();
 }
 
 void frmMain::showFileChanged(bool changed)

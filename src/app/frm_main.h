@@ -11,6 +11,7 @@
 #include "roster/roster.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QSet>
 #include <QStringList>
 
@@ -27,6 +28,10 @@ class QLineEdit;
 class QPushButton;
 class QSlider;
 class QTimer;
+class RosterOverview;
+namespace roster {
+struct FieldSetting;
+}
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -148,6 +153,13 @@ private:
     void takeSavedFile(bool changedElsewhere);
     void showFileChanged(bool changed);
 
+    // The roster overview (roster_overview.cpp): it shows the file as the
+    // last listing or save left it and asks for bots and values.
+    void mnuOverview_Click();
+    void refreshOverview();
+    void showBotFromOverview(int bot);
+    void setValuesFromOverview(const QList<int>& bots, const std::vector<roster::FieldSetting>& fields);
+
     void mnuAbout_Click();
     void mnuExit_Click();
 
@@ -180,6 +192,8 @@ private:
     bool fileChangedElsewhere_ = false;
     QFileSystemWatcher* rosterWatch_ = nullptr;
     QTimer* rosterSettle_ = nullptr; // one check after a burst of changes
+
+    QPointer<RosterOverview> overview_; // while open
 
     QGroupBox* Frame1 = nullptr;
     QComboBox* Combo1 = nullptr;

@@ -1,0 +1,93 @@
+#include "app/frm_main.h"
+
+#include "overview/roster_overview.h"
+#include "roster/set_values.h"
+
+#include <QComboBox>
+#include <QDateTime>
+
+#include <random>
+
+// The roster overview beside the window: opening it, keeping it on the file
+// as the window last read it, and carrying out what it asks.
+
+void frmMain::mnuOverview_Click()
+{
+    if (!overview_) {
+        overview_ = new RosterOverview(platform_, this);
+        overview_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(overview_, &RosterOverview::showBotRequested, this, &frmMain::showBotFromOverview);
+        connect(overview_, &RosterOverview::valuesSetRequested, this, &frmMain::setValuesFromOverview);
+        refreshOverview();
+    }
+    overview_->show();
+    overview_->raise();
+    overview_->activateWindow();
+}
+
+void frmMain::refreshOverview()
+{
+    if (!overview_)
+        return;
+    const roster::RosterSnapshot roster = roster::IsRosterFileName(iniPathBytes())
+                                              ? roster::RosterFile(iniPathBytes()).LoadRoster()
+                                              : roster::RosterSnapshot{};
+    overview_->setRoster(roster, shownBot_);
+}
+
+void frmMain::showBotFromOverview(int bot)
+{
+    // As choosing the bot in the list: the list moves, then the changes of
+    // the bot shown before are asked about.
+    if (bot < 0 || bot >= Combo1->count())
+        return;
+    Combo1->setCurrentIndex(bot);
+    Combo1_Click(bot);
+    activateWindow();
+}
+
+void frmMain::setValuesFromOverview(const QList<int>& bots, const std::vector<roster::FieldSetting>& fields)
+{
+    // The shown bot's own changes are settled first when it is one of them:
+    // its boxes would otherwise hold values the file no longer has.
+    if (bots.contains(shownBot_) && !resolveUnsavedChanges())
+        return;
+    if (!roster::IsRosterFileName(iniPathBytes())) {
+        showError(QStringLiteral("Error: Nothing to save."));
+        return;
+    }
+    std::vector<roster::BotIndex> indexes;
+    for (int bot : bots)
+        indexes.push_back(static_cast<roster::BotIndex>(bot));
+    std::mt19937 random(std::random_device{}());
+    roster::RosterFile::BotEdits edits = roster::PlanSetValues(indexes, fields, random);
+    if (edits.empty())
+        return;
+    if (!backedUpFiles_.contains(IniPath))
+        edits.front().second.backupStamp
+            = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+
+    const bool changedElsewhere = rosterChangedElsewhere();
+    const roster::SaveOutcome outcome = roster::RosterFile(iniPathBytes()).SaveBots(edits);
+    if (!outcome.backup.empty())
+        backedUpFiles_.insert(IniPath);
+    if (!outcome.ok) {
+        showError(outcome.refused ? QString::fromStdString(outcome.error)
+                                  : QStringLiteral("Error: the values could not be saved: %1. The file was left as "
+                                                   "it was.")
+                                        .arg(QString::fromStdString(outcome.error)));
+        return;
+    }
+    // The window shows the file's new values; changes the player still has
+    // on a bot that was not set stay, as after another program's change.
+    if (!hasUnsavedChanges()) {
+        refreshFromFile();
+    } else if (changedElsewhere) {
+        rosterFingerprint_ = roster::RosterFile(iniPathBytes()).Fingerprint();
+        showFileChanged(true);
+        refreshOverview();
+    } else {
+        rosterFingerprint_ = roster::RosterFile(iniPathBytes()).Fingerprint();
+        refreshOverview();
+    }
+}
