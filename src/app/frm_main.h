@@ -11,7 +11,6 @@
 #include "roster/roster.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QSet>
 #include <QStringList>
 
@@ -193,7 +192,7 @@ private:
     QFileSystemWatcher* rosterWatch_ = nullptr;
     QTimer* rosterSettle_ = nullptr; // one check after a burst of changes
 
-    QPointer<RosterOverview> overview_; // while open
+    RosterOverview* overview_ = nullptr; // once opened
 
     QGroupBox* Frame1 = nullptr;
     QComboBox* Combo1 = nullptr;

@@ -13,21 +13,23 @@
 
 void frmMain::mnuOverview_Click()
 {
+    // One overview, kept while closed; it reads the file only while open.
     if (!overview_) {
         overview_ = new RosterOverview(platform_, this);
-        overview_->setAttribute(Qt::WA_DeleteOnClose);
         connect(overview_, &RosterOverview::showBotRequested, this, &frmMain::showBotFromOverview);
         connect(overview_, &RosterOverview::valuesSetRequested, this, &frmMain::setValuesFromOverview);
+    }
+    if (!overview_->isVisible()) {
+        overview_->show();
         refreshOverview();
     }
-    overview_->show();
     overview_->raise();
     overview_->activateWindow();
 }
 
 void frmMain::refreshOverview()
 {
-    if (!overview_)
+    if (!overview_ || !overview_->isVisible())
         return;
     const roster::RosterSnapshot roster = roster::IsRosterFileName(iniPathBytes())
                                               ? roster::RosterFile(iniPathBytes()).LoadRoster()

@@ -116,7 +116,7 @@ void RosterOverview::buildControls()
     actClose->setShortcut(QKeySequence(Qt::Key_Escape));
     addAction(actClose);
 
-    connect(cboSortBy, qOverload<int>(&QComboBox::activated), this, &RosterOverview::sortBy);
+    connect(cboSortBy, &QComboBox::currentIndexChanged, this, &RosterOverview::sortBy);
     connect(chkDescending, &QCheckBox::toggled, this, [this] { sortBy(cboSortBy->currentIndex()); });
     connect(grdRoster->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
             &RosterOverview::followHeaderSort);
@@ -196,6 +196,7 @@ void RosterOverview::sortBy(int column)
 void RosterOverview::followHeaderSort(int column, Qt::SortOrder order)
 {
     const QSignalBlocker blockDescending(chkDescending);
+    const QSignalBlocker blockColumn(cboSortBy);
     cboSortBy->setCurrentIndex(column);
     chkDescending->setChecked(order == Qt::DescendingOrder);
 }

@@ -33,7 +33,7 @@ class RosterOverview : public QWidget {
 
 public:
     // A window of its own, owned by `parent`, at the size it had when last
-    // closed (kept in the platform's settings store).
+    // closed (kept in the platform's settings store). Closing hides it.
     RosterOverview(platform::Platform& platform, QWidget* parent);
     ~RosterOverview() override;
 
