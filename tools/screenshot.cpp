@@ -14,7 +14,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QItemSelectionModel>
+#include <QRadioButton>
 #include <QTableView>
 #include <QComboBox>
 #include <QDir>
@@ -59,6 +62,18 @@ int main(int argc, char* argv[])
         app.processEvents();
         if (!overview->grab().save(QString::fromLocal8Bit(argv[5])))
             return 1;
+        // A sixth argument: the Set Values dialog, random values, Accuracy ticked.
+        if (argc > 6) {
+            QMetaObject::invokeMethod(overview, "setValues");
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return 1;
+            dialog->findChild<QRadioButton*>(QStringLiteral("optRandom"))->setChecked(true);
+            dialog->findChild<QCheckBox*>(QStringLiteral("Include4"))->setChecked(true);
+            app.processEvents();
+            if (!dialog->grab().save(QString::fromLocal8Bit(argv[6])))
+                return 1;
+        }
     }
     return 0;
 }

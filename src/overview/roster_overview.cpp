@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
@@ -39,7 +40,8 @@ RosterOverview::RosterOverview(platform::Platform& platform, QWidget* parent)
     buildControls();
     resize(900, 560);
     const QStringList size = platform_.readSetting(SettingsSection, SizeKey).split(QLatin1Char('x'));
-    if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0)
+    sizeRemembered_ = size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0;
+    if (sizeRemembered_)
         resize(size[0].toInt(), size[1].toInt());
 }
 
@@ -76,7 +78,6 @@ void RosterOverview::buildControls()
     grdRoster->setWordWrap(false);
     grdRoster->verticalHeader()->hide();
     grdRoster->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    grdRoster->horizontalHeader()->setStretchLastSection(true);
     grdRoster->setSortingEnabled(true);
     grdRoster->sortByColumn(roster::NumberColumn, Qt::AscendingOrder);
     grdRoster->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -89,7 +90,6 @@ void RosterOverview::buildControls()
     grdAverages->horizontalHeader()->hide();
     grdAverages->verticalHeader()->hide();
     grdAverages->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    grdAverages->horizontalHeader()->setStretchLastSection(true);
     grdAverages->setWordWrap(false);
     grdAverages->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdAverages->setTabKeyNavigation(false);
@@ -171,6 +171,24 @@ void RosterOverview::setRoster(const roster::RosterSnapshot& roster, int shownBo
     }
     showAverages();
     showSelectionCount();
+    // Until the player has sized the window, it fits the first roster shown.
+    if (!sizeRemembered_ && !bots_.empty()) {
+        fitWidthToColumns();
+        sizeRemembered_ = true;
+    }
+}
+
+void RosterOverview::fitWidthToColumns()
+{
+    // Wide enough for every column, within the screen.
+    int columns = 0;
+    for (int column = 0; column < model_->columnCount(); ++column)
+        columns += grdRoster->columnWidth(column);
+    const int chrome = width() - grdRoster->viewport()->width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    int wanted = std::max(width(), columns + chrome);
+    if (const QScreen* s = screen())
+        wanted = std::min(wanted, s->availableGeometry().width());
+    resize(wanted, height());
 }
 
 void RosterOverview::setShownBot(int shownBot)
@@ -274,5 +292,6 @@ void RosterOverview::setValues()
 void RosterOverview::closeEvent(QCloseEvent* event)
 {
     platform_.writeSetting(SettingsSection, SizeKey, QStringLiteral("%1x%2").arg(width()).arg(height()));
+    sizeRemembered_ = true;
     QWidget::closeEvent(event);
 }

@@ -47,7 +47,7 @@ public:
 
     // Opens the Set Values dialog for the selected bots (window-modal);
     // its OK asks for the values through valuesSetRequested.
-    void setValues();
+    Q_INVOKABLE void setValues();
 
 signals:
     // Enter or a double-click on a row.
@@ -64,6 +64,7 @@ private:
     void followHeaderSort(int column, Qt::SortOrder order);
     void showAverages();
     void fitAverageColumns();
+    void fitWidthToColumns();
     void showSelectionCount();
     void showRowMenu(const QPoint& at);
 
@@ -71,6 +72,7 @@ private:
     RosterTableModel* model_ = nullptr;
     std::vector<roster::ListedBot> bots_;
     int shownBot_ = -1;
+    bool sizeRemembered_ = false;
 
     QComboBox* cboSortBy = nullptr;
     QCheckBox* chkDescending = nullptr;

@@ -77,7 +77,15 @@ SetValuesDialog::SetValuesDialog(int botCount, const roster::ListedBot* start, Q
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
+    grid->setHorizontalSpacing(2 * fontMetrics().averageCharWidth());
     layout->addLayout(grid);
+    // Over the bounds' columns, while they show.
+    lblLowest_ = new QLabel(QStringLiteral("Lowest"), this);
+    lblLowest_->setObjectName(QStringLiteral("lblLowest"));
+    lblHighest_ = new QLabel(QStringLiteral("Highest"), this);
+    lblHighest_->setObjectName(QStringLiteral("lblHighest"));
+    grid->addWidget(lblLowest_, 0, 1, Qt::AlignHCenter);
+    grid->addWidget(lblHighest_, 0, 2, Qt::AlignHCenter);
     for (const FieldSpec& spec : fieldSpecs()) {
         FieldRow row;
         row.box = spec.box;
@@ -137,6 +145,7 @@ QWidget* SetValuesDialog::addControl(QWidget* parent, int box, const QString& na
     slider->setValue(position);
     column->addWidget(slider);
     auto* words = new QHBoxLayout;
+    words->setSpacing(fontMetrics().averageCharWidth());
     const FieldSpec* spec = nullptr;
     for (const FieldSpec& s : fieldSpecs())
         spec = s.box == box ? &s : spec;
@@ -164,6 +173,8 @@ int SetValuesDialog::positionOf(const QWidget* control)
 void SetValuesDialog::showMode()
 {
     const bool random = optRandom_->isChecked();
+    lblLowest_->setVisible(random);
+    lblHighest_->setVisible(random);
     bool any = false;
     for (const FieldRow& row : rows_) {
         const bool included = row.include->isChecked();

@@ -17,6 +17,7 @@
 class QAbstractButton;
 class QCheckBox;
 class QDialogButtonBox;
+class QLabel;
 class QRadioButton;
 class QSlider;
 class QWidget;
@@ -48,6 +49,8 @@ private:
     void showMode();
 
     std::vector<FieldRow> rows_;
+    QLabel* lblLowest_ = nullptr;
+    QLabel* lblHighest_ = nullptr;
     QRadioButton* optSame_ = nullptr;
     QRadioButton* optRandom_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
