@@ -299,7 +299,13 @@ SaveOutcome RosterFile::SaveBots(const BotEdits& bots) const
         const TextEncoding encoding
             = (file.utf16 || ascii) ? TextEncoding::Utf8 : detectEncoding(file.document.bytes());
         values.clear();
+        values.reserve(texts.size());
         for (const auto& [key, text] : texts) {
+            // Plain ASCII is its own bytes in every encoding.
+            if (ascii && !profile::unsafeCharacter(text)) {
+                values.push_back({key, std::string(text)});
+                continue;
+            }
             std::string bytes;
             if (SaveOutcome refused = encodeFor(key, text, encoding, bytes, nothingSaved); !refused.ok) {
                 outcome = std::move(refused);
