@@ -58,9 +58,13 @@ void frmMain::setValuesFromOverview(const QList<int>& bots, const std::vector<ro
         showError(QStringLiteral("Error: Nothing to save."));
         return;
     }
+    // Only bots still listed: the file may have lost some since the table
+    // was shown.
     std::vector<roster::BotIndex> indexes;
-    for (int bot : bots)
-        indexes.push_back(static_cast<roster::BotIndex>(bot));
+    for (int bot : bots) {
+        if (bot >= 0 && bot < listedNames_.size())
+            indexes.push_back(static_cast<roster::BotIndex>(bot));
+    }
     std::mt19937 random(std::random_device{}());
     roster::RosterFile::BotEdits edits = roster::PlanSetValues(indexes, fields, random);
     if (edits.empty())

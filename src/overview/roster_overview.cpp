@@ -45,7 +45,18 @@ RosterOverview::RosterOverview(platform::Platform& platform, QWidget* parent)
         resize(size[0].toInt(), size[1].toInt());
 }
 
-RosterOverview::~RosterOverview() = default;
+RosterOverview::~RosterOverview()
+{
+    // Open when the main window closes: its size is kept all the same.
+    if (isVisible())
+        rememberSize();
+}
+
+void RosterOverview::rememberSize()
+{
+    platform_.writeSetting(SettingsSection, SizeKey, QStringLiteral("%1x%2").arg(width()).arg(height()));
+    sizeRemembered_ = true;
+}
 
 void RosterOverview::buildControls()
 {
@@ -291,7 +302,6 @@ void RosterOverview::setValues()
 
 void RosterOverview::closeEvent(QCloseEvent* event)
 {
-    platform_.writeSetting(SettingsSection, SizeKey, QStringLiteral("%1x%2").arg(width()).arg(height()));
-    sizeRemembered_ = true;
+    rememberSize();
     QWidget::closeEvent(event);
 }

@@ -65,6 +65,7 @@ private:
     void showAverages();
     void fitAverageColumns();
     void fitWidthToColumns();
+    void rememberSize();
     void showSelectionCount();
     void showRowMenu(const QPoint& at);
 
