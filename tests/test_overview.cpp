@@ -176,10 +176,10 @@ void OverviewTest::setValuesWritesExactlyTheTickedFields()
         player.press(Qt::Key_R, Qt::AltModifier);
         QTRY_VERIFY(dialog->findChild<QRadioButton*>(QStringLiteral("optRandom"))->isChecked());
     }
-    auto* accuracy = dialog->findChild<QCheckBox*>(QStringLiteral("Include4"));
+    auto* accuracy = dialog->findChild<QCheckBox*>(QStringLiteral("IncludeSlider3"));
     QTest::mouseClick(accuracy, Qt::LeftButton, Qt::NoModifier, QPoint(6, accuracy->height() / 2));
     QVERIFY(accuracy->isChecked());
-    QVERIFY(player.tabTo(dialog->findChild<QSlider*>(random ? QStringLiteral("Lowest Accuracy") : QStringLiteral("Accuracy"))));
+    QVERIFY(player.tabTo(dialog->findChild<QSlider*>(random ? QStringLiteral("Slider3Lowest") : QStringLiteral("Slider3"))));
     for (Qt::Key key : sliderKeys)
         player.press(key);
     player.press(Qt::Key_Return);
@@ -235,7 +235,7 @@ void OverviewTest::followsTheFile()
 
 void OverviewTest::namesEveryControl_data()
 {
-    QTest::addColumn<QString>("control"); // object name; in the dialog when it has a space or starts "Include"
+    QTest::addColumn<QString>("control"); // object name, in the overview or its Set Values dialog
     QTest::addColumn<QString>("name");
     const auto row = [](const char* control, const char* name) {
         QTest::newRow(control) << QString::fromLatin1(control) << QString::fromLatin1(name);
@@ -244,13 +244,13 @@ void OverviewTest::namesEveryControl_data()
     row("chkDescending", "Descending");
     row("cmdSetValues", "Set Values...");
     row("cmdClose", "Close");
-    row("Include4", "Accuracy");
-    row("Include5", "Combat Style");
-    row("Include11", "Bot Jumpy");
-    row("Accuracy", "Accuracy");
-    row("Lowest Combat Style", "Lowest Combat Style");
-    row("Highest Camping", "Highest Camping");
-    row("Highest Bot Jumpy", "Highest Bot Jumpy");
+    row("IncludeSlider3", "Accuracy");
+    row("IncludeSlider7", "Combat Style");
+    row("IncludeCheck1", "Bot Jumpy");
+    row("Slider3", "Accuracy");
+    row("Slider7Lowest", "Lowest Combat Style");
+    row("Slider8Highest", "Highest Camping");
+    row("Check1Highest", "Highest Bot Jumpy");
     row("cmdOK", "OK");
 }
 

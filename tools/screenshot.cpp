@@ -69,7 +69,7 @@ int main(int argc, char* argv[])
             if (!dialog)
                 return 1;
             dialog->findChild<QRadioButton*>(QStringLiteral("optRandom"))->setChecked(true);
-            dialog->findChild<QCheckBox*>(QStringLiteral("Include4"))->setChecked(true);
+            dialog->findChild<QCheckBox*>(QStringLiteral("IncludeSlider3"))->setChecked(true);
             app.processEvents();
             if (!dialog->grab().save(QString::fromLocal8Bit(argv[6])))
                 return 1;

@@ -91,12 +91,18 @@ SetValuesDialog::SetValuesDialog(int botCount, const roster::ListedBot* start, Q
         row.box = spec.box;
         const QString caption = QString::fromLatin1(spec.caption);
         row.include = new QCheckBox(caption, this);
-        row.include->setObjectName(QStringLiteral("Include%1").arg(spec.box));
-        const int position = startPosition(spec.box, start);
+        // Named after the main window's control: "IncludeSlider3", "Slider3",
+        // "Slider3Lowest", "Slider3Highest".
         const roster::RosterField& field = fieldOf(spec.box);
-        row.same = addControl(this, spec.box, caption, position);
-        row.lowest = addControl(this, spec.box, QStringLiteral("Lowest ") + caption, field.minimum);
-        row.highest = addControl(this, spec.box, QStringLiteral("Highest ") + caption, field.maximum);
+        const QString designed
+            = QString::fromLatin1(field.controlName.data(), static_cast<qsizetype>(field.controlName.size()));
+        row.include->setObjectName(QStringLiteral("Include") + designed);
+        const int position = startPosition(spec.box, start);
+        row.same = addControl(this, spec.box, designed, caption, position);
+        row.lowest = addControl(this, spec.box, designed + QStringLiteral("Lowest"), QStringLiteral("Lowest ") + caption,
+                                field.minimum);
+        row.highest = addControl(this, spec.box, designed + QStringLiteral("Highest"),
+                                 QStringLiteral("Highest ") + caption, field.maximum);
         const int line = grid->rowCount();
         grid->addWidget(row.include, line, 0, Qt::AlignTop);
         grid->addWidget(row.same, line, 1, 1, 2);
@@ -119,13 +125,14 @@ SetValuesDialog::SetValuesDialog(int botCount, const roster::ListedBot* start, Q
     rows_.front().include->setFocus();
 }
 
-QWidget* SetValuesDialog::addControl(QWidget* parent, int box, const QString& name, int position)
+QWidget* SetValuesDialog::addControl(QWidget* parent, int box, const QString& objectName, const QString& name,
+                                     int position)
 {
     const roster::RosterField& field = fieldOf(box);
     if (box == roster::JumpBox) {
         auto* check = new QCheckBox(QStringLiteral("Yes"), parent);
         check->setAccessibleName(name == QStringLiteral("Bot Jumpy") ? QStringLiteral("Bot Jumpy value") : name);
-        check->setObjectName(name);
+        check->setObjectName(objectName);
         check->setChecked(position > 0);
         return check;
     }
@@ -135,7 +142,7 @@ QWidget* SetValuesDialog::addControl(QWidget* parent, int box, const QString& na
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     auto* slider = new QSlider(Qt::Horizontal, control);
-    slider->setObjectName(name);
+    slider->setObjectName(objectName);
     slider->setAccessibleName(name);
     slider->setRange(field.minimum, field.maximum);
     slider->setSingleStep(1);

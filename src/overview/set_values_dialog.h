@@ -44,7 +44,7 @@ private:
         QWidget* highest = nullptr;
     };
 
-    QWidget* addControl(QWidget* parent, int box, const QString& name, int position);
+    QWidget* addControl(QWidget* parent, int box, const QString& objectName, const QString& name, int position);
     static int positionOf(const QWidget* control);
     void showMode();
 
