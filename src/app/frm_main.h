@@ -155,6 +155,7 @@ private:
     // The roster overview (roster_overview.cpp): it shows the file as the
     // last listing or save left it and asks for bots and values.
     void mnuOverview_Click();
+    void showOverview();
     void refreshOverview();
     void showBotFromOverview(int bot);
     void setValuesFromOverview(const QList<int>& bots, const std::vector<roster::FieldSetting>& fields);

@@ -11,7 +11,9 @@
 // The roster overview beside the window: opening it, keeping it on the file
 // as the window last read it, and carrying out what it asks.
 
-void frmMain::mnuOverview_Click()
+void frmMain::mnuOverview_Click() { showOverview(); }
+
+void frmMain::showOverview()
 {
     // One overview, kept while closed; it reads the file only while open.
     if (!overview_) {
