@@ -21,7 +21,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <random>
 #include <vector>
 
 namespace {
@@ -152,15 +151,15 @@ private slots:
         for (int box : roster::ControlOrder)
             fields.push_back({box, roster::RosterFields[static_cast<std::size_t>(box)].minimum,
                               roster::RosterFields[static_cast<std::size_t>(box)].maximum});
-        std::mt19937 random(7);
-        QVERIFY(file.SaveBots(roster::PlanSetValues(bots, fields, random)).ok);
+        roster::ValueDraws draws(7);
+        QVERIFY(file.SaveBots(roster::PlanSetValues(bots, fields, draws)).ok);
         QFile f(roster.path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const std::string bytes = f.readAll().toStdString();
         std::vector<qint64> save;
         std::vector<qint64> rewrite;
         for (int round = 0; round < 41; ++round) {
-            const auto edits = roster::PlanSetValues(bots, fields, random);
+            const auto edits = roster::PlanSetValues(bots, fields, draws);
             QElapsedTimer timer;
             timer.start();
             QVERIFY(file.SaveBots(edits).ok);

@@ -355,8 +355,8 @@ void RosterTest::randomValuesStayOnTheStepsBetweenTheBounds()
     QFETCH(int, to);
     std::vector<BotIndex> bots(300);
     std::iota(bots.begin(), bots.end(), BotIndex(0));
-    std::mt19937 random(17);
-    const RosterFile::BotEdits edits = PlanSetValues(bots, {{box, lowest, highest}}, random);
+    ValueDraws draws(17);
+    const RosterFile::BotEdits edits = PlanSetValues(bots, {{box, lowest, highest}}, draws);
     QCOMPARE(edits.size(), bots.size());
     QSet<int> drawn;
     for (const auto& [bot, edit] : edits) {

@@ -5,8 +5,7 @@
 
 #include <QComboBox>
 #include <QDateTime>
-
-#include <random>
+#include <QRandomGenerator>
 
 // The roster overview beside the window: opening it, keeping it on the file
 // as the window last read it, and carrying out what it asks.
@@ -67,8 +66,8 @@ void frmMain::setValuesFromOverview(const QList<int>& bots, const std::vector<ro
         if (bot >= 0 && bot < listedNames_.size())
             indexes.push_back(static_cast<roster::BotIndex>(bot));
     }
-    std::mt19937 random(std::random_device{}());
-    roster::RosterFile::BotEdits edits = roster::PlanSetValues(indexes, fields, random);
+    roster::ValueDraws draws(QRandomGenerator::global()->generate64());
+    roster::RosterFile::BotEdits edits = roster::PlanSetValues(indexes, fields, draws);
     if (edits.empty())
         return;
     if (!backedUpFiles_.contains(IniPath))

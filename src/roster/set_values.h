@@ -6,7 +6,7 @@
 
 #include "roster/roster.h"
 
-#include <random>
+#include <cstdint>
 #include <vector>
 
 namespace roster {
@@ -21,10 +21,23 @@ struct FieldSetting {
     int highest;
 };
 
+// The draws of one Set Values: every position between two bounds as likely
+// as the others, and the same seed giving the same draws on every system
+// (SplitMix64, with the uneven rest of the range drawn again).
+class ValueDraws {
+public:
+    explicit ValueDraws(std::uint64_t seed) : state_(seed) {}
+    int between(int lowest, int highest);
+
+private:
+    std::uint64_t next();
+    std::uint64_t state_;
+};
+
 // The edits that set `fields` of every bot in `bots`, in that order, with
 // the names left alone: what RosterFile::SaveBots writes. Each bot draws
-// its own position of each field from `random`, field after field.
+// its own position of each field, field after field.
 RosterFile::BotEdits PlanSetValues(const std::vector<BotIndex>& bots, const std::vector<FieldSetting>& fields,
-                                   std::mt19937& random);
+                                   ValueDraws& draws);
 
 } // namespace roster
