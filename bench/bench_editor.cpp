@@ -1,12 +1,19 @@
 // How fast the editor is on generated rosters of 8 KB, 1 MB and 10 MB, each
 // with 101 bots: listing the names, loading one bot, saving one bot (ten
-// durable writes) beside one plain durable rewrite of the same file, and
-// start-up beside an empty Qt window. Run with scripts/run-benchmarks.
+// durable writes) beside one plain durable rewrite of the same file, setting
+// nine fields of all 101 bots in one save beside the same, opening the
+// roster overview, and start-up beside an empty Qt window. Run with
+// scripts/run-benchmarks.
 
+#include "app/frm_main.h"
 #include "profile/profile_file.h"
 #include "roster/roster.h"
+#include "roster/set_values.h"
+#include "tools/remembering_platform.h"
 
-#include <QCoreApplication>
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -142,6 +149,67 @@ private slots:
         }
     }
 
+    // Set Values on every bot, nine fields, beside a plain durable rewrite
+    // of the file as that save leaves it (the first save adds the keys the
+    // generated file lacks): the medians of alternating rounds.
+    void setValuesOnEveryBot_data() { sizes(); }
+    void setValuesOnEveryBot()
+    {
+        QFETCH(qsizetype, size);
+        Roster roster(size);
+        const roster::RosterFile file(roster.file());
+        std::vector<roster::BotIndex> bots(101);
+        for (std::size_t i = 0; i < bots.size(); ++i)
+            bots[i] = static_cast<roster::BotIndex>(i);
+        std::vector<roster::FieldSetting> fields;
+        for (int box : roster::ControlOrder)
+            fields.push_back({box, roster::RosterFields[static_cast<std::size_t>(box)].minimum,
+                              roster::RosterFields[static_cast<std::size_t>(box)].maximum});
+        roster::ValueDraws draws(7);
+        QVERIFY(file.SaveBots(roster::PlanSetValues(bots, fields, draws)).ok);
+        QFile f(roster.path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const std::string bytes = f.readAll().toStdString();
+        std::vector<qint64> save;
+        std::vector<qint64> rewrite;
+        for (int round = 0; round < 41; ++round) {
+            const auto edits = roster::PlanSetValues(bots, fields, draws);
+            QElapsedTimer timer;
+            timer.start();
+            QVERIFY(file.SaveBots(edits).ok);
+            save.push_back(timer.nsecsElapsed());
+            timer.restart();
+            QVERIFY(profile::replaceFile(roster.file(), bytes).ok);
+            rewrite.push_back(timer.nsecsElapsed());
+        }
+        qInfo("Set Values, 101 bots x 9 fields, %lld bytes: %.3f ms; plain durable rewrite %.3f ms; %.2f x",
+              static_cast<long long>(bytes.size()), medianMs(save), medianMs(rewrite), medianMs(save) / medianMs(rewrite));
+    }
+
+    // Roster, Overview over a remembered 101-bot roster: from the command
+    // to the window painted, the file read once (RosterFile::LoadRoster).
+    void openOverview()
+    {
+        Roster roster(1024 * 1024);
+        RememberingPlatform platform(roster.path);
+        frmMain window(platform);
+        window.Form_Load();
+        QAction* overview = window.findChild<QAction*>(QStringLiteral("mnuOverview"));
+        std::vector<qint64> ns;
+        for (int round = 0; round < 31; ++round) {
+            QElapsedTimer timer;
+            timer.start();
+            overview->trigger();
+            QWidget* opened = window.findChild<QWidget*>(QStringLiteral("frmOverview"));
+            QVERIFY(opened);
+            opened->repaint();
+            ns.push_back(timer.nsecsElapsed());
+            opened->close();
+        }
+        qInfo("Roster, Overview over 101 bots at 1 MB, to the window painted: median of 31 openings %.1f ms",
+              medianMs(ns));
+    }
+
     void plainDurableRewrite_data() { sizes(); }
     void plainDurableRewrite()
     {
@@ -183,5 +251,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(EditorBenchmark)
+QTEST_MAIN(EditorBenchmark)
 #include "bench_editor.moc"

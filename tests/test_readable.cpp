@@ -6,12 +6,17 @@
 // every control.
 
 #include "about/frm_about.h"
+#include "overview/roster_overview.h"
 #include "platform/controls.h"
 #include "support/editor.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QFontDatabase>
+#include <QHeaderView>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTableWidget>
 #include <QHash>
 #include <QMenuBar>
 #include <QStyle>
@@ -205,6 +210,8 @@ private slots:
     void picturesAreDrawnForTheScreen();
     void screenReaderNamesEveryControl_data();
     void screenReaderNamesEveryControl();
+    void overviewTextsFit_data();
+    void overviewTextsFit();
 
 private:
     QFont desktopFont_;
@@ -390,6 +397,73 @@ void ReadableTest::screenReaderNamesEveryControl()
     if (box >= 0)
         QCOMPARE(QAccessible::queryAccessibleInterface(editor.box(box))->text(QAccessible::Name),
                  name + QStringLiteral(" value"));
+}
+
+void ReadableTest::overviewTextsFit_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("points");
+    for (const auto& [family, points] : QList<std::pair<const char*, int>>{{"", 0}, {"DejaVu Sans", 10}, {"Noto Sans", 10}})
+        QTest::newRow(*family ? family : "desktop font") << QString::fromLatin1(family) << points;
+}
+
+// The overview's and the Set Values dialog's controls get the room their
+// texts ask for; every cell of the tables and every column title shows whole.
+void ReadableTest::overviewTextsFit()
+{
+    QFETCH(QString, family);
+    QFETCH(int, points);
+    if (!family.isEmpty())
+        QApplication::setFont(QFont(family, points));
+    // With the widest texts a cell can show: another package's voice, a team of none.
+    Editor editor(testing::sampleRoster()
+                      .replace("VoiceType[3]=COV_Voices.COVv_VoiceP1", "VoiceType[3]=BotPack.VoiceMaleTwo")
+                      .replace("BotTeams[3]=1", "BotTeams[3]=255"));
+    editor.window->findChild<QAction*>(QStringLiteral("mnuOverview"))->trigger();
+    auto* overview = editor.window->findChild<RosterOverview*>();
+    QVERIFY(QTest::qWaitForWindowExposed(overview));
+    auto* table = overview->findChild<QTableView*>(QStringLiteral("grdRoster"));
+    table->selectRow(0);
+    overview->setValues();
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    QVERIFY(dialog);
+    QStringList faults;
+    const auto checkControls = [&faults](QWidget* window) {
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (w->isVisible() && (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)))
+                checkFit(faults, w->objectName(), w->minimumSizeHint(), w->size(), w->property("text").toString());
+        }
+    };
+    for (bool random : {false, true}) {
+        dialog->findChild<QRadioButton*>(random ? QStringLiteral("optRandom") : QStringLiteral("optSame"))->setChecked(true);
+        QApplication::processEvents();
+        checkControls(dialog);
+    }
+    checkControls(overview);
+    const auto checkCells = [&faults](QTableView* view, bool titles) {
+        const QFontMetrics fm(view->font());
+        const int padding = 2 * view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 2;
+        for (int column = 0; column < view->model()->columnCount(); ++column) {
+            QStringList texts;
+            for (int row = 0; row < view->model()->rowCount(); ++row) {
+                if (view->columnSpan(row, column) == 1)
+                    texts.append(view->model()->index(row, column).data().toString());
+            }
+            for (const QString& text : texts)
+                checkFit(faults, view->objectName(), QSize(fm.horizontalAdvance(text) + padding, fm.height()),
+                         QSize(view->columnWidth(column), view->rowHeight(0)), text);
+            if (titles) {
+                const QString title = view->model()->headerData(column, Qt::Horizontal).toString();
+                QHeaderView* header = view->horizontalHeader();
+                checkFit(faults, QStringLiteral("header"), QSize(header->sectionSizeHint(column), header->height()),
+                         QSize(header->sectionSize(column), header->height()), title);
+            }
+        }
+    };
+    checkCells(table, true);
+    checkCells(overview->findChild<QTableWidget*>(QStringLiteral("grdAverages")), false);
+    dialog->reject();
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(ReadableTest)

@@ -2,7 +2,9 @@
 // codec, and the slider arithmetic.
 
 #include "roster/roster.h"
+#include "roster/roster_table.h"
 #include "roster/scale.h"
+#include "roster/set_values.h"
 #include "support/files.h"
 
 #include <QTemporaryDir>
@@ -10,6 +12,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 using namespace roster;
 
@@ -76,6 +79,13 @@ private slots:
     void saveRefusesWhatTheFileCannotHold_data();
     void saveRefusesWhatTheFileCannotHold();
     void saveReportsTheFailedKey();
+    void manyBotsSaveAsOneAfterAnother_data();
+    void manyBotsSaveAsOneAfterAnother();
+    void randomValuesStayOnTheStepsBetweenTheBounds_data();
+    void randomValuesStayOnTheStepsBetweenTheBounds();
+    void cellsSayWhatTheScalesSay_data();
+    void cellsSayWhatTheScalesSay();
+    void averagesSkipWhatIsNotThere();
     void oneValueReadsAndWritesLikeTheBuffer();
     void windows1252RoundTripsEveryByte();
     void utf8FilesStayUtf8();
@@ -300,6 +310,163 @@ void RosterTest::saveReportsTheFailedKey()
     QVERIFY(!outcome.refused);
     QCOMPARE(outcome.failedKey, std::string("BotNames[1]"));
     QCOMPARE(QString::fromStdString(outcome.error), testing::missingFolderText());
+}
+
+void RosterTest::manyBotsSaveAsOneAfterAnother_data()
+{
+    QTest::addColumn<QByteArray>("original");
+    QTest::addColumn<QList<int>>("bots"); // each gets accuracy, team and jumpy; an odd one a new name too
+    const std::pair<const char*, QByteArray> files[] = {
+        {"sample", testing::sampleRoster()},
+        {"LF roster", testing::readBytes(QStringLiteral(CBT_TEST_DATA "/lf-roster.ini"))},
+        {"quirks", testing::readBytes(QStringLiteral(CBT_TEST_DATA "/quirks.ini"))},
+    };
+    for (const auto& [name, bytes] : files) {
+        QTest::addRow("%s: listed bots", name) << bytes << QList<int>{3, 5, 15};
+        QTest::addRow("%s: keys the file lacks", name) << bytes << QList<int>{0, 1, 2};
+        QTest::addRow("%s: bots beyond the list, out of order", name) << bytes << QList<int>{40, 7, 17, 7};
+    }
+}
+
+void RosterTest::manyBotsSaveAsOneAfterAnother()
+{
+    QFETCH(QByteArray, original);
+    QFETCH(QList<int>, bots);
+    RosterFile::BotEdits edits;
+    for (int bot : bots) {
+        BotEdit edit = editAll("Renamed " + std::to_string(bot));
+        edit.nameChanged = bot % 2;
+        edit.changed.fill(false);
+        for (int box : {4, 2, JumpBox})
+            edit.changed[static_cast<std::size_t>(box)] = true;
+        edits.emplace_back(static_cast<BotIndex>(bot), edit);
+    }
+    RosterOnDisk oneByOne(original);
+    for (const auto& [bot, edit] : edits)
+        QVERIFY(oneByOne.file.SaveBot(bot, edit).ok);
+    RosterOnDisk together(original);
+    const SaveOutcome outcome = together.file.SaveBots(edits);
+    QVERIFY2(outcome.ok, outcome.error.c_str());
+    QCOMPARE(together.bytes(), oneByOne.bytes());
+    QCOMPARE(together.writes, oneByOne.writes);
+
+    // A refusal of the last bot leaves the file as it was, backup and all.
+    edits.back().second.nameChanged = true;
+    edits.back().second.name = "  ";
+    edits.front().second.backupStamp = "20261207-101500";
+    const SaveOutcome refused = together.file.SaveBots(edits);
+    QVERIFY(refused.refused);
+    QVERIFY(QString::fromStdString(refused.error).endsWith(QStringLiteral("Nothing of these bots was saved.")));
+    QCOMPARE(together.bytes(), oneByOne.bytes());
+    QCOMPARE(QDir(together.dir.path()).count(), 3u); // ".", ".." and the roster
+}
+
+void RosterTest::randomValuesStayOnTheStepsBetweenTheBounds_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::addColumn<int>("from"); // the positions drawn, all of them
+    QTest::addColumn<int>("to");
+    QTest::newRow("accuracy, a middle stretch") << 4 << -5 << 7 << -5 << 7;
+    QTest::newRow("skill, bounds reversed") << 3 << 2 << -1 << -1 << 2;
+    QTest::newRow("camping, whole range") << 7 << 0 << 10 << 0 << 10;
+    QTest::newRow("combat style, past the ends") << 5 << -9 << 9 << -2 << 2;
+    QTest::newRow("voice") << 0 << 1 << 3 << 1 << 3;
+    QTest::newRow("jumpy") << JumpBox << 0 << 1 << 0 << 1;
+    QTest::newRow("team, one position") << 2 << 1 << 1 << 1 << 1;
+}
+
+void RosterTest::randomValuesStayOnTheStepsBetweenTheBounds()
+{
+    QFETCH(int, box);
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    std::vector<BotIndex> bots(300);
+    std::iota(bots.begin(), bots.end(), BotIndex(0));
+    ValueDraws draws(17);
+    const RosterFile::BotEdits edits = PlanSetValues(bots, {{box, lowest, highest}}, draws);
+    QCOMPARE(edits.size(), bots.size());
+    QSet<int> drawn;
+    for (const auto& [bot, edit] : edits) {
+        QVERIFY(!edit.nameChanged);
+        for (std::size_t b = 0; b < edit.changed.size(); ++b)
+            QCOMPARE(edit.changed[b], int(b) == box);
+        const std::string& text = edit.values[static_cast<std::size_t>(box)];
+        const int position = int(PositionForBoxText(field(box), text));
+        QCOMPARE(text, BoxTextForPosition(field(box), position)); // on a step
+        QVERIFY2(position >= from && position <= to, text.c_str());
+        drawn.insert(position);
+    }
+    QCOMPARE(drawn.size(), to - from + 1); // every step between the bounds comes up
+}
+
+void RosterTest::cellsSayWhatTheScalesSay_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("stored"); // null: the key is absent
+    QTest::addColumn<QString>("shown");
+    const auto row = [](const char* name, int column, const QString& stored, const char* shown) {
+        QTest::newRow(name) << column << stored << QString::fromUtf8(shown);
+    };
+    const auto s = [](const char* text) { return QString::fromLatin1(text); };
+    row("team 0", 2, s("0"), "Red");
+    row("team 1", 2, s("1"), "Blue");
+    row("team 2", 2, s("2"), "Green");
+    row("team 3", 2, s("3"), "Gold");
+    row("team 255", 2, s("255"), "None");
+    row("team 7", 2, s("7"), "7");
+    row("team absent", 2, QString(), "—");
+    row("skill", 3, s("-1.000000"), "-1");
+    row("accuracy", 4, s("0.350000"), "0.35");
+    row("camping", 8 /* column of Camping */, s("0.200000"), "0.2");
+    row("strafing not a number", 6, s("fast"), "fast");
+    row("combat style", 7, s("-1.000000"), "Avoidant");
+    row("combat style beyond the scale", 7, s("3.000000"), "3.000000");
+    row("combat style between words", 7, s("0.250000"), "0.250000");
+    row("jumpy", 9, s("1"), "Yes");
+    row("not jumpy", 9, s("0"), "No");
+    row("jumpy greyed", 9, s("2"), "2");
+    row("voice", 10, s("COV_Voices.COVv_VoiceP2"), "Voice 2");
+    row("another package's voice", 10, s("BotPack.VoiceMaleTwo"), "BotPack.VoiceMaleTwo");
+    row("voice absent", 10, QString(), "—");
+}
+
+void RosterTest::cellsSayWhatTheScalesSay()
+{
+    QFETCH(int, column);
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    ListedBot bot{"Bot", {}};
+    LoadedField& field = bot.fields[static_cast<std::size_t>(TableColumns[static_cast<std::size_t>(column)].box)];
+    field.state = stored.isNull() ? FieldState::Absent : FieldState::Present;
+    field.text = stored.toStdString();
+    QCOMPARE(QString::fromStdString(MakeCell(column, 4, bot).text), shown);
+}
+
+void RosterTest::averagesSkipWhatIsNotThere()
+{
+    const auto bot = [](const char* team, const char* skill) {
+        ListedBot b{"Bot", {}};
+        for (auto [box, text] : {std::pair{2, team}, std::pair{3, skill}}) {
+            if (text)
+                b.fields[static_cast<std::size_t>(box)] = {FieldState::Present, text};
+        }
+        return b;
+    };
+    // Skill is column 3; an absent key and a text that is no number count for nothing.
+    const std::vector<AverageRow> rows = Averages(
+        {bot("0", "1.000000"), bot("0", nullptr), bot("0", "x"), bot("1", "-2.000000"), bot("3", "3.000000"),
+         bot("1", "-1.000000"), bot(nullptr, "2.000000")});
+    QStringList seen;
+    for (const AverageRow& row : rows)
+        seen.append(QString::fromStdString(row.label) + QLatin1Char('=')
+                    + (row.means[3] ? QString::fromStdString(ShortNumber(*row.means[3])) : QStringLiteral("none")));
+    QCOMPARE(seen, QStringList({QStringLiteral("Red average=1"), QStringLiteral("Blue average=-1.5"),
+                                QStringLiteral("Gold average=3"), QStringLiteral("All average=0.6")}));
+    QVERIFY(!rows.back().means[4]); // nobody holds an accuracy
 }
 
 void RosterTest::oneValueReadsAndWritesLikeTheBuffer()

@@ -4,12 +4,21 @@
 //   QT_QPA_PLATFORM=offscreen build/screenshot samples/CovertstrikeUser.ini docs/screenshot.png
 //   QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 build/screenshot samples/CovertstrikeUser.ini docs/screenshot@2x.png
 //   QT_QPA_PLATFORM=offscreen build/screenshot samples/CovertstrikeUser.ini main.png about.png "DejaVu Sans,9"
+// and, as a fifth argument, the roster overview (Roster, Overview) with three
+// rows selected ("-" and "" skip the About dialog and keep the font):
+//   QT_QPA_PLATFORM=offscreen build/screenshot samples/CovertstrikeUser.ini main.png - "" docs/overview.png
 
 #include "about/frm_about.h"
 #include "app/frm_main.h"
 #include "tools/remembering_platform.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QItemSelectionModel>
+#include <QRadioButton>
+#include <QTableView>
 #include <QComboBox>
 #include <QDir>
 #include <QSettings>
@@ -20,7 +29,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (argc < 3)
         return 2;
-    if (argc > 4) {
+    if (argc > 4 && *argv[4]) {
         QFont font;
         if (!font.fromString(QString::fromLocal8Bit(argv[4])))
             return 2;
@@ -42,6 +51,29 @@ int main(int argc, char* argv[])
         app.processEvents();
         if (!about.grab().save(QString::fromLocal8Bit(argv[3])))
             return 1;
+    }
+    if (argc > 5) {
+        window.findChild<QAction*>(QStringLiteral("mnuOverview"))->trigger();
+        auto* table = window.findChild<QTableView*>(QStringLiteral("grdRoster"));
+        for (int row : {2, 3, 4})
+            table->selectionModel()->select(table->model()->index(row, 0),
+                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QWidget* overview = table->window();
+        app.processEvents();
+        if (!overview->grab().save(QString::fromLocal8Bit(argv[5])))
+            return 1;
+        // A sixth argument: the Set Values dialog, random values, Accuracy ticked.
+        if (argc > 6) {
+            QMetaObject::invokeMethod(overview, "setValues");
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return 1;
+            dialog->findChild<QRadioButton*>(QStringLiteral("optRandom"))->setChecked(true);
+            dialog->findChild<QCheckBox*>(QStringLiteral("IncludeSlider3"))->setChecked(true);
+            app.processEvents();
+            if (!dialog->grab().save(QString::fromLocal8Bit(argv[6])))
+                return 1;
+        }
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "app/frm_main.h"
 
+#include "overview/roster_overview.h"
 #include "roster/roster.h"
 
 #include <QComboBox>
@@ -35,7 +36,9 @@ void frmMain::keepTypedNames()
     disconnect(Combo1->lineEdit(), &QLineEdit::editingFinished, Combo1, nullptr);
 }
 
-void frmMain::Combo1_Click(int index)
+void frmMain::Combo1_Click(int index) { pickBot(index); }
+
+void frmMain::pickBot(int index)
 {
     // The list has already moved to the pick (and its field to the pick's
     // name). Unsaved changes of the shown bot, a typed name among them, are
@@ -73,6 +76,8 @@ void frmMain::Label2_Change()
     if (!Label2->text().isEmpty())
         LoadBotSettings();
     showWhetherModified();
+    if (overview_)
+        overview_->setShownBot(model_.shownBot());
 }
 
 void frmMain::Command3_Click()

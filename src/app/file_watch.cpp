@@ -56,6 +56,7 @@ void frmMain::showFileNews(const roster::FileNews& news)
     }
     sayWhyNoBots();
     showWhetherModified();
+    refreshOverview();
 }
 
 void frmMain::refreshList()

@@ -29,6 +29,10 @@ class QLineEdit;
 class QPushButton;
 class QSlider;
 class QTimer;
+class RosterOverview;
+namespace roster {
+struct FieldSetting;
+}
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -103,6 +107,7 @@ private:
     // Bot selection, naming and saving (bot_editing.cpp).
     void keepTypedNames();
     void Combo1_Click(int index);
+    void pickBot(int index);
     void returnToShownBot();
     void setLabel2Caption(const QString& caption);
     void Label2_Change();
@@ -171,6 +176,14 @@ private:
     QString gameCopyOf(const QString& path);
     QString explainUnwritable(const QString& path, const QString& reason) const;
 
+    // The roster overview (roster_overview.cpp): it shows the roster as
+    // the model last read it and asks for bots and values.
+    void mnuOverview_Click();
+    void showOverview();
+    void refreshOverview();
+    void showBotFromOverview(int bot);
+    void setValuesFromOverview(const QList<int>& bots, const std::vector<roster::FieldSetting>& fields);
+
     void mnuAbout_Click();
     void mnuExit_Click();
 
@@ -202,6 +215,8 @@ private:
     // (it stays until a save, a discard or a reload), or why the file shows
     // no bots (it goes when they are back).
     Note note_ = Note::None;
+
+    RosterOverview* overview_ = nullptr; // once opened
 
     QGroupBox* Frame1 = nullptr;
     QComboBox* Combo1 = nullptr;

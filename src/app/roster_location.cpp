@@ -123,6 +123,7 @@ void frmMain::relistBots()
     setLabel2Caption(QString());
     ListBotNames();
     showWhetherModified();
+    refreshOverview();
 }
 
 void frmMain::ListBotNames()

@@ -359,6 +359,9 @@ void frmMain::buildMenus()
     addItem(mnuFile, "mnuExit", QStringLiteral("E&xit"), &frmMain::mnuExit_Click);
     QMenu* mnuPresets = addMenu("mnuPresets", QStringLiteral("Presets"));
     addItem(mnuPresets, "mnuHuman", QStringLiteral("Human"), &frmMain::mnuHuman_Click);
+    QMenu* mnuRoster = addMenu("mnuRoster", QStringLiteral("&Roster"));
+    addItem(mnuRoster, "mnuOverview", QStringLiteral("&Overview..."), &frmMain::mnuOverview_Click);
+    findChild<QAction*>(QStringLiteral("mnuOverview"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     QMenu* mnuHelp = addMenu("mnuHelp", QStringLiteral("&Help"));
     addItem(mnuHelp, "mnuAbout", QStringLiteral("&About"), &frmMain::mnuAbout_Click);
 }

@@ -27,6 +27,21 @@ bool sameName(std::string_view a, std::string_view b)
         && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
+// Hashing and comparing names as the profile matches them: ASCII letters
+// in either case alike.
+struct NameHash {
+    std::size_t operator()(std::string_view name) const noexcept
+    {
+        std::size_t hash = 14695981039346656037u; // FNV-1a
+        for (char c : name)
+            hash = (hash ^ static_cast<unsigned char>(lowerAscii(c))) * 1099511628211u;
+        return hash;
+    }
+};
+struct SameName {
+    bool operator()(std::string_view a, std::string_view b) const noexcept { return sameName(a, b); }
+};
+
 std::string_view unquote(std::string_view v)
 {
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
@@ -295,15 +310,18 @@ Splice Document::editAll(std::string_view section, const std::vector<KeyValue>& 
         std::string_view value;
         bool found = false;
     };
+    // Found by their lower-cased names, so that setting a whole roster's
+    // keys stays one pass rather than keys x lines comparisons.
     std::vector<Wanted> wanted;
+    wanted.reserve(values.size());
+    std::unordered_map<std::string_view, std::size_t, NameHash, SameName> byName(values.size());
     for (const KeyValue& kv : values) {
         const std::string_view key = trimSpaces(kv.key);
-        const auto same
-            = std::find_if(wanted.begin(), wanted.end(), [&](const Wanted& w) { return sameName(w.key, key); });
-        if (same != wanted.end())
-            same->value = kv.value;
-        else
+        const auto [same, added] = byName.try_emplace(key, wanted.size());
+        if (added)
             wanted.push_back({key, kv.value});
+        else
+            wanted[same->second].value = kv.value;
     }
 
     // A key's first line in the first section of that name keeps everything
@@ -331,13 +349,12 @@ Splice Document::editAll(std::string_view section, const std::vector<KeyValue>& 
             if (p.kind != LineKind::Key)
                 continue;
             at = line.next;
-            for (Wanted& w : wanted) {
-                if (!w.found && sameName(p.name, w.key)) {
-                    w.found = true;
-                    --missing;
-                    changes.push_back({p.equals + 1, line.end, w.value});
-                    break;
-                }
+            const auto hit = byName.find(p.name);
+            if (hit != byName.end() && !wanted[hit->second].found) {
+                Wanted& w = wanted[hit->second];
+                w.found = true;
+                --missing;
+                changes.push_back({p.equals + 1, line.end, w.value});
             }
         }
     }

@@ -16,22 +16,24 @@ const std::string InUse = "The roster file is in use by another program (is the 
 std::string reasonOf(const std::string& error, bool inUse) { return inUse ? InUse : error; }
 
 // The text that a string refusal reports, e.g. "\"Ł\" (U+0141)" or "a line feed".
-std::string refusal(const std::string& key, const std::string& what, TextEncoding encoding)
+std::string refusal(const std::string& key, const std::string& what, TextEncoding encoding,
+                    std::string_view nothingSaved)
 {
     return "The value for " + key + " holds " + what + ", which a " + encodingName(encoding)
-        + " roster file cannot hold. Nothing of this bot was saved.";
+        + " roster file cannot hold. " + std::string(nothingSaved);
 }
 
 // The file's bytes for a text, or the refusal that names the key: a
 // character the file's encoding cannot hold, or one that would split the line.
-SaveOutcome encodeFor(const std::string& key, std::string_view text, TextEncoding encoding, std::string& bytes)
+SaveOutcome encodeFor(const std::string& key, std::string_view text, TextEncoding encoding, std::string& bytes,
+                      std::string_view nothingSaved = "Nothing of this bot was saved.")
 {
     std::string refused;
     auto encoded = encodeText(text, encoding, &refused);
     if (!encoded)
-        return SaveOutcome::refusal(key, refusal(key, refused, encoding));
+        return SaveOutcome::refusal(key, refusal(key, refused, encoding, nothingSaved));
     if (auto what = profile::unsafeCharacter(*encoded))
-        return SaveOutcome::refusal(key, refusal(key, *what, encoding));
+        return SaveOutcome::refusal(key, refusal(key, *what, encoding, nothingSaved));
     bytes = std::move(*encoded);
     return {};
 }
@@ -55,7 +57,7 @@ std::optional<std::size_t> fingerprintOf(const profile::LoadedFile& file)
 }
 
 const std::string BlankName = "A bot's name cannot be blank: the list of bots would end at it, and the bots after it "
-                              "could no longer be reached. Nothing of this bot was saved.";
+                              "could no longer be reached. ";
 
 } // namespace
 
@@ -259,19 +261,32 @@ RosterSnapshot RosterFile::LoadRoster() const
     return roster;
 }
 
-SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
+SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const { return SaveBots({{index, edit}}); }
+
+SaveOutcome RosterFile::SaveBots(const BotEdits& bots) const
 {
-    // The keys in the save order: the name, then the changed fields.
+    // The keys in the save order, bot after bot: the name, then the changed
+    // fields. A renamed bot's name is checked for reading back blank.
     std::vector<std::pair<std::string, std::string_view>> texts;
-    if (edit.nameChanged)
-        texts.emplace_back(FormKey(NamePrefix, index), edit.name);
-    for (int box : ControlOrder) {
-        if (edit.changed[box])
-            texts.emplace_back(FormKey(RosterFields[box].keyPrefix, index), edit.values[box]);
+    std::vector<std::size_t> names; // the positions in `texts` of new names
+    std::string backupStamp;
+    for (const auto& [index, edit] : bots) {
+        if (edit.nameChanged) {
+            names.push_back(texts.size());
+            texts.emplace_back(FormKey(NamePrefix, index), edit.name);
+        }
+        for (int box : ControlOrder) {
+            if (edit.changed[box])
+                texts.emplace_back(FormKey(RosterFields[box].keyPrefix, index), edit.values[box]);
+        }
+        if (backupStamp.empty())
+            backupStamp = edit.backupStamp;
     }
     SaveOutcome outcome;
     if (texts.empty())
         return outcome;
+    const std::string nothingSaved
+        = bots.size() == 1 ? "Nothing of this bot was saved." : "Nothing of these bots was saved.";
 
     // Everything is checked against the file's encoding, as the write reads
     // the file, before anything is written; the backup comes last, so that
@@ -284,36 +299,48 @@ SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const
     });
     bool backedUp = false;
     const auto prepare = [&](const profile::LoadedFile& file, std::vector<profile::KeyValue>& values) {
-        if (edit.mustExist && file.state != profile::FileState::Read) {
-            outcome = SaveOutcome::vanished(Gone::File);
-            return false;
-        }
-        if (edit.mustExist && !file.document.find(BotRoster, FormKey(NamePrefix, index))) {
-            outcome = SaveOutcome::vanished(Gone::Bot);
-            return false;
+        // A save never makes the file or a bot anew.
+        for (const auto& [index, edit] : bots) {
+            if (edit.mustExist && file.state != profile::FileState::Read) {
+                outcome = SaveOutcome::vanished(Gone::File);
+                return false;
+            }
+            if (edit.mustExist && !file.document.find(BotRoster, FormKey(NamePrefix, index))) {
+                outcome = SaveOutcome::vanished(Gone::Bot);
+                outcome.failedKey = FormKey(NamePrefix, index);
+                return false;
+            }
         }
         const TextEncoding encoding
             = (file.utf16 || ascii) ? TextEncoding::Utf8 : detectEncoding(file.document.bytes());
         values.clear();
+        values.reserve(texts.size());
         for (const auto& [key, text] : texts) {
+            // Plain ASCII is its own bytes in every encoding.
+            if (ascii && !profile::unsafeCharacter(text)) {
+                values.push_back({key, std::string(text)});
+                continue;
+            }
             std::string bytes;
-            if (SaveOutcome refused = encodeFor(key, text, encoding, bytes); !refused.ok) {
+            if (SaveOutcome refused = encodeFor(key, text, encoding, bytes, nothingSaved); !refused.ok) {
                 outcome = std::move(refused);
                 return false;
             }
             values.push_back({key, std::move(bytes)});
         }
-        if (edit.nameChanged && readsBackBlank(values.front().value)) {
-            outcome = SaveOutcome::refusal(values.front().key, BlankName);
-            return false;
+        for (std::size_t name : names) {
+            if (readsBackBlank(values[name].value)) {
+                outcome = SaveOutcome::refusal(values[name].key, BlankName + nothingSaved);
+                return false;
+            }
         }
-        if (!edit.backupStamp.empty() && !backedUp) {
-            const profile::Backup backup = profile::backUpProfile(path_, edit.backupStamp, KeptBackups);
+        if (!backupStamp.empty() && !backedUp) {
+            const profile::Backup backup = profile::backUpProfile(path_, backupStamp, KeptBackups);
             if (!backup.result) {
                 outcome = SaveOutcome::refusal(values.front().key,
                                                "The roster file could not be backed up before saving: "
-                                                   + reasonOf(backup.result.error, backup.result.inUse)
-                                                   + ". Nothing of this bot was saved.");
+                                                   + reasonOf(backup.result.error, backup.result.inUse) + ". "
+                                                   + nothingSaved);
                 return false;
             }
             backedUp = true;

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace roster {
@@ -212,6 +213,13 @@ public:
     // cannot hold, or a new name that would read back blank, refuses the
     // whole save.
     SaveOutcome SaveBot(BotIndex index, const BotEdit& edit) const;
+
+    // Several bots in one transaction, with SaveBot's checks for every one
+    // of them: the file ends up as saving them one after another in this
+    // order would leave it (new keys placed alike), or as it was. The first
+    // backup stamp among the edits makes the one backup.
+    using BotEdits = std::vector<std::pair<BotIndex, BotEdit>>;
+    SaveOutcome SaveBots(const BotEdits& bots) const;
 
 private:
     class Reading;

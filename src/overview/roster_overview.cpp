@@ -1,0 +1,307 @@
+#include "overview/roster_overview.h"
+
+#include "overview/roster_table_model.h"
+#include "overview/set_values_dialog.h"
+#include "platform/identity.h"
+#include "platform/platform.h"
+#include "roster/roster_table.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString SettingsSection = QStringLiteral("Overview");
+const QString SizeKey = QStringLiteral("Size");
+
+QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+} // namespace
+
+RosterOverview::RosterOverview(platform::Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window), platform_(platform)
+{
+    setObjectName(QStringLiteral("frmOverview"));
+    setWindowTitle(QStringLiteral("Roster - ") + QString::fromUtf8(identity::Title));
+    buildControls();
+    resize(900, 560);
+    const QStringList size = platform_.readSetting(SettingsSection, SizeKey).split(QLatin1Char('x'));
+    sizeRemembered_ = size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0;
+    if (sizeRemembered_)
+        resize(size[0].toInt(), size[1].toInt());
+}
+
+RosterOverview::~RosterOverview()
+{
+    // Open when the main window closes: its size is kept all the same.
+    if (isVisible())
+        rememberSize();
+}
+
+void RosterOverview::rememberSize()
+{
+    platform_.writeSetting(SettingsSection, SizeKey, QStringLiteral("%1x%2").arg(width()).arg(height()));
+    sizeRemembered_ = true;
+}
+
+void RosterOverview::buildControls()
+{
+    auto* layout = new QVBoxLayout(this);
+    auto* sorting = new QHBoxLayout;
+    auto* sortCaption = new QLabel(QStringLiteral("Sort &by:"), this);
+    cboSortBy = new QComboBox(this);
+    cboSortBy->setObjectName(QStringLiteral("cboSortBy"));
+    for (const roster::TableColumn& column : roster::TableColumns)
+        cboSortBy->addItem(qt(column.title));
+    sortCaption->setBuddy(cboSortBy);
+    cboSortBy->setAccessibleName(QStringLiteral("Sort by"));
+    chkDescending = new QCheckBox(QStringLiteral("&Descending"), this);
+    chkDescending->setObjectName(QStringLiteral("chkDescending"));
+    sorting->addWidget(sortCaption);
+    sorting->addWidget(cboSortBy);
+    sorting->addWidget(chkDescending);
+    sorting->addStretch();
+    layout->addLayout(sorting);
+
+    model_ = new RosterTableModel(this);
+    grdRoster = new QTableView(this);
+    grdRoster->setObjectName(QStringLiteral("grdRoster"));
+    grdRoster->setAccessibleName(QStringLiteral("Roster"));
+    grdRoster->setModel(model_);
+    grdRoster->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdRoster->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grdRoster->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdRoster->setTabKeyNavigation(false);
+    grdRoster->setWordWrap(false);
+    grdRoster->verticalHeader()->hide();
+    grdRoster->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    grdRoster->setSortingEnabled(true);
+    grdRoster->sortByColumn(roster::NumberColumn, Qt::AscendingOrder);
+    grdRoster->setContextMenuPolicy(Qt::CustomContextMenu);
+    layout->addWidget(grdRoster, 1);
+
+    // The averages, column under column.
+    grdAverages = new QTableWidget(0, static_cast<int>(roster::TableColumns.size()), this);
+    grdAverages->setObjectName(QStringLiteral("grdAverages"));
+    grdAverages->setAccessibleName(QStringLiteral("Averages"));
+    grdAverages->horizontalHeader()->hide();
+    grdAverages->verticalHeader()->hide();
+    grdAverages->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    grdAverages->setWordWrap(false);
+    grdAverages->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdAverages->setTabKeyNavigation(false);
+    grdAverages->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdAverages->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdAverages->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    layout->addWidget(grdAverages);
+
+    auto* buttons = new QHBoxLayout;
+    lblState = new QLabel(this);
+    lblState->setObjectName(QStringLiteral("lblState"));
+    cmdSetValues = new QPushButton(QStringLiteral("&Set Values..."), this);
+    cmdSetValues->setObjectName(QStringLiteral("cmdSetValues"));
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    buttons->addWidget(lblState, 1);
+    buttons->addWidget(cmdSetValues);
+    buttons->addWidget(cmdClose);
+    layout->addLayout(buttons);
+
+    actSetValues = new QAction(QStringLiteral("&Set Values..."), this);
+    actSetValues->setObjectName(QStringLiteral("actSetValues"));
+    auto* actClose = new QAction(this);
+    actClose->setShortcut(QKeySequence(Qt::Key_Escape));
+    addAction(actClose);
+
+    connect(cboSortBy, &QComboBox::currentIndexChanged, this, &RosterOverview::sortBy);
+    connect(chkDescending, &QCheckBox::toggled, this, [this] { sortBy(cboSortBy->currentIndex()); });
+    connect(grdRoster->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            &RosterOverview::followHeaderSort);
+    connect(grdRoster->horizontalHeader(), &QHeaderView::sectionResized, this, &RosterOverview::fitAverageColumns);
+    connect(grdRoster, &QTableView::activated, this,
+            [this](const QModelIndex& index) { emit showBotRequested(model_->botAt(index.row())); });
+    connect(grdRoster->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &RosterOverview::showSelectionCount);
+    connect(grdRoster, &QWidget::customContextMenuRequested, this, &RosterOverview::showRowMenu);
+    connect(cmdSetValues, &QPushButton::clicked, this, &RosterOverview::setValues);
+    connect(actSetValues, &QAction::triggered, this, &RosterOverview::setValues);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(actClose, &QAction::triggered, this, &QWidget::close);
+
+    setTabOrder(cboSortBy, chkDescending);
+    setTabOrder(chkDescending, grdRoster);
+    setTabOrder(grdRoster, grdAverages);
+    setTabOrder(grdAverages, cmdSetValues);
+    setTabOrder(cmdSetValues, cmdClose);
+    grdRoster->setFocus();
+    showSelectionCount();
+}
+
+void RosterOverview::setRoster(const roster::RosterSnapshot& roster, int shownBot)
+{
+    const QList<int> selected = selectedBots();
+    const int current = model_->botAt(grdRoster->currentIndex().row());
+    bots_ = roster.bots;
+    model_->setBots(bots_);
+    setShownBot(shownBot);
+    // The same bots stay selected, where they are still listed.
+    QItemSelection selection;
+    for (int bot : selected) {
+        if (const int row = model_->rowOf(bot); row >= 0)
+            selection.select(model_->index(row, 0), model_->index(row, model_->columnCount() - 1));
+    }
+    grdRoster->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (const int row = model_->rowOf(current); row >= 0)
+        grdRoster->selectionModel()->setCurrentIndex(model_->index(row, 0), QItemSelectionModel::NoUpdate);
+    grdRoster->resizeColumnsToContents();
+
+    switch (roster.state) {
+    case roster::RosterState::Read:
+        lblState->setText(QStringLiteral("%1 bots").arg(bots_.size()));
+        break;
+    case roster::RosterState::Missing:
+        lblState->setText(QStringLiteral("No roster file"));
+        break;
+    case roster::RosterState::Unreadable:
+        lblState->setText(QStringLiteral("The roster file cannot be read: ") + QString::fromStdString(roster.error));
+        break;
+    }
+    showAverages();
+    showSelectionCount();
+    // Until the player has sized the window, it fits the first roster shown.
+    if (!sizeRemembered_ && !bots_.empty()) {
+        fitWidthToColumns();
+        sizeRemembered_ = true;
+    }
+}
+
+void RosterOverview::fitWidthToColumns()
+{
+    // Wide enough for every column, within the screen.
+    int columns = 0;
+    for (int column = 0; column < model_->columnCount(); ++column)
+        columns += grdRoster->columnWidth(column);
+    const int chrome = width() - grdRoster->viewport()->width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    int wanted = std::max(width(), columns + chrome);
+    if (const QScreen* s = screen())
+        wanted = std::min(wanted, s->availableGeometry().width());
+    resize(wanted, height());
+}
+
+void RosterOverview::setShownBot(int shownBot)
+{
+    shownBot_ = shownBot;
+    model_->setShownBot(shownBot);
+}
+
+QList<int> RosterOverview::selectedBots() const
+{
+    QList<int> bots;
+    for (const QModelIndex& row : grdRoster->selectionModel()->selectedRows())
+        bots.append(model_->botAt(row.row()));
+    std::sort(bots.begin(), bots.end());
+    return bots;
+}
+
+void RosterOverview::sortBy(int column)
+{
+    grdRoster->sortByColumn(column, chkDescending->isChecked() ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void RosterOverview::followHeaderSort(int column, Qt::SortOrder order)
+{
+    const QSignalBlocker blockDescending(chkDescending);
+    const QSignalBlocker blockColumn(cboSortBy);
+    cboSortBy->setCurrentIndex(column);
+    chkDescending->setChecked(order == Qt::DescendingOrder);
+}
+
+void RosterOverview::showAverages()
+{
+    const std::vector<roster::AverageRow> rows = roster::Averages(bots_);
+    grdAverages->clearSpans();
+    grdAverages->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < grdAverages->rowCount(); ++r) {
+        const roster::AverageRow& row = rows[static_cast<std::size_t>(r)];
+        grdAverages->setSpan(r, roster::NumberColumn, 1, 2);
+        grdAverages->setItem(r, roster::NumberColumn, new QTableWidgetItem(QString::fromStdString(row.label)));
+        for (int column = 2; column < grdAverages->columnCount(); ++column) {
+            const auto& mean = row.means[static_cast<std::size_t>(column)];
+            QString text;
+            if (roster::TableColumns[static_cast<std::size_t>(column)].averaged)
+                text = mean ? QString::fromStdString(roster::ShortNumber(*mean, roster::AverageDecimals)) : qt(roster::AbsentText);
+            auto* item = new QTableWidgetItem(text);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grdAverages->setItem(r, column, item);
+        }
+    }
+    int height = 2 * grdAverages->frameWidth();
+    for (int r = 0; r < grdAverages->rowCount(); ++r)
+        height += grdAverages->rowHeight(r);
+    grdAverages->setFixedHeight(height);
+    fitAverageColumns();
+}
+
+void RosterOverview::fitAverageColumns()
+{
+    // Column under column; the label takes the room of "#" and "Name".
+    for (int column = 0; column < grdAverages->columnCount(); ++column)
+        grdAverages->setColumnWidth(column, grdRoster->columnWidth(column));
+    int label = 0;
+    for (int r = 0; r < grdAverages->rowCount(); ++r)
+        label = std::max(label, grdAverages->fontMetrics().horizontalAdvance(
+                                    grdAverages->item(r, roster::NumberColumn)->text()));
+    label += 2 * grdAverages->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grdAverages) + 8;
+    if (grdRoster->columnWidth(roster::NumberColumn) + grdRoster->columnWidth(roster::NameColumn) < label)
+        grdRoster->setColumnWidth(roster::NameColumn, label - grdRoster->columnWidth(roster::NumberColumn));
+}
+
+void RosterOverview::showSelectionCount()
+{
+    const bool any = grdRoster->selectionModel()->hasSelection();
+    cmdSetValues->setEnabled(any);
+    actSetValues->setEnabled(any);
+}
+
+void RosterOverview::showRowMenu(const QPoint& at)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("mnuRows"));
+    menu.addAction(actSetValues);
+    menu.exec(grdRoster->viewport()->mapToGlobal(at));
+}
+
+void RosterOverview::setValues()
+{
+    const QList<int> bots = selectedBots();
+    if (bots.isEmpty())
+        return;
+    const roster::ListedBot* start
+        = shownBot_ >= 0 && static_cast<std::size_t>(shownBot_) < bots_.size() ? &bots_[static_cast<std::size_t>(shownBot_)]
+                                                                              : nullptr;
+    auto* dialog = new SetValuesDialog(static_cast<int>(bots.size()), start, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog, bots] { emit valuesSetRequested(bots, dialog->settings()); });
+    dialog->open();
+}
+
+void RosterOverview::closeEvent(QCloseEvent* event)
+{
+    rememberSize();
+    QWidget::closeEvent(event);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+// The Set Values dialog: which of the nine fields to set on the selected
+// bots, and to what: one position for every bot, or for each bot a
+// position of its own between a lowest and a highest one. Each field has a
+// check box that includes it and the main window's control for it, with the
+// same range and scale words.
+
+#include "roster/roster.h"
+#include "roster/set_values.h"
+
+#include <QDialog>
+
+#include <array>
+#include <vector>
+
+class QAbstractButton;
+class QCheckBox;
+class QDialogButtonBox;
+class QLabel;
+class QRadioButton;
+class QSlider;
+class QWidget;
+
+class SetValuesDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // `start`: the bot shown in the main window, whose values the controls
+    // start at (nullptr: each control starts in its middle).
+    SetValuesDialog(int botCount, const roster::ListedBot* start, QWidget* parent);
+
+    // The included fields, in the main window's row order.
+    std::vector<roster::FieldSetting> settings() const;
+
+private:
+    // One field's row: the check box that includes it, its control for the
+    // same value, and its lowest and highest controls.
+    struct FieldRow {
+        int box = -1;
+        QCheckBox* include = nullptr;
+        QWidget* same = nullptr;
+        QWidget* lowest = nullptr;
+        QWidget* highest = nullptr;
+    };
+
+    QWidget* addControl(QWidget* parent, int box, const QString& objectName, const QString& name, int position);
+    static int positionOf(const QWidget* control);
+    void showMode();
+
+    std::vector<FieldRow> rows_;
+    QLabel* lblLowest_ = nullptr;
+    QLabel* lblHighest_ = nullptr;
+    QRadioButton* optSame_ = nullptr;
+    QRadioButton* optRandom_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
+};

@@ -1,0 +1,283 @@
+// The roster overview as a player uses it, through keys and clicks: the
+// table, its sorting and marking, showing a bot from it, and Set Values.
+
+#include "overview/roster_overview.h"
+#include "roster/roster_table.h"
+#include "support/player.h"
+
+#include <QAccessible>
+#include <QHeaderView>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+// The sample roster with one key's value replaced.
+QByteArray withBot(const QByteArray& key, const QByteArray& value)
+{
+    QByteArray roster = testing::sampleRoster();
+    const qsizetype at = roster.indexOf(key + '=');
+    return roster.replace(at, roster.indexOf("\r\n", at) - at, key + '=' + value);
+}
+
+// The overview's window and its parts, once Roster, Overview opened it.
+struct Overview {
+    explicit Overview(const Editor& editor) : window(editor.window->findChild<RosterOverview*>())
+    {
+        if (window) {
+            table = window->findChild<QTableView*>(QStringLiteral("grdRoster"));
+            averages = window->findChild<QTableWidget*>(QStringLiteral("grdAverages"));
+        }
+    }
+    QString cell(int row, int column) const { return table->model()->index(row, column).data().toString(); }
+    QStringList column(int column) const
+    {
+        QStringList texts;
+        for (int row = 0; row < table->model()->rowCount(); ++row)
+            texts.append(cell(row, column));
+        return texts;
+    }
+    // Clicks a column's header.
+    void clickHeader(int column) const
+    {
+        QHeaderView* header = table->horizontalHeader();
+        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    }
+    QDialog* dialog() const { return qobject_cast<QDialog*>(QApplication::activeModalWidget()); }
+
+    RosterOverview* window;
+    QTableView* table = nullptr;
+    QTableWidget* averages = nullptr;
+};
+
+// Opens the overview with Ctrl+R and waits for it to take the focus.
+bool openOverview(const Editor& editor)
+{
+    QTest::keyClick(editor.window.get(), Qt::Key_R, Qt::ControlModifier);
+    auto* overview = editor.window->findChild<RosterOverview*>();
+    if (!overview || !QTest::qWaitForWindowExposed(overview))
+        return false;
+    // The window system activates it once it is on the screen.
+    return QTest::qWaitFor([overview] { return QApplication::activeWindow() == overview; });
+}
+
+} // namespace
+
+class OverviewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void showsTheRosterSortedByAnyColumn();
+    void showsTheChosenBotInTheMainWindow();
+    void setValuesWritesExactlyTheTickedFields_data();
+    void setValuesWritesExactlyTheTickedFields();
+    void followsTheFile();
+    void namesEveryControl_data();
+    void namesEveryControl();
+};
+
+void OverviewTest::showsTheRosterSortedByAnyColumn()
+{
+    Editor editor(withBot("BotTeams[4]", "255"));
+    Player player(editor, 5);
+    QVERIFY(player.ready());
+    QVERIFY(openOverview(editor));
+    Overview overview(editor);
+    QCOMPARE(overview.window->windowTitle(), QStringLiteral("Roster - Covertstrike Bot Tweaker"));
+    QCOMPARE(overview.table->model()->rowCount(), 16);
+    QCOMPARE(overview.column(1).mid(0, 3), QStringList({QStringLiteral("Havoc"), QStringLiteral("Nightjar"),
+                                                         QStringLiteral("Bramble")}));
+    QCOMPARE(overview.cell(4, 2), QStringLiteral("None"));
+    // The shown bot's row is marked.
+    QVERIFY(overview.table->model()->index(5, 1).data(Qt::FontRole).value<QFont>().bold());
+    QVERIFY(!overview.table->model()->index(6, 1).data(Qt::FontRole).value<QFont>().bold());
+    QCOMPARE(overview.averages->item(0, 0)->text(), QStringLiteral("Red average"));
+
+    // A header click sorts by accuracy; the bots without one come last.
+    overview.clickHeader(4);
+    QStringList accuracy = overview.column(4);
+    QCOMPARE(accuracy.first(), QStringLiteral("-0.75"));
+    QCOMPARE(accuracy.last(), QString::fromUtf8("\u2014"));
+    // From the keyboard: Sort by Name, descending, then "#" restores roster order.
+    player.press(Qt::Key_B, Qt::AltModifier);
+    QCOMPARE(Player::focusName(), QStringLiteral("cboSortBy"));
+    player.press(Qt::Key_Home);
+    player.press(Qt::Key_Down);
+    // A check box's access key clicks it after a moment, as a press shows.
+    player.press(Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(overview.cell(0, 1), QStringLiteral("Vesper"));
+    player.press(Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(overview.cell(0, 1), QStringLiteral("Bramble"));
+    player.press(Qt::Key_B, Qt::AltModifier);
+    player.press(Qt::Key_Up);
+    QCOMPARE(overview.column(0).mid(0, 3), QStringList({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}));
+}
+
+void OverviewTest::showsTheChosenBotInTheMainWindow()
+{
+    Editor editor;
+    Player player(editor, 5);
+    QVERIFY(player.ready());
+    QVERIFY(openOverview(editor));
+    Overview overview(editor);
+    // A change not saved is asked about, as choosing in the list would; Cancel keeps the bot.
+    editor.slider(3)->setValue(editor.slider(3)->value() - 1);
+    overview.table->setFocus();
+    overview.table->setCurrentIndex(overview.table->model()->index(7, 0));
+    QTest::keyClick(overview.table, Qt::Key_Return);
+    QCOMPARE(editor.platform.saveQuestions, QStringList({QStringLiteral("Save changes to Cinder?")}));
+    QCOMPARE(editor.combo()->currentIndex(), 5);
+    editor.platform.saveAnswers = {platform::SaveAnswer::Discard};
+    QTest::keyClick(overview.table, Qt::Key_Enter);
+    QCOMPARE(editor.combo()->currentIndex(), 7);
+    QCOMPARE(editor.box(4)->text(), QStringLiteral("-0.550000"));
+    QVERIFY(overview.table->model()->index(7, 0).data(Qt::FontRole).value<QFont>().bold());
+    // A double-click shows a bot too.
+    const QRect row = overview.table->visualRect(overview.table->model()->index(9, 1));
+    QTest::mouseClick(overview.table->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    QTest::mouseDClick(overview.table->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    QCOMPARE(editor.combo()->currentIndex(), 9);
+}
+
+void OverviewTest::setValuesWritesExactlyTheTickedFields_data()
+{
+    QTest::addColumn<bool>("random");
+    QTest::addColumn<QList<Qt::Key>>("sliderKeys"); // on the Accuracy slider, or its lowest one
+    QTest::addColumn<QStringList>("allowed");        // what every bot's accuracy may be now
+    QTest::newRow("same value") << false << QList<Qt::Key>{Qt::Key_End} << QStringList{QStringLiteral("1.000000")};
+    QTest::newRow("random values") << true << QList<Qt::Key>{Qt::Key_End, Qt::Key_Left}
+                                   << QStringList{QStringLiteral("0.950000"), QStringLiteral("1.000000")};
+}
+
+void OverviewTest::setValuesWritesExactlyTheTickedFields()
+{
+    QFETCH(bool, random);
+    QFETCH(QList<Qt::Key>, sliderKeys);
+    QFETCH(QStringList, allowed);
+    const QByteArray original = testing::sampleRoster();
+    Editor editor(original);
+    Player player(editor, 5);
+    QVERIFY(player.ready());
+    editor.slider(2)->setValue(editor.slider(2)->value() - 1); // bot 5's skill, not saved
+    editor.platform.saveAnswers = {platform::SaveAnswer::Discard};
+    QVERIFY(openOverview(editor));
+    Overview overview(editor);
+    player.press(Qt::Key_A, Qt::ControlModifier);
+    player.press(Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(overview.dialog());
+    QDialog* dialog = overview.dialog();
+    QVERIFY(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Set Values"));
+    if (random) {
+        player.press(Qt::Key_R, Qt::AltModifier);
+        QTRY_VERIFY(dialog->findChild<QRadioButton*>(QStringLiteral("optRandom"))->isChecked());
+    }
+    auto* accuracy = dialog->findChild<QCheckBox*>(QStringLiteral("IncludeSlider3"));
+    QTest::mouseClick(accuracy, Qt::LeftButton, Qt::NoModifier, QPoint(6, accuracy->height() / 2));
+    QVERIFY(accuracy->isChecked());
+    QVERIFY(player.tabTo(dialog->findChild<QSlider*>(random ? QStringLiteral("Slider3Lowest") : QStringLiteral("Slider3"))));
+    for (Qt::Key key : sliderKeys)
+        player.press(key);
+    player.press(Qt::Key_Return);
+    QTRY_VERIFY(!dialog->isVisible());
+
+    // The shown bot was asked about; every bot's accuracy and nothing else changed.
+    QCOMPARE(editor.platform.saveQuestions, QStringList({QStringLiteral("Save changes to Cinder?")}));
+    const QList<QByteArray> before = original.split('\n');
+    const QList<QByteArray> after = editor.file().split('\n');
+    QStringList accuracies;
+    for (const QByteArray& line : after) {
+        if (line.startsWith("BotAccuracy["))
+            accuracies.append(QString::fromLatin1(line.mid(line.indexOf('=') + 1).trimmed()));
+        else
+            QVERIFY2(before.contains(line), line.constData());
+    }
+    QCOMPARE(accuracies.size(), 16);
+    for (const QString& value : accuracies)
+        QVERIFY2(allowed.contains(value), qPrintable(value));
+    QCOMPARE(QDir(editor.dir.path()).entryList({QStringLiteral("*.bak")}).size(), 1);
+    // The main window and the table show the new values.
+    QVERIFY(allowed.contains(editor.box(4)->text()));
+    QVERIFY(!editor.window->isWindowModified());
+    QCOMPARE(overview.table->selectionModel()->selectedRows().size(), 16);
+    QCOMPARE(overview.cell(5, 4), QString::fromStdString(roster::ShortNumber(editor.box(4)->text().toDouble())));
+}
+
+void OverviewTest::followsTheFile()
+{
+    Editor editor;
+    Player player(editor);
+    QVERIFY(player.ready());
+    QVERIFY(openOverview(editor));
+    Overview overview(editor);
+    // The game rewrites the file: the table follows it.
+    QVERIFY(testing::writeBytes(editor.rosterPath, withBot("BotNames[2]", "Renamed")));
+    QTRY_COMPARE(overview.cell(2, 1), QStringLiteral("Renamed"));
+    // Another file, opened by File, Open.
+    const QString other = editor.dir.filePath(QStringLiteral("other/CovertstrikeUser.ini"));
+    QVERIFY(QDir(editor.dir.path()).mkdir(QStringLiteral("other")));
+    QVERIFY(testing::writeBytes(other, QByteArray("[CovertstrikeUT.CovBotInfo]\r\nBotNames[0]=Solo\r\nBotTeams[0]=3\r\n")));
+    QVERIFY(editor.window->openRosterFile(other));
+    QCOMPARE(overview.column(1), QStringList({QStringLiteral("Solo")}));
+    QCOMPARE(overview.averages->item(2, 0)->text(), QStringLiteral("Gold average"));
+    // It remembers its size through the settings store.
+    overview.window->resize(640, 420);
+    overview.window->close();
+    QCOMPARE(editor.platform.settings.value(QStringLiteral("Overview/Size")), QStringLiteral("640x420"));
+    QVERIFY(editor.showActive());
+    QVERIFY(openOverview(editor));
+    QCOMPARE(Overview(editor).window->size(), QSize(640, 420));
+}
+
+void OverviewTest::namesEveryControl_data()
+{
+    QTest::addColumn<QString>("control"); // object name, in the overview or its Set Values dialog
+    QTest::addColumn<QString>("name");
+    const auto row = [](const char* control, const char* name) {
+        QTest::newRow(control) << QString::fromLatin1(control) << QString::fromLatin1(name);
+    };
+    row("grdRoster", "Roster");
+    row("chkDescending", "Descending");
+    row("cmdSetValues", "Set Values...");
+    row("cmdClose", "Close");
+    row("IncludeSlider3", "Accuracy");
+    row("IncludeSlider7", "Combat Style");
+    row("IncludeCheck1", "Bot Jumpy");
+    row("Slider3", "Accuracy");
+    row("Slider7Lowest", "Lowest Combat Style");
+    row("Slider8Highest", "Highest Camping");
+    row("Check1Highest", "Highest Bot Jumpy");
+    row("cmdOK", "OK");
+}
+
+void OverviewTest::namesEveryControl()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    Editor editor;
+    editor.window->findChild<QAction*>(QStringLiteral("mnuOverview"))->trigger();
+    Overview overview(editor);
+    overview.table->selectRow(0);
+    overview.window->setValues();
+    QWidget* w = overview.window->findChild<QWidget*>(control);
+    QVERIFY(w);
+    QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).remove(QLatin1Char('&')), name);
+    if (control == QStringLiteral("grdRoster")) {
+        // The column headers are header cells named by their titles.
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w);
+        QStringList headers;
+        for (int i = 0; i < reader->childCount(); ++i) {
+            if (reader->child(i)->role() == QAccessible::ColumnHeader)
+                headers.append(reader->child(i)->text(QAccessible::Name));
+        }
+        QCOMPARE(headers.join(QLatin1Char('|')), QStringLiteral("#|Name|Team|Skill|Accuracy|Alertness|Strafing|Combat "
+                                                                 "Style|Camping|Jumpy|Voice"));
+    }
+}
+
+QTEST_MAIN(OverviewTest)
+#include "test_overview.moc"
