@@ -38,6 +38,19 @@ QByteArray rosterWith(const QStringList& changes = {})
 
 QStringList words(const char* text) { return QString::fromLatin1(text).split(QLatin1Char(' ')); }
 
+// The model over a fresh copy of the three-bot roster, showing one bot.
+struct ShownBot {
+    explicit ShownBot(int bot) : path(dir.filePath(QStringLiteral("CovertstrikeUser.ini")))
+    {
+        testing::writeBytes(path, rosterWith());
+        model.open(testing::toStd(path));
+        model.show(bot, TextsOf(model.roster().bots[std::size_t(bot)]));
+    }
+    QTemporaryDir dir;
+    QString path;
+    RosterModel model;
+};
+
 constexpr int Skill = 3;
 constexpr int Camping = 7;
 
@@ -108,12 +121,9 @@ void RosterModelTest::followsTheFileAndKeepsThePlayersChanges()
     QFETCH(bool, listChanged);
     QFETCH(bool, changes);
 
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
-    testing::writeBytes(path, rosterWith());
-    RosterModel model;
-    model.open(testing::toStd(path));
-    QVERIFY(model.show(1, TextsOf(model.roster().bots[1])));
+    ShownBot shownBot1(1);
+    const QString& path = shownBot1.path;
+    RosterModel& model = shownBot1.model;
     BotTexts texts = model.edits();
     for (const QString& edit : edits) {
         const int field = edit.section(QLatin1Char('='), 0, 0).toInt();
@@ -165,12 +175,9 @@ void RosterModelTest::savesNeverMakeAFileOrABot()
 {
     QFETCH(bool, removeFile);
     QFETCH(Gone, gone);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
-    testing::writeBytes(path, rosterWith());
-    RosterModel model;
-    model.open(testing::toStd(path));
-    QVERIFY(model.show(2, TextsOf(model.roster().bots[2])));
+    ShownBot shownBot2(2);
+    const QString& path = shownBot2.path;
+    RosterModel& model = shownBot2.model;
     BotTexts texts = model.edits();
     texts.fields[Camping] = "0.900000";
     model.edit(texts);
