@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <unordered_map>
 
 namespace roster {
 namespace {
@@ -77,22 +76,23 @@ public:
     std::string error() const { return reasonOf(file_.error, file_.inUse); }
     TextEncoding encoding() const { return encoding_; }
 
-    // Looks up many keys in one pass over the roster section, for the reads
-    // that follow.
-    void prefetch(const std::vector<std::string>& keys)
+    // Many keys of the roster section, found in one pass over it: what each
+    // holds, in the order of `keys` (nothing for an absent key).
+    std::vector<std::optional<std::string_view>> lookUp(const std::vector<std::string>& keys) const
     {
-        const auto values = file_.document.findAll(BotRoster, keys);
-        for (std::size_t i = 0; i < keys.size(); ++i)
-            prefetched_.emplace(keys[i], values[i]);
+        return file_.document.findAll(BotRoster, keys);
     }
+    std::optional<std::string_view> lookUp(std::string_view key) const { return file_.document.find(BotRoster, key); }
 
-    // ReadRosterValue's steps, with the raw bytes kept for the listing's
-    // comparison against the default.
-    RosterValue value(const std::string& key, std::string* rawText = nullptr) const
+    // ReadRosterValue's steps for what a key holds, with the raw bytes kept
+    // for the listing's comparison against the default.
+    RosterValue value(std::optional<std::string_view> held, std::string* rawText = nullptr) const
     {
-        const auto hit = prefetched_.find(key);
-        const profile::ProfileText read = profile::profileText(
-            hit != prefetched_.end() ? hit->second : file_.document.find(BotRoster, key), path_, profile::WholeValue);
+        profile::ProfileText read;
+        if (held)
+            read = profile::profileText(held, {}, profile::WholeValue);
+        else
+            read = {absent_.size(), absent_, false};
         std::string_view text = read.text;
         text = profile::trimSpaces(text.substr(0, text.find('\0')));
         if (rawText)
@@ -101,16 +101,13 @@ public:
     }
 
     // What an absent key gives back: the path, as the read service gives it.
-    std::string defaultText() const
-    {
-        return profile::profileText(std::nullopt, path_, profile::WholeValue).text;
-    }
+    const std::string& defaultText() const { return absent_; }
 
 private:
     const std::string& path_;
     profile::LoadedFile file_;
     TextEncoding encoding_;
-    std::unordered_map<std::string, std::optional<std::string_view>> prefetched_;
+    std::string absent_ = profile::profileText(std::nullopt, path_, profile::WholeValue).text;
 };
 
 std::string FormKey(std::string_view keyPrefix, BotIndex index)
@@ -138,7 +135,8 @@ void RosterFile::notify(Access access, std::string_view key) const
 RosterValue RosterFile::ReadRosterValue(std::string_view key) const
 {
     notify(Access::Read, key);
-    return Reading(path_).value(std::string(key));
+    const Reading reading(path_);
+    return reading.value(reading.lookUp(key));
 }
 
 SaveOutcome RosterFile::WriteRosterValue(std::string_view key, std::string_view text) const
@@ -173,12 +171,14 @@ void RosterFile::listNames(Reading& reading, BotNameList& list) const
     std::vector<std::string> keys;
     for (int n = 0; n < MaxListedBots; ++n)
         keys.push_back(FormKey(NamePrefix, static_cast<BotIndex>(n)));
-    reading.prefetch(keys);
-    const std::string absent = reading.defaultText();
-    for (const std::string& key : keys) {
-        notify(Access::Read, key);
+    const auto held = reading.lookUp(keys);
+    const std::string& absent = reading.defaultText();
+    for (std::size_t n = 0; n < keys.size(); ++n) {
+        notify(Access::Read, keys[n]);
+        if (!held[n])
+            break;
         std::string raw;
-        RosterValue name = reading.value(key, &raw);
+        RosterValue name = reading.value(held[n], &raw);
         if (name.count == 0) {
             list.endedOnEmptyName = true;
             break;
@@ -206,21 +206,22 @@ LoadedBot RosterFile::LoadBot(BotIndex index) const
     std::vector<std::string> keys;
     for (const RosterField& field : RosterFields)
         keys.push_back(FormKey(field.keyPrefix, index));
-    reading.prefetch(keys);
-    loadFields(reading, keys.data(), bot.fields);
+    loadFields(reading, keys.data(), reading.lookUp(keys).data(), bot.fields);
     return bot;
 }
 
-void RosterFile::loadFields(Reading& reading, const std::string* keys, std::array<LoadedField, 12>& fields) const
+void RosterFile::loadFields(const Reading& reading, const std::string* keys,
+                            const std::optional<std::string_view>* held, std::array<LoadedField, 12>& fields) const
 {
     for (std::size_t box = 0; box < RosterFields.size(); ++box) {
-        const std::string& key = keys[box];
-        notify(Access::Read, key);
-        RosterValue value = reading.value(key);
+        notify(Access::Read, keys[box]);
         LoadedField& field = fields[box];
-        if (!value.found) {
+        if (!held[box]) { // the default it would read is of no use here
             field.state = FieldState::Absent;
-        } else if (value.count == 0) {
+            continue;
+        }
+        RosterValue value = reading.value(held[box]);
+        if (value.count == 0) {
             field.state = FieldState::Empty;
         } else {
             field.state = FieldState::Present;
@@ -251,12 +252,12 @@ RosterSnapshot RosterFile::LoadRoster() const
         for (const RosterField& field : RosterFields)
             keys.push_back(FormKey(field.keyPrefix, static_cast<BotIndex>(n)));
     }
-    if (!keys.empty())
-        reading.prefetch(keys);
+    const auto held = reading.lookUp(keys);
     roster.bots.resize(list.names.size());
     for (std::size_t n = 0; n < list.names.size(); ++n) {
         roster.bots[n].name = std::move(list.names[n]);
-        loadFields(reading, &keys[n * RosterFields.size()], roster.bots[n].fields);
+        const std::size_t first = n * RosterFields.size();
+        loadFields(reading, &keys[first], &held[first], roster.bots[n].fields);
     }
     return roster;
 }

@@ -224,7 +224,8 @@ public:
 private:
     class Reading;
     void listNames(Reading& reading, BotNameList& list) const;
-    void loadFields(Reading& reading, const std::string* keys, std::array<LoadedField, 12>& fields) const;
+    void loadFields(const Reading& reading, const std::string* keys, const std::optional<std::string_view>* held,
+                    std::array<LoadedField, 12>& fields) const;
     void notify(Access access, std::string_view key) const;
 
     std::string path_;
