@@ -211,15 +211,16 @@ Backup backUpProfile(const std::string& path, std::string_view stamp, std::size_
         return backup;
     backup.made = copy.path;
 
-    // The newest `keep` copies stay: stamps sort as text, the numbers after
-    // them as numbers. A copy that cannot be removed is left.
+    // The oldest copy (the file as it was before it was first changed) and
+    // the newest `keep` stay: stamps sort as text, the numbers after them as
+    // numbers. A copy that cannot be removed is left.
     std::vector<std::pair<std::pair<std::string, unsigned long>, std::string>> copies;
     for (const std::string& entry : fs::listFolder(folder, &error)) {
         if (auto order = backupOrder(entry, name))
             copies.emplace_back(std::move(*order), entry);
     }
     std::sort(copies.begin(), copies.end());
-    for (std::size_t i = 0; i + keep < copies.size(); ++i)
+    for (std::size_t i = 1; i + keep < copies.size(); ++i)
         fs::removeFile(folder + "/" + copies[i].second);
     return backup;
 }

@@ -97,7 +97,8 @@ WriteResult replaceFile(const std::string& path, std::string_view bytes);
 
 // Copies the file at `path` (a link's target) beside itself as
 // "<name>.<stamp>.bak", durably and keeping its bytes and permissions, then
-// removes all but the newest `keep` such copies; no other file is touched.
+// removes all but the oldest and the newest `keep` such copies; no other
+// file is touched.
 // `stamp` is "YYYYMMDD-HHMMSS"; when that name is taken, "-2", "-3", ...
 // follow the stamp. A file that does not exist yet needs no copy: `made`
 // stays empty.
