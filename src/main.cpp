@@ -2,7 +2,6 @@
 #include "app/frm_main.h"
 #include "platform/identity.h"
 #include "platform/qt_platform.h"
-#include "roster/bot_file.h"
 
 #include <QApplication>
 
@@ -34,15 +33,9 @@ int main(int argc, char* argv[])
 
     platform::QtPlatform platform;
     frmMain window(platform);
-    // A bot file (from the desktop, say) is imported into the roster in
-    // force once the editor has started as usual.
-    const bool botFile = line.rosterPath.endsWith(QLatin1String(roster::BotFileSuffix.data()), Qt::CaseInsensitive);
-    window.Form_Load(botFile ? QString() : line.rosterPath);
+    window.Form_Load(line.rosterPath);
     window.show();
     // The start-up dialogs had the keyboard; it goes back to the window.
     window.activateWindow();
-    if (botFile)
-        QMetaObject::invokeMethod(&window, [&window, &line] { window.importBotFile(line.rosterPath); },
-                                  Qt::QueuedConnection);
     return app.exec();
 }

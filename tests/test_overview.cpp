@@ -2,6 +2,7 @@
 // table, its sorting and marking, showing a bot from it, and Set Values.
 
 #include "overview/roster_overview.h"
+#include "roster/bot_file.h"
 #include "roster/roster_table.h"
 #include "support/player.h"
 
@@ -242,6 +243,12 @@ void OverviewTest::sharesBotsAndRestoresABackup()
     Editor editor(original);
     Player player(editor, 5);
     QVERIFY(player.ready());
+    // Roster, Export Bots without the overview: every bot, the suffix added.
+    editor.platform.fileAnswers = {editor.dir.filePath(QStringLiteral("all"))};
+    editor.action("mnuExportBots")->trigger();
+    QCOMPARE(editor.platform.dialogsShown.constLast().title, QStringLiteral("Export Bots"));
+    const QByteArray all = testing::readBytes(editor.dir.filePath(QStringLiteral("all.covbots")));
+    QCOMPARE(roster::ReadBotFile(all.toStdString()).bots.size(), std::size_t{16});
     editor.slider(2)->setValue(editor.slider(2)->value() - 1); // bot 5's skill, not saved
     QVERIFY(openOverview(editor));
     Overview overview(editor);
