@@ -130,7 +130,12 @@ void frmMain::mnuImportBots_Click()
 
 void frmMain::importBotFile(const QString& path)
 {
+    // Only a regular file: a pipe or a device would hold the window up.
     QFile file(path);
+    if (!QFileInfo(path).isFile()) {
+        showError(tr("%1 is not a bot file.").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         showError(tr("The bot file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
@@ -187,7 +192,9 @@ void frmMain::placeImportedBots(std::vector<roster::SharedBot> bots, roster::Pla
     const roster::SaveOutcome outcome = roster::ImportBots(iniPathBytes(), bots, targets.numbers, backupStampIfDue());
     if (!outcome.backup.empty())
         backedUpFiles_.insert(IniPath);
-    if (!outcome.ok) {
+    if (outcome.gone == roster::Gone::File) {
+        showError(tr("The roster file is gone: %1. Nothing was imported.").arg(QDir::toNativeSeparators(IniPath)));
+    } else if (!outcome.ok) {
         showError(outcome.refused ? QString::fromStdString(outcome.error)
                                   : explainUnwritable(IniPath, tr("Error: the bots could not be imported: %1. The file "
                                                                   "was left as it was.")

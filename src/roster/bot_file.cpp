@@ -219,6 +219,11 @@ SaveOutcome ImportBots(const std::string& path, const std::vector<SharedBot>& bo
     SaveOutcome outcome;
     bool backedUp = false;
     const auto prepare = [&](const profile::LoadedFile& file, std::vector<profile::KeyValue>& values) {
+        // An import never makes the roster file anew.
+        if (file.state != profile::FileState::Read) {
+            outcome = SaveOutcome::vanished(Gone::File);
+            return false;
+        }
         const TextEncoding encoding = file.utf16 ? TextEncoding::Utf8 : detectEncoding(file.document.bytes());
         values = ImportValues(bots, targets, file.document.entries(BotRoster));
         // Which imported bot each key belongs to, for the refusal's words.
@@ -228,8 +233,10 @@ SaveOutcome ImportBots(const std::string& path, const std::vector<SharedBot>& bo
                 ++bot;
             if (kv.remove)
                 continue;
+            // The key's name and its value, in the file's encoding.
             std::string refused;
-            std::optional<std::string> bytes = encodeText(kv.value, encoding, &refused);
+            std::optional<std::string> key = encodeText(kv.key, encoding, &refused);
+            std::optional<std::string> bytes = key ? encodeText(kv.value, encoding, &refused) : std::nullopt;
             if (!bytes)
                 refused = "the character " + refused;
             else if (auto what = profile::unsafeCharacter(*bytes))
@@ -241,6 +248,7 @@ SaveOutcome ImportBots(const std::string& path, const std::vector<SharedBot>& bo
                                                    + " roster file cannot hold. Nothing was imported.");
                 return false;
             }
+            kv.key = std::move(*key);
             kv.value = std::move(*bytes);
         }
         if (!backupStamp.empty() && !backedUp) {
