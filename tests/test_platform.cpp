@@ -174,6 +174,8 @@ void PlatformTest::saveQuestionTakesThePlayersAnswer()
             return;
         player.stop();
         shown << box->windowTitle() << box->text();
+        // An access key answers in the active window only.
+        QApplication::setActiveWindow(box);
         if (key)
             QTest::keyClick(box, Qt::Key(key & ~Qt::KeyboardModifierMask),
                             Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
