@@ -4,6 +4,7 @@
 
 #include "app/command_line.h"
 #include "platform/identity.h"
+#include "overview/roster_overview.h"
 #include "support/editor.h"
 #include "support/messages.h"
 
@@ -11,6 +12,7 @@
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QProcess>
+#include <QListWidget>
 #include <QtTest>
 
 #include <memory>
@@ -59,6 +61,7 @@ private slots:
     void startWithGivenRoster();
     void givenPathsBecomeAbsolute_data();
     void givenPathsBecomeAbsolute();
+    void botFileOpensTheImport();
     void dropRoster_data();
     void dropRoster();
     void answersWithoutDisplay_data();
@@ -197,6 +200,34 @@ void CommandLineTest::dropRoster()
     QCOMPARE(editor.platform.settings.value(Remembered), opened ? other : editor.rosterPath);
     QCOMPARE(editor.listedNames().size(), opened ? 1 : 16);
     QCOMPARE(editor.combo()->currentText(), QString());
+}
+
+// A bot file named on the command line or dropped on either window: the
+// editor keeps its roster and offers the bots for import.
+void CommandLineTest::botFileOpensTheImport()
+{
+    Editor editor(testing::sampleRoster(), false);
+    const QString bots = editor.dir.filePath(QStringLiteral("pair.covbots"));
+    QVERIFY(testing::writeBytes(bots, "[CovertstrikeBots]\nBotNames[0]=Solo\nBotNames[1]=Duo\n"));
+    editor.window->Form_Load(bots);
+    QCOMPARE(editor.window->iniPath(), editor.rosterPath);
+    editor.action("mnuOverview")->trigger();
+    for (QWidget* target : {static_cast<QWidget*>(nullptr), static_cast<QWidget*>(editor.window.get()),
+                            static_cast<QWidget*>(editor.window->findChild<RosterOverview*>())}) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(bots)});
+        QVERIFY(!target || dragAndDrop(target, &data));
+        QTRY_VERIFY(editor.find<QDialog>(QStringLiteral("frmImportBots")));
+        auto* dialog = editor.find<QDialog>(QStringLiteral("frmImportBots"));
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Import Bots"));
+        auto* list = dialog->findChild<QListWidget*>(QStringLiteral("lstBots"));
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(1)->text(), QStringLiteral("Duo"));
+        dialog->reject();
+        QTRY_VERIFY(!editor.find<QDialog>(QStringLiteral("frmImportBots")));
+    }
+    QCOMPARE(editor.file(), testing::sampleRoster());
+    QVERIFY(editor.platform.messages.isEmpty());
 }
 
 void CommandLineTest::answersWithoutDisplay_data()

@@ -291,9 +291,11 @@ void LayoutTest::menusAndTimerAreAsDesigned()
         }
         menus.append(top->objectName() + QLatin1Char('=') + top->text() + QLatin1Char(':') + items.join(QLatin1Char(',')));
     }
-    QCOMPARE(menus, QStringList({QStringLiteral("mnuFile=&File:mnuOpen=&Open,mnuSave=&Save,mnuExit=E&xit"),
+    QCOMPARE(menus, QStringList({QStringLiteral("mnuFile=&File:mnuOpen=&Open Ctrl+O,mnuSave=&Save Ctrl+S,"
+                                                "mnuRestoreBackup=Restore &Backup...,mnuExit=E&xit"),
                                  QStringLiteral("mnuPresets=Presets:mnuHuman=Human"),
-                                 QStringLiteral("mnuRoster=&Roster:mnuOverview=&Overview... Ctrl+R"),
+                                 QStringLiteral("mnuRoster=&Roster:mnuOverview=&Overview... Ctrl+R,mnuExportBots=&Export Bots...,"
+                                                "mnuImportBots=&Import Bots..."),
                                  QStringLiteral("mnuHelp=&Help:mnuAbout=&About")}));
     QCOMPARE(editor.timer()->interval(), 3000);
     QVERIFY(!editor.timer()->isActive());

@@ -2,10 +2,13 @@
 // table, its sorting and marking, showing a bot from it, and Set Values.
 
 #include "overview/roster_overview.h"
+#include "roster/bot_file.h"
 #include "roster/roster_table.h"
 #include "support/player.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QTreeWidget>
 #include <QHeaderView>
 #include <QRadioButton>
 #include <QTableView>
@@ -76,6 +79,7 @@ private slots:
     void setValuesWritesExactlyTheTickedFields_data();
     void setValuesWritesExactlyTheTickedFields();
     void followsTheFile();
+    void sharesBotsAndRestoresABackup();
     void namesEveryControl_data();
     void namesEveryControl();
 };
@@ -233,6 +237,75 @@ void OverviewTest::followsTheFile()
     QCOMPARE(Overview(editor).window->size(), QSize(640, 420));
 }
 
+void OverviewTest::sharesBotsAndRestoresABackup()
+{
+    const QByteArray original = testing::sampleRoster();
+    Editor editor(original);
+    Player player(editor, 5);
+    QVERIFY(player.ready());
+    // Roster, Export Bots without the overview: every bot, the suffix added.
+    editor.platform.fileAnswers = {editor.dir.filePath(QStringLiteral("all"))};
+    editor.action("mnuExportBots")->trigger();
+    QCOMPARE(editor.platform.dialogsShown.constLast().title, QStringLiteral("Export Bots"));
+    const QByteArray all = testing::readBytes(editor.dir.filePath(QStringLiteral("all.covbots")));
+    QCOMPARE(roster::ReadBotFile(all.toStdString()).bots.size(), std::size_t{16});
+    editor.slider(2)->setValue(editor.slider(2)->value() - 1); // bot 5's skill, not saved
+    QVERIFY(openOverview(editor));
+    Overview overview(editor);
+    const auto selectRows = [&](int first) {
+        const QRect row = overview.table->visualRect(overview.table->model()->index(first, 1));
+        QTest::mouseClick(overview.table->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+        QTest::keyClick(overview.table, Qt::Key_Down, Qt::ShiftModifier);
+    };
+    // Ctrl+C: bots 2 and 3 as bot-file text.
+    selectRows(2);
+    QTest::keyClick(overview.table, Qt::Key_C, Qt::ControlModifier);
+    const QString copied = QGuiApplication::clipboard()->text();
+    QVERIFY2(copied.startsWith(QStringLiteral("; Bots shared with Covertstrike Bot Tweaker")), qPrintable(copied));
+    QVERIFY(copied.contains(QStringLiteral("\nBotNames[1]=") + overview.cell(3, 1) + QLatin1Char('\n')));
+    // Text that is no bot file is refused.
+    QGuiApplication::clipboard()->setText(QStringLiteral("gg, nice sniper"));
+    QTest::keyClick(overview.table, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(editor.platform.messages.size(), 1);
+    QVERIFY(editor.platform.messages[0].text.startsWith(QStringLiteral("The clipboard holds no bots to paste")));
+    QCOMPARE(editor.file(), original);
+
+    // Ctrl+V over bots 5 and 6: the shown bot's change is asked about first.
+    QGuiApplication::clipboard()->setText(copied);
+    selectRows(5);
+    QTest::keyClick(overview.table, Qt::Key_V, Qt::ControlModifier);
+    QTRY_VERIFY(overview.dialog());
+    QDialog* dialog = overview.dialog();
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Import Bots"));
+    QVERIFY(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+    editor.platform.saveAnswers = {platform::SaveAnswer::Discard};
+    player.press(Qt::Key_R, Qt::AltModifier);
+    QTRY_VERIFY(dialog->findChild<QRadioButton*>(QStringLiteral("optReplace"))->isChecked());
+    player.press(Qt::Key_Return);
+    QTRY_VERIFY(!dialog->isVisible());
+    QCOMPARE(editor.platform.saveQuestions, QStringList({QStringLiteral("Save changes to Cinder?")}));
+    QCOMPARE(overview.cell(5, 1), overview.cell(2, 1));
+    QCOMPARE(overview.cell(6, 1), overview.cell(3, 1));
+    QCOMPARE(editor.combo()->currentText(), overview.cell(2, 1));
+    const QStringList backups = QDir(editor.dir.path()).entryList({QStringLiteral("*.bak")});
+    QCOMPARE(backups.size(), 1);
+
+    // File, Restore Backup puts the file back as it was, after backing it up.
+    const QByteArray imported = editor.file();
+    editor.action("mnuRestoreBackup")->trigger();
+    QTRY_VERIFY(editor.find<QDialog>(QStringLiteral("frmRestoreBackup")));
+    dialog = editor.find<QDialog>(QStringLiteral("frmRestoreBackup"));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Restore Backup"));
+    QVERIFY(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+    auto* list = dialog->findChild<QTreeWidget*>(QStringLiteral("lstBackups"));
+    QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("16"));
+    QCOMPARE(list->topLevelItem(0)->text(3), QStringLiteral("2"));
+    player.press(Qt::Key_Return);
+    QTRY_COMPARE(editor.file(), original);
+    QCOMPARE(QDir(editor.dir.path()).entryList({QStringLiteral("*.bak")}).size(), 2);
+    QCOMPARE(overview.cell(5, 1), editor.combo()->currentText());
+}
+
 void OverviewTest::namesEveryControl_data()
 {
     QTest::addColumn<QString>("control"); // object name, in the overview or its Set Values dialog
@@ -244,6 +317,8 @@ void OverviewTest::namesEveryControl_data()
     row("chkDescending", "Descending");
     row("cmdSetValues", "Set Values...");
     row("cmdClose", "Close");
+    row("cmdExportBots", "Export Bots...");
+    row("cmdImportBots", "Import Bots...");
     row("IncludeSlider3", "Accuracy");
     row("IncludeSlider7", "Combat Style");
     row("IncludeCheck1", "Bot Jumpy");

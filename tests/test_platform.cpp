@@ -148,11 +148,13 @@ void PlatformTest::filterBecomesQtForm()
 
 void PlatformTest::saveQuestionTakesThePlayersAnswer_data()
 {
-    QTest::addColumn<int>("key"); // pressed on the box, or 0 to click `button`
+    QTest::addColumn<int>("key"); // pressed on the box (with its modifiers), or 0 to click `button`
     QTest::addColumn<int>("button");
     QTest::addColumn<platform::SaveAnswer>("answer");
     QTest::newRow("Escape") << int(Qt::Key_Escape) << 0 << platform::SaveAnswer::Cancel;
     QTest::newRow("Enter") << int(Qt::Key_Return) << 0 << platform::SaveAnswer::Save;
+    QTest::newRow("Alt+S") << (Qt::Key_S | Qt::AltModifier).toCombined() << 0 << platform::SaveAnswer::Save;
+    QTest::newRow("Alt+D") << (Qt::Key_D | Qt::AltModifier).toCombined() << 0 << platform::SaveAnswer::Discard;
     QTest::newRow("Save") << 0 << int(QMessageBox::Save) << platform::SaveAnswer::Save;
     QTest::newRow("Discard") << 0 << int(QMessageBox::Discard) << platform::SaveAnswer::Discard;
     QTest::newRow("Cancel") << 0 << int(QMessageBox::Cancel) << platform::SaveAnswer::Cancel;
@@ -172,8 +174,11 @@ void PlatformTest::saveQuestionTakesThePlayersAnswer()
             return;
         player.stop();
         shown << box->windowTitle() << box->text();
+        // An access key answers in the active window only.
+        QApplication::setActiveWindow(box);
         if (key)
-            QTest::keyClick(box, Qt::Key(key));
+            QTest::keyClick(box, Qt::Key(key & ~Qt::KeyboardModifierMask),
+                            Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
         else
             box->button(QMessageBox::StandardButton(button))->click();
     });

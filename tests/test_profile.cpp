@@ -51,6 +51,8 @@ private slots:
     void cutsToTheBufferAndHandlesTheDefault_data();
     void cutsToTheBufferAndHandlesTheDefault();
     void editsOnlyTheChangedLine_data();
+    void removesKeysAndKeepsEveryOtherByte_data();
+    void removesKeysAndKeepsEveryOtherByte();
     void editsOnlyTheChangedLine();
     void writingEveryKeyBackLeavesTheFileIdentical_data();
     void writingEveryKeyBackLeavesTheFileIdentical();
@@ -215,6 +217,31 @@ void ProfileTest::editsOnlyTheChangedLine_data()
         "\xEF\xBB\xBF[S]\r\nk=1\r\n[S]\r\nk=2\r\n");
     row("bytes before first header kept", "junk\x01\xFF\r\n[S]\r\nk=1\r\n", "S", "k", "2",
         "junk\x01\xFF\r\n[S]\r\nk=2\r\n");
+}
+
+void ProfileTest::removesKeysAndKeepsEveryOtherByte_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    // The edit: k removed, n set to 5, gone removed (absent).
+    QTest::newRow("line and its ending go") << QByteArray("[S]\r\na=1\r\nk=2\r\n;c\r\nn=1\n")
+                                           << QByteArray("[S]\r\na=1\r\n;c\r\nn=5\n");
+    QTest::newRow("every duplicate goes") << QByteArray("[S]\nK = 1\nk=2\n[T]\nk=3\n")
+                                          << QByteArray("[S]\nn=5\n[T]\nk=3\n");
+    QTest::newRow("last line without ending") << QByteArray("[S]\nn=1\nk=2") << QByteArray("[S]\nn=5\n");
+    QTest::newRow("new key after the last kept line") << QByteArray("[S]\r\na=1\r\nk=2\r\n")
+                                                      << QByteArray("[S]\r\na=1\r\nn=5\r\n");
+    QTest::newRow("no section") << QByteArray("[T]\r\nk=1\r\n") << QByteArray("[T]\r\nk=1\r\n[S]\r\nn=5\r\n");
+}
+
+void ProfileTest::removesKeysAndKeepsEveryOtherByte()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    const Document doc(before.toStdString());
+    const profile::Splice splice = doc.editAll("S", {{"n", "0"}, {"k", "", true}, {"gone", "", true}, {"n", "5"}});
+    const std::string b(doc.bytes());
+    QCOMPARE(bytes(b.substr(0, splice.keep) + splice.insert + b.substr(splice.resume)), after);
 }
 
 void ProfileTest::editsOnlyTheChangedLine()
@@ -418,9 +445,10 @@ void ProfileTest::backupsAreNamedAndRotated()
     for (const QString& name : strangers)
         QVERIFY(testing::writeBytes(dir.filePath(name), "not ours"));
 
-    // Six saves, one a run; two of the runs in the same second.
-    const char* stamps[] = {"20261207-101500", "20261207-101501", "20261207-101501",
-                            "20261207-235959", "20261208-000000", "20261209-080000"};
+    // Seven saves, one a run; two of the runs in the same second. The
+    // oldest copy stays beside the newest five.
+    const char* stamps[] = {"20261207-101500", "20261207-101501", "20261207-101501", "20261207-235959",
+                            "20261208-000000", "20261209-080000", "20261209-090000"};
     int n = 0;
     for (const char* stamp : stamps) {
         const QByteArray bytes = "[S]\r\nsave=" + QByteArray::number(++n) + "\r\n";
@@ -430,11 +458,12 @@ void ProfileTest::backupsAreNamedAndRotated()
         QCOMPARE(testing::readBytes(QString::fromStdString(made.made)), bytes);
     }
     QStringList expected = strangers;
-    expected << QStringLiteral("CovertstrikeUser.ini") << QStringLiteral("CovertstrikeUser.ini.20261207-101501.bak")
+    expected << QStringLiteral("CovertstrikeUser.ini") << QStringLiteral("CovertstrikeUser.ini.20261207-101500.bak")
              << QStringLiteral("CovertstrikeUser.ini.20261207-101501-2.bak")
              << QStringLiteral("CovertstrikeUser.ini.20261207-235959.bak")
              << QStringLiteral("CovertstrikeUser.ini.20261208-000000.bak")
-             << QStringLiteral("CovertstrikeUser.ini.20261209-080000.bak");
+             << QStringLiteral("CovertstrikeUser.ini.20261209-080000.bak")
+             << QStringLiteral("CovertstrikeUser.ini.20261209-090000.bak");
     expected.sort();
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
     QCOMPARE(testing::readBytes(dir.filePath(QStringLiteral("CovertstrikeUser.ini.20261207-101501-2.bak"))),

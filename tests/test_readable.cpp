@@ -6,6 +6,8 @@
 // every control.
 
 #include "about/frm_about.h"
+#include "overview/import_bots_dialog.h"
+#include "overview/restore_backup_dialog.h"
 #include "overview/roster_overview.h"
 #include "platform/controls.h"
 #include "support/editor.h"
@@ -24,6 +26,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <algorithm>
@@ -189,6 +192,8 @@ QStringList checkContrast(QWidget* window)
     }
     return faults;
 }
+
+int header(QTreeWidget* tree) { return tree->header()->length(); }
 
 } // namespace
 
@@ -463,6 +468,34 @@ void ReadableTest::overviewTextsFit()
     checkCells(table, true);
     checkCells(overview->findChild<QTableWidget*>(QStringLiteral("grdAverages")), false);
     dialog->reject();
+
+    // The sharing dialogs: their controls, and every column of the backups.
+    ImportBotsDialog import({{"Sniper", {}}, {"Wolfeschlegelsteinhausenbergerdorff", {}}}, 2, editor.window.get());
+    RestoreBackupDialog none({}, editor.window.get());
+    RestoreBackupDialog some({{"b", "20261207-101501-2", 123456, true, 16, 2}, {"a", "20261207-101500", 9, false}},
+                             editor.window.get());
+    for (QDialog* shown : std::initializer_list<QDialog*>{&import, &none, &some}) {
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        checkControls(shown);
+        for (auto* tree : shown->findChildren<QTreeWidget*>()) {
+            if (!tree->isVisible())
+                continue;
+            for (int column = 0; column < tree->columnCount(); ++column) {
+                QHeaderView* header = tree->header();
+                checkFit(faults, QStringLiteral("backup header"), QSize(header->sectionSizeHint(column), 1),
+                         QSize(header->sectionSize(column), 1), tree->headerItem()->text(column));
+                for (int row = 0; row < tree->topLevelItemCount(); ++row) {
+                    const QString text = tree->topLevelItem(row)->text(column);
+                    checkFit(faults, QStringLiteral("backup"), QSize(tree->fontMetrics().horizontalAdvance(text), 1),
+                             QSize(tree->columnWidth(column), 1), text);
+                }
+            }
+            checkFit(faults, QStringLiteral("backups"), QSize(header(tree), 1), QSize(tree->viewport()->width(), 1),
+                     QStringLiteral("all columns"));
+        }
+        shown->hide();
+    }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 

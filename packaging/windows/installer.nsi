@@ -4,6 +4,8 @@
 ; under HKEY_CURRENT_USER). Made by scripts/package-windows, which passes
 ;   /DVERSION=1.0.6 /DEXE=... /DREADME=... /DLICENSE=... /DICON=... /DSIDE_PICTURE=...
 ;   /DHEADER_PICTURE=... /DOUTFILE=...
+; Bot files (.covbots) open with the editor: a per-user file association
+; under HKEY_CURRENT_USER\Software\Classes, removed again by the uninstaller.
 ; "/S" installs and uninstalls silently. The player's remembered roster
 ; (%APPDATA%\CovBotEd) is theirs and is left in place.
 
@@ -15,6 +17,8 @@ ManifestDPIAware true
 
 !define TITLE "Covertstrike Bot Tweaker"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\CovBotEd"
+!define BOT_FILE_KEY "Software\Classes\.covbots"
+!define BOT_FILE_TYPE "CovBotEd.BotFile"
 
 Name "${TITLE}"
 OutFile "${OUTFILE}"
@@ -74,6 +78,14 @@ Section
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
     SectionGetSize 0 $0
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+
+    ; Bot files open with the editor, which imports them into the roster.
+    WriteRegStr HKCU "${BOT_FILE_KEY}" "" "${BOT_FILE_TYPE}"
+    WriteRegStr HKCU "${BOT_FILE_KEY}\OpenWithProgids" "${BOT_FILE_TYPE}" ""
+    WriteRegStr HKCU "Software\Classes\${BOT_FILE_TYPE}" "" "Covertstrike bots"
+    WriteRegStr HKCU "Software\Classes\${BOT_FILE_TYPE}\DefaultIcon" "" "$INSTDIR\CovBotEd.exe,0"
+    WriteRegStr HKCU "Software\Classes\${BOT_FILE_TYPE}\shell\open\command" "" '"$INSTDIR\CovBotEd.exe" "%1"'
+    System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd
 
 Section "Uninstall"
@@ -98,4 +110,14 @@ removed:
     ; Only when empty: nothing the player put there is removed.
     RMDir "$INSTDIR"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ; The bot file type goes; .covbots only while it still names it (another
+    ; program may have taken the suffix since).
+    DeleteRegKey HKCU "Software\Classes\${BOT_FILE_TYPE}"
+    DeleteRegValue HKCU "${BOT_FILE_KEY}\OpenWithProgids" "${BOT_FILE_TYPE}"
+    DeleteRegKey /ifempty HKCU "${BOT_FILE_KEY}\OpenWithProgids"
+    ReadRegStr $0 HKCU "${BOT_FILE_KEY}" ""
+    StrCmp $0 "${BOT_FILE_TYPE}" 0 +2
+    DeleteRegValue HKCU "${BOT_FILE_KEY}" ""
+    DeleteRegKey /ifempty HKCU "${BOT_FILE_KEY}"
+    System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd

@@ -1,5 +1,7 @@
 #include "app/frm_main.h"
 
+#include "roster/bot_file.h"
+
 #include "about/frm_about.h"
 #include "platform/controls.h"
 #include "platform/identity.h"
@@ -117,5 +119,10 @@ void frmMain::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     // Opened once the drop is over: its messages must not hold up the
     // program the file came from.
-    QMetaObject::invokeMethod(this, [this, path] { openRosterFile(path); }, Qt::QueuedConnection);
+    // A bot file is imported into the roster in force; any other file is
+    // opened as a roster.
+    if (path.endsWith(QLatin1String(roster::BotFileSuffix.data()), Qt::CaseInsensitive))
+        QMetaObject::invokeMethod(this, [this, path] { importBotFile(path); }, Qt::QueuedConnection);
+    else
+        QMetaObject::invokeMethod(this, [this, path] { openRosterFile(path); }, Qt::QueuedConnection);
 }

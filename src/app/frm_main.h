@@ -31,7 +31,10 @@ class QSlider;
 class QTimer;
 class RosterOverview;
 namespace roster {
+struct BackupSummary;
 struct FieldSetting;
+struct SharedBot;
+enum class Placement;
 }
 
 class frmMain : public QMainWindow {
@@ -61,6 +64,11 @@ public:
     // file. Changes not yet saved are asked about first. True when the path
     // was taken.
     bool openRosterFile(const QString& path);
+
+    // Opens the Import Bots dialog for the bot file at `path` (from the
+    // command line, a drop or the desktop) for the roster in force; a file
+    // that is not a bot file gets a message.
+    void importBotFile(const QString& path);
 
     // The roster file being edited, as the user chose or the settings
     // remembered it. Only at start-up can it hold a path that failed the
@@ -183,6 +191,24 @@ private:
     void refreshOverview();
     void showBotFromOverview(int bot);
     void setValuesFromOverview(const QList<int>& bots, const std::vector<roster::FieldSetting>& fields);
+
+    // Sharing bots and restoring backups (bot_sharing.cpp). Export and Copy
+    // write what the file holds; Import and Restore write in one
+    // transaction, asking first about unsaved changes they would overwrite,
+    // and the window follows the file afterwards.
+    void mnuExportBots_Click();
+    void mnuImportBots_Click();
+    void mnuRestoreBackup_Click();
+    void exportBots(const QList<int>& bots);
+    void copyBots(const QList<int>& bots);
+    void pasteBots(const QString& text);
+    void importBots(const std::vector<roster::SharedBot>& bots);
+    void placeImportedBots(std::vector<roster::SharedBot> bots, roster::Placement placement,
+                           const QList<int>& selected);
+    void restoreBackup(const roster::BackupSummary& backup);
+    bool rosterInForce();
+    std::string backupStampIfDue() const;
+    QList<int> overviewSelection() const;
 
     void mnuAbout_Click();
     void mnuExit_Click();

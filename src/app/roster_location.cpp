@@ -1,5 +1,7 @@
 #include "app/frm_main.h"
 
+#include "roster/bot_file.h"
+
 #include "platform/qt_platform.h"
 
 #include <QComboBox>
@@ -29,6 +31,13 @@ const QString SettingsKey = QStringLiteral("IniLoc");
 
 void frmMain::Form_Load(const QString& givenPath)
 {
+    // A bot file (from the desktop, say) is imported into the roster in
+    // force once the editor has started as usual.
+    if (givenPath.endsWith(QLatin1String(roster::BotFileSuffix.data()), Qt::CaseInsensitive)) {
+        Form_Load();
+        QMetaObject::invokeMethod(this, [this, givenPath] { importBotFile(givenPath); }, Qt::QueuedConnection);
+        return;
+    }
     resizeToStartSize();
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - QPoint(startOuterSize().width() / 2, startOuterSize().height() / 2));

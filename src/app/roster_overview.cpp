@@ -20,6 +20,11 @@ void frmMain::showOverview()
         overview_ = new RosterOverview(platform_, this);
         connect(overview_, &RosterOverview::showBotRequested, this, &frmMain::showBotFromOverview);
         connect(overview_, &RosterOverview::valuesSetRequested, this, &frmMain::setValuesFromOverview);
+        connect(overview_, &RosterOverview::exportRequested, this, &frmMain::exportBots);
+        connect(overview_, &RosterOverview::importRequested, this, &frmMain::mnuImportBots_Click);
+        connect(overview_, &RosterOverview::copyRequested, this, &frmMain::copyBots);
+        connect(overview_, &RosterOverview::pasteRequested, this, &frmMain::pasteBots);
+        connect(overview_, &RosterOverview::botFileDropped, this, &frmMain::importBotFile);
     }
     if (!overview_->isVisible()) {
         overview_->show();

@@ -356,12 +356,17 @@ void frmMain::buildMenus()
     QMenu* mnuFile = addMenu("mnuFile", QStringLiteral("&File"));
     addItem(mnuFile, "mnuOpen", QStringLiteral("&Open"), &frmMain::mnuOpen_Click);
     addItem(mnuFile, "mnuSave", QStringLiteral("&Save"), &frmMain::mnuSave_Click);
+    addItem(mnuFile, "mnuRestoreBackup", tr("Restore &Backup..."), &frmMain::mnuRestoreBackup_Click);
     addItem(mnuFile, "mnuExit", QStringLiteral("E&xit"), &frmMain::mnuExit_Click);
+    findChild<QAction*>(QStringLiteral("mnuOpen"))->setShortcut(QKeySequence::Open);
+    findChild<QAction*>(QStringLiteral("mnuSave"))->setShortcut(QKeySequence::Save);
     QMenu* mnuPresets = addMenu("mnuPresets", QStringLiteral("Presets"));
     addItem(mnuPresets, "mnuHuman", QStringLiteral("Human"), &frmMain::mnuHuman_Click);
     QMenu* mnuRoster = addMenu("mnuRoster", QStringLiteral("&Roster"));
     addItem(mnuRoster, "mnuOverview", QStringLiteral("&Overview..."), &frmMain::mnuOverview_Click);
     findChild<QAction*>(QStringLiteral("mnuOverview"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    addItem(mnuRoster, "mnuExportBots", tr("&Export Bots..."), &frmMain::mnuExportBots_Click);
+    addItem(mnuRoster, "mnuImportBots", tr("&Import Bots..."), &frmMain::mnuImportBots_Click);
     QMenu* mnuHelp = addMenu("mnuHelp", QStringLiteral("&Help"));
     addItem(mnuHelp, "mnuAbout", QStringLiteral("&About"), &frmMain::mnuAbout_Click);
 }

@@ -4,11 +4,16 @@
 #include "overview/set_values_dialog.h"
 #include "platform/identity.h"
 #include "platform/platform.h"
+#include "roster/bot_file.h"
 #include "roster/roster_table.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -118,6 +123,7 @@ void RosterOverview::buildControls()
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     buttons->addWidget(lblState, 1);
     buttons->addWidget(cmdSetValues);
+    buildSharing(buttons);
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
 
@@ -146,7 +152,9 @@ void RosterOverview::buildControls()
     setTabOrder(chkDescending, grdRoster);
     setTabOrder(grdRoster, grdAverages);
     setTabOrder(grdAverages, cmdSetValues);
-    setTabOrder(cmdSetValues, cmdClose);
+    setTabOrder(cmdSetValues, cmdExportBots);
+    setTabOrder(cmdExportBots, cmdImportBots);
+    setTabOrder(cmdImportBots, cmdClose);
     grdRoster->setFocus();
     showSelectionCount();
 }
@@ -282,6 +290,8 @@ void RosterOverview::showRowMenu(const QPoint& at)
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("mnuRows"));
     menu.addAction(actSetValues);
+    menu.addAction(actExportBots);
+    menu.addAction(actImportBots);
     menu.exec(grdRoster->viewport()->mapToGlobal(at));
 }
 
@@ -298,6 +308,80 @@ void RosterOverview::setValues()
     connect(dialog, &QDialog::accepted, this,
             [this, dialog, bots] { emit valuesSetRequested(bots, dialog->settings()); });
     dialog->open();
+}
+
+void RosterOverview::buildSharing(QHBoxLayout* buttons)
+{
+    cmdExportBots = new QPushButton(tr("&Export Bots..."), this);
+    cmdExportBots->setObjectName(QStringLiteral("cmdExportBots"));
+    cmdImportBots = new QPushButton(tr("&Import Bots..."), this);
+    cmdImportBots->setObjectName(QStringLiteral("cmdImportBots"));
+    buttons->addWidget(cmdExportBots);
+    buttons->addWidget(cmdImportBots);
+    actExportBots = new QAction(tr("&Export Bots..."), this);
+    actExportBots->setObjectName(QStringLiteral("actExportBots"));
+    actImportBots = new QAction(tr("&Import Bots..."), this);
+    actImportBots->setObjectName(QStringLiteral("actImportBots"));
+    auto* actCopy = new QAction(tr("&Copy Bots"), this);
+    actCopy->setObjectName(QStringLiteral("actCopyBots"));
+    actCopy->setShortcut(QKeySequence::Copy);
+    auto* actPaste = new QAction(tr("&Paste Bots"), this);
+    actPaste->setObjectName(QStringLiteral("actPasteBots"));
+    actPaste->setShortcut(QKeySequence::Paste);
+    for (QAction* action : {actCopy, actPaste}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+    setAcceptDrops(true);
+
+    const auto exportSelected = [this] {
+        if (!selectedBots().isEmpty())
+            emit exportRequested(selectedBots());
+    };
+    connect(cmdExportBots, &QPushButton::clicked, this, exportSelected);
+    connect(actExportBots, &QAction::triggered, this, exportSelected);
+    connect(cmdImportBots, &QPushButton::clicked, this, &RosterOverview::importRequested);
+    connect(actImportBots, &QAction::triggered, this, &RosterOverview::importRequested);
+    connect(actCopy, &QAction::triggered, this, [this] {
+        if (!selectedBots().isEmpty())
+            emit copyRequested(selectedBots());
+    });
+    connect(actPaste, &QAction::triggered, this,
+            [this] { emit pasteRequested(QGuiApplication::clipboard()->text()); });
+}
+
+namespace {
+
+// The one local bot file dragged, or nothing.
+QString draggedBotFile(const QMimeData* data)
+{
+    if (!data || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile())
+        return {};
+    const QString path = data->urls().constFirst().toLocalFile();
+    return path.endsWith(QLatin1String(roster::BotFileSuffix.data()), Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace
+
+void RosterOverview::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (draggedBotFile(event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void RosterOverview::dropEvent(QDropEvent* event)
+{
+    const QString path = draggedBotFile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // Imported once the drop is over: the dialog must not hold up the
+    // program the file came from.
+    QMetaObject::invokeMethod(this, [this, path] { emit botFileDropped(path); }, Qt::QueuedConnection);
 }
 
 void RosterOverview::closeEvent(QCloseEvent* event)

@@ -16,6 +16,7 @@
 #include <vector>
 
 class QCheckBox;
+class QHBoxLayout;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -54,9 +55,19 @@ signals:
     void showBotRequested(int bot);
     // The Set Values dialog's OK: these fields on these bots.
     void valuesSetRequested(const QList<int>& bots, const std::vector<roster::FieldSetting>& fields);
+    // Sharing bots: Export Bots (the selected bots), Import Bots, Ctrl+C
+    // (the selected bots to the clipboard), Ctrl+V (the clipboard's text)
+    // and a bot file dropped on the window.
+    void exportRequested(const QList<int>& bots);
+    void importRequested();
+    void copyRequested(const QList<int>& bots);
+    void pasteRequested(const QString& text);
+    void botFileDropped(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildControls();
@@ -68,6 +79,7 @@ private:
     void rememberSize();
     void showSelectionCount();
     void showRowMenu(const QPoint& at);
+    void buildSharing(QHBoxLayout* buttons);
 
     platform::Platform& platform_;
     RosterTableModel* model_ = nullptr;
@@ -82,5 +94,9 @@ private:
     QLabel* lblState = nullptr;
     QPushButton* cmdSetValues = nullptr;
     QPushButton* cmdClose = nullptr;
+    QPushButton* cmdExportBots = nullptr;
+    QPushButton* cmdImportBots = nullptr;
     QAction* actSetValues = nullptr;
+    QAction* actExportBots = nullptr;
+    QAction* actImportBots = nullptr;
 };

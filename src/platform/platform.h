@@ -56,6 +56,9 @@ public:
     virtual QString inputBox(QWidget* parent, const QString& prompt, const QString& title) = 0;
     // The chosen file's full path, or nothing on Cancel.
     virtual std::optional<QString> chooseFile(QWidget* parent, const FileDialogSettings& dialog) = 0;
+    // The file-save dialog: the path to write (the filter's suffix added
+    // when the name has none), or nothing on Cancel.
+    virtual std::optional<QString> chooseSaveFile(QWidget* parent, const FileDialogSettings& dialog) = 0;
     virtual void beep() = 0;
 
     // The per-user settings store, under the application's name. A value

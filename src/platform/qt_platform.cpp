@@ -11,6 +11,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 
 namespace platform {
@@ -42,6 +43,9 @@ SaveAnswer QtPlatform::askToSave(QWidget* parent, const QString& question)
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
+    // Access keys, so the answer is one key away; Escape stays Cancel.
+    box.button(QMessageBox::Save)->setText(QCoreApplication::translate("QtPlatform", "&Save"));
+    box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("QtPlatform", "&Discard"));
     switch (box.exec()) {
     case QMessageBox::Save:
         return SaveAnswer::Save;
@@ -83,6 +87,22 @@ std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogS
         return std::nullopt;
     // Qt names files with "/" everywhere; the path is shown and remembered
     // the system's way.
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+std::optional<QString> QtPlatform::chooseSaveFile(QWidget* parent, const FileDialogSettings& settings)
+{
+    QFileDialog dialog(parent, settings.title, localPath(settings.startFolder));
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(qtNameFilter(settings.filter));
+    const QString pattern = settings.filter.section(QLatin1Char('|'), 1).trimmed();
+    if (pattern.startsWith(QStringLiteral("*.")))
+        dialog.setDefaultSuffix(pattern.mid(2));
+    if (!settings.fileName.isEmpty())
+        dialog.selectFile(settings.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }
 

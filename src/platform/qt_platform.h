@@ -14,6 +14,7 @@ public:
     SaveAnswer askToSave(QWidget* parent, const QString& question) override;
     QString inputBox(QWidget* parent, const QString& prompt, const QString& title) override;
     std::optional<QString> chooseFile(QWidget* parent, const FileDialogSettings& dialog) override;
+    std::optional<QString> chooseSaveFile(QWidget* parent, const FileDialogSettings& dialog) override;
     void beep() override;
     QString readSetting(const QString& section, const QString& key) override;
     void writeSetting(const QString& section, const QString& key, const QString& value) override;

@@ -273,6 +273,28 @@ std::vector<std::optional<std::string_view>> Document::findAll(std::string_view 
     return found;
 }
 
+std::vector<KeyValue> Document::entries(std::string_view section) const
+{
+    std::vector<KeyValue> found;
+    const SectionSpan& span = this->section(trimSpaces(section));
+    if (!span.found)
+        return found;
+    const std::string_view bytes = this->bytes();
+    LineCursor cursor(bytes);
+    cursor.skipTo(span.body);
+    Line line;
+    while (cursor.next(line)) {
+        const Parsed p = parse(bytes, line);
+        if (p.kind == LineKind::Header)
+            break;
+        if (p.kind == LineKind::Key) {
+            const std::size_t valueBegin = p.equals + 1;
+            found.push_back({std::string(p.name), std::string(trimBlanks(bytes.substr(valueBegin, line.end - valueBegin)))});
+        }
+    }
+    return found;
+}
+
 std::string_view Document::lineEnding() const
 {
     const std::string_view b = bytes();
@@ -308,6 +330,7 @@ Splice Document::editAll(std::string_view section, const std::vector<KeyValue>& 
     struct Wanted {
         std::string_view key;
         std::string_view value;
+        bool remove = false;
         bool found = false;
     };
     // Found by their lower-cased names, so that setting a whole roster's
@@ -318,10 +341,12 @@ Splice Document::editAll(std::string_view section, const std::vector<KeyValue>& 
     for (const KeyValue& kv : values) {
         const std::string_view key = trimSpaces(kv.key);
         const auto [same, added] = byName.try_emplace(key, wanted.size());
-        if (added)
-            wanted.push_back({key, kv.value});
-        else
+        if (added) {
+            wanted.push_back({key, kv.value, kv.remove});
+        } else {
             wanted[same->second].value = kv.value;
+            wanted[same->second].remove = kv.remove;
+        }
     }
 
     // A key's first line in the first section of that name keeps everything
@@ -338,7 +363,11 @@ Splice Document::editAll(std::string_view section, const std::vector<KeyValue>& 
     std::size_t at = bytes.size();
     if (span.found) {
         at = span.body;
+        // Keys to remove are looked for to the section's end: every line of
+        // them goes, so that no later duplicate comes to light.
         std::size_t missing = wanted.size();
+        for (const Wanted& w : wanted)
+            missing += w.remove ? 1 : 0;
         LineCursor cursor(bytes);
         cursor.skipTo(span.body);
         Line line;
@@ -350,7 +379,12 @@ Splice Document::editAll(std::string_view section, const std::vector<KeyValue>& 
                 continue;
             at = line.next;
             const auto hit = byName.find(p.name);
-            if (hit != byName.end() && !wanted[hit->second].found) {
+            if (hit != byName.end() && wanted[hit->second].remove) {
+                if (!wanted[hit->second].found)
+                    --missing;
+                wanted[hit->second].found = true;
+                changes.push_back({line.begin, line.next, {}});
+            } else if (hit != byName.end() && !wanted[hit->second].found) {
                 Wanted& w = wanted[hit->second];
                 w.found = true;
                 --missing;
@@ -365,7 +399,7 @@ Splice Document::editAll(std::string_view section, const std::vector<KeyValue>& 
     std::string added;
     const std::string_view newEol = (eol == "\r" && at < bytes.size() && bytes[at] == '\n') ? "\r\n" : eol;
     for (const Wanted& w : wanted) {
-        if (w.found)
+        if (w.found || w.remove)
             continue;
         if (added.empty()) {
             if (at > 0 && bytes[at - 1] != '\n' && bytes[at - 1] != '\r')

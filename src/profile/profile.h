@@ -40,10 +40,12 @@ struct Splice {
     std::size_t resume = 0;
 };
 
-// One key and the value to give it.
+// One key and the value to give it, or, with `remove`, the key to take out
+// of the section (every line of it; `value` is then unused).
 struct KeyValue {
     std::string key;
     std::string value;
+    bool remove = false;
 };
 
 // The bytes of one profile file and the lookups and edits on them.
@@ -83,8 +85,15 @@ public:
 
     // Several keys of one section set in turn, described as one splice: the
     // bytes are exactly those that withValue for each key in turn would give,
-    // found in one pass over the section.
+    // found in one pass over the section. A key to remove loses its lines,
+    // endings included; removing a key that is not there changes nothing.
+    // The last mention of a key decides whether it is set or removed.
     Splice editAll(std::string_view section, const std::vector<KeyValue>& values) const;
+
+    // Every key line of the first section named `section`, in the file's
+    // order: the key as spelled there and its value with the blanks around
+    // it removed but its quotes kept (the bytes a copy must carry).
+    std::vector<KeyValue> entries(std::string_view section) const;
 
     // The line ending that new lines get: the file's first one, else CRLF.
     std::string_view lineEnding() const;

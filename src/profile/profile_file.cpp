@@ -211,16 +211,58 @@ Backup backUpProfile(const std::string& path, std::string_view stamp, std::size_
         return backup;
     backup.made = copy.path;
 
-    // The newest `keep` copies stay: stamps sort as text, the numbers after
-    // them as numbers. A copy that cannot be removed is left.
+    // The oldest copy (the file as it was before it was first changed) and
+    // the newest `keep` stay: stamps sort as text, the numbers after them as
+    // numbers. A copy that cannot be removed is left.
     std::vector<std::pair<std::pair<std::string, unsigned long>, std::string>> copies;
     for (const std::string& entry : fs::listFolder(folder, &error)) {
         if (auto order = backupOrder(entry, name))
             copies.emplace_back(std::move(*order), entry);
     }
     std::sort(copies.begin(), copies.end());
-    for (std::size_t i = 0; i + keep < copies.size(); ++i)
+    for (std::size_t i = 1; i + keep < copies.size(); ++i)
         fs::removeFile(folder + "/" + copies[i].second);
+    return backup;
+}
+
+std::vector<BackupCopy> listBackups(const std::string& path, std::string* error)
+{
+    std::vector<BackupCopy> found;
+    const fs::Target source = fs::resolveTarget(path);
+    std::string why = source.error;
+    const std::string folder = fs::folderOf(source.path);
+    const std::string name = fs::nameOf(source.path);
+    std::vector<std::pair<std::pair<std::string, unsigned long>, std::string>> copies;
+    if (why.empty()) {
+        for (const std::string& entry : fs::listFolder(folder, &why)) {
+            if (auto order = backupOrder(entry, name))
+                copies.emplace_back(std::move(*order), entry);
+        }
+    }
+    if (error)
+        *error = why;
+    std::sort(copies.rbegin(), copies.rend());
+    for (const auto& [order, entry] : copies)
+        found.push_back({folder + "/" + entry,
+                         order.second > 1 ? order.first + "-" + std::to_string(order.second) : order.first});
+    return found;
+}
+
+Backup restoreBackup(const std::string& path, const std::string& copyPath, std::string_view stamp, std::size_t keep)
+{
+    Backup backup;
+    const fs::RawFile copy = fs::readWholeFile(copyPath);
+    if (copy.state != FileState::Read) {
+        backup.result = WriteResult::failure(copy.state == FileState::Missing ? "The backup is gone" : copy.error);
+        backup.result.refused = true;
+        return backup;
+    }
+    backup = backUpProfile(path, stamp, keep);
+    if (!backup.result) {
+        backup.result.refused = true;
+        return backup;
+    }
+    backup.result = replaceFile(path, std::string_view(copy.bytes.get(), copy.size));
     return backup;
 }
 

@@ -97,7 +97,8 @@ WriteResult replaceFile(const std::string& path, std::string_view bytes);
 
 // Copies the file at `path` (a link's target) beside itself as
 // "<name>.<stamp>.bak", durably and keeping its bytes and permissions, then
-// removes all but the newest `keep` such copies; no other file is touched.
+// removes all but the oldest and the newest `keep` such copies; no other
+// file is touched.
 // `stamp` is "YYYYMMDD-HHMMSS"; when that name is taken, "-2", "-3", ...
 // follow the stamp. A file that does not exist yet needs no copy: `made`
 // stays empty.
@@ -106,6 +107,22 @@ struct Backup {
     std::string made; // the copy's path
 };
 Backup backUpProfile(const std::string& path, std::string_view stamp, std::size_t keep);
+
+// The copies backUpProfile made of the file at `path` (a link's target),
+// newest first: each one's path and stamp ("YYYYMMDD-HHMMSS", with "-N" when
+// it has one).
+struct BackupCopy {
+    std::string path;
+    std::string stamp;
+};
+std::vector<BackupCopy> listBackups(const std::string& path, std::string* error = nullptr);
+
+// Puts the bytes of the copy at `copyPath` in place of the file at `path` in
+// one atomic replacement, after backing that file up under `stamp` (see
+// backUpProfile; the copy's bytes are read first, so the rotation cannot
+// take them away). The file keeps its permissions; nothing is written when
+// the copy cannot be read or the backup fails.
+Backup restoreBackup(const std::string& path, const std::string& copyPath, std::string_view stamp, std::size_t keep);
 
 // The prefix of the temporary files that a write leaves behind only when it
 // is killed midway: "." + file name + ".cbt~". The next write removes them.

@@ -80,6 +80,13 @@ public:
         return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.takeFirst();
     }
 
+    std::optional<QString> chooseSaveFile(QWidget*, const platform::FileDialogSettings& dialog) override
+    {
+        dialogsShown.append(dialog);
+        log.append(QStringLiteral("save dialog"));
+        return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.takeFirst();
+    }
+
     void beep() override { ++beeps; }
 
     QString readSetting(const QString& section, const QString& key) override
