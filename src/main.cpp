@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/frm_main.h"
+#include "app/language.h"
 #include "platform/identity.h"
 #include "platform/qt_platform.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
         // without a display that would end the program before help, the
         // version or a mistake could be told.
         const QCoreApplication early(argc, argv);
+        app::useLanguage(app::languageArgument(QCoreApplication::arguments()));
         const app::CommandLine line
             = app::readCommandLine(app::withoutWindowSystemOptions(QCoreApplication::arguments()));
         if (line.exitCode)
@@ -27,6 +29,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // Ties the window to its desktop entry (its icon in docks and task bars).
     QGuiApplication::setDesktopFileName(QString::fromUtf8(identity::AppId));
+    app::useLanguage(app::languageArgument(QCoreApplication::arguments()));
     const app::CommandLine line = app::readCommandLine(QCoreApplication::arguments());
     if (line.exitCode)
         return *line.exitCode;

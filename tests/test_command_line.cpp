@@ -235,23 +235,37 @@ void CommandLineTest::answersWithoutDisplay_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("output"); // on stdout for 0, on stderr otherwise
+    QTest::addColumn<QString>("desktop"); // the desktop's languages (LANGUAGE); English by default
 
     const QString version = QStringLiteral("CovBotEd %1\n").arg(QString::fromUtf8(identity::Version));
     const auto args = [](const char* line) { return QString::fromLatin1(line).split(QLatin1Char(' ')); };
-    QTest::newRow("--version") << args("--version") << 0 << version;
-    QTest::newRow("--help") << args("--help") << 0 << QStringLiteral("[options] [FILE]");
-    QTest::newRow("-h after a window-system option") << args("-style fusion -h") << 0 << QStringLiteral("--version");
-    QTest::newRow("--help-all") << args("--help-all") << 0 << QStringLiteral("-platform <name");
+    QTest::newRow("--version") << args("--version") << 0 << version << QString();
+    QTest::newRow("--help") << args("--help") << 0 << QStringLiteral("[options] [FILE]") << QString();
+    QTest::newRow("-h after a window-system option")
+        << args("-style fusion -h") << 0 << QStringLiteral("--version") << QString();
+    QTest::newRow("--help-all") << args("--help-all") << 0 << QStringLiteral("-platform <name") << QString();
     // Mistakes are told without a display, the window system's options
     // left out of the judging.
-    QTest::newRow("two files") << args("a b") << 1 << QStringLiteral("one roster file at most");
-    QTest::newRow("unknown option") << args("--bogus") << 1 << QStringLiteral("Unknown option 'bogus'");
+    QTest::newRow("two files") << args("a b") << 1 << QStringLiteral("one roster file at most") << QString();
+    QTest::newRow("unknown option") << args("--bogus") << 1 << QStringLiteral("Unknown option 'bogus'") << QString();
     QTest::newRow("two files after a window-system option")
-        << args("-platform offscreen a b") << 1 << QStringLiteral("one roster file at most");
+        << args("-platform offscreen a b") << 1 << QStringLiteral("one roster file at most") << QString();
     QTest::newRow("unknown option among window-system ones")
-        << args("--platform offscreen -style=fusion --roster=x") << 1 << QStringLiteral("Unknown option 'roster'");
+        << args("--platform offscreen -style=fusion --roster=x") << 1 << QStringLiteral("Unknown option 'roster'")
+        << QString();
     QTest::newRow("web URL") << args("-platform offscreen https://example.org/CovertstrikeUser.ini") << 1
-                             << QStringLiteral("not a local file");
+                             << QStringLiteral("not a local file") << QString();
+    // In the desktop's language, or the one asked for; English where none matches.
+    const QString german = QStringLiteral("Bearbeitet die Bots");
+    QTest::newRow("German desktop") << args("--help") << 0 << german << QStringLiteral("de_DE");
+    QTest::newRow("English before German") << args("--help") << 0 << QStringLiteral("Edits the bots")
+                                           << QStringLiteral("en:de");
+    QTest::newRow("--lang de") << args("--lang de --help") << 0 << german << QString();
+    QTest::newRow("--lang en on a German desktop") << args("--lang=en -h") << 0 << QStringLiteral("Edits the bots")
+                                                   << QStringLiteral("de");
+    QTest::newRow("mistake in Polish") << args("--lang=pl a b") << 1 << QStringLiteral("najwyżej jeden plik")
+                                       << QString();
+    QTest::newRow("unknown language") << args("--lang xx") << 1 << QStringLiteral("no translation for xx") << QString();
 }
 
 void CommandLineTest::answersWithoutDisplay()
@@ -259,12 +273,14 @@ void CommandLineTest::answersWithoutDisplay()
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, output);
+    QFETCH(QString, desktop);
 
     QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QLatin1String(name));
     environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("LANGUAGE"), desktop.isEmpty() ? QStringLiteral("en") : desktop);
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
     QProcess editor;
     editor.setProcessEnvironment(environment);

@@ -7,9 +7,12 @@
 // and, as a fifth argument, the roster overview (Roster, Overview) with three
 // rows selected ("-" and "" skip the About dialog and keep the font):
 //   QT_QPA_PLATFORM=offscreen build/screenshot samples/CovertstrikeUser.ini main.png - "" docs/overview.png
+// "--lang CODE" first renders them in that language (English without it):
+//   QT_QPA_PLATFORM=offscreen build/screenshot --lang de samples/CovertstrikeUser.ini docs/screenshot-de.png
 
 #include "about/frm_about.h"
 #include "app/frm_main.h"
+#include "app/language.h"
 #include "tools/remembering_platform.h"
 
 #include <QAction>
@@ -27,6 +30,11 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    if (argc > 2 && QByteArray(argv[1]) == "--lang") {
+        app::useLanguage(QString::fromLocal8Bit(argv[2]));
+        argc -= 2;
+        argv += 2; // the program's name is not used below
+    }
     if (argc < 3)
         return 2;
     if (argc > 4 && *argv[4]) {

@@ -12,7 +12,6 @@ using platform::addLabel;
 
 namespace {
 
-const QString SysInfoUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
 const QString MsinfoKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
 const QString MsinfoLocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
 
@@ -66,7 +65,7 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
 {
     platform::initPictures();
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About MyApp"));
+    setWindowTitle(tr("About MyApp"));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(0, 0, 0x40));
@@ -74,9 +73,9 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
     setPalette(palette);
 
     addPicture(this, "Image1", QStringLiteral("about"), {120, 120, 2475, 1125});
-    lblTitle = addLabel(this, "lblTitle", QStringLiteral("Application Title"), {2760, 120, 2325, 240}, Qt::AlignLeft);
-    lblVersion = addLabel(this, "lblVersion", QStringLiteral("Version"), {2760, 360, 3885, 225}, Qt::AlignLeft);
-    addLabel(this, "lblDescription", QStringLiteral("Made by Covertstrike players"), {120, 1320, 2805, 210},
+    lblTitle = addLabel(this, "lblTitle", tr("Application Title"), {2760, 120, 2325, 240}, Qt::AlignLeft);
+    lblVersion = addLabel(this, "lblVersion", tr("Version"), {2760, 360, 3885, 225}, Qt::AlignLeft);
+    addLabel(this, "lblDescription", tr("Made by Covertstrike players"), {120, 1320, 2805, 210},
              Qt::AlignLeft);
     addPicture(this, "Image2", QStringLiteral("banner"), {360, 1800, 4935, 360});
     addLabel(this, "Label2", QStringLiteral("www.covertstrike.example"), {360, 2160, 4965, 210}, Qt::AlignLeft);
@@ -88,16 +87,16 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
     light->setObjectName(QStringLiteral("Line1(0)"));
 
     // Enter presses the button that has the focus; elsewhere it presses OK.
-    auto* cmdOK = new platform::PushButton(QStringLiteral("OK"), this);
+    auto* cmdOK = new platform::PushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     platform::setTwipsGeometry(cmdOK, {4245, 2625, 1260, 345});
     cmdOK->setDefault(true);
-    auto* cmdSysInfo = new platform::PushButton(QStringLiteral("&System Info..."), this);
+    auto* cmdSysInfo = new platform::PushButton(tr("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     platform::setTwipsGeometry(cmdSysInfo, {4260, 3075, 1245, 345});
     setTabOrder(cmdOK, cmdSysInfo);
 
-    QLabel* note = addLabel(this, "Label1", QStringLiteral("This program is freeware.  Back up your roster first."),
+    QLabel* note = addLabel(this, "Label1", tr("This program is freeware.  Back up your roster first."),
                             {240, 2880, 3765, 450}, Qt::AlignHCenter);
     note->setWordWrap(true);
 
@@ -116,8 +115,8 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
 void frmAbout::Form_Load()
 {
     const QString title = QString::fromUtf8(identity::Title);
-    setWindowTitle(QStringLiteral("About ") + title);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+    setWindowTitle(tr("About %1").arg(title));
+    lblVersion->setText(tr("Version %1.%2.%3")
                             .arg(identity::VersionMajor)
                             .arg(identity::VersionMinor)
                             .arg(identity::VersionRevision));
@@ -130,24 +129,27 @@ void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 
 void frmAbout::StartSysInfo()
 {
+    const auto unavailable = [this] {
+        platform_.showMessage(this, tr("System Information Is Unavailable At This Time"), platform::MessageIcon::None);
+    };
     try {
         QString path;
         if (!GetKeyValue(platform_, MsinfoKey, QStringLiteral("PATH"), path)) {
             if (!GetKeyValue(platform_, MsinfoLocationKey, QStringLiteral("MSINFO"), path)) {
-                platform_.showMessage(this, SysInfoUnavailable, platform::MessageIcon::None);
+                unavailable();
                 return;
             }
             const QString candidate = path + QStringLiteral("\\MSINFO32.EXE");
             if (!platform_.fileExists(candidate)) {
-                platform_.showMessage(this, SysInfoUnavailable, platform::MessageIcon::None);
+                unavailable();
                 return;
             }
             path = candidate;
         }
         QString why;
         if (!platform_.launch(path, &why))
-            platform_.showMessage(this, SysInfoUnavailable, platform::MessageIcon::None);
+            unavailable();
     } catch (const std::exception&) {
-        platform_.showMessage(this, SysInfoUnavailable, platform::MessageIcon::None);
+        unavailable();
     }
 }

@@ -1,9 +1,11 @@
 #include "app/frm_main.h"
+#include "app/language.h"
 
 #include "overview/roster_overview.h"
 #include "roster/roster.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QLabel>
@@ -16,10 +18,13 @@
 
 namespace {
 
-const QString NothingToSave = QStringLiteral("Error: Nothing to save.");
-const QString NoBotSelected = QStringLiteral("ERROR: Bot name error or no bot selected.");
+const char* const NothingToSave = QT_TRANSLATE_NOOP("frmMain", "Error: Nothing to save.");
+const char* const NoBotSelected = QT_TRANSLATE_NOOP("frmMain", "ERROR: Bot name error or no bot selected.");
 
-QString botCaption(int index) { return index < 0 ? QString() : QStringLiteral("Bot #: ") + QString::number(index); }
+QString botCaption(int index)
+{
+    return index < 0 ? QString() : QCoreApplication::translate("frmMain", "Bot #: %1").arg(index);
+}
 
 } // namespace
 
@@ -82,7 +87,7 @@ void frmMain::Label2_Change()
 
 void frmMain::Command3_Click()
 {
-    const QString name = platform_.inputBox(this, QStringLiteral("Enter new name:"), QStringLiteral("Bot Name"));
+    const QString name = platform_.inputBox(this, tr("Enter new name:"), tr("Bot Name"));
     const int index = Combo1->currentIndex();
     if (name.isEmpty() || index < 0)
         return;
@@ -97,7 +102,7 @@ bool frmMain::saveShownBot()
 {
     finishBoxEdits();
     if (Combo1->currentText().isEmpty() || model_.shownBot() < 0) {
-        showError(NoBotSelected);
+        showError(tr(NoBotSelected));
         return false;
     }
     // What the game changed meanwhile is taken in first, so that the save
@@ -126,15 +131,15 @@ void frmMain::showSaveBlock(roster::SaveBlock block)
     case roster::SaveBlock::None:
         break;
     case roster::SaveBlock::NoBot:
-        showError(NoBotSelected);
+        showError(tr(NoBotSelected));
         break;
     case roster::SaveBlock::FileGone:
-        showError(QStringLiteral("The roster file is gone: %1. Nothing was saved; your changes are kept. Use File, "
+        showError(tr("The roster file is gone: %1. Nothing was saved; your changes are kept. Use File, "
                                  "Open to choose it again.")
                       .arg(QDir::toNativeSeparators(IniPath)));
         break;
     case roster::SaveBlock::BotGone:
-        showError(QStringLiteral("Bot %1 (%2) is no longer in the file. Nothing was saved.")
+        showError(tr("Bot %1 (%2) is no longer in the file. Nothing was saved.")
                       .arg(QString::number(model_.shownBot()), shownBotName()));
         break;
     }
@@ -201,7 +206,7 @@ bool frmMain::SaveBotSettings()
 {
     try {
         if (!roster::IsRosterFileName(iniPathBytes())) {
-            showError(NothingToSave);
+            showError(tr(NothingToSave));
             return false;
         }
         const int index = model_.shownBot();
@@ -225,12 +230,12 @@ bool frmMain::SaveBotSettings()
             return false;
         }
         if (!outcome.ok) {
-            showError(outcome.refused ? QString::fromStdString(outcome.error)
+            showError(outcome.refused ? app::refusalText(outcome)
                                       : explainUnwritable(IniPath,
-                                                          QStringLiteral("Error: %1 (bot %2) could not be saved: %3. "
+                                                          tr("Error: %1 (bot %2) could not be saved: %3. "
                                                                          "The file was left as it was.")
                                                               .arg(shownBotName(), QString::number(index),
-                                                                   QString::fromStdString(outcome.error))));
+                                                                   platform::rosterWord(outcome.error))));
             return false;
         }
         model_.saved();

@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "app/language.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -12,15 +14,27 @@
 namespace app {
 namespace {
 
+// A text of the command line marked with QT_TRANSLATE_NOOP, in the player's language.
+QString translated(const char* text) { return QCoreApplication::translate("CommandLine", text); }
+
+const QString LanguageOption = QStringLiteral("lang");
+
 void describeOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
         "Edits the bots of the Covertstrike roster in a CovertstrikeUser.ini file.\n"
         "Without FILE it opens the file used last time, or asks for one."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption({LanguageOption,
+                      QCoreApplication::translate("CommandLine",
+                                                  "Speaks the language CODE (de, en, es, fr, pl, pt_BR), not the "
+                                                  "desktop's."),
+                      QStringLiteral("CODE")});
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("The CovertstrikeUser.ini file to open, as File, Open would."),
+                                 QCoreApplication::translate(
+                                     "CommandLine", "The CovertstrikeUser.ini file to open, as File, Open would."),
                                  QStringLiteral("[FILE]"));
 }
 
@@ -43,28 +57,29 @@ struct WindowSystemOption {
 };
 
 constexpr WindowSystemOption WindowSystemOptions[] = {
-    {"platform", "name[:options]", "The window-system plugin (xcb, wayland, offscreen, windows...)."},
-    {"platformpluginpath", "path", "Where window-system plugins are looked for."},
-    {"platformtheme", "theme", "The platform theme."},
-    {"plugin", "plugin", "An extra input plugin to load."},
-    {"qwindowgeometry", "geometry", "The first window's size and place (WxH+X+Y)."},
-    {"geometry", "geometry", "The same, on X11."},
-    {"qwindowtitle", "title", "The first window's title."},
-    {"title", "title", "The same, on X11."},
-    {"qwindowicon", "icon", "The first window's icon."},
-    {"icon", "icon", "The same, on X11."},
-    {"display", "display", "The X11 display (hostname:screen)."},
-    {"name", "name", "The X11 resource name."},
-    {"session", "session", "The session to restore."},
-    {"style", "style", "The widget style.", true},
-    {"stylesheet", "file", "A style sheet to apply.", true},
-    {"qmljsdebugger", "port", "QML debugging.", true},
-    {"reverse", nullptr, "Lays the window out from right to left."},
-    {"widgetcount", nullptr, "Counts the widgets left at the end."},
-    {"testability", nullptr, "Loads the testability library."},
-    {"nograb", nullptr, "Never grabs the mouse or keyboard (X11)."},
-    {"dograb", nullptr, "Grabs them even under a debugger (X11)."},
-    {"sync", nullptr, "Talks to the X11 server synchronously."},
+    {"platform", "name[:options]",
+     QT_TRANSLATE_NOOP("CommandLine", "The window-system plugin (xcb, wayland, offscreen, windows...).")},
+    {"platformpluginpath", "path", QT_TRANSLATE_NOOP("CommandLine", "Where window-system plugins are looked for.")},
+    {"platformtheme", "theme", QT_TRANSLATE_NOOP("CommandLine", "The platform theme.")},
+    {"plugin", "plugin", QT_TRANSLATE_NOOP("CommandLine", "An extra input plugin to load.")},
+    {"qwindowgeometry", "geometry", QT_TRANSLATE_NOOP("CommandLine", "The first window's size and place (WxH+X+Y).")},
+    {"geometry", "geometry", QT_TRANSLATE_NOOP("CommandLine", "The same, on X11.")},
+    {"qwindowtitle", "title", QT_TRANSLATE_NOOP("CommandLine", "The first window's title.")},
+    {"title", "title", QT_TRANSLATE_NOOP("CommandLine", "The same, on X11.")},
+    {"qwindowicon", "icon", QT_TRANSLATE_NOOP("CommandLine", "The first window's icon.")},
+    {"icon", "icon", QT_TRANSLATE_NOOP("CommandLine", "The same, on X11.")},
+    {"display", "display", QT_TRANSLATE_NOOP("CommandLine", "The X11 display (hostname:screen).")},
+    {"name", "name", QT_TRANSLATE_NOOP("CommandLine", "The X11 resource name.")},
+    {"session", "session", QT_TRANSLATE_NOOP("CommandLine", "The session to restore.")},
+    {"style", "style", QT_TRANSLATE_NOOP("CommandLine", "The widget style."), true},
+    {"stylesheet", "file", QT_TRANSLATE_NOOP("CommandLine", "A style sheet to apply."), true},
+    {"qmljsdebugger", "port", QT_TRANSLATE_NOOP("CommandLine", "QML debugging."), true},
+    {"reverse", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Lays the window out from right to left.")},
+    {"widgetcount", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Counts the widgets left at the end.")},
+    {"testability", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Loads the testability library.")},
+    {"nograb", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Never grabs the mouse or keyboard (X11).")},
+    {"dograb", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Grabs them even under a debugger (X11).")},
+    {"sync", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Talks to the X11 server synchronously.")},
 };
 
 const WindowSystemOption* windowSystemOption(QStringView name)
@@ -79,12 +94,13 @@ const WindowSystemOption* windowSystemOption(QStringView name)
 // --help-all: the help, then the window system's options.
 [[noreturn]] void showAllHelp(const QCommandLineParser& parser)
 {
-    QString text = parser.helpText() + QStringLiteral("\nOptions of the window system:\n");
+    QString text = parser.helpText() + QLatin1Char('\n')
+        + QCoreApplication::translate("CommandLine", "Options of the window system:") + QLatin1Char('\n');
     for (const WindowSystemOption& option : WindowSystemOptions) {
         QString name = QStringLiteral("-") + QLatin1String(option.name);
         if (option.value)
             name += QStringLiteral(" <") + QLatin1String(option.value) + QLatin1Char('>');
-        text += QStringLiteral("  %1  %2\n").arg(name, -30).arg(QLatin1String(option.description));
+        text += QStringLiteral("  %1  %2\n").arg(name, -30).arg(translated(option.description));
     }
     std::fputs(qPrintable(text), stdout);
     std::exit(0);
@@ -129,15 +145,26 @@ CommandLine readCommandLine(const QStringList& arguments)
         showAllHelp(parser);
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(0);
+    if (parser.isSet(LanguageOption)) {
+        line.language = parser.value(LanguageOption);
+        if (!speaksLanguage(line.language)) {
+            line.exitCode = fail(
+                QCoreApplication::translate("CommandLine", "no translation for %1; the languages are en, %2")
+                    .arg(line.language, translatedLanguages().join(QStringLiteral(", "))));
+            return line;
+        }
+    }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
-        line.exitCode = fail(QStringLiteral("one roster file at most, not %1").arg(files.size()));
+        line.exitCode
+            = fail(QCoreApplication::translate("CommandLine", "one roster file at most, not %1").arg(files.size()));
         return line;
     }
     if (!files.isEmpty()) {
         line.rosterPath = rosterPathFromArgument(files.constFirst());
         if (line.rosterPath.isEmpty())
-            line.exitCode = fail(QStringLiteral("%1 is not a local file").arg(files.constFirst()));
+            line.exitCode
+                = fail(QCoreApplication::translate("CommandLine", "%1 is not a local file").arg(files.constFirst()));
     }
     return line;
 }

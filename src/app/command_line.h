@@ -1,7 +1,7 @@
 #pragma once
 
-// The program's command line: --help, --version and one optional roster
-// file, which the window opens as File, Open opens the file its dialog
+// The program's command line: --help, --version, --lang and one optional
+// roster file, which the window opens as File, Open opens the file its dialog
 // reports.
 
 #include <QString>
@@ -17,6 +17,7 @@ namespace app {
 struct CommandLine {
     std::optional<int> exitCode;
     QString rosterPath; // absolute; empty when none was given
+    QString language; // as given with --lang; empty: the desktop's
 };
 
 // The arguments without the options that the window system takes for

@@ -37,20 +37,21 @@ void frmMain::showFileNews(const roster::FileNews& news)
     if (!news.conflicts.empty()) {
         QStringList fields;
         for (int field : news.conflicts)
-            fields.append(QString::fromStdString(roster::FieldLabel(field)));
-        const QString note = fields.size() == 1 ? QStringLiteral("%1 also changed on disk").arg(fields.constFirst())
-                                                : QStringLiteral("%1 fields also changed on disk").arg(fields.size());
-        showNote(note, QStringLiteral("File changed on disk: %1 also changed there. Your values are kept; a save "
+            fields.append(platform::rosterWord(roster::FieldLabel(field)));
+        const int count = static_cast<int>(fields.size());
+        const QString note = count == 1 ? tr("%1 also changed on disk").arg(fields.constFirst())
+                                        : tr("%1 fields also changed on disk", nullptr, count).arg(count);
+        showNote(note, tr("File changed on disk: %1 also changed there. Your values are kept; a save "
                                       "writes them over the file's.")
                            .arg(fields.join(QStringLiteral(", "))));
     } else if (model_.hasChanges() && note_ == Note::None) {
-        showNote(QStringLiteral("File changed on disk"),
-                 QStringLiteral("Another program changed the roster file. Your changes are kept; a save writes only "
+        showNote(tr("File changed on disk"),
+                 tr("Another program changed the roster file. Your changes are kept; a save writes only "
                                 "what you changed."));
     }
     if (model_.hasChanges() && !model_.shownIsListed() && model_.roster().state == roster::RosterState::Read) {
-        showNote(QStringLiteral("Bot %1 is no longer in the file").arg(shown),
-                 QStringLiteral("Another program removed bot %1 (%2) from the roster file. Your changes are kept "
+        showNote(tr("Bot %1 is no longer in the file").arg(shown),
+                 tr("Another program removed bot %1 (%2) from the roster file. Your changes are kept "
                                 "but cannot be saved into it.")
                      .arg(QString::number(shown), shownBotName()));
     }

@@ -44,7 +44,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent) : QMainWindow(pa
     setWindowIcon(icon);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
-    CommonDialog1.title = QStringLiteral("Open");
+    CommonDialog1.title = tr("Open");
     CommonDialog1.filter = QStringLiteral("CovertstrikeUser.ini | CovertstrikeUser.ini");
     CommonDialog1.startFolder = QStringLiteral("c:\\unrealtournament");
 
@@ -79,7 +79,7 @@ void frmMain::showError(const QString& text) { platform_.showMessage(this, text,
 
 void frmMain::showUnreadable(const std::string& reason)
 {
-    showError(QStringLiteral("The roster file cannot be read: ") + QString::fromStdString(reason));
+    showError(tr("The roster file cannot be read: %1").arg(platform::rosterWord(reason)));
 }
 
 void frmMain::mnuExit_Click() { close(); }

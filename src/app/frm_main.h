@@ -97,6 +97,7 @@ private:
     // The layout as designed, the menus and the start size (window_layout.cpp).
     void buildControls();
     void nameControls();
+    QStringList widestNotes() const;
     void buildMenus();
     void buildTabOrder();
     void resizeToStartSize();

@@ -11,9 +11,9 @@ void frmMain::buildGameWatch()
 {
     // In the row of the bot's number, where the other notes show; laid out
     // with the window's controls, shown only while the game runs.
-    lblGameRunning = platform::addLabel(Frame1, "lblGameRunning", QStringLiteral("Game running"),
+    lblGameRunning = platform::addLabel(Frame1, "lblGameRunning", tr("Game running"),
                                         {3120, 120, 1335, 255}, Qt::AlignLeft);
-    lblGameRunning->setToolTip(QStringLiteral(
+    lblGameRunning->setToolTip(tr(
         "The game is running. It reads the roster when it starts and may write it back when it closes, "
         "over what you save now: close the game first."));
     QPalette amber = lblGameRunning->palette();
@@ -39,7 +39,7 @@ QString frmMain::gameCopyOf(const QString& path)
     if (copy.isEmpty() || !platform_.fileExists(copy))
         return path;
     platform_.showMessage(this,
-                          QStringLiteral("The game does not use this file under Program Files but its own copy:\n%1\n\n"
+                          tr("The game does not use this file under Program Files but its own copy:\n%1\n\n"
                                          "The editor edits that copy.")
                               .arg(copy),
                           platform::MessageIcon::Information);
@@ -52,7 +52,7 @@ QString frmMain::explainUnwritable(const QString& path, const QString& reason) c
     if (copy.isEmpty())
         return reason;
     return reason
-        + QStringLiteral("\n\nThe file lies under Program Files, which only administrators may change. The game, "
+        + tr("\n\nThe file lies under Program Files, which only administrators may change. The game, "
                          "run as you, writes its own copy instead, once it has saved its settings:\n%1")
               .arg(copy);
 }

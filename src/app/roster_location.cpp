@@ -17,13 +17,16 @@ using platform::MessageIcon;
 
 namespace {
 
-const QString Disclaimer = QStringLiteral(
+// Marked here, translated where shown (frmMain's context).
+const char* const Disclaimer = QT_TRANSLATE_NOOP(
+    "frmMain",
     "USE AT YOUR OWN RISK!  This program modifies the settings of one of the initialization files used by your "
     "game.  These modifications could be harmful or fatal if swallowed.");
-const QString DialogHint = QStringLiteral(
+const char* const DialogHint = QT_TRANSLATE_NOOP(
+    "frmMain",
     "A dialog box will now appear that will allow you to select your CovertstrikeUser.ini file.  This file will be "
     "in the System folder that is located in your Unreal Tournament folder. (i.e. C:\\UnrealTournament\\System\\)");
-const QString InvalidFile = QStringLiteral("Error: Invalid CovertstrikeUser.ini file.");
+const char* const InvalidFile = QT_TRANSLATE_NOOP("frmMain", "Error: Invalid CovertstrikeUser.ini file.");
 const QString SettingsSection = QStringLiteral("FileLoc");
 const QString SettingsKey = QStringLiteral("IniLoc");
 
@@ -63,7 +66,7 @@ void frmMain::FindIniFile(bool askForFile)
             IniPath = remembered;
             return;
         }
-        platform_.showMessage(this, Disclaimer, MessageIcon::Exclamation);
+        platform_.showMessage(this, tr(Disclaimer), MessageIcon::Exclamation);
 
         for (auto [folder, present] : {std::pair{QStringLiteral("C:\\unrealtournament"), &cPresent},
                                        std::pair{QStringLiteral("D:\\unrealtournament"), &dPresent}}) {
@@ -90,7 +93,7 @@ void frmMain::FindIniFile(bool askForFile)
         if (!askForFile)
             return;
 
-        platform_.showMessage(this, DialogHint, MessageIcon::Information);
+        platform_.showMessage(this, tr(DialogHint), MessageIcon::Information);
         IniPath = showOpenDialog();
     } catch (const std::exception& e) {
         showError(QString::fromLocal8Bit(e.what()));
@@ -109,7 +112,7 @@ QString frmMain::showOpenDialog()
 bool frmMain::useRosterFile(const QString& path)
 {
     if (!roster::IsRosterFileName(platform::nativePath(path))) {
-        showError(InvalidFile);
+        showError(tr(InvalidFile));
         return false;
     }
     // Under Program Files the game may be using its own copy: that one is
@@ -156,21 +159,21 @@ void frmMain::sayWhyNoBots()
     const QString path = QDir::toNativeSeparators(IniPath);
     switch (model_.roster().state) {
     case roster::RosterState::Missing:
-        showNote(QStringLiteral("Roster file not found"), QStringLiteral("The roster file was not found: %1").arg(path),
+        showNote(tr("Roster file not found"), tr("The roster file was not found: %1").arg(path),
                  Note::FileState);
         return;
     case roster::RosterState::Unreadable:
-        showNote(QStringLiteral("Roster file unreadable"),
-                 QStringLiteral("The roster file cannot be read: %1: %2")
-                     .arg(path, QString::fromStdString(model_.roster().error)),
+        showNote(tr("Roster file unreadable"),
+                 tr("The roster file cannot be read: %1: %2")
+                     .arg(path, platform::rosterWord(model_.roster().error)),
                  Note::FileState);
         return;
     case roster::RosterState::Read:
         break;
     }
     if (model_.botCount() == 0)
-        showNote(QStringLiteral("No bot roster in the file"),
-                 QStringLiteral("The roster file holds no bot roster: %1").arg(path), Note::FileState);
+        showNote(tr("No bot roster in the file"),
+                 tr("The roster file holds no bot roster: %1").arg(path), Note::FileState);
     else if (note_ == Note::FileState)
         clearNote();
 }

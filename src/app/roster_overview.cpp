@@ -1,4 +1,5 @@
 #include "app/frm_main.h"
+#include "app/language.h"
 
 #include "overview/roster_overview.h"
 #include "roster/set_values.h"
@@ -59,7 +60,7 @@ void frmMain::setValuesFromOverview(const QList<int>& bots, const std::vector<ro
     if (bots.contains(model_.shownBot()) && !resolveUnsavedChanges())
         return;
     if (!roster::IsRosterFileName(iniPathBytes())) {
-        showError(QStringLiteral("Error: Nothing to save."));
+        showError(tr("Error: Nothing to save."));
         return;
     }
     // Only bots still listed: the file may have lost some since the table
@@ -85,14 +86,14 @@ void frmMain::setValuesFromOverview(const QList<int>& bots, const std::vector<ro
         backedUpFiles_.insert(IniPath);
     if (outcome.gone != roster::Gone::Nothing) {
         showError(outcome.gone == roster::Gone::File
-                      ? QStringLiteral("The roster file is gone: %1. Nothing was saved.")
+                      ? tr("The roster file is gone: %1. Nothing was saved.")
                             .arg(QDir::toNativeSeparators(IniPath))
-                      : QStringLiteral("A bot is no longer in the file. Nothing was saved."));
+                      : tr("A bot is no longer in the file. Nothing was saved."));
     } else if (!outcome.ok) {
-        showError(outcome.refused ? QString::fromStdString(outcome.error)
-                                  : explainUnwritable(IniPath, QStringLiteral("Error: the values could not be saved: "
+        showError(outcome.refused ? app::refusalText(outcome)
+                                  : explainUnwritable(IniPath, tr("Error: the values could not be saved: "
                                                                               "%1. The file was left as it was.")
-                                                                   .arg(QString::fromStdString(outcome.error))));
+                                                                   .arg(platform::rosterWord(outcome.error))));
     }
     // The window and the table show the file's values; changes the player
     // still has on a bot that was not set stay, as after another program's

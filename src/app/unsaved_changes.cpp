@@ -23,7 +23,7 @@ bool frmMain::resolveUnsavedChanges()
 {
     if (!model_.hasChanges())
         return true;
-    switch (platform_.askToSave(this, QStringLiteral("Save changes to %1?").arg(shownBotName()))) {
+    switch (platform_.askToSave(this, tr("Save changes to %1?").arg(shownBotName()))) {
     case platform::SaveAnswer::Save:
         return saveShownBot();
     case platform::SaveAnswer::Discard:

@@ -51,38 +51,38 @@ struct LabelSpec {
 // Row captions (right-aligned), the hidden captions of the wide boxes, and
 // the scale words under the sliders (centred unless marked).
 constexpr LabelSpec GridLabels[] = {
-    {"Label3", "Voice Type:", 240, 1080, 975, 255, 22, false, true},
-    {"Label5", "Team:", 240, 1680, 975, 255, 24, false, true},
-    {"Label7", "Accuracy:", 240, 2280, 975, 255, 26, false, true},
-    {"Label6", "Skill:", 240, 2880, 975, 255, 25, false, true},
-    {"Label11", "Strafing:", 240, 3480, 975, 255, 30, false, true},
-    {"Label9", "Alertness:", 240, 4080, 975, 255, 28, false, true},
-    {"Label8", "Combat Style:", 240, 4680, 975, 255, 27, false, true},
-    {"Label10", "Camping:", 240, 5280, 975, 255, 29, false, true},
-    {"Label14", "Bot Jumpy:", 240, 5880, 975, 255, 33, false, true},
-    {"Label4", "Bot Faces", 240, 7320, 975, 255, 23, false, false},
-    {"Label12", "Bot Classes", 240, 7680, 975, 255, 31, false, false},
-    {"Label13", "Bot Skins", 240, 8040, 975, 255, 32, false, false},
-    {"Label15", "Voice 1", 1440, 1320, 615, 255, 34, true, true},
-    {"Label16", "Voice 2", 3360, 1320, 615, 255, 35, true, true},
-    {"Label17", "Voice 3", 5400, 1320, 615, 255, 36, true, true},
-    {"Label23", "Red", 1320, 1920, 615, 255, 42, false, true},
-    {"Label22", "Blue", 5400, 1920, 495, 255, 41, false, true},
-    {"Label21", "Bad", 1320, 2520, 615, 255, 40, false, true},
-    {"Label20", "Good", 5400, 2520, 495, 255, 39, false, true},
-    {"Label18", "Bad", 1320, 3120, 615, 255, 37, false, true},
-    {"Label19", "Good", 5400, 3120, 495, 255, 38, false, true},
-    {"Label24", "Bad", 1320, 3720, 615, 255, 43, false, true},
-    {"Label25", "Good", 5400, 3720, 495, 255, 44, false, true},
-    {"Label26", "Bad", 1320, 4320, 615, 255, 45, false, true},
-    {"Label27", "Good", 5400, 4320, 495, 255, 46, false, true},
-    {"Label32", "Avoidant", 1200, 4920, 975, 255, 51, false, true},
-    {"Label31", "Cautious", 2160, 4920, 975, 255, 50, false, true},
-    {"Label28", "Normal", 3360, 4920, 615, 255, 47, false, true},
-    {"Label29", "Aggressive", 4200, 4920, 975, 255, 48, false, true},
-    {"Label30", "Berzerk", 5160, 4920, 975, 255, 49, false, true},
-    {"Label34", "Less", 1320, 5520, 615, 255, 58, false, true},
-    {"Label33", "More", 5400, 5520, 615, 255, 57, false, true},
+    {"Label3", QT_TRANSLATE_NOOP("frmMain", "Voice Type:"), 240, 1080, 975, 255, 22, false, true},
+    {"Label5", QT_TRANSLATE_NOOP("frmMain", "Team:"), 240, 1680, 975, 255, 24, false, true},
+    {"Label7", QT_TRANSLATE_NOOP("frmMain", "Accuracy:"), 240, 2280, 975, 255, 26, false, true},
+    {"Label6", QT_TRANSLATE_NOOP("frmMain", "Skill:"), 240, 2880, 975, 255, 25, false, true},
+    {"Label11", QT_TRANSLATE_NOOP("frmMain", "Strafing:"), 240, 3480, 975, 255, 30, false, true},
+    {"Label9", QT_TRANSLATE_NOOP("frmMain", "Alertness:"), 240, 4080, 975, 255, 28, false, true},
+    {"Label8", QT_TRANSLATE_NOOP("frmMain", "Combat Style:"), 240, 4680, 975, 255, 27, false, true},
+    {"Label10", QT_TRANSLATE_NOOP("frmMain", "Camping:"), 240, 5280, 975, 255, 29, false, true},
+    {"Label14", QT_TRANSLATE_NOOP("frmMain", "Bot Jumpy:"), 240, 5880, 975, 255, 33, false, true},
+    {"Label4", QT_TRANSLATE_NOOP("frmMain", "Bot Faces"), 240, 7320, 975, 255, 23, false, false},
+    {"Label12", QT_TRANSLATE_NOOP("frmMain", "Bot Classes"), 240, 7680, 975, 255, 31, false, false},
+    {"Label13", QT_TRANSLATE_NOOP("frmMain", "Bot Skins"), 240, 8040, 975, 255, 32, false, false},
+    {"Label15", QT_TRANSLATE_NOOP("frmMain", "Voice 1"), 1440, 1320, 615, 255, 34, true, true},
+    {"Label16", QT_TRANSLATE_NOOP("frmMain", "Voice 2"), 3360, 1320, 615, 255, 35, true, true},
+    {"Label17", QT_TRANSLATE_NOOP("frmMain", "Voice 3"), 5400, 1320, 615, 255, 36, true, true},
+    {"Label23", QT_TRANSLATE_NOOP("frmMain", "Red"), 1320, 1920, 615, 255, 42, false, true},
+    {"Label22", QT_TRANSLATE_NOOP("frmMain", "Blue"), 5400, 1920, 495, 255, 41, false, true},
+    {"Label21", QT_TRANSLATE_NOOP("frmMain", "Bad"), 1320, 2520, 615, 255, 40, false, true},
+    {"Label20", QT_TRANSLATE_NOOP("frmMain", "Good"), 5400, 2520, 495, 255, 39, false, true},
+    {"Label18", QT_TRANSLATE_NOOP("frmMain", "Bad"), 1320, 3120, 615, 255, 37, false, true},
+    {"Label19", QT_TRANSLATE_NOOP("frmMain", "Good"), 5400, 3120, 495, 255, 38, false, true},
+    {"Label24", QT_TRANSLATE_NOOP("frmMain", "Bad"), 1320, 3720, 615, 255, 43, false, true},
+    {"Label25", QT_TRANSLATE_NOOP("frmMain", "Good"), 5400, 3720, 495, 255, 44, false, true},
+    {"Label26", QT_TRANSLATE_NOOP("frmMain", "Bad"), 1320, 4320, 615, 255, 45, false, true},
+    {"Label27", QT_TRANSLATE_NOOP("frmMain", "Good"), 5400, 4320, 495, 255, 46, false, true},
+    {"Label32", QT_TRANSLATE_NOOP("frmMain", "Avoidant"), 1200, 4920, 975, 255, 51, false, true},
+    {"Label31", QT_TRANSLATE_NOOP("frmMain", "Cautious"), 2160, 4920, 975, 255, 50, false, true},
+    {"Label28", QT_TRANSLATE_NOOP("frmMain", "Normal"), 3360, 4920, 615, 255, 47, false, true},
+    {"Label29", QT_TRANSLATE_NOOP("frmMain", "Aggressive"), 4200, 4920, 975, 255, 48, false, true},
+    {"Label30", QT_TRANSLATE_NOOP("frmMain", "Berzerk"), 5160, 4920, 975, 255, 49, false, true},
+    {"Label34", QT_TRANSLATE_NOOP("frmMain", "Less"), 1320, 5520, 615, 255, 58, false, true},
+    {"Label33", QT_TRANSLATE_NOOP("frmMain", "More"), 5400, 5520, 615, 255, 57, false, true},
 };
 
 struct SliderSpec {
@@ -134,20 +134,13 @@ protected:
     void nextCheckState() override { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }
 };
 
-// The notes beside the bot number that take the most room: the layout
-// leaves room for the widest.
-const char* const WidestNotes[] = {
-    "File changed on disk",         "Combat Style also changed on disk", "13 fields also changed on disk",
-    "Bot 100 is no longer in the file", "No bot roster in the file",     "Roster file unreadable",
-};
-
-QString widestText(const QFontMetrics& metrics, const char* const (&texts)[6])
+// The text of those given that takes the most room.
+QString widestText(const QFontMetrics& metrics, const QStringList& texts)
 {
     QString widest;
-    for (const char* text : texts) {
-        const QString candidate = QString::fromLatin1(text);
-        if (metrics.horizontalAdvance(candidate) > metrics.horizontalAdvance(widest))
-            widest = candidate;
+    for (const QString& text : texts) {
+        if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest))
+            widest = text;
     }
     return widest;
 }
@@ -166,14 +159,14 @@ void frmMain::buildControls()
     setCentralWidget(client);
 
     // The header band and its children, placed relative to the frame.
-    Frame1 = new platform::FrameControl(QStringLiteral("Selected Bot"), client);
+    Frame1 = new platform::FrameControl(tr("Selected Bot"), client);
     place(Frame1, "Frame1", {120, 120, 5895, 855}, 52);
-    Label2 = addLabel(Frame1, "Label2", QStringLiteral("Bot #"), {2160, 120, 855, 255}, Qt::AlignLeft);
+    Label2 = addLabel(Frame1, "Label2", tr("Bot #"), {2160, 120, 855, 255}, Qt::AlignLeft);
     Label2->setProperty(TabIndexProperty, 53);
-    Command3 = new platform::PushButton(QStringLiteral("Edit Name"), Frame1);
+    Command3 = new platform::PushButton(tr("Edit Name"), Frame1);
     place(Command3, "Command3", {3360, 360, 1215, 375}, 60);
     // Shown only after a save, but laid out as if shown; hidden below.
-    Label35 = addLabel(Frame1, "Label35", QStringLiteral("Save Successful"), {4560, 120, 1335, 255},
+    Label35 = addLabel(Frame1, "Label35", tr("Save Successful"), {4560, 120, 1335, 255},
                        Qt::AlignHCenter);
     Label35->setProperty(TabIndexProperty, 61);
     QPalette yellow = Label35->palette();
@@ -181,9 +174,9 @@ void frmMain::buildControls()
     Label35->setPalette(yellow);
     // The editor's own note, in the same row: shown while another program's
     // change to the file waits behind the player's unsaved changes.
-    lblFileChanged = addLabel(Frame1, "lblFileChanged", QStringLiteral("File changed on disk"),
+    lblFileChanged = addLabel(Frame1, "lblFileChanged", tr("File changed on disk"),
                               {3120, 120, 2655, 255}, Qt::AlignRight);
-    lblFileChanged->setToolTip(QStringLiteral(
+    lblFileChanged->setToolTip(tr(
         "Another program changed the roster file. Your changes are kept; a save writes only what you changed."));
     QPalette amber = lblFileChanged->palette();
     amber.setColor(QPalette::WindowText, QColor(0xFF, 0xB0, 0x40));
@@ -195,12 +188,12 @@ void frmMain::buildControls()
     Combo1->setEditable(true);
     keepTypedNames();
     Combo1->setEditText(QStringLiteral("BotName"));
-    Combo1->setToolTip(QStringLiteral("Select a bot from the list"));
+    Combo1->setToolTip(tr("Select a bot from the list"));
     Command1 = new platform::PushButton(QString(), client);
     place(Command1, "Command1", {5160, 480, 375, 375}, 1);
     Command1->setIcon(platform::pictureIcon(QStringLiteral("floppy")));
     Command1->setIconSize(QSize(19, 18));
-    Command1->setToolTip(QStringLiteral("Save these settings"));
+    Command1->setToolTip(tr("Save these settings"));
     Combo1->raise();
     Command1->raise();
 
@@ -211,7 +204,7 @@ void frmMain::buildControls()
 
     for (const LabelSpec& l : GridLabels) {
         const Qt::Alignment align = l.x == 240 ? Qt::AlignRight : l.leftAligned ? Qt::AlignLeft : Qt::AlignHCenter;
-        QLabel* label = addLabel(client, l.name, QString::fromLatin1(l.text), {l.x, l.y, l.width, l.height}, align);
+        QLabel* label = addLabel(client, l.name, tr(l.text), {l.x, l.y, l.width, l.height}, align);
         label->setProperty(TabIndexProperty, l.tabIndex);
         label->setVisible(l.visible);
     }
@@ -254,7 +247,7 @@ void frmMain::buildControls()
     auto* Image2 = new platform::PictureControl(client, QStringLiteral("banner"));
     Image2->setObjectName(QStringLiteral("Image2"));
     platform::setTwipsGeometry(Image2, {600, 6480, 4935, 360});
-    Image2->setToolTip(QStringLiteral("The best 3d shooter around"));
+    Image2->setToolTip(tr("The best 3d shooter around"));
     Image2->setAccessibleName(QStringLiteral("Covertstrike"));
     QLabel* Label1 = addLabel(client, "Label1", WebAddress, {600, 6840, 4965, 210}, Qt::AlignLeft);
     Label1->setProperty(TabIndexProperty, 54);
@@ -264,7 +257,7 @@ void frmMain::buildControls()
     auto* Dir1 = new QListWidget(client);
     place(Dir1, "Dir1", {6000, 5880, 1095, 765}, 59);
     Dir1->hide();
-    Command2 = new platform::PushButton(QStringLiteral("Erase Reg Info"), client);
+    Command2 = new platform::PushButton(tr("Erase Reg Info"), client);
     place(Command2, "Command2", {5280, 6240, 1455, 255}, 55);
     Command2->hide();
 
@@ -272,12 +265,12 @@ void frmMain::buildControls()
     nameControls();
     // Lay the window out for the widest texts it will show: the number of
     // the last bot a roster can list, the save confirmation and the note.
-    Label2->setText(QStringLiteral("Bot #: 100"));
+    Label2->setText(tr("Bot #: %1").arg(100));
     const QString note = lblFileChanged->text();
-    lblFileChanged->setText(widestText(lblFileChanged->fontMetrics(), WidestNotes));
+    lblFileChanged->setText(widestText(lblFileChanged->fontMetrics(), widestNotes()));
     scale_ = platform::fitLayoutToFont(client);
     lblFileChanged->setText(note);
-    Label2->setText(QStringLiteral("Bot #"));
+    Label2->setText(tr("Bot #"));
     Label35->hide();
     lblFileChanged->hide();
 
@@ -292,6 +285,18 @@ void frmMain::buildControls()
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
 }
 
+QStringList frmMain::widestNotes() const
+{
+    // The notes beside the bot number that take the most room: the layout
+    // leaves room for the widest, in the language shown.
+    QStringList notes = {tr("File changed on disk"), tr("%1 fields also changed on disk", nullptr, 13).arg(13),
+                         tr("Bot %1 is no longer in the file").arg(100), tr("No bot roster in the file"),
+                         tr("Roster file unreadable"), tr("Roster file not found"), tr("Game running")};
+    for (int field = 0; field < 12; ++field)
+        notes.append(tr("%1 also changed on disk").arg(platform::rosterWord(roster::FieldLabel(field))));
+    return notes;
+}
+
 void frmMain::nameControls()
 {
     // A row's caption without its colon, as a screen reader should say it.
@@ -302,7 +307,9 @@ void frmMain::nameControls()
         }
         return nullptr;
     };
-    auto spoken = [](const QLabel* caption) { return caption->text().chopped(caption->text().endsWith(u':') ? 1 : 0); };
+    auto spoken = [](const QLabel* caption) {
+        return caption->text().chopped(caption->text().endsWith(u':') ? 1 : 0).trimmed();
+    };
 
     for (const SliderSpec& s : Sliders) {
         QSlider* slider = sliderOfBox_[static_cast<std::size_t>(s.box)];
@@ -321,7 +328,7 @@ void frmMain::nameControls()
                 high = &l;
         }
         slider->setAccessibleDescription(
-            QStringLiteral("%1 to %2").arg(QLatin1String(low->text), QLatin1String(high->text)));
+            tr("%1 to %2").arg(tr(low->text), tr(high->text)));
     }
     QLabel* jumpy = captionAt(5880);
     jumpy->setBuddy(Check1);
@@ -333,10 +340,10 @@ void frmMain::nameControls()
         const QLabel* caption = slider ? captionAt(platform::twipsGeometry(slider).y())
                                 : i == 11 ? jumpy
                                           : captionAt(Boxes[i].y);
-        Text1[static_cast<std::size_t>(i)]->setAccessibleName(spoken(caption) + QStringLiteral(" value"));
+        Text1[static_cast<std::size_t>(i)]->setAccessibleName(tr("%1 value").arg(spoken(caption)));
     }
-    Combo1->setAccessibleName(QStringLiteral("Bot"));
-    Command1->setAccessibleName(QStringLiteral("Save"));
+    Combo1->setAccessibleName(tr("Bot"));
+    Command1->setAccessibleName(tr("Save"));
 }
 
 void frmMain::buildMenus()
@@ -353,22 +360,22 @@ void frmMain::buildMenus()
         connect(action, &QAction::triggered, this, handler);
     };
 
-    QMenu* mnuFile = addMenu("mnuFile", QStringLiteral("&File"));
-    addItem(mnuFile, "mnuOpen", QStringLiteral("&Open"), &frmMain::mnuOpen_Click);
-    addItem(mnuFile, "mnuSave", QStringLiteral("&Save"), &frmMain::mnuSave_Click);
+    QMenu* mnuFile = addMenu("mnuFile", tr("&File"));
+    addItem(mnuFile, "mnuOpen", tr("&Open"), &frmMain::mnuOpen_Click);
+    addItem(mnuFile, "mnuSave", tr("&Save"), &frmMain::mnuSave_Click);
     addItem(mnuFile, "mnuRestoreBackup", tr("Restore &Backup..."), &frmMain::mnuRestoreBackup_Click);
-    addItem(mnuFile, "mnuExit", QStringLiteral("E&xit"), &frmMain::mnuExit_Click);
+    addItem(mnuFile, "mnuExit", tr("E&xit"), &frmMain::mnuExit_Click);
     findChild<QAction*>(QStringLiteral("mnuOpen"))->setShortcut(QKeySequence::Open);
     findChild<QAction*>(QStringLiteral("mnuSave"))->setShortcut(QKeySequence::Save);
-    QMenu* mnuPresets = addMenu("mnuPresets", QStringLiteral("Presets"));
-    addItem(mnuPresets, "mnuHuman", QStringLiteral("Human"), &frmMain::mnuHuman_Click);
-    QMenu* mnuRoster = addMenu("mnuRoster", QStringLiteral("&Roster"));
-    addItem(mnuRoster, "mnuOverview", QStringLiteral("&Overview..."), &frmMain::mnuOverview_Click);
+    QMenu* mnuPresets = addMenu("mnuPresets", tr("Presets"));
+    addItem(mnuPresets, "mnuHuman", tr("Human"), &frmMain::mnuHuman_Click);
+    QMenu* mnuRoster = addMenu("mnuRoster", tr("&Roster"));
+    addItem(mnuRoster, "mnuOverview", tr("&Overview..."), &frmMain::mnuOverview_Click);
     findChild<QAction*>(QStringLiteral("mnuOverview"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     addItem(mnuRoster, "mnuExportBots", tr("&Export Bots..."), &frmMain::mnuExportBots_Click);
     addItem(mnuRoster, "mnuImportBots", tr("&Import Bots..."), &frmMain::mnuImportBots_Click);
-    QMenu* mnuHelp = addMenu("mnuHelp", QStringLiteral("&Help"));
-    addItem(mnuHelp, "mnuAbout", QStringLiteral("&About"), &frmMain::mnuAbout_Click);
+    QMenu* mnuHelp = addMenu("mnuHelp", tr("&Help"));
+    addItem(mnuHelp, "mnuAbout", tr("&About"), &frmMain::mnuAbout_Click);
 }
 
 void frmMain::buildTabOrder()

@@ -2,6 +2,7 @@
 
 #include "overview/roster_table_model.h"
 #include "overview/set_values_dialog.h"
+#include "platform/controls.h"
 #include "platform/identity.h"
 #include "platform/platform.h"
 #include "roster/bot_file.h"
@@ -41,7 +42,7 @@ RosterOverview::RosterOverview(platform::Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform)
 {
     setObjectName(QStringLiteral("frmOverview"));
-    setWindowTitle(QStringLiteral("Roster - ") + QString::fromUtf8(identity::Title));
+    setWindowTitle(tr("Roster - %1").arg(QString::fromUtf8(identity::Title)));
     buildControls();
     resize(900, 560);
     const QStringList size = platform_.readSetting(SettingsSection, SizeKey).split(QLatin1Char('x'));
@@ -67,14 +68,14 @@ void RosterOverview::buildControls()
 {
     auto* layout = new QVBoxLayout(this);
     auto* sorting = new QHBoxLayout;
-    auto* sortCaption = new QLabel(QStringLiteral("Sort &by:"), this);
+    auto* sortCaption = new QLabel(tr("Sort &by:"), this);
     cboSortBy = new QComboBox(this);
     cboSortBy->setObjectName(QStringLiteral("cboSortBy"));
     for (const roster::TableColumn& column : roster::TableColumns)
-        cboSortBy->addItem(qt(column.title));
+        cboSortBy->addItem(platform::rosterWord(column.title));
     sortCaption->setBuddy(cboSortBy);
-    cboSortBy->setAccessibleName(QStringLiteral("Sort by"));
-    chkDescending = new QCheckBox(QStringLiteral("&Descending"), this);
+    cboSortBy->setAccessibleName(tr("Sort by"));
+    chkDescending = new QCheckBox(tr("&Descending"), this);
     chkDescending->setObjectName(QStringLiteral("chkDescending"));
     sorting->addWidget(sortCaption);
     sorting->addWidget(cboSortBy);
@@ -85,7 +86,7 @@ void RosterOverview::buildControls()
     model_ = new RosterTableModel(this);
     grdRoster = new QTableView(this);
     grdRoster->setObjectName(QStringLiteral("grdRoster"));
-    grdRoster->setAccessibleName(QStringLiteral("Roster"));
+    grdRoster->setAccessibleName(tr("Roster"));
     grdRoster->setModel(model_);
     grdRoster->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdRoster->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -102,7 +103,7 @@ void RosterOverview::buildControls()
     // The averages, column under column.
     grdAverages = new QTableWidget(0, static_cast<int>(roster::TableColumns.size()), this);
     grdAverages->setObjectName(QStringLiteral("grdAverages"));
-    grdAverages->setAccessibleName(QStringLiteral("Averages"));
+    grdAverages->setAccessibleName(tr("Averages"));
     grdAverages->horizontalHeader()->hide();
     grdAverages->verticalHeader()->hide();
     grdAverages->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -117,9 +118,9 @@ void RosterOverview::buildControls()
     auto* buttons = new QHBoxLayout;
     lblState = new QLabel(this);
     lblState->setObjectName(QStringLiteral("lblState"));
-    cmdSetValues = new QPushButton(QStringLiteral("&Set Values..."), this);
+    cmdSetValues = new QPushButton(tr("&Set Values..."), this);
     cmdSetValues->setObjectName(QStringLiteral("cmdSetValues"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     buttons->addWidget(lblState, 1);
     buttons->addWidget(cmdSetValues);
@@ -127,7 +128,7 @@ void RosterOverview::buildControls()
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
 
-    actSetValues = new QAction(QStringLiteral("&Set Values..."), this);
+    actSetValues = new QAction(tr("&Set Values..."), this);
     actSetValues->setObjectName(QStringLiteral("actSetValues"));
     auto* actClose = new QAction(this);
     actClose->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -179,13 +180,13 @@ void RosterOverview::setRoster(const roster::RosterSnapshot& roster, int shownBo
 
     switch (roster.state) {
     case roster::RosterState::Read:
-        lblState->setText(QStringLiteral("%1 bots").arg(bots_.size()));
+        lblState->setText(tr("%1 bots", nullptr, static_cast<int>(bots_.size())).arg(bots_.size()));
         break;
     case roster::RosterState::Missing:
-        lblState->setText(QStringLiteral("No roster file"));
+        lblState->setText(tr("No roster file"));
         break;
     case roster::RosterState::Unreadable:
-        lblState->setText(QStringLiteral("The roster file cannot be read: ") + QString::fromStdString(roster.error));
+        lblState->setText(tr("The roster file cannot be read: %1").arg(platform::rosterWord(roster.error)));
         break;
     }
     showAverages();
@@ -246,7 +247,7 @@ void RosterOverview::showAverages()
     for (int r = 0; r < grdAverages->rowCount(); ++r) {
         const roster::AverageRow& row = rows[static_cast<std::size_t>(r)];
         grdAverages->setSpan(r, roster::NumberColumn, 1, 2);
-        grdAverages->setItem(r, roster::NumberColumn, new QTableWidgetItem(QString::fromStdString(row.label)));
+        grdAverages->setItem(r, roster::NumberColumn, new QTableWidgetItem(platform::rosterWord(row.label)));
         for (int column = 2; column < grdAverages->columnCount(); ++column) {
             const auto& mean = row.means[static_cast<std::size_t>(column)];
             QString text;

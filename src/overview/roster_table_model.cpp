@@ -1,5 +1,7 @@
 #include "overview/roster_table_model.h"
 
+#include "platform/controls.h"
+
 #include <QFont>
 
 #include <algorithm>
@@ -60,7 +62,9 @@ QVariant RosterTableModel::data(const QModelIndex& index, int role) const
     const roster::TableCell& cell = cells_[static_cast<std::size_t>(bot)][static_cast<std::size_t>(index.column())];
     switch (role) {
     case Qt::DisplayRole:
-        return QString::fromStdString(cell.text);
+        // A bot's name is shown as it is; the other cells in the player's words.
+        return index.column() == roster::NameColumn ? QString::fromStdString(cell.text)
+                                                     : platform::rosterWord(cell.text);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter
                                    | (roster::TableColumns[static_cast<std::size_t>(index.column())].averaged
@@ -77,9 +81,9 @@ QVariant RosterTableModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
         if (bot == shownBot_)
-            return QStringLiteral("Shown in the editor");
+            return tr("Shown in the editor");
         if (cell.absent && role == Qt::ToolTipRole)
-            return QStringLiteral("Not in the file: the game uses its default");
+            return tr("Not in the file: the game uses its default");
         break;
     default:
         break;
@@ -92,7 +96,7 @@ QVariant RosterTableModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
     const std::string_view title = roster::TableColumns[static_cast<std::size_t>(section)].title;
-    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+    return platform::rosterWord(title);
 }
 
 void RosterTableModel::sort(int column, Qt::SortOrder order)

@@ -1,5 +1,6 @@
 #include "overview/set_values_dialog.h"
 
+#include "platform/controls.h"
 #include "roster/roster_table.h"
 #include "roster/scale.h"
 
@@ -16,7 +17,8 @@
 namespace {
 
 // The fields in the main window's row order, with its row captions and the
-// words under its sliders (the ends; Combat Style names all five).
+// words under its sliders (the ends; Combat Style names all five), in the
+// roster's words (translated where shown).
 struct FieldSpec {
     int box;
     const char* caption;
@@ -26,15 +28,26 @@ struct FieldSpec {
 const std::vector<FieldSpec>& fieldSpecs()
 {
     static const std::vector<FieldSpec> specs = {
-        {0, "Voice Type", {"Voice 1", "Voice 2", "Voice 3"}},
-        {2, "Team", {"Red", "Blue"}},
-        {4, "Accuracy", {"Bad", "Good"}},
-        {3, "Skill", {"Bad", "Good"}},
-        {8, "Strafing", {"Bad", "Good"}},
-        {6, "Alertness", {"Bad", "Good"}},
-        {5, "Combat Style", {"Avoidant", "Cautious", "Normal", "Aggressive", "Berzerk"}},
-        {7, "Camping", {"Less", "More"}},
-        {roster::JumpBox, "Bot Jumpy", {}},
+        {0, QT_TRANSLATE_NOOP("roster", "Voice Type"),
+         {QT_TRANSLATE_NOOP("roster", "Voice 1"), QT_TRANSLATE_NOOP("roster", "Voice 2"),
+          QT_TRANSLATE_NOOP("roster", "Voice 3")}},
+        {2, QT_TRANSLATE_NOOP("roster", "Team"),
+         {QT_TRANSLATE_NOOP("roster", "Red"), QT_TRANSLATE_NOOP("roster", "Blue")}},
+        {4, QT_TRANSLATE_NOOP("roster", "Accuracy"),
+         {QT_TRANSLATE_NOOP("roster", "Bad"), QT_TRANSLATE_NOOP("roster", "Good")}},
+        {3, QT_TRANSLATE_NOOP("roster", "Skill"),
+         {QT_TRANSLATE_NOOP("roster", "Bad"), QT_TRANSLATE_NOOP("roster", "Good")}},
+        {8, QT_TRANSLATE_NOOP("roster", "Strafing"),
+         {QT_TRANSLATE_NOOP("roster", "Bad"), QT_TRANSLATE_NOOP("roster", "Good")}},
+        {6, QT_TRANSLATE_NOOP("roster", "Alertness"),
+         {QT_TRANSLATE_NOOP("roster", "Bad"), QT_TRANSLATE_NOOP("roster", "Good")}},
+        {5, QT_TRANSLATE_NOOP("roster", "Combat Style"),
+         {QT_TRANSLATE_NOOP("roster", "Avoidant"), QT_TRANSLATE_NOOP("roster", "Cautious"),
+          QT_TRANSLATE_NOOP("roster", "Normal"), QT_TRANSLATE_NOOP("roster", "Aggressive"),
+          QT_TRANSLATE_NOOP("roster", "Berzerk")}},
+        {7, QT_TRANSLATE_NOOP("roster", "Camping"),
+         {QT_TRANSLATE_NOOP("roster", "Less"), QT_TRANSLATE_NOOP("roster", "More")}},
+        {roster::JumpBox, QT_TRANSLATE_NOOP("roster", "Bot Jumpy"), {}},
     };
     return specs;
 }
@@ -58,17 +71,17 @@ int startPosition(int box, const roster::ListedBot* bot)
 SetValuesDialog::SetValuesDialog(int botCount, const roster::ListedBot* start, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("SetValues"));
-    setWindowTitle(QStringLiteral("Set Values"));
+    setWindowTitle(tr("Set Values"));
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(botCount == 1 ? QStringLiteral("Set the ticked fields of the selected bot.")
-                                           : QStringLiteral("Set the ticked fields of the %1 selected bots.")
+    auto* intro = new QLabel(botCount == 1 ? tr("Set the ticked fields of the selected bot.")
+                                           : tr("Set the ticked fields of the %1 selected bots.", nullptr, botCount)
                                                  .arg(botCount),
                              this);
     intro->setObjectName(QStringLiteral("lblBots"));
     layout->addWidget(intro);
-    optSame_ = new QRadioButton(QStringLiteral("Sa&me value for every bot"), this);
+    optSame_ = new QRadioButton(tr("Sa&me value for every bot"), this);
     optSame_->setObjectName(QStringLiteral("optSame"));
-    optRandom_ = new QRadioButton(QStringLiteral("A &random value for each bot"), this);
+    optRandom_ = new QRadioButton(tr("A &random value for each bot"), this);
     optRandom_->setObjectName(QStringLiteral("optRandom"));
     optSame_->setChecked(true);
     layout->addWidget(optSame_);
@@ -80,16 +93,16 @@ SetValuesDialog::SetValuesDialog(int botCount, const roster::ListedBot* start, Q
     grid->setHorizontalSpacing(2 * fontMetrics().averageCharWidth());
     layout->addLayout(grid);
     // Over the bounds' columns, while they show.
-    lblLowest_ = new QLabel(QStringLiteral("Lowest"), this);
+    lblLowest_ = new QLabel(tr("Lowest"), this);
     lblLowest_->setObjectName(QStringLiteral("lblLowest"));
-    lblHighest_ = new QLabel(QStringLiteral("Highest"), this);
+    lblHighest_ = new QLabel(tr("Highest"), this);
     lblHighest_->setObjectName(QStringLiteral("lblHighest"));
     grid->addWidget(lblLowest_, 0, 1, Qt::AlignHCenter);
     grid->addWidget(lblHighest_, 0, 2, Qt::AlignHCenter);
     for (const FieldSpec& spec : fieldSpecs()) {
         FieldRow row;
         row.box = spec.box;
-        const QString caption = QString::fromLatin1(spec.caption);
+        const QString caption = platform::rosterWord(spec.caption);
         row.include = new QCheckBox(caption, this);
         // Named after the main window's control: "IncludeSlider3", "Slider3",
         // "Slider3Lowest", "Slider3Highest".
@@ -99,10 +112,10 @@ SetValuesDialog::SetValuesDialog(int botCount, const roster::ListedBot* start, Q
         row.include->setObjectName(QStringLiteral("Include") + designed);
         const int position = startPosition(spec.box, start);
         row.same = addControl(this, spec.box, designed, caption, position);
-        row.lowest = addControl(this, spec.box, designed + QStringLiteral("Lowest"), QStringLiteral("Lowest ") + caption,
+        row.lowest = addControl(this, spec.box, designed + QStringLiteral("Lowest"), tr("Lowest %1").arg(caption),
                                 field.minimum);
         row.highest = addControl(this, spec.box, designed + QStringLiteral("Highest"),
-                                 QStringLiteral("Highest ") + caption, field.maximum);
+                                 tr("Highest %1").arg(caption), field.maximum);
         const int line = grid->rowCount();
         grid->addWidget(row.include, line, 0, Qt::AlignTop);
         grid->addWidget(row.same, line, 1, 1, 2);
@@ -130,8 +143,8 @@ QWidget* SetValuesDialog::addControl(QWidget* parent, int box, const QString& ob
 {
     const roster::RosterField& field = fieldOf(box);
     if (box == roster::JumpBox) {
-        auto* check = new QCheckBox(QStringLiteral("Yes"), parent);
-        check->setAccessibleName(name == QStringLiteral("Bot Jumpy") ? QStringLiteral("Bot Jumpy value") : name);
+        auto* check = new QCheckBox(tr("Yes"), parent);
+        check->setAccessibleName(name == platform::rosterWord("Bot Jumpy") ? tr("%1 value").arg(name) : name);
         check->setObjectName(objectName);
         check->setChecked(position > 0);
         return check;
@@ -160,11 +173,11 @@ QWidget* SetValuesDialog::addControl(QWidget* parent, int box, const QString& ob
     for (std::size_t i = 0; spec && i < spec->words.size(); ++i) {
         if (i > 0)
             words->addStretch();
-        words->addWidget(new QLabel(QString::fromLatin1(spec->words[i]), control));
-        said.append(QString::fromLatin1(spec->words[i]));
+        said.append(platform::rosterWord(spec->words[i]));
+        words->addWidget(new QLabel(said.constLast(), control));
     }
     if (!said.isEmpty())
-        slider->setAccessibleDescription(QStringLiteral("%1 to %2").arg(said.constFirst(), said.constLast()));
+        slider->setAccessibleDescription(tr("%1 to %2").arg(said.constFirst(), said.constLast()));
     column->addLayout(words);
     control->setFocusProxy(slider);
     return control;

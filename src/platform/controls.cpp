@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -350,6 +351,12 @@ void LineControl::paintEvent(QPaintEvent*)
     painter.setPen(pen);
     const QPoint origin = geometry().topLeft();
     painter.drawLine(from_ - origin, to_ - origin);
+}
+
+QString rosterWord(std::string_view text)
+{
+    const std::string english(text);
+    return QCoreApplication::translate("roster", english.c_str());
 }
 
 } // namespace platform

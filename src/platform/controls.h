@@ -12,6 +12,8 @@
 #include <QRect>
 #include <QWidget>
 
+#include <string_view>
+
 class QFontMetricsF;
 class QLabel;
 
@@ -74,6 +76,11 @@ void initPictures();
 // A compiled-in picture, ":/pictures/<name>.png", with its double-density
 // drawing "<name>@2x.png" for screens of two device pixels per pixel.
 QIcon pictureIcon(const QString& name);
+
+// A text the roster marked for the player (roster/words.h: a field's label,
+// a scale word, a column's title), in the player's language; any other text
+// (a number, a name) comes back as it is.
+QString rosterWord(std::string_view text);
 
 // A label as the windows use them: plain text, aligned to the top, never
 // taking the focus, white or coloured by its parent's palette. `geometry` is

@@ -8,31 +8,35 @@
 namespace roster {
 namespace {
 
-const std::string InUse = "The roster file is in use by another program (is the game running?)";
+const std::string InUse = CBT_WORD("roster", "The roster file is in use by another program (is the game running?)");
 
 // Why a read or a write failed, in the player's terms where the system's
 // words would not tell them what to do.
 std::string reasonOf(const std::string& error, bool inUse) { return inUse ? InUse : error; }
 
-// The text that a string refusal reports, e.g. "\"Ł\" (U+0141)" or "a line feed".
-std::string refusal(const std::string& key, const std::string& what, TextEncoding encoding,
+// The refusal of a text the file cannot hold (`what`: e.g. "\"Ł\" (U+0141)" or "a line feed").
+SaveOutcome refusal(const std::string& key, const std::string& what, TextEncoding encoding,
                     std::string_view nothingSaved)
 {
-    return "The value for " + key + " holds " + what + ", which a " + encodingName(encoding)
-        + " roster file cannot hold. " + std::string(nothingSaved);
+    return SaveOutcome::refusal(
+        key, CBT_WORD("roster", "The value for %1 holds %2, which a %3 roster file cannot hold. %4"),
+        {key, what, encodingName(encoding), std::string(nothingSaved)});
 }
+
+const char* const NothingOfBot = CBT_WORD("roster", "Nothing of this bot was saved.");
+const char* const NothingOfBots = CBT_WORD("roster", "Nothing of these bots was saved.");
 
 // The file's bytes for a text, or the refusal that names the key: a
 // character the file's encoding cannot hold, or one that would split the line.
 SaveOutcome encodeFor(const std::string& key, std::string_view text, TextEncoding encoding, std::string& bytes,
-                      std::string_view nothingSaved = "Nothing of this bot was saved.")
+                      std::string_view nothingSaved = NothingOfBot)
 {
     std::string refused;
     auto encoded = encodeText(text, encoding, &refused);
     if (!encoded)
-        return SaveOutcome::refusal(key, refusal(key, refused, encoding, nothingSaved));
+        return refusal(key, refused, encoding, nothingSaved);
     if (auto what = profile::unsafeCharacter(*encoded))
-        return SaveOutcome::refusal(key, refusal(key, *what, encoding, nothingSaved));
+        return refusal(key, *what, encoding, nothingSaved);
     bytes = std::move(*encoded);
     return {};
 }
@@ -55,10 +59,26 @@ std::optional<std::size_t> fingerprintOf(const profile::LoadedFile& file)
     return file.utf16 ? ~text : text;
 }
 
-const std::string BlankName = "A bot's name cannot be blank: the list of bots would end at it, and the bots after it "
-                              "could no longer be reached. ";
+const char* const BlankName = CBT_WORD("roster", "A bot's name cannot be blank: the list of bots would end at it, "
+                                                  "and the bots after it could no longer be reached. %1");
 
 } // namespace
+
+std::string FillPattern(std::string_view pattern, const std::vector<std::string>& arguments)
+{
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const std::size_t n
+            = i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : arguments.size();
+        if (pattern[i] == '%' && n < arguments.size() && n < 9) {
+            text += arguments[n];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
 
 // One reading of the file, shared by the reads of one operation so that
 // listing 101 names or loading twelve fields reads the file once.
@@ -287,7 +307,7 @@ SaveOutcome RosterFile::SaveBots(const BotEdits& bots) const
     if (texts.empty())
         return outcome;
     const std::string nothingSaved
-        = bots.size() == 1 ? "Nothing of this bot was saved." : "Nothing of these bots was saved.";
+        = bots.size() == 1 ? NothingOfBot : NothingOfBots;
 
     // Everything is checked against the file's encoding, as the write reads
     // the file, before anything is written; the backup comes last, so that
@@ -331,17 +351,17 @@ SaveOutcome RosterFile::SaveBots(const BotEdits& bots) const
         }
         for (std::size_t name : names) {
             if (readsBackBlank(values[name].value)) {
-                outcome = SaveOutcome::refusal(values[name].key, BlankName + nothingSaved);
+                outcome = SaveOutcome::refusal(values[name].key, BlankName, {nothingSaved});
                 return false;
             }
         }
         if (!backupStamp.empty() && !backedUp) {
             const profile::Backup backup = profile::backUpProfile(path_, backupStamp, KeptBackups);
             if (!backup.result) {
-                outcome = SaveOutcome::refusal(values.front().key,
-                                               "The roster file could not be backed up before saving: "
-                                                   + reasonOf(backup.result.error, backup.result.inUse) + ". "
-                                                   + nothingSaved);
+                outcome = SaveOutcome::refusal(
+                    values.front().key,
+                    CBT_WORD("roster", "The roster file could not be backed up before saving: %1. %2"),
+                    {reasonOf(backup.result.error, backup.result.inUse), nothingSaved});
                 return false;
             }
             backedUp = true;

@@ -6,6 +6,7 @@
 // this room as UTF-8; the file's own encoding stays inside.
 
 #include "roster/text_encoding.h"
+#include "roster/words.h"
 
 #include <array>
 #include <cstddef>
@@ -150,6 +151,10 @@ inline constexpr std::size_t KeptBackups = 5;
 // What a save found gone, when it was told the bot must exist.
 enum class Gone { Nothing, File, Bot };
 
+// `pattern` with %1, %2... replaced by the arguments, in one pass (an
+// argument's own "%1" stays as it is).
+std::string FillPattern(std::string_view pattern, const std::vector<std::string>& arguments);
+
 struct SaveOutcome {
     bool ok = true;
     bool refused = false;  // refused before writing anything; `error` is a whole message
@@ -157,18 +162,39 @@ struct SaveOutcome {
     std::string failedKey; // the key whose write failed or was refused
     std::string error;     // why, in the system's words where it has some
     std::string backup;    // the copy made before the save, if any
+    // A refusal's `error` as the pattern it was made from (marked for
+    // translation, see roster/words.h) and what stands for its %1, %2...:
+    // the window says it in the player's language. Empty otherwise.
+    std::string pattern;
+    std::vector<std::string> arguments;
 
     static SaveOutcome failure(std::string key, std::string why)
     {
-        return {false, false, Gone::Nothing, std::move(key), std::move(why), {}};
+        SaveOutcome outcome;
+        outcome.ok = false;
+        outcome.failedKey = std::move(key);
+        outcome.error = std::move(why);
+        return outcome;
     }
     static SaveOutcome refusal(std::string key, std::string why)
     {
-        return {false, true, Gone::Nothing, std::move(key), std::move(why), {}};
+        SaveOutcome outcome = failure(std::move(key), std::move(why));
+        outcome.refused = true;
+        return outcome;
+    }
+    static SaveOutcome refusal(std::string key, std::string_view pattern, std::vector<std::string> arguments)
+    {
+        SaveOutcome outcome = refusal(std::move(key), FillPattern(pattern, arguments));
+        outcome.pattern = pattern;
+        outcome.arguments = std::move(arguments);
+        return outcome;
     }
     static SaveOutcome vanished(Gone what)
     {
-        return {false, true, what, {}, what == Gone::File ? "The roster file is gone" : "The bot is gone", {}};
+        SaveOutcome outcome = refusal({}, what == Gone::File ? CBT_WORD("roster", "The roster file is gone")
+                                                             : CBT_WORD("roster", "The bot is gone"));
+        outcome.gone = what;
+        return outcome;
     }
 };
 

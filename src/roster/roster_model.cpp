@@ -1,5 +1,7 @@
 #include "roster/roster_model.h"
 
+#include "roster/words.h"
+
 #include <algorithm>
 
 namespace roster {
@@ -9,8 +11,10 @@ constexpr int FieldCount = static_cast<int>(RosterFields.size());
 
 // The players' words for the fields, as the window labels them.
 constexpr std::array<std::string_view, 12> FieldLabels = {
-    "Voice Type", "Face", "Team", "Skill", "Accuracy", "Combat Style",
-    "Alertness", "Camping", "Strafing", "Class", "Skin", "Bot Jumpy",
+    CBT_WORD("roster", "Voice Type"), CBT_WORD("roster", "Face"),     CBT_WORD("roster", "Team"),
+    CBT_WORD("roster", "Skill"),      CBT_WORD("roster", "Accuracy"), CBT_WORD("roster", "Combat Style"),
+    CBT_WORD("roster", "Alertness"),  CBT_WORD("roster", "Camping"),  CBT_WORD("roster", "Strafing"),
+    CBT_WORD("roster", "Class"),      CBT_WORD("roster", "Skin"),     CBT_WORD("roster", "Bot Jumpy"),
 };
 
 std::string& textOf(BotTexts& bot, int field)
@@ -49,7 +53,7 @@ BotTexts TextsOf(const ListedBot& bot)
 
 std::string FieldLabel(int field)
 {
-    return field == NameField ? "Name" : std::string(FieldLabels[static_cast<std::size_t>(field)]);
+    return field == NameField ? CBT_WORD("roster", "Name") : std::string(FieldLabels[static_cast<std::size_t>(field)]);
 }
 
 void RosterModel::open(std::string path)

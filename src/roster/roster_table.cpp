@@ -1,6 +1,7 @@
 #include "roster/roster_table.h"
 
 #include "roster/scale.h"
+#include "roster/words.h"
 
 #include <algorithm>
 #include <charconv>
@@ -30,7 +31,7 @@ std::optional<std::string> wordFor(int box, std::string_view text)
     if (field.scale == ScaleKind::Voice) {
         for (int p = field.minimum; p <= field.maximum; ++p) {
             if (trimmed(text) == BoxTextForPosition(field, p))
-                return "Voice " + std::to_string(p);
+                return std::string(ScaleWords(box)[static_cast<std::size_t>(p - field.minimum)]);
         }
         return std::nullopt;
     }
@@ -45,7 +46,7 @@ std::optional<std::string> wordFor(int box, std::string_view text)
     }
     if (box == JumpBox) {
         if (*number == 0 || *number == 1)
-            return *number == 1 ? "Yes" : "No";
+            return *number == 1 ? CBT_WORD("roster", "Yes") : CBT_WORD("roster", "No");
         return std::nullopt;
     }
     const std::vector<std::string_view> words = ScaleWords(box);
@@ -61,13 +62,14 @@ std::vector<std::string_view> ScaleWords(int box)
 {
     switch (box) {
     case 0:
-        return {"Voice 1", "Voice 2", "Voice 3"};
+        return {CBT_WORD("roster", "Voice 1"), CBT_WORD("roster", "Voice 2"), CBT_WORD("roster", "Voice 3")};
     case 2:
-        return {"Red", "Blue"};
+        return {CBT_WORD("roster", "Red"), CBT_WORD("roster", "Blue")};
     case 5:
-        return {"Avoidant", "Cautious", "Normal", "Aggressive", "Berzerk"};
+        return {CBT_WORD("roster", "Avoidant"), CBT_WORD("roster", "Cautious"), CBT_WORD("roster", "Normal"),
+                CBT_WORD("roster", "Aggressive"), CBT_WORD("roster", "Berzerk")};
     case JumpBox:
-        return {"No", "Yes"};
+        return {CBT_WORD("roster", "No"), CBT_WORD("roster", "Yes")};
     default:
         return {};
     }
@@ -77,15 +79,15 @@ std::string_view TeamWord(int team)
 {
     switch (team) {
     case 0:
-        return "Red";
+        return CBT_WORD("roster", "Red");
     case 1:
-        return "Blue";
+        return CBT_WORD("roster", "Blue");
     case 2:
-        return "Green";
+        return CBT_WORD("roster", "Green");
     case 3:
-        return "Gold";
+        return CBT_WORD("roster", "Gold");
     case 255:
-        return "None";
+        return CBT_WORD("roster", "None");
     default:
         return {};
     }
@@ -161,8 +163,9 @@ std::vector<AverageRow> Averages(const std::vector<ListedBot>& bots)
         bool always;
     };
     const Group groups[] = {
-        {"Red average", 0, true},     {"Blue average", 1, true}, {"Green average", 2, false},
-        {"Gold average", 3, false},   {"All average", -1, true},
+        {CBT_WORD("roster", "Red average"), 0, true},    {CBT_WORD("roster", "Blue average"), 1, true},
+        {CBT_WORD("roster", "Green average"), 2, false}, {CBT_WORD("roster", "Gold average"), 3, false},
+        {CBT_WORD("roster", "All average"), -1, true},
     };
     const auto teamOf = [](const ListedBot& bot) {
         const LoadedField& team = bot.fields[2];

@@ -5,6 +5,7 @@
 // window shows what this decides.
 
 #include "roster/roster.h"
+#include "roster/words.h"
 
 #include <array>
 #include <optional>
@@ -27,16 +28,16 @@ struct TableColumn {
 
 inline constexpr std::array<TableColumn, 11> TableColumns = {{
     {"#", -1, false},
-    {"Name", -1, false},
-    {"Team", 2, false},
-    {"Skill", 3, true},
-    {"Accuracy", 4, true},
-    {"Alertness", 6, true},
-    {"Strafing", 8, true},
-    {"Combat Style", 5, false},
-    {"Camping", 7, true},
-    {"Jumpy", 11, false},
-    {"Voice", 0, false},
+    {CBT_WORD("roster", "Name"), -1, false},
+    {CBT_WORD("roster", "Team"), 2, false},
+    {CBT_WORD("roster", "Skill"), 3, true},
+    {CBT_WORD("roster", "Accuracy"), 4, true},
+    {CBT_WORD("roster", "Alertness"), 6, true},
+    {CBT_WORD("roster", "Strafing"), 8, true},
+    {CBT_WORD("roster", "Combat Style"), 5, false},
+    {CBT_WORD("roster", "Camping"), 7, true},
+    {CBT_WORD("roster", "Jumpy"), 11, false},
+    {CBT_WORD("roster", "Voice"), 0, false},
 }};
 
 inline constexpr int NumberColumn = 0;

@@ -1,0 +1,812 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Edits the bots of the Covertstrike roster in a CovertstrikeUser.ini file.
+Without FILE it opens the file used last time, or asks for one.</source>
+        <translation>Bearbeitet die Bots der Covertstrike-Botliste in einer Datei CovertstrikeUser.ini.
+Ohne DATEI öffnet es die zuletzt benutzte Datei oder fragt nach einer.</translation>
+    </message>
+    <message>
+        <source>Speaks the language CODE (de, en, es, fr, pl, pt_BR), not the desktop&apos;s.</source>
+        <translation>Spricht die Sprache CODE (de, en, es, fr, pl, pt_BR) statt der des Desktops.</translation>
+    </message>
+    <message>
+        <source>The CovertstrikeUser.ini file to open, as File, Open would.</source>
+        <translation>Die zu öffnende Datei CovertstrikeUser.ini, wie mit Datei, Öffnen.</translation>
+    </message>
+    <message>
+        <source>The window-system plugin (xcb, wayland, offscreen, windows...).</source>
+        <translation>Das Plugin des Fenstersystems (xcb, wayland, offscreen, windows …).</translation>
+    </message>
+    <message>
+        <source>Where window-system plugins are looked for.</source>
+        <translation>Wo nach Plugins des Fenstersystems gesucht wird.</translation>
+    </message>
+    <message>
+        <source>The platform theme.</source>
+        <translation>Das Design der Plattform.</translation>
+    </message>
+    <message>
+        <source>An extra input plugin to load.</source>
+        <translation>Ein zusätzliches Eingabe-Plugin, das geladen wird.</translation>
+    </message>
+    <message>
+        <source>The first window&apos;s size and place (WxH+X+Y).</source>
+        <translation>Größe und Lage des ersten Fensters (BxH+X+Y).</translation>
+    </message>
+    <message>
+        <source>The same, on X11.</source>
+        <translation>Dasselbe unter X11.</translation>
+    </message>
+    <message>
+        <source>The first window&apos;s title.</source>
+        <translation>Der Titel des ersten Fensters.</translation>
+    </message>
+    <message>
+        <source>The first window&apos;s icon.</source>
+        <translation>Das Symbol des ersten Fensters.</translation>
+    </message>
+    <message>
+        <source>The X11 display (hostname:screen).</source>
+        <translation>Die X11-Anzeige (Rechnername:Bildschirm).</translation>
+    </message>
+    <message>
+        <source>The X11 resource name.</source>
+        <translation>Der X11-Ressourcenname.</translation>
+    </message>
+    <message>
+        <source>The session to restore.</source>
+        <translation>Die wiederherzustellende Sitzung.</translation>
+    </message>
+    <message>
+        <source>The widget style.</source>
+        <translation>Der Stil der Bedienelemente.</translation>
+    </message>
+    <message>
+        <source>A style sheet to apply.</source>
+        <translation>Ein anzuwendendes Stylesheet.</translation>
+    </message>
+    <message>
+        <source>QML debugging.</source>
+        <translation>QML-Debugging.</translation>
+    </message>
+    <message>
+        <source>Lays the window out from right to left.</source>
+        <translation>Ordnet das Fenster von rechts nach links an.</translation>
+    </message>
+    <message>
+        <source>Counts the widgets left at the end.</source>
+        <translation>Zählt die am Ende übrigen Bedienelemente.</translation>
+    </message>
+    <message>
+        <source>Loads the testability library.</source>
+        <translation>Lädt die Testability-Bibliothek.</translation>
+    </message>
+    <message>
+        <source>Never grabs the mouse or keyboard (X11).</source>
+        <translation>Übernimmt nie Maus oder Tastatur (X11).</translation>
+    </message>
+    <message>
+        <source>Grabs them even under a debugger (X11).</source>
+        <translation>Übernimmt sie auch unter einem Debugger (X11).</translation>
+    </message>
+    <message>
+        <source>Talks to the X11 server synchronously.</source>
+        <translation>Spricht synchron mit dem X11-Server.</translation>
+    </message>
+    <message>
+        <source>Options of the window system:</source>
+        <translation>Optionen des Fenstersystems:</translation>
+    </message>
+    <message>
+        <source>no translation for %1; the languages are en, %2</source>
+        <translation>keine Übersetzung für %1; die Sprachen sind en, %2</translation>
+    </message>
+    <message>
+        <source>one roster file at most, not %1</source>
+        <translation>höchstens eine Botliste, nicht %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a local file</source>
+        <translation>%1 ist keine lokale Datei</translation>
+    </message>
+</context>
+<context>
+    <name>RosterOverview</name>
+    <message>
+        <source>Roster - %1</source>
+        <translation>Botliste – %1</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>Sortieren &amp;nach:</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Sortieren nach</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>&amp;Absteigend</translation>
+    </message>
+    <message>
+        <source>Roster</source>
+        <translation>Botliste</translation>
+    </message>
+    <message>
+        <source>Averages</source>
+        <translation>Durchschnitte</translation>
+    </message>
+    <message>
+        <source>&amp;Set Values...</source>
+        <translation>&amp;Werte setzen …</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 bots</source>
+        <translation>
+            <numerusform>%1 Bot</numerusform>
+            <numerusform>%1 Bots</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No roster file</source>
+        <translation>Keine Botliste</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1</source>
+        <translation>Die Botliste kann nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RosterTableModel</name>
+    <message>
+        <source>Shown in the editor</source>
+        <translation>Im Editor angezeigt</translation>
+    </message>
+    <message>
+        <source>Not in the file: the game uses its default</source>
+        <translation>Nicht in der Datei: Das Spiel nimmt seinen Standardwert</translation>
+    </message>
+</context>
+<context>
+    <name>SetValuesDialog</name>
+    <message>
+        <source>Set Values</source>
+        <translation>Werte setzen</translation>
+    </message>
+    <message>
+        <source>Set the ticked fields of the selected bot.</source>
+        <translation>Die angehakten Felder des gewählten Bots setzen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Set the ticked fields of the %1 selected bots.</source>
+        <translation>
+            <numerusform>Die angehakten Felder des %1 gewählten Bots setzen.</numerusform>
+            <numerusform>Die angehakten Felder der %1 gewählten Bots setzen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sa&amp;me value for every bot</source>
+        <translation>&amp;Gleicher Wert für jeden Bot</translation>
+    </message>
+    <message>
+        <source>A &amp;random value for each bot</source>
+        <translation>&amp;Zufallswert für jeden Bot</translation>
+    </message>
+    <message>
+        <source>Lowest</source>
+        <translation>Niedrigster</translation>
+    </message>
+    <message>
+        <source>Highest</source>
+        <translation>Höchster</translation>
+    </message>
+    <message>
+        <source>Lowest %1</source>
+        <translation>Niedrigster Wert für %1</translation>
+    </message>
+    <message>
+        <source>Highest %1</source>
+        <translation>Höchster Wert für %1</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>%1 value</source>
+        <translation>Wert für %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About MyApp</source>
+        <translation>Über MyApp</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Programmtitel</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Made by Covertstrike players</source>
+        <translation>Von Covertstrike-Spielern gemacht</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeminfo …</translation>
+    </message>
+    <message>
+        <source>This program is freeware.  Back up your roster first.</source>
+        <translation>Dieses Programm ist Freeware.  Sichern Sie zuerst Ihre Botliste.</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Die Systeminformationen sind zurzeit nicht verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Error: Nothing to save.</source>
+        <translation>Fehler: Nichts zu speichern.</translation>
+    </message>
+    <message>
+        <source>ERROR: Bot name error or no bot selected.</source>
+        <translation>FEHLER: Fehler im Botnamen oder kein Bot gewählt.</translation>
+    </message>
+    <message>
+        <source>Bot #: %1</source>
+        <translation>Bot Nr.: %1</translation>
+    </message>
+    <message>
+        <source>Enter new name:</source>
+        <translation>Neuen Namen eingeben:</translation>
+    </message>
+    <message>
+        <source>Bot Name</source>
+        <translation>Botname</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved; your changes are kept. Use File, Open to choose it again.</source>
+        <translation>Die Botliste ist nicht mehr da: %1. Es wurde nichts gespeichert; Ihre Änderungen bleiben erhalten. Wählen Sie sie mit Datei, Öffnen erneut.</translation>
+    </message>
+    <message>
+        <source>Bot %1 (%2) is no longer in the file. Nothing was saved.</source>
+        <translation>Bot %1 (%2) ist nicht mehr in der Datei. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Error: %1 (bot %2) could not be saved: %3. The file was left as it was.</source>
+        <translation>Fehler: %1 (Bot %2) konnte nicht gespeichert werden: %3. Die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 also changed on disk</source>
+        <translation>%1 auch auf der Platte geändert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields also changed on disk</source>
+        <translation>
+            <numerusform>%1 Feld auch auf der Platte geändert</numerusform>
+            <numerusform>%1 Felder auch auf der Platte geändert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File changed on disk: %1 also changed there. Your values are kept; a save writes them over the file&apos;s.</source>
+        <translation>Datei auf der Platte geändert: Auch %1 wurde dort geändert. Ihre Werte bleiben erhalten; beim Speichern ersetzen sie die der Datei.</translation>
+    </message>
+    <message>
+        <source>File changed on disk</source>
+        <translation>Datei auf Platte geändert</translation>
+    </message>
+    <message>
+        <source>Another program changed the roster file. Your changes are kept; a save writes only what you changed.</source>
+        <translation>Ein anderes Programm hat die Botliste geändert. Ihre Änderungen bleiben erhalten; beim Speichern wird nur geschrieben, was Sie geändert haben.</translation>
+    </message>
+    <message>
+        <source>Bot %1 is no longer in the file</source>
+        <translation>Bot %1 ist nicht mehr in der Datei</translation>
+    </message>
+    <message>
+        <source>Another program removed bot %1 (%2) from the roster file. Your changes are kept but cannot be saved into it.</source>
+        <translation>Ein anderes Programm hat Bot %1 (%2) aus der Botliste entfernt. Ihre Änderungen bleiben erhalten, können aber nicht in sie gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Game running</source>
+        <translation>Spiel läuft</translation>
+    </message>
+    <message>
+        <source>The game is running. It reads the roster when it starts and may write it back when it closes, over what you save now: close the game first.</source>
+        <translation>Das Spiel läuft. Es liest die Botliste beim Start und schreibt sie womöglich beim Beenden zurück, über das, was Sie jetzt speichern: Beenden Sie zuerst das Spiel.</translation>
+    </message>
+    <message>
+        <source>The game does not use this file under Program Files but its own copy:
+%1
+
+The editor edits that copy.</source>
+        <translation>Das Spiel benutzt nicht diese Datei unter „Programme“, sondern seine eigene Kopie:
+%1
+
+Der Editor bearbeitet diese Kopie.</translation>
+    </message>
+    <message>
+        <source>
+
+The file lies under Program Files, which only administrators may change. The game, run as you, writes its own copy instead, once it has saved its settings:
+%1</source>
+        <translation>
+
+Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dürfen. Das Spiel schreibt, unter Ihrem Konto gestartet, stattdessen eine eigene Kopie, sobald es seine Einstellungen gespeichert hat:
+%1</translation>
+    </message>
+    <message>
+        <source>USE AT YOUR OWN RISK!  This program modifies the settings of one of the initialization files used by your game.  These modifications could be harmful or fatal if swallowed.</source>
+        <translation>BENUTZUNG AUF EIGENE GEFAHR!  Dieses Programm ändert die Einstellungen in einer der Initialisierungsdateien Ihres Spiels.  Diese Änderungen können beim Verschlucken schädlich oder tödlich sein.</translation>
+    </message>
+    <message>
+        <source>A dialog box will now appear that will allow you to select your CovertstrikeUser.ini file.  This file will be in the System folder that is located in your Unreal Tournament folder. (i.e. C:\UnrealTournament\System\)</source>
+        <translation>Gleich erscheint ein Dialog, in dem Sie Ihre Datei CovertstrikeUser.ini auswählen.  Sie liegt im Ordner System Ihres Unreal-Tournament-Ordners. (z. B. C:\UnrealTournament\System\)</translation>
+    </message>
+    <message>
+        <source>Error: Invalid CovertstrikeUser.ini file.</source>
+        <translation>Fehler: Ungültige Datei CovertstrikeUser.ini.</translation>
+    </message>
+    <message>
+        <source>Roster file not found</source>
+        <translation>Botliste nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The roster file was not found: %1</source>
+        <translation>Die Botliste wurde nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Roster file unreadable</source>
+        <translation>Botliste nicht lesbar</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1: %2</source>
+        <translation>Die Botliste kann nicht gelesen werden: %1: %2</translation>
+    </message>
+    <message>
+        <source>No bot roster in the file</source>
+        <translation>Keine Botliste in der Datei</translation>
+    </message>
+    <message>
+        <source>The roster file holds no bot roster: %1</source>
+        <translation>Die Datei enthält keine Botliste: %1</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved.</source>
+        <translation>Die Botliste ist nicht mehr da: %1. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>A bot is no longer in the file. Nothing was saved.</source>
+        <translation>Ein Bot ist nicht mehr in der Datei. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Error: the values could not be saved: %1. The file was left as it was.</source>
+        <translation>Fehler: Die Werte konnten nicht gespeichert werden: %1. Die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Voice Type:</source>
+        <translation>Stimme:</translation>
+    </message>
+    <message>
+        <source>Team:</source>
+        <translation>Team:</translation>
+    </message>
+    <message>
+        <source>Accuracy:</source>
+        <translation>Treffsicherheit:</translation>
+    </message>
+    <message>
+        <source>Skill:</source>
+        <translation>Können:</translation>
+    </message>
+    <message>
+        <source>Strafing:</source>
+        <translation>Strafen:</translation>
+    </message>
+    <message>
+        <source>Alertness:</source>
+        <translation>Wachsamkeit:</translation>
+    </message>
+    <message>
+        <source>Combat Style:</source>
+        <translation>Kampfstil:</translation>
+    </message>
+    <message>
+        <source>Camping:</source>
+        <translation>Campen:</translation>
+    </message>
+    <message>
+        <source>Bot Jumpy:</source>
+        <translation>Springt viel:</translation>
+    </message>
+    <message>
+        <source>Bot Faces</source>
+        <translation>Botgesichter</translation>
+    </message>
+    <message>
+        <source>Bot Classes</source>
+        <translation>Botklassen</translation>
+    </message>
+    <message>
+        <source>Bot Skins</source>
+        <translation>Botskins</translation>
+    </message>
+    <message>
+        <source>Voice 1</source>
+        <translation>Stimme 1</translation>
+    </message>
+    <message>
+        <source>Voice 2</source>
+        <translation>Stimme 2</translation>
+    </message>
+    <message>
+        <source>Voice 3</source>
+        <translation>Stimme 3</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Schlecht</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Gut</translation>
+    </message>
+    <message>
+        <source>Avoidant</source>
+        <translation>Ausweichend</translation>
+    </message>
+    <message>
+        <source>Cautious</source>
+        <translation>Vorsichtig</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Aggressive</source>
+        <translation>Aggressiv</translation>
+    </message>
+    <message>
+        <source>Berzerk</source>
+        <translation>Berserker</translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation>Weniger</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>Selected Bot</source>
+        <translation>Gewählter Bot</translation>
+    </message>
+    <message>
+        <source>Bot #</source>
+        <translation>Bot Nr.</translation>
+    </message>
+    <message>
+        <source>Edit Name</source>
+        <translation>Name ändern</translation>
+    </message>
+    <message>
+        <source>Save Successful</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>Select a bot from the list</source>
+        <translation>Einen Bot aus der Liste wählen</translation>
+    </message>
+    <message>
+        <source>Save these settings</source>
+        <translation>Diese Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>The best 3d shooter around</source>
+        <translation>Der beste 3D-Shooter weit und breit</translation>
+    </message>
+    <message>
+        <source>Erase Reg Info</source>
+        <translation>Registry-Daten löschen</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 value</source>
+        <translation>Wert für %1</translation>
+    </message>
+    <message>
+        <source>Bot</source>
+        <translation>Bot</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Vorgaben</translation>
+    </message>
+    <message>
+        <source>Human</source>
+        <translation>Menschlich</translation>
+    </message>
+    <message>
+        <source>&amp;Roster</source>
+        <translation>Bot&amp;liste</translation>
+    </message>
+    <message>
+        <source>&amp;Overview...</source>
+        <translation>&amp;Übersicht …</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1</source>
+        <translation>Die Botliste kann nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>roster</name>
+    <message>
+        <source>Voice Type</source>
+        <translation>Stimme</translation>
+    </message>
+    <message>
+        <source>Voice 1</source>
+        <translation>Stimme 1</translation>
+    </message>
+    <message>
+        <source>Voice 2</source>
+        <translation>Stimme 2</translation>
+    </message>
+    <message>
+        <source>Voice 3</source>
+        <translation>Stimme 3</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation>Treffsicherheit</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Schlecht</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Gut</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation>Können</translation>
+    </message>
+    <message>
+        <source>Strafing</source>
+        <translation>Strafen</translation>
+    </message>
+    <message>
+        <source>Alertness</source>
+        <translation>Wachsamkeit</translation>
+    </message>
+    <message>
+        <source>Combat Style</source>
+        <translation>Kampfstil</translation>
+    </message>
+    <message>
+        <source>Avoidant</source>
+        <translation>Ausweichend</translation>
+    </message>
+    <message>
+        <source>Cautious</source>
+        <translation>Vorsichtig</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Aggressive</source>
+        <translation>Aggressiv</translation>
+    </message>
+    <message>
+        <source>Berzerk</source>
+        <translation>Berserker</translation>
+    </message>
+    <message>
+        <source>Camping</source>
+        <translation>Campen</translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation>Weniger</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>Bot Jumpy</source>
+        <translation>Springt viel</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Gesicht</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Skin</source>
+        <translation>Skin</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keins</translation>
+    </message>
+    <message>
+        <source>Red average</source>
+        <translation>Schnitt Rot</translation>
+    </message>
+    <message>
+        <source>Blue average</source>
+        <translation>Schnitt Blau</translation>
+    </message>
+    <message>
+        <source>Green average</source>
+        <translation>Schnitt Grün</translation>
+    </message>
+    <message>
+        <source>Gold average</source>
+        <translation>Schnitt Gold</translation>
+    </message>
+    <message>
+        <source>All average</source>
+        <translation>Schnitt alle</translation>
+    </message>
+    <message>
+        <source>Jumpy</source>
+        <translation>Springt</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Stimme</translation>
+    </message>
+    <message>
+        <source>The roster file is in use by another program (is the game running?)</source>
+        <translation>Die Botliste wird von einem anderen Programm benutzt (läuft das Spiel?)</translation>
+    </message>
+    <message>
+        <source>The value for %1 holds %2, which a %3 roster file cannot hold. %4</source>
+        <translation>Der Wert für %1 enthält %2, was eine Botliste in %3 nicht aufnehmen kann. %4</translation>
+    </message>
+    <message>
+        <source>Nothing of this bot was saved.</source>
+        <translation>Von diesem Bot wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Nothing of these bots was saved.</source>
+        <translation>Von diesen Bots wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>A bot&apos;s name cannot be blank: the list of bots would end at it, and the bots after it could no longer be reached. %1</source>
+        <translation>Der Name eines Bots darf nicht leer sein: Die Liste der Bots würde dort enden, und die Bots danach wären nicht mehr erreichbar. %1</translation>
+    </message>
+    <message>
+        <source>The roster file could not be backed up before saving: %1. %2</source>
+        <translation>Die Botliste konnte vor dem Speichern nicht gesichert werden: %1. %2</translation>
+    </message>
+    <message>
+        <source>The roster file is gone</source>
+        <translation>Die Botliste ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>The bot is gone</source>
+        <translation>Der Bot ist nicht mehr da</translation>
+    </message>
+</context>
+</TS>

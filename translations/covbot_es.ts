@@ -1,0 +1,812 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Edits the bots of the Covertstrike roster in a CovertstrikeUser.ini file.
+Without FILE it opens the file used last time, or asks for one.</source>
+        <translation>Edita los bots de la lista de Covertstrike en un archivo CovertstrikeUser.ini.
+Sin ARCHIVO abre el archivo usado la última vez o pide uno.</translation>
+    </message>
+    <message>
+        <source>Speaks the language CODE (de, en, es, fr, pl, pt_BR), not the desktop&apos;s.</source>
+        <translation>Usa el idioma CODE (de, en, es, fr, pl, pt_BR) en lugar del del escritorio.</translation>
+    </message>
+    <message>
+        <source>The CovertstrikeUser.ini file to open, as File, Open would.</source>
+        <translation>El archivo CovertstrikeUser.ini que se abre, como con Archivo, Abrir.</translation>
+    </message>
+    <message>
+        <source>The window-system plugin (xcb, wayland, offscreen, windows...).</source>
+        <translation>El complemento del sistema de ventanas (xcb, wayland, offscreen, windows...).</translation>
+    </message>
+    <message>
+        <source>Where window-system plugins are looked for.</source>
+        <translation>Dónde se buscan los complementos del sistema de ventanas.</translation>
+    </message>
+    <message>
+        <source>The platform theme.</source>
+        <translation>El tema de la plataforma.</translation>
+    </message>
+    <message>
+        <source>An extra input plugin to load.</source>
+        <translation>Un complemento de entrada adicional que cargar.</translation>
+    </message>
+    <message>
+        <source>The first window&apos;s size and place (WxH+X+Y).</source>
+        <translation>Tamaño y posición de la primera ventana (AnxAl+X+Y).</translation>
+    </message>
+    <message>
+        <source>The same, on X11.</source>
+        <translation>Lo mismo, en X11.</translation>
+    </message>
+    <message>
+        <source>The first window&apos;s title.</source>
+        <translation>El título de la primera ventana.</translation>
+    </message>
+    <message>
+        <source>The first window&apos;s icon.</source>
+        <translation>El icono de la primera ventana.</translation>
+    </message>
+    <message>
+        <source>The X11 display (hostname:screen).</source>
+        <translation>La pantalla X11 (equipo:pantalla).</translation>
+    </message>
+    <message>
+        <source>The X11 resource name.</source>
+        <translation>El nombre de recurso X11.</translation>
+    </message>
+    <message>
+        <source>The session to restore.</source>
+        <translation>La sesión que se restaura.</translation>
+    </message>
+    <message>
+        <source>The widget style.</source>
+        <translation>El estilo de los controles.</translation>
+    </message>
+    <message>
+        <source>A style sheet to apply.</source>
+        <translation>Una hoja de estilo que aplicar.</translation>
+    </message>
+    <message>
+        <source>QML debugging.</source>
+        <translation>Depuración de QML.</translation>
+    </message>
+    <message>
+        <source>Lays the window out from right to left.</source>
+        <translation>Dispone la ventana de derecha a izquierda.</translation>
+    </message>
+    <message>
+        <source>Counts the widgets left at the end.</source>
+        <translation>Cuenta los controles que quedan al final.</translation>
+    </message>
+    <message>
+        <source>Loads the testability library.</source>
+        <translation>Carga la biblioteca de testabilidad.</translation>
+    </message>
+    <message>
+        <source>Never grabs the mouse or keyboard (X11).</source>
+        <translation>Nunca captura el ratón ni el teclado (X11).</translation>
+    </message>
+    <message>
+        <source>Grabs them even under a debugger (X11).</source>
+        <translation>Los captura incluso bajo un depurador (X11).</translation>
+    </message>
+    <message>
+        <source>Talks to the X11 server synchronously.</source>
+        <translation>Habla con el servidor X11 de forma síncrona.</translation>
+    </message>
+    <message>
+        <source>Options of the window system:</source>
+        <translation>Opciones del sistema de ventanas:</translation>
+    </message>
+    <message>
+        <source>no translation for %1; the languages are en, %2</source>
+        <translation>no hay traducción para %1; los idiomas son en, %2</translation>
+    </message>
+    <message>
+        <source>one roster file at most, not %1</source>
+        <translation>como mucho un archivo de lista, no %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a local file</source>
+        <translation>%1 no es un archivo local</translation>
+    </message>
+</context>
+<context>
+    <name>RosterOverview</name>
+    <message>
+        <source>Roster - %1</source>
+        <translation>Lista de bots - %1</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>Ordenar &amp;por:</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Ordenar por</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>&amp;Descendente</translation>
+    </message>
+    <message>
+        <source>Roster</source>
+        <translation>Lista de bots</translation>
+    </message>
+    <message>
+        <source>Averages</source>
+        <translation>Promedios</translation>
+    </message>
+    <message>
+        <source>&amp;Set Values...</source>
+        <translation>&amp;Fijar valores...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 bots</source>
+        <translation>
+            <numerusform>%1 bot</numerusform>
+            <numerusform>%1 bots</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No roster file</source>
+        <translation>No hay archivo de lista</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1</source>
+        <translation>No se puede leer el archivo de lista: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RosterTableModel</name>
+    <message>
+        <source>Shown in the editor</source>
+        <translation>Mostrado en el editor</translation>
+    </message>
+    <message>
+        <source>Not in the file: the game uses its default</source>
+        <translation>No está en el archivo: el juego usa su valor predeterminado</translation>
+    </message>
+</context>
+<context>
+    <name>SetValuesDialog</name>
+    <message>
+        <source>Set Values</source>
+        <translation>Fijar valores</translation>
+    </message>
+    <message>
+        <source>Set the ticked fields of the selected bot.</source>
+        <translation>Fijar los campos marcados del bot seleccionado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Set the ticked fields of the %1 selected bots.</source>
+        <translation>
+            <numerusform>Fijar los campos marcados del %1 bot seleccionado.</numerusform>
+            <numerusform>Fijar los campos marcados de los %1 bots seleccionados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sa&amp;me value for every bot</source>
+        <translation>&amp;Mismo valor para todos los bots</translation>
+    </message>
+    <message>
+        <source>A &amp;random value for each bot</source>
+        <translation>Un valor &amp;aleatorio para cada bot</translation>
+    </message>
+    <message>
+        <source>Lowest</source>
+        <translation>Mínimo</translation>
+    </message>
+    <message>
+        <source>Highest</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Lowest %1</source>
+        <translation>%1 mínimo</translation>
+    </message>
+    <message>
+        <source>Highest %1</source>
+        <translation>%1 máximo</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>%1 value</source>
+        <translation>Valor de %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>De %1 a %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About MyApp</source>
+        <translation>Acerca de MyApp</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Título de la aplicación</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Made by Covertstrike players</source>
+        <translation>Hecho por jugadores de Covertstrike</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Info. del &amp;sistema...</translation>
+    </message>
+    <message>
+        <source>This program is freeware.  Back up your roster first.</source>
+        <translation>Este programa es gratuito.  Haz primero una copia de tu lista de bots.</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versión %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>La información del sistema no está disponible en este momento</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Error: Nothing to save.</source>
+        <translation>Error: no hay nada que guardar.</translation>
+    </message>
+    <message>
+        <source>ERROR: Bot name error or no bot selected.</source>
+        <translation>ERROR: nombre de bot erróneo o ningún bot seleccionado.</translation>
+    </message>
+    <message>
+        <source>Bot #: %1</source>
+        <translation>Bot n.º: %1</translation>
+    </message>
+    <message>
+        <source>Enter new name:</source>
+        <translation>Escribe el nuevo nombre:</translation>
+    </message>
+    <message>
+        <source>Bot Name</source>
+        <translation>Nombre del bot</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved; your changes are kept. Use File, Open to choose it again.</source>
+        <translation>El archivo de lista ya no está: %1. No se guardó nada; tus cambios se conservan. Usa Archivo, Abrir para elegirlo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Bot %1 (%2) is no longer in the file. Nothing was saved.</source>
+        <translation>El bot %1 (%2) ya no está en el archivo. No se guardó nada.</translation>
+    </message>
+    <message>
+        <source>Error: %1 (bot %2) could not be saved: %3. The file was left as it was.</source>
+        <translation>Error: no se pudo guardar %1 (bot %2): %3. El archivo quedó como estaba.</translation>
+    </message>
+    <message>
+        <source>%1 also changed on disk</source>
+        <translation>%1 también cambió en el disco</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields also changed on disk</source>
+        <translation>
+            <numerusform>%1 campo también cambió en el disco</numerusform>
+            <numerusform>%1 campos también cambiaron en el disco</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File changed on disk: %1 also changed there. Your values are kept; a save writes them over the file&apos;s.</source>
+        <translation>Archivo cambiado en el disco: %1 también cambió allí. Tus valores se conservan; al guardar reemplazan a los del archivo.</translation>
+    </message>
+    <message>
+        <source>File changed on disk</source>
+        <translation>Archivo cambiado en el disco</translation>
+    </message>
+    <message>
+        <source>Another program changed the roster file. Your changes are kept; a save writes only what you changed.</source>
+        <translation>Otro programa cambió el archivo de lista. Tus cambios se conservan; al guardar solo se escribe lo que cambiaste.</translation>
+    </message>
+    <message>
+        <source>Bot %1 is no longer in the file</source>
+        <translation>El bot %1 ya no está en el archivo</translation>
+    </message>
+    <message>
+        <source>Another program removed bot %1 (%2) from the roster file. Your changes are kept but cannot be saved into it.</source>
+        <translation>Otro programa quitó el bot %1 (%2) del archivo de lista. Tus cambios se conservan, pero no se pueden guardar en él.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Game running</source>
+        <translation>Juego en marcha</translation>
+    </message>
+    <message>
+        <source>The game is running. It reads the roster when it starts and may write it back when it closes, over what you save now: close the game first.</source>
+        <translation>El juego está en marcha. Lee la lista de bots al iniciarse y puede volver a escribirla al cerrarse, encima de lo que guardes ahora: cierra primero el juego.</translation>
+    </message>
+    <message>
+        <source>The game does not use this file under Program Files but its own copy:
+%1
+
+The editor edits that copy.</source>
+        <translation>El juego no usa este archivo de Program Files, sino su propia copia:
+%1
+
+El editor edita esa copia.</translation>
+    </message>
+    <message>
+        <source>
+
+The file lies under Program Files, which only administrators may change. The game, run as you, writes its own copy instead, once it has saved its settings:
+%1</source>
+        <translation>
+
+El archivo está en Program Files, que solo pueden cambiar los administradores. El juego, ejecutado con tu usuario, escribe en su lugar su propia copia una vez que ha guardado su configuración:
+%1</translation>
+    </message>
+    <message>
+        <source>USE AT YOUR OWN RISK!  This program modifies the settings of one of the initialization files used by your game.  These modifications could be harmful or fatal if swallowed.</source>
+        <translation>¡ÚSALO BAJO TU PROPIA RESPONSABILIDAD!  Este programa modifica la configuración de uno de los archivos de inicialización de tu juego.  Estas modificaciones pueden ser nocivas o mortales en caso de ingestión.</translation>
+    </message>
+    <message>
+        <source>A dialog box will now appear that will allow you to select your CovertstrikeUser.ini file.  This file will be in the System folder that is located in your Unreal Tournament folder. (i.e. C:\UnrealTournament\System\)</source>
+        <translation>Ahora aparecerá un cuadro de diálogo para que elijas tu archivo CovertstrikeUser.ini.  Este archivo está en la carpeta System de tu carpeta de Unreal Tournament. (p. ej., C:\UnrealTournament\System\)</translation>
+    </message>
+    <message>
+        <source>Error: Invalid CovertstrikeUser.ini file.</source>
+        <translation>Error: archivo CovertstrikeUser.ini no válido.</translation>
+    </message>
+    <message>
+        <source>Roster file not found</source>
+        <translation>Archivo de lista no encontrado</translation>
+    </message>
+    <message>
+        <source>The roster file was not found: %1</source>
+        <translation>No se encontró el archivo de lista: %1</translation>
+    </message>
+    <message>
+        <source>Roster file unreadable</source>
+        <translation>Archivo de lista ilegible</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1: %2</source>
+        <translation>No se puede leer el archivo de lista: %1: %2</translation>
+    </message>
+    <message>
+        <source>No bot roster in the file</source>
+        <translation>No hay lista de bots en el archivo</translation>
+    </message>
+    <message>
+        <source>The roster file holds no bot roster: %1</source>
+        <translation>El archivo no contiene ninguna lista de bots: %1</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved.</source>
+        <translation>El archivo de lista ya no está: %1. No se guardó nada.</translation>
+    </message>
+    <message>
+        <source>A bot is no longer in the file. Nothing was saved.</source>
+        <translation>Un bot ya no está en el archivo. No se guardó nada.</translation>
+    </message>
+    <message>
+        <source>Error: the values could not be saved: %1. The file was left as it was.</source>
+        <translation>Error: no se pudieron guardar los valores: %1. El archivo quedó como estaba.</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>¿Guardar los cambios de %1?</translation>
+    </message>
+    <message>
+        <source>Voice Type:</source>
+        <translation>Voz:</translation>
+    </message>
+    <message>
+        <source>Team:</source>
+        <translation>Equipo:</translation>
+    </message>
+    <message>
+        <source>Accuracy:</source>
+        <translation>Puntería:</translation>
+    </message>
+    <message>
+        <source>Skill:</source>
+        <translation>Habilidad:</translation>
+    </message>
+    <message>
+        <source>Strafing:</source>
+        <translation>Esquiva:</translation>
+    </message>
+    <message>
+        <source>Alertness:</source>
+        <translation>Alerta:</translation>
+    </message>
+    <message>
+        <source>Combat Style:</source>
+        <translation>Estilo de combate:</translation>
+    </message>
+    <message>
+        <source>Camping:</source>
+        <translation>Campeo:</translation>
+    </message>
+    <message>
+        <source>Bot Jumpy:</source>
+        <translation>Saltarín:</translation>
+    </message>
+    <message>
+        <source>Bot Faces</source>
+        <translation>Caras de bots</translation>
+    </message>
+    <message>
+        <source>Bot Classes</source>
+        <translation>Clases de bots</translation>
+    </message>
+    <message>
+        <source>Bot Skins</source>
+        <translation>Skins de bots</translation>
+    </message>
+    <message>
+        <source>Voice 1</source>
+        <translation>Voz 1</translation>
+    </message>
+    <message>
+        <source>Voice 2</source>
+        <translation>Voz 2</translation>
+    </message>
+    <message>
+        <source>Voice 3</source>
+        <translation>Voz 3</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Malo</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Bueno</translation>
+    </message>
+    <message>
+        <source>Avoidant</source>
+        <translation>Evasivo</translation>
+    </message>
+    <message>
+        <source>Cautious</source>
+        <translation>Cauteloso</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Aggressive</source>
+        <translation>Agresivo</translation>
+    </message>
+    <message>
+        <source>Berzerk</source>
+        <translation>Frenético</translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation>Menos</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>Selected Bot</source>
+        <translation>Bot elegido</translation>
+    </message>
+    <message>
+        <source>Bot #</source>
+        <translation>Bot n.º</translation>
+    </message>
+    <message>
+        <source>Edit Name</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>Save Successful</source>
+        <translation>Guardado</translation>
+    </message>
+    <message>
+        <source>Select a bot from the list</source>
+        <translation>Elige un bot de la lista</translation>
+    </message>
+    <message>
+        <source>Save these settings</source>
+        <translation>Guardar estos ajustes</translation>
+    </message>
+    <message>
+        <source>The best 3d shooter around</source>
+        <translation>El mejor shooter 3D que hay</translation>
+    </message>
+    <message>
+        <source>Erase Reg Info</source>
+        <translation>Borrar registro</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>De %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 value</source>
+        <translation>Valor de %1</translation>
+    </message>
+    <message>
+        <source>Bot</source>
+        <translation>Bot</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Perfiles</translation>
+    </message>
+    <message>
+        <source>Human</source>
+        <translation>Humano</translation>
+    </message>
+    <message>
+        <source>&amp;Roster</source>
+        <translation>&amp;Bots</translation>
+    </message>
+    <message>
+        <source>&amp;Overview...</source>
+        <translation>&amp;Vista general...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1</source>
+        <translation>No se puede leer el archivo de lista: %1</translation>
+    </message>
+</context>
+<context>
+    <name>roster</name>
+    <message>
+        <source>Voice Type</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>Voice 1</source>
+        <translation>Voz 1</translation>
+    </message>
+    <message>
+        <source>Voice 2</source>
+        <translation>Voz 2</translation>
+    </message>
+    <message>
+        <source>Voice 3</source>
+        <translation>Voz 3</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation>Puntería</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Malo</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Bueno</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation>Habilidad</translation>
+    </message>
+    <message>
+        <source>Strafing</source>
+        <translation>Esquiva</translation>
+    </message>
+    <message>
+        <source>Alertness</source>
+        <translation>Alerta</translation>
+    </message>
+    <message>
+        <source>Combat Style</source>
+        <translation>Estilo de combate</translation>
+    </message>
+    <message>
+        <source>Avoidant</source>
+        <translation>Evasivo</translation>
+    </message>
+    <message>
+        <source>Cautious</source>
+        <translation>Cauteloso</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Aggressive</source>
+        <translation>Agresivo</translation>
+    </message>
+    <message>
+        <source>Berzerk</source>
+        <translation>Frenético</translation>
+    </message>
+    <message>
+        <source>Camping</source>
+        <translation>Campeo</translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation>Menos</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>Bot Jumpy</source>
+        <translation>Saltarín</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Cara</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Skin</source>
+        <translation>Skin</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Oro</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Red average</source>
+        <translation>Promedio Rojo</translation>
+    </message>
+    <message>
+        <source>Blue average</source>
+        <translation>Promedio Azul</translation>
+    </message>
+    <message>
+        <source>Green average</source>
+        <translation>Promedio Verde</translation>
+    </message>
+    <message>
+        <source>Gold average</source>
+        <translation>Promedio Oro</translation>
+    </message>
+    <message>
+        <source>All average</source>
+        <translation>Promedio total</translation>
+    </message>
+    <message>
+        <source>Jumpy</source>
+        <translation>Saltarín</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>The roster file is in use by another program (is the game running?)</source>
+        <translation>Otro programa está usando el archivo de lista (¿está en marcha el juego?)</translation>
+    </message>
+    <message>
+        <source>The value for %1 holds %2, which a %3 roster file cannot hold. %4</source>
+        <translation>El valor de %1 contiene %2, que un archivo de lista en %3 no puede contener. %4</translation>
+    </message>
+    <message>
+        <source>Nothing of this bot was saved.</source>
+        <translation>No se guardó nada de este bot.</translation>
+    </message>
+    <message>
+        <source>Nothing of these bots was saved.</source>
+        <translation>No se guardó nada de estos bots.</translation>
+    </message>
+    <message>
+        <source>A bot&apos;s name cannot be blank: the list of bots would end at it, and the bots after it could no longer be reached. %1</source>
+        <translation>El nombre de un bot no puede quedar vacío: la lista de bots terminaría en él y no se podría llegar a los bots siguientes. %1</translation>
+    </message>
+    <message>
+        <source>The roster file could not be backed up before saving: %1. %2</source>
+        <translation>No se pudo hacer una copia de seguridad del archivo de lista antes de guardar: %1. %2</translation>
+    </message>
+    <message>
+        <source>The roster file is gone</source>
+        <translation>El archivo de lista ya no está</translation>
+    </message>
+    <message>
+        <source>The bot is gone</source>
+        <translation>El bot ya no está</translation>
+    </message>
+</context>
+</TS>

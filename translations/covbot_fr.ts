@@ -1,0 +1,812 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Edits the bots of the Covertstrike roster in a CovertstrikeUser.ini file.
+Without FILE it opens the file used last time, or asks for one.</source>
+        <translation>Modifie les bots de la liste Covertstrike dans un fichier CovertstrikeUser.ini.
+Sans FICHIER, il ouvre le dernier fichier utilisé ou en demande un.</translation>
+    </message>
+    <message>
+        <source>Speaks the language CODE (de, en, es, fr, pl, pt_BR), not the desktop&apos;s.</source>
+        <translation>Parle la langue CODE (de, en, es, fr, pl, pt_BR) au lieu de celle du bureau.</translation>
+    </message>
+    <message>
+        <source>The CovertstrikeUser.ini file to open, as File, Open would.</source>
+        <translation>Le fichier CovertstrikeUser.ini à ouvrir, comme le ferait Fichier, Ouvrir.</translation>
+    </message>
+    <message>
+        <source>The window-system plugin (xcb, wayland, offscreen, windows...).</source>
+        <translation>Le module du système de fenêtres (xcb, wayland, offscreen, windows…).</translation>
+    </message>
+    <message>
+        <source>Where window-system plugins are looked for.</source>
+        <translation>Où chercher les modules du système de fenêtres.</translation>
+    </message>
+    <message>
+        <source>The platform theme.</source>
+        <translation>Le thème de la plateforme.</translation>
+    </message>
+    <message>
+        <source>An extra input plugin to load.</source>
+        <translation>Un module de saisie supplémentaire à charger.</translation>
+    </message>
+    <message>
+        <source>The first window&apos;s size and place (WxH+X+Y).</source>
+        <translation>Taille et position de la première fenêtre (LxH+X+Y).</translation>
+    </message>
+    <message>
+        <source>The same, on X11.</source>
+        <translation>La même chose, sous X11.</translation>
+    </message>
+    <message>
+        <source>The first window&apos;s title.</source>
+        <translation>Le titre de la première fenêtre.</translation>
+    </message>
+    <message>
+        <source>The first window&apos;s icon.</source>
+        <translation>L&apos;icône de la première fenêtre.</translation>
+    </message>
+    <message>
+        <source>The X11 display (hostname:screen).</source>
+        <translation>L&apos;affichage X11 (hôte:écran).</translation>
+    </message>
+    <message>
+        <source>The X11 resource name.</source>
+        <translation>Le nom de ressource X11.</translation>
+    </message>
+    <message>
+        <source>The session to restore.</source>
+        <translation>La session à restaurer.</translation>
+    </message>
+    <message>
+        <source>The widget style.</source>
+        <translation>Le style des widgets.</translation>
+    </message>
+    <message>
+        <source>A style sheet to apply.</source>
+        <translation>Une feuille de style à appliquer.</translation>
+    </message>
+    <message>
+        <source>QML debugging.</source>
+        <translation>Débogage QML.</translation>
+    </message>
+    <message>
+        <source>Lays the window out from right to left.</source>
+        <translation>Dispose la fenêtre de droite à gauche.</translation>
+    </message>
+    <message>
+        <source>Counts the widgets left at the end.</source>
+        <translation>Compte les widgets restants à la fin.</translation>
+    </message>
+    <message>
+        <source>Loads the testability library.</source>
+        <translation>Charge la bibliothèque de testabilité.</translation>
+    </message>
+    <message>
+        <source>Never grabs the mouse or keyboard (X11).</source>
+        <translation>Ne capture jamais la souris ni le clavier (X11).</translation>
+    </message>
+    <message>
+        <source>Grabs them even under a debugger (X11).</source>
+        <translation>Les capture même sous un débogueur (X11).</translation>
+    </message>
+    <message>
+        <source>Talks to the X11 server synchronously.</source>
+        <translation>Dialogue avec le serveur X11 de façon synchrone.</translation>
+    </message>
+    <message>
+        <source>Options of the window system:</source>
+        <translation>Options du système de fenêtres&#xa0;:</translation>
+    </message>
+    <message>
+        <source>no translation for %1; the languages are en, %2</source>
+        <translation>aucune traduction pour %1&#xa0;; les langues sont en, %2</translation>
+    </message>
+    <message>
+        <source>one roster file at most, not %1</source>
+        <translation>un seul fichier de liste au plus, pas %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a local file</source>
+        <translation>%1 n&apos;est pas un fichier local</translation>
+    </message>
+</context>
+<context>
+    <name>RosterOverview</name>
+    <message>
+        <source>Roster - %1</source>
+        <translation>Liste des bots – %1</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>&amp;Trier par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Trier par</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>&amp;Décroissant</translation>
+    </message>
+    <message>
+        <source>Roster</source>
+        <translation>Liste des bots</translation>
+    </message>
+    <message>
+        <source>Averages</source>
+        <translation>Moyennes</translation>
+    </message>
+    <message>
+        <source>&amp;Set Values...</source>
+        <translation>&amp;Définir les valeurs…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 bots</source>
+        <translation>
+            <numerusform>%1 bot</numerusform>
+            <numerusform>%1 bots</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No roster file</source>
+        <translation>Aucun fichier de liste</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1</source>
+        <translation>Impossible de lire le fichier de liste&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RosterTableModel</name>
+    <message>
+        <source>Shown in the editor</source>
+        <translation>Affiché dans l&apos;éditeur</translation>
+    </message>
+    <message>
+        <source>Not in the file: the game uses its default</source>
+        <translation>Absent du fichier&#xa0;: le jeu utilise sa valeur par défaut</translation>
+    </message>
+</context>
+<context>
+    <name>SetValuesDialog</name>
+    <message>
+        <source>Set Values</source>
+        <translation>Définir les valeurs</translation>
+    </message>
+    <message>
+        <source>Set the ticked fields of the selected bot.</source>
+        <translation>Définir les champs cochés du bot sélectionné.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Set the ticked fields of the %1 selected bots.</source>
+        <translation>
+            <numerusform>Définir les champs cochés du %1 bot sélectionné.</numerusform>
+            <numerusform>Définir les champs cochés des %1 bots sélectionnés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sa&amp;me value for every bot</source>
+        <translation>&amp;Même valeur pour tous les bots</translation>
+    </message>
+    <message>
+        <source>A &amp;random value for each bot</source>
+        <translation>&amp;Valeur aléatoire pour chaque bot</translation>
+    </message>
+    <message>
+        <source>Lowest</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Highest</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Lowest %1</source>
+        <translation>%1 minimum</translation>
+    </message>
+    <message>
+        <source>Highest %1</source>
+        <translation>%1 maximum</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>%1 value</source>
+        <translation>Valeur de %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>De %1 à %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About MyApp</source>
+        <translation>À propos de MyApp</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Titre de l&apos;application</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Made by Covertstrike players</source>
+        <translation>Créé par des joueurs de Covertstrike</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Infos système…</translation>
+    </message>
+    <message>
+        <source>This program is freeware.  Back up your roster first.</source>
+        <translation>Ce programme est un gratuiciel.  Sauvegardez d&apos;abord votre liste de bots.</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Error: Nothing to save.</source>
+        <translation>Erreur&#xa0;: rien à enregistrer.</translation>
+    </message>
+    <message>
+        <source>ERROR: Bot name error or no bot selected.</source>
+        <translation>ERREUR&#xa0;: nom de bot erroné ou aucun bot sélectionné.</translation>
+    </message>
+    <message>
+        <source>Bot #: %1</source>
+        <translation>Bot n°&#xa0;%1</translation>
+    </message>
+    <message>
+        <source>Enter new name:</source>
+        <translation>Nouveau nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bot Name</source>
+        <translation>Nom du bot</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved; your changes are kept. Use File, Open to choose it again.</source>
+        <translation>Le fichier de liste a disparu&#xa0;: %1. Rien n&apos;a été enregistré&#xa0;; vos modifications sont conservées. Utilisez Fichier, Ouvrir pour le choisir à nouveau.</translation>
+    </message>
+    <message>
+        <source>Bot %1 (%2) is no longer in the file. Nothing was saved.</source>
+        <translation>Le bot %1 (%2) n&apos;est plus dans le fichier. Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Error: %1 (bot %2) could not be saved: %3. The file was left as it was.</source>
+        <translation>Erreur&#xa0;: impossible d&apos;enregistrer %1 (bot %2)&#xa0;: %3. Le fichier n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 also changed on disk</source>
+        <translation>%1 modifié aussi sur le disque</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields also changed on disk</source>
+        <translation>
+            <numerusform>%1 champ modifié aussi sur le disque</numerusform>
+            <numerusform>%1 champs modifiés aussi sur le disque</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File changed on disk: %1 also changed there. Your values are kept; a save writes them over the file&apos;s.</source>
+        <translation>Fichier modifié sur le disque&#xa0;: %1 y a aussi changé. Vos valeurs sont conservées&#xa0;; l&apos;enregistrement les écrit à la place de celles du fichier.</translation>
+    </message>
+    <message>
+        <source>File changed on disk</source>
+        <translation>Fichier modifié sur le disque</translation>
+    </message>
+    <message>
+        <source>Another program changed the roster file. Your changes are kept; a save writes only what you changed.</source>
+        <translation>Un autre programme a modifié le fichier de liste. Vos modifications sont conservées&#xa0;; l&apos;enregistrement n&apos;écrit que ce que vous avez changé.</translation>
+    </message>
+    <message>
+        <source>Bot %1 is no longer in the file</source>
+        <translation>Le bot %1 n&apos;est plus dans le fichier</translation>
+    </message>
+    <message>
+        <source>Another program removed bot %1 (%2) from the roster file. Your changes are kept but cannot be saved into it.</source>
+        <translation>Un autre programme a retiré le bot %1 (%2) du fichier de liste. Vos modifications sont conservées mais ne peuvent pas y être enregistrées.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Game running</source>
+        <translation>Jeu en cours</translation>
+    </message>
+    <message>
+        <source>The game is running. It reads the roster when it starts and may write it back when it closes, over what you save now: close the game first.</source>
+        <translation>Le jeu est lancé. Il lit la liste des bots au démarrage et peut la réécrire en quittant, par-dessus ce que vous enregistrez maintenant&#xa0;: fermez d&apos;abord le jeu.</translation>
+    </message>
+    <message>
+        <source>The game does not use this file under Program Files but its own copy:
+%1
+
+The editor edits that copy.</source>
+        <translation>Le jeu n&apos;utilise pas ce fichier sous Program Files mais sa propre copie&#xa0;:
+%1
+
+L&apos;éditeur modifie cette copie.</translation>
+    </message>
+    <message>
+        <source>
+
+The file lies under Program Files, which only administrators may change. The game, run as you, writes its own copy instead, once it has saved its settings:
+%1</source>
+        <translation>
+
+Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent modifier. Le jeu, lancé sous votre compte, écrit à la place sa propre copie, une fois ses réglages enregistrés&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>USE AT YOUR OWN RISK!  This program modifies the settings of one of the initialization files used by your game.  These modifications could be harmful or fatal if swallowed.</source>
+        <translation>UTILISATION À VOS RISQUES ET PÉRILS&#xa0;!  Ce programme modifie les réglages d&apos;un des fichiers d&apos;initialisation de votre jeu.  Ces modifications peuvent être nocives ou mortelles en cas d&apos;ingestion.</translation>
+    </message>
+    <message>
+        <source>A dialog box will now appear that will allow you to select your CovertstrikeUser.ini file.  This file will be in the System folder that is located in your Unreal Tournament folder. (i.e. C:\UnrealTournament\System\)</source>
+        <translation>Une boîte de dialogue va s&apos;ouvrir pour vous permettre de choisir votre fichier CovertstrikeUser.ini.  Ce fichier se trouve dans le dossier System de votre dossier Unreal Tournament. (p. ex. C:\UnrealTournament\System\)</translation>
+    </message>
+    <message>
+        <source>Error: Invalid CovertstrikeUser.ini file.</source>
+        <translation>Erreur&#xa0;: fichier CovertstrikeUser.ini non valide.</translation>
+    </message>
+    <message>
+        <source>Roster file not found</source>
+        <translation>Fichier de liste introuvable</translation>
+    </message>
+    <message>
+        <source>The roster file was not found: %1</source>
+        <translation>Le fichier de liste est introuvable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Roster file unreadable</source>
+        <translation>Fichier de liste illisible</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1: %2</source>
+        <translation>Impossible de lire le fichier de liste&#xa0;: %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No bot roster in the file</source>
+        <translation>Aucune liste de bots dans le fichier</translation>
+    </message>
+    <message>
+        <source>The roster file holds no bot roster: %1</source>
+        <translation>Le fichier ne contient aucune liste de bots&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved.</source>
+        <translation>Le fichier de liste a disparu&#xa0;: %1. Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>A bot is no longer in the file. Nothing was saved.</source>
+        <translation>Un bot n&apos;est plus dans le fichier. Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Error: the values could not be saved: %1. The file was left as it was.</source>
+        <translation>Erreur&#xa0;: impossible d&apos;enregistrer les valeurs&#xa0;: %1. Le fichier n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Voice Type:</source>
+        <translation>Voix&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Team:</source>
+        <translation>Équipe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Accuracy:</source>
+        <translation>Précision&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Skill:</source>
+        <translation>Habileté&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Strafing:</source>
+        <translation>Esquive&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Alertness:</source>
+        <translation>Vigilance&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Combat Style:</source>
+        <translation>Style de combat&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Camping:</source>
+        <translation>Camping&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bot Jumpy:</source>
+        <translation>Sauteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bot Faces</source>
+        <translation>Visages des bots</translation>
+    </message>
+    <message>
+        <source>Bot Classes</source>
+        <translation>Classes des bots</translation>
+    </message>
+    <message>
+        <source>Bot Skins</source>
+        <translation>Skins des bots</translation>
+    </message>
+    <message>
+        <source>Voice 1</source>
+        <translation>Voix 1</translation>
+    </message>
+    <message>
+        <source>Voice 2</source>
+        <translation>Voix 2</translation>
+    </message>
+    <message>
+        <source>Voice 3</source>
+        <translation>Voix 3</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Bon</translation>
+    </message>
+    <message>
+        <source>Avoidant</source>
+        <translation>Fuyant</translation>
+    </message>
+    <message>
+        <source>Cautious</source>
+        <translation>Prudent</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Aggressive</source>
+        <translation>Agressif</translation>
+    </message>
+    <message>
+        <source>Berzerk</source>
+        <translation>Enragé</translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation>Moins</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Selected Bot</source>
+        <translation>Bot sélectionné</translation>
+    </message>
+    <message>
+        <source>Bot #</source>
+        <translation>Bot n°</translation>
+    </message>
+    <message>
+        <source>Edit Name</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Save Successful</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>Select a bot from the list</source>
+        <translation>Choisissez un bot dans la liste</translation>
+    </message>
+    <message>
+        <source>Save these settings</source>
+        <translation>Enregistrer ces réglages</translation>
+    </message>
+    <message>
+        <source>The best 3d shooter around</source>
+        <translation>Le meilleur jeu de tir 3D du moment</translation>
+    </message>
+    <message>
+        <source>Erase Reg Info</source>
+        <translation>Effacer le registre</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>De %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 value</source>
+        <translation>Valeur de %1</translation>
+    </message>
+    <message>
+        <source>Bot</source>
+        <translation>Bot</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Préréglages</translation>
+    </message>
+    <message>
+        <source>Human</source>
+        <translation>Humain</translation>
+    </message>
+    <message>
+        <source>&amp;Roster</source>
+        <translation>&amp;Bots</translation>
+    </message>
+    <message>
+        <source>&amp;Overview...</source>
+        <translation>&amp;Vue d’ensemble…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;À propos</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1</source>
+        <translation>Impossible de lire le fichier de liste&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>roster</name>
+    <message>
+        <source>Voice Type</source>
+        <translation>Voix</translation>
+    </message>
+    <message>
+        <source>Voice 1</source>
+        <translation>Voix 1</translation>
+    </message>
+    <message>
+        <source>Voice 2</source>
+        <translation>Voix 2</translation>
+    </message>
+    <message>
+        <source>Voice 3</source>
+        <translation>Voix 3</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Équipe</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation>Précision</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Bon</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation>Habileté</translation>
+    </message>
+    <message>
+        <source>Strafing</source>
+        <translation>Esquive</translation>
+    </message>
+    <message>
+        <source>Alertness</source>
+        <translation>Vigilance</translation>
+    </message>
+    <message>
+        <source>Combat Style</source>
+        <translation>Style de combat</translation>
+    </message>
+    <message>
+        <source>Avoidant</source>
+        <translation>Fuyant</translation>
+    </message>
+    <message>
+        <source>Cautious</source>
+        <translation>Prudent</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Aggressive</source>
+        <translation>Agressif</translation>
+    </message>
+    <message>
+        <source>Berzerk</source>
+        <translation>Enragé</translation>
+    </message>
+    <message>
+        <source>Camping</source>
+        <translation>Camping</translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation>Moins</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Bot Jumpy</source>
+        <translation>Sauteur</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Visage</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Skin</source>
+        <translation>Skin</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Or</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Red average</source>
+        <translation>Moyenne Rouge</translation>
+    </message>
+    <message>
+        <source>Blue average</source>
+        <translation>Moyenne Bleu</translation>
+    </message>
+    <message>
+        <source>Green average</source>
+        <translation>Moyenne Vert</translation>
+    </message>
+    <message>
+        <source>Gold average</source>
+        <translation>Moyenne Or</translation>
+    </message>
+    <message>
+        <source>All average</source>
+        <translation>Moyenne générale</translation>
+    </message>
+    <message>
+        <source>Jumpy</source>
+        <translation>Sauteur</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voix</translation>
+    </message>
+    <message>
+        <source>The roster file is in use by another program (is the game running?)</source>
+        <translation>Le fichier de liste est utilisé par un autre programme (le jeu est-il lancé&#xa0;?)</translation>
+    </message>
+    <message>
+        <source>The value for %1 holds %2, which a %3 roster file cannot hold. %4</source>
+        <translation>La valeur de %1 contient %2, ce que ne peut pas contenir un fichier de liste en %3. %4</translation>
+    </message>
+    <message>
+        <source>Nothing of this bot was saved.</source>
+        <translation>Rien de ce bot n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Nothing of these bots was saved.</source>
+        <translation>Rien de ces bots n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>A bot&apos;s name cannot be blank: the list of bots would end at it, and the bots after it could no longer be reached. %1</source>
+        <translation>Le nom d&apos;un bot ne peut pas être vide&#xa0;: la liste des bots s&apos;arrêterait là et les bots suivants deviendraient inaccessibles. %1</translation>
+    </message>
+    <message>
+        <source>The roster file could not be backed up before saving: %1. %2</source>
+        <translation>Impossible de sauvegarder le fichier de liste avant l&apos;enregistrement&#xa0;: %1. %2</translation>
+    </message>
+    <message>
+        <source>The roster file is gone</source>
+        <translation>Le fichier de liste a disparu</translation>
+    </message>
+    <message>
+        <source>The bot is gone</source>
+        <translation>Le bot a disparu</translation>
+    </message>
+</context>
+</TS>

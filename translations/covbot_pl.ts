@@ -1,0 +1,815 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Edits the bots of the Covertstrike roster in a CovertstrikeUser.ini file.
+Without FILE it opens the file used last time, or asks for one.</source>
+        <translation>Edytuje boty z listy Covertstrike w pliku CovertstrikeUser.ini.
+Bez PLIKU otwiera plik użyty ostatnio albo pyta o plik.</translation>
+    </message>
+    <message>
+        <source>Speaks the language CODE (de, en, es, fr, pl, pt_BR), not the desktop&apos;s.</source>
+        <translation>Używa języka CODE (de, en, es, fr, pl, pt_BR) zamiast języka pulpitu.</translation>
+    </message>
+    <message>
+        <source>The CovertstrikeUser.ini file to open, as File, Open would.</source>
+        <translation>Plik CovertstrikeUser.ini do otwarcia, tak jak przez Plik, Otwórz.</translation>
+    </message>
+    <message>
+        <source>The window-system plugin (xcb, wayland, offscreen, windows...).</source>
+        <translation>Wtyczka systemu okien (xcb, wayland, offscreen, windows...).</translation>
+    </message>
+    <message>
+        <source>Where window-system plugins are looked for.</source>
+        <translation>Gdzie szukać wtyczek systemu okien.</translation>
+    </message>
+    <message>
+        <source>The platform theme.</source>
+        <translation>Motyw platformy.</translation>
+    </message>
+    <message>
+        <source>An extra input plugin to load.</source>
+        <translation>Dodatkowa wtyczka wprowadzania do wczytania.</translation>
+    </message>
+    <message>
+        <source>The first window&apos;s size and place (WxH+X+Y).</source>
+        <translation>Rozmiar i położenie pierwszego okna (SxW+X+Y).</translation>
+    </message>
+    <message>
+        <source>The same, on X11.</source>
+        <translation>To samo w X11.</translation>
+    </message>
+    <message>
+        <source>The first window&apos;s title.</source>
+        <translation>Tytuł pierwszego okna.</translation>
+    </message>
+    <message>
+        <source>The first window&apos;s icon.</source>
+        <translation>Ikona pierwszego okna.</translation>
+    </message>
+    <message>
+        <source>The X11 display (hostname:screen).</source>
+        <translation>Ekran X11 (host:ekran).</translation>
+    </message>
+    <message>
+        <source>The X11 resource name.</source>
+        <translation>Nazwa zasobu X11.</translation>
+    </message>
+    <message>
+        <source>The session to restore.</source>
+        <translation>Sesja do przywrócenia.</translation>
+    </message>
+    <message>
+        <source>The widget style.</source>
+        <translation>Styl kontrolek.</translation>
+    </message>
+    <message>
+        <source>A style sheet to apply.</source>
+        <translation>Arkusz stylów do zastosowania.</translation>
+    </message>
+    <message>
+        <source>QML debugging.</source>
+        <translation>Debugowanie QML.</translation>
+    </message>
+    <message>
+        <source>Lays the window out from right to left.</source>
+        <translation>Układa okno od prawej do lewej.</translation>
+    </message>
+    <message>
+        <source>Counts the widgets left at the end.</source>
+        <translation>Liczy kontrolki pozostałe na końcu.</translation>
+    </message>
+    <message>
+        <source>Loads the testability library.</source>
+        <translation>Wczytuje bibliotekę testowalności.</translation>
+    </message>
+    <message>
+        <source>Never grabs the mouse or keyboard (X11).</source>
+        <translation>Nigdy nie przechwytuje myszy ani klawiatury (X11).</translation>
+    </message>
+    <message>
+        <source>Grabs them even under a debugger (X11).</source>
+        <translation>Przechwytuje je nawet pod debuggerem (X11).</translation>
+    </message>
+    <message>
+        <source>Talks to the X11 server synchronously.</source>
+        <translation>Komunikuje się z serwerem X11 synchronicznie.</translation>
+    </message>
+    <message>
+        <source>Options of the window system:</source>
+        <translation>Opcje systemu okien:</translation>
+    </message>
+    <message>
+        <source>no translation for %1; the languages are en, %2</source>
+        <translation>brak tłumaczenia dla %1; dostępne języki: en, %2</translation>
+    </message>
+    <message>
+        <source>one roster file at most, not %1</source>
+        <translation>najwyżej jeden plik listy, a nie %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a local file</source>
+        <translation>%1 nie jest plikiem lokalnym</translation>
+    </message>
+</context>
+<context>
+    <name>RosterOverview</name>
+    <message>
+        <source>Roster - %1</source>
+        <translation>Lista botów – %1</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>Sortuj &amp;według:</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Sortuj według</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>&amp;Malejąco</translation>
+    </message>
+    <message>
+        <source>Roster</source>
+        <translation>Lista botów</translation>
+    </message>
+    <message>
+        <source>Averages</source>
+        <translation>Średnie</translation>
+    </message>
+    <message>
+        <source>&amp;Set Values...</source>
+        <translation>&amp;Ustaw wartości...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 bots</source>
+        <translation>
+            <numerusform>%1 bot</numerusform>
+            <numerusform>%1 boty</numerusform>
+            <numerusform>%1 botów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No roster file</source>
+        <translation>Brak pliku listy</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1</source>
+        <translation>Nie można odczytać pliku listy: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RosterTableModel</name>
+    <message>
+        <source>Shown in the editor</source>
+        <translation>Widoczny w edytorze</translation>
+    </message>
+    <message>
+        <source>Not in the file: the game uses its default</source>
+        <translation>Brak w pliku: gra używa wartości domyślnej</translation>
+    </message>
+</context>
+<context>
+    <name>SetValuesDialog</name>
+    <message>
+        <source>Set Values</source>
+        <translation>Ustaw wartości</translation>
+    </message>
+    <message>
+        <source>Set the ticked fields of the selected bot.</source>
+        <translation>Ustaw zaznaczone pola wybranego bota.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Set the ticked fields of the %1 selected bots.</source>
+        <translation>
+            <numerusform>Ustaw zaznaczone pola %1 wybranego bota.</numerusform>
+            <numerusform>Ustaw zaznaczone pola %1 wybranych botów.</numerusform>
+            <numerusform>Ustaw zaznaczone pola %1 wybranych botów.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sa&amp;me value for every bot</source>
+        <translation>&amp;Ta sama wartość dla każdego bota</translation>
+    </message>
+    <message>
+        <source>A &amp;random value for each bot</source>
+        <translation>&amp;Losowa wartość dla każdego bota</translation>
+    </message>
+    <message>
+        <source>Lowest</source>
+        <translation>Najniższa</translation>
+    </message>
+    <message>
+        <source>Highest</source>
+        <translation>Najwyższa</translation>
+    </message>
+    <message>
+        <source>Lowest %1</source>
+        <translation>%1 – najniższa</translation>
+    </message>
+    <message>
+        <source>Highest %1</source>
+        <translation>%1 – najwyższa</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>%1 value</source>
+        <translation>%1 – wartość</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>Od %1 do %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About MyApp</source>
+        <translation>O programie MyApp</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Tytuł programu</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Wersja</translation>
+    </message>
+    <message>
+        <source>Made by Covertstrike players</source>
+        <translation>Stworzony przez graczy Covertstrike</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Informacje o &amp;systemie...</translation>
+    </message>
+    <message>
+        <source>This program is freeware.  Back up your roster first.</source>
+        <translation>Ten program jest darmowy.  Najpierw zrób kopię zapasową listy botów.</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>O programie %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Wersja %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Informacje o systemie są w tej chwili niedostępne</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Error: Nothing to save.</source>
+        <translation>Błąd: nie ma nic do zapisania.</translation>
+    </message>
+    <message>
+        <source>ERROR: Bot name error or no bot selected.</source>
+        <translation>BŁĄD: błędna nazwa bota lub nie wybrano bota.</translation>
+    </message>
+    <message>
+        <source>Bot #: %1</source>
+        <translation>Bot nr: %1</translation>
+    </message>
+    <message>
+        <source>Enter new name:</source>
+        <translation>Podaj nową nazwę:</translation>
+    </message>
+    <message>
+        <source>Bot Name</source>
+        <translation>Nazwa bota</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved; your changes are kept. Use File, Open to choose it again.</source>
+        <translation>Plik listy zniknął: %1. Nic nie zapisano; twoje zmiany zostają. Wybierz go ponownie przez Plik, Otwórz.</translation>
+    </message>
+    <message>
+        <source>Bot %1 (%2) is no longer in the file. Nothing was saved.</source>
+        <translation>Bota %1 (%2) nie ma już w pliku. Nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Error: %1 (bot %2) could not be saved: %3. The file was left as it was.</source>
+        <translation>Błąd: nie udało się zapisać %1 (bot %2): %3. Plik pozostał bez zmian.</translation>
+    </message>
+    <message>
+        <source>%1 also changed on disk</source>
+        <translation>%1 zmienione też na dysku</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields also changed on disk</source>
+        <translation>
+            <numerusform>%1 pole zmienione też na dysku</numerusform>
+            <numerusform>%1 pola zmienione też na dysku</numerusform>
+            <numerusform>%1 pól zmienionych też na dysku</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File changed on disk: %1 also changed there. Your values are kept; a save writes them over the file&apos;s.</source>
+        <translation>Plik zmienił się na dysku: zmieniono tam też %1. Twoje wartości zostają; zapis nadpisze nimi wartości z pliku.</translation>
+    </message>
+    <message>
+        <source>File changed on disk</source>
+        <translation>Plik zmieniony na dysku</translation>
+    </message>
+    <message>
+        <source>Another program changed the roster file. Your changes are kept; a save writes only what you changed.</source>
+        <translation>Inny program zmienił plik listy. Twoje zmiany zostają; zapis zapisze tylko to, co zmieniłeś.</translation>
+    </message>
+    <message>
+        <source>Bot %1 is no longer in the file</source>
+        <translation>Bota %1 nie ma już w pliku</translation>
+    </message>
+    <message>
+        <source>Another program removed bot %1 (%2) from the roster file. Your changes are kept but cannot be saved into it.</source>
+        <translation>Inny program usunął bota %1 (%2) z pliku listy. Twoje zmiany zostają, ale nie da się ich w nim zapisać.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Game running</source>
+        <translation>Gra działa</translation>
+    </message>
+    <message>
+        <source>The game is running. It reads the roster when it starts and may write it back when it closes, over what you save now: close the game first.</source>
+        <translation>Gra jest uruchomiona. Wczytuje listę botów przy starcie i może ją zapisać przy zamykaniu, nadpisując to, co teraz zapiszesz: najpierw zamknij grę.</translation>
+    </message>
+    <message>
+        <source>The game does not use this file under Program Files but its own copy:
+%1
+
+The editor edits that copy.</source>
+        <translation>Gra nie używa tego pliku w Program Files, tylko własnej kopii:
+%1
+
+Edytor edytuje tę kopię.</translation>
+    </message>
+    <message>
+        <source>
+
+The file lies under Program Files, which only administrators may change. The game, run as you, writes its own copy instead, once it has saved its settings:
+%1</source>
+        <translation>
+
+Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra uruchomiona z twojego konta zapisuje zamiast tego własną kopię, gdy tylko zapisze swoje ustawienia:
+%1</translation>
+    </message>
+    <message>
+        <source>USE AT YOUR OWN RISK!  This program modifies the settings of one of the initialization files used by your game.  These modifications could be harmful or fatal if swallowed.</source>
+        <translation>UŻYWASZ NA WŁASNE RYZYKO!  Ten program zmienia ustawienia w jednym z plików inicjalizacyjnych twojej gry.  Zmiany te mogą być szkodliwe lub śmiertelne po połknięciu.</translation>
+    </message>
+    <message>
+        <source>A dialog box will now appear that will allow you to select your CovertstrikeUser.ini file.  This file will be in the System folder that is located in your Unreal Tournament folder. (i.e. C:\UnrealTournament\System\)</source>
+        <translation>Teraz pojawi się okno, w którym wybierzesz swój plik CovertstrikeUser.ini.  Plik ten znajduje się w folderze System w folderze Unreal Tournament. (np. C:\UnrealTournament\System\)</translation>
+    </message>
+    <message>
+        <source>Error: Invalid CovertstrikeUser.ini file.</source>
+        <translation>Błąd: nieprawidłowy plik CovertstrikeUser.ini.</translation>
+    </message>
+    <message>
+        <source>Roster file not found</source>
+        <translation>Nie znaleziono pliku listy</translation>
+    </message>
+    <message>
+        <source>The roster file was not found: %1</source>
+        <translation>Nie znaleziono pliku listy: %1</translation>
+    </message>
+    <message>
+        <source>Roster file unreadable</source>
+        <translation>Plik listy nieczytelny</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1: %2</source>
+        <translation>Nie można odczytać pliku listy: %1: %2</translation>
+    </message>
+    <message>
+        <source>No bot roster in the file</source>
+        <translation>Brak listy botów w pliku</translation>
+    </message>
+    <message>
+        <source>The roster file holds no bot roster: %1</source>
+        <translation>Plik nie zawiera listy botów: %1</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved.</source>
+        <translation>Plik listy zniknął: %1. Nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>A bot is no longer in the file. Nothing was saved.</source>
+        <translation>Jednego z botów nie ma już w pliku. Nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Error: the values could not be saved: %1. The file was left as it was.</source>
+        <translation>Błąd: nie udało się zapisać wartości: %1. Plik pozostał bez zmian.</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Zapisać zmiany w %1?</translation>
+    </message>
+    <message>
+        <source>Voice Type:</source>
+        <translation>Głos:</translation>
+    </message>
+    <message>
+        <source>Team:</source>
+        <translation>Drużyna:</translation>
+    </message>
+    <message>
+        <source>Accuracy:</source>
+        <translation>Celność:</translation>
+    </message>
+    <message>
+        <source>Skill:</source>
+        <translation>Umiejętności:</translation>
+    </message>
+    <message>
+        <source>Strafing:</source>
+        <translation>Strafowanie:</translation>
+    </message>
+    <message>
+        <source>Alertness:</source>
+        <translation>Czujność:</translation>
+    </message>
+    <message>
+        <source>Combat Style:</source>
+        <translation>Styl walki:</translation>
+    </message>
+    <message>
+        <source>Camping:</source>
+        <translation>Kampienie:</translation>
+    </message>
+    <message>
+        <source>Bot Jumpy:</source>
+        <translation>Skoczny:</translation>
+    </message>
+    <message>
+        <source>Bot Faces</source>
+        <translation>Twarze botów</translation>
+    </message>
+    <message>
+        <source>Bot Classes</source>
+        <translation>Klasy botów</translation>
+    </message>
+    <message>
+        <source>Bot Skins</source>
+        <translation>Skórki botów</translation>
+    </message>
+    <message>
+        <source>Voice 1</source>
+        <translation>Głos 1</translation>
+    </message>
+    <message>
+        <source>Voice 2</source>
+        <translation>Głos 2</translation>
+    </message>
+    <message>
+        <source>Voice 3</source>
+        <translation>Głos 3</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Czerwoni</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebiescy</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Słabo</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Dobrze</translation>
+    </message>
+    <message>
+        <source>Avoidant</source>
+        <translation>Unikający</translation>
+    </message>
+    <message>
+        <source>Cautious</source>
+        <translation>Ostrożny</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normalny</translation>
+    </message>
+    <message>
+        <source>Aggressive</source>
+        <translation>Agresywny</translation>
+    </message>
+    <message>
+        <source>Berzerk</source>
+        <translation>Szaleniec</translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation>Mniej</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Więcej</translation>
+    </message>
+    <message>
+        <source>Selected Bot</source>
+        <translation>Wybrany bot</translation>
+    </message>
+    <message>
+        <source>Bot #</source>
+        <translation>Bot nr</translation>
+    </message>
+    <message>
+        <source>Edit Name</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>Save Successful</source>
+        <translation>Zapisano</translation>
+    </message>
+    <message>
+        <source>Select a bot from the list</source>
+        <translation>Wybierz bota z listy</translation>
+    </message>
+    <message>
+        <source>Save these settings</source>
+        <translation>Zapisz te ustawienia</translation>
+    </message>
+    <message>
+        <source>The best 3d shooter around</source>
+        <translation>Najlepsza strzelanka 3D</translation>
+    </message>
+    <message>
+        <source>Erase Reg Info</source>
+        <translation>Usuń dane z rejestru</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>Od %1 do %2</translation>
+    </message>
+    <message>
+        <source>%1 value</source>
+        <translation>%1 – wartość</translation>
+    </message>
+    <message>
+        <source>Bot</source>
+        <translation>Bot</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Otwórz</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Za&amp;kończ</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Human</source>
+        <translation>Człowiek</translation>
+    </message>
+    <message>
+        <source>&amp;Roster</source>
+        <translation>&amp;Boty</translation>
+    </message>
+    <message>
+        <source>&amp;Overview...</source>
+        <translation>P&amp;rzegląd...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O programie</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1</source>
+        <translation>Nie można odczytać pliku listy: %1</translation>
+    </message>
+</context>
+<context>
+    <name>roster</name>
+    <message>
+        <source>Voice Type</source>
+        <translation>Głos</translation>
+    </message>
+    <message>
+        <source>Voice 1</source>
+        <translation>Głos 1</translation>
+    </message>
+    <message>
+        <source>Voice 2</source>
+        <translation>Głos 2</translation>
+    </message>
+    <message>
+        <source>Voice 3</source>
+        <translation>Głos 3</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Drużyna</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Czerwoni</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebiescy</translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation>Celność</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Słabo</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Dobrze</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation>Umiejętności</translation>
+    </message>
+    <message>
+        <source>Strafing</source>
+        <translation>Strafowanie</translation>
+    </message>
+    <message>
+        <source>Alertness</source>
+        <translation>Czujność</translation>
+    </message>
+    <message>
+        <source>Combat Style</source>
+        <translation>Styl walki</translation>
+    </message>
+    <message>
+        <source>Avoidant</source>
+        <translation>Unikający</translation>
+    </message>
+    <message>
+        <source>Cautious</source>
+        <translation>Ostrożny</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normalny</translation>
+    </message>
+    <message>
+        <source>Aggressive</source>
+        <translation>Agresywny</translation>
+    </message>
+    <message>
+        <source>Berzerk</source>
+        <translation>Szaleniec</translation>
+    </message>
+    <message>
+        <source>Camping</source>
+        <translation>Kampienie</translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation>Mniej</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Więcej</translation>
+    </message>
+    <message>
+        <source>Bot Jumpy</source>
+        <translation>Skoczny</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Twarz</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasa</translation>
+    </message>
+    <message>
+        <source>Skin</source>
+        <translation>Skórka</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zieloni</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Złoci</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Red average</source>
+        <translation>Średnia Czerwonych</translation>
+    </message>
+    <message>
+        <source>Blue average</source>
+        <translation>Średnia Niebieskich</translation>
+    </message>
+    <message>
+        <source>Green average</source>
+        <translation>Średnia Zielonych</translation>
+    </message>
+    <message>
+        <source>Gold average</source>
+        <translation>Średnia Złotych</translation>
+    </message>
+    <message>
+        <source>All average</source>
+        <translation>Średnia wszystkich</translation>
+    </message>
+    <message>
+        <source>Jumpy</source>
+        <translation>Skoczny</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Głos</translation>
+    </message>
+    <message>
+        <source>The roster file is in use by another program (is the game running?)</source>
+        <translation>Plik listy jest używany przez inny program (czy gra jest uruchomiona?)</translation>
+    </message>
+    <message>
+        <source>The value for %1 holds %2, which a %3 roster file cannot hold. %4</source>
+        <translation>Wartość %1 zawiera %2, czego plik listy w kodowaniu %3 nie może przechować. %4</translation>
+    </message>
+    <message>
+        <source>Nothing of this bot was saved.</source>
+        <translation>Nic z tego bota nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Nothing of these bots was saved.</source>
+        <translation>Nic z tych botów nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>A bot&apos;s name cannot be blank: the list of bots would end at it, and the bots after it could no longer be reached. %1</source>
+        <translation>Nazwa bota nie może być pusta: lista botów by się na niej kończyła, a boty za nią byłyby nieosiągalne. %1</translation>
+    </message>
+    <message>
+        <source>The roster file could not be backed up before saving: %1. %2</source>
+        <translation>Nie udało się zrobić kopii zapasowej pliku listy przed zapisem: %1. %2</translation>
+    </message>
+    <message>
+        <source>The roster file is gone</source>
+        <translation>Plik listy zniknął</translation>
+    </message>
+    <message>
+        <source>The bot is gone</source>
+        <translation>Bot zniknął</translation>
+    </message>
+</context>
+</TS>

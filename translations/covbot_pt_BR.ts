@@ -1,0 +1,812 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Edits the bots of the Covertstrike roster in a CovertstrikeUser.ini file.
+Without FILE it opens the file used last time, or asks for one.</source>
+        <translation>Edita os bots da lista do Covertstrike em um arquivo CovertstrikeUser.ini.
+Sem ARQUIVO, abre o arquivo usado da última vez ou pede um.</translation>
+    </message>
+    <message>
+        <source>Speaks the language CODE (de, en, es, fr, pl, pt_BR), not the desktop&apos;s.</source>
+        <translation>Usa o idioma CODE (de, en, es, fr, pl, pt_BR) em vez do idioma da área de trabalho.</translation>
+    </message>
+    <message>
+        <source>The CovertstrikeUser.ini file to open, as File, Open would.</source>
+        <translation>O arquivo CovertstrikeUser.ini a abrir, como em Arquivo, Abrir.</translation>
+    </message>
+    <message>
+        <source>The window-system plugin (xcb, wayland, offscreen, windows...).</source>
+        <translation>O plugin do sistema de janelas (xcb, wayland, offscreen, windows...).</translation>
+    </message>
+    <message>
+        <source>Where window-system plugins are looked for.</source>
+        <translation>Onde procurar os plugins do sistema de janelas.</translation>
+    </message>
+    <message>
+        <source>The platform theme.</source>
+        <translation>O tema da plataforma.</translation>
+    </message>
+    <message>
+        <source>An extra input plugin to load.</source>
+        <translation>Um plugin de entrada extra a carregar.</translation>
+    </message>
+    <message>
+        <source>The first window&apos;s size and place (WxH+X+Y).</source>
+        <translation>Tamanho e posição da primeira janela (LxA+X+Y).</translation>
+    </message>
+    <message>
+        <source>The same, on X11.</source>
+        <translation>O mesmo, no X11.</translation>
+    </message>
+    <message>
+        <source>The first window&apos;s title.</source>
+        <translation>O título da primeira janela.</translation>
+    </message>
+    <message>
+        <source>The first window&apos;s icon.</source>
+        <translation>O ícone da primeira janela.</translation>
+    </message>
+    <message>
+        <source>The X11 display (hostname:screen).</source>
+        <translation>O display X11 (host:tela).</translation>
+    </message>
+    <message>
+        <source>The X11 resource name.</source>
+        <translation>O nome de recurso X11.</translation>
+    </message>
+    <message>
+        <source>The session to restore.</source>
+        <translation>A sessão a restaurar.</translation>
+    </message>
+    <message>
+        <source>The widget style.</source>
+        <translation>O estilo dos widgets.</translation>
+    </message>
+    <message>
+        <source>A style sheet to apply.</source>
+        <translation>Uma folha de estilo a aplicar.</translation>
+    </message>
+    <message>
+        <source>QML debugging.</source>
+        <translation>Depuração de QML.</translation>
+    </message>
+    <message>
+        <source>Lays the window out from right to left.</source>
+        <translation>Organiza a janela da direita para a esquerda.</translation>
+    </message>
+    <message>
+        <source>Counts the widgets left at the end.</source>
+        <translation>Conta os widgets que sobram no fim.</translation>
+    </message>
+    <message>
+        <source>Loads the testability library.</source>
+        <translation>Carrega a biblioteca de testabilidade.</translation>
+    </message>
+    <message>
+        <source>Never grabs the mouse or keyboard (X11).</source>
+        <translation>Nunca captura o mouse nem o teclado (X11).</translation>
+    </message>
+    <message>
+        <source>Grabs them even under a debugger (X11).</source>
+        <translation>Captura-os mesmo sob um depurador (X11).</translation>
+    </message>
+    <message>
+        <source>Talks to the X11 server synchronously.</source>
+        <translation>Fala com o servidor X11 de forma síncrona.</translation>
+    </message>
+    <message>
+        <source>Options of the window system:</source>
+        <translation>Opções do sistema de janelas:</translation>
+    </message>
+    <message>
+        <source>no translation for %1; the languages are en, %2</source>
+        <translation>sem tradução para %1; os idiomas são en, %2</translation>
+    </message>
+    <message>
+        <source>one roster file at most, not %1</source>
+        <translation>no máximo um arquivo de lista, não %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a local file</source>
+        <translation>%1 não é um arquivo local</translation>
+    </message>
+</context>
+<context>
+    <name>RosterOverview</name>
+    <message>
+        <source>Roster - %1</source>
+        <translation>Lista de bots - %1</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>Ordenar &amp;por:</translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation>Ordenar por</translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation>&amp;Decrescente</translation>
+    </message>
+    <message>
+        <source>Roster</source>
+        <translation>Lista de bots</translation>
+    </message>
+    <message>
+        <source>Averages</source>
+        <translation>Médias</translation>
+    </message>
+    <message>
+        <source>&amp;Set Values...</source>
+        <translation>&amp;Definir valores...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 bots</source>
+        <translation>
+            <numerusform>%1 bot</numerusform>
+            <numerusform>%1 bots</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No roster file</source>
+        <translation>Nenhum arquivo de lista</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1</source>
+        <translation>Não é possível ler o arquivo de lista: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RosterTableModel</name>
+    <message>
+        <source>Shown in the editor</source>
+        <translation>Mostrado no editor</translation>
+    </message>
+    <message>
+        <source>Not in the file: the game uses its default</source>
+        <translation>Não está no arquivo: o jogo usa o valor padrão</translation>
+    </message>
+</context>
+<context>
+    <name>SetValuesDialog</name>
+    <message>
+        <source>Set Values</source>
+        <translation>Definir valores</translation>
+    </message>
+    <message>
+        <source>Set the ticked fields of the selected bot.</source>
+        <translation>Definir os campos marcados do bot selecionado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Set the ticked fields of the %1 selected bots.</source>
+        <translation>
+            <numerusform>Definir os campos marcados do %1 bot selecionado.</numerusform>
+            <numerusform>Definir os campos marcados dos %1 bots selecionados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sa&amp;me value for every bot</source>
+        <translation>&amp;Mesmo valor para todos os bots</translation>
+    </message>
+    <message>
+        <source>A &amp;random value for each bot</source>
+        <translation>Um valor &amp;aleatório para cada bot</translation>
+    </message>
+    <message>
+        <source>Lowest</source>
+        <translation>Mínimo</translation>
+    </message>
+    <message>
+        <source>Highest</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Lowest %1</source>
+        <translation>%1 mínima</translation>
+    </message>
+    <message>
+        <source>Highest %1</source>
+        <translation>%1 máxima</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>%1 value</source>
+        <translation>Valor de %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>De %1 a %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About MyApp</source>
+        <translation>Sobre o MyApp</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Título do aplicativo</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versão</translation>
+    </message>
+    <message>
+        <source>Made by Covertstrike players</source>
+        <translation>Feito por jogadores de Covertstrike</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Info do &amp;sistema...</translation>
+    </message>
+    <message>
+        <source>This program is freeware.  Back up your roster first.</source>
+        <translation>Este programa é gratuito.  Faça antes um backup da sua lista de bots.</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Sobre o %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versão %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>As informações do sistema não estão disponíveis no momento</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Error: Nothing to save.</source>
+        <translation>Erro: nada para salvar.</translation>
+    </message>
+    <message>
+        <source>ERROR: Bot name error or no bot selected.</source>
+        <translation>ERRO: nome de bot inválido ou nenhum bot selecionado.</translation>
+    </message>
+    <message>
+        <source>Bot #: %1</source>
+        <translation>Bot nº: %1</translation>
+    </message>
+    <message>
+        <source>Enter new name:</source>
+        <translation>Digite o novo nome:</translation>
+    </message>
+    <message>
+        <source>Bot Name</source>
+        <translation>Nome do bot</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved; your changes are kept. Use File, Open to choose it again.</source>
+        <translation>O arquivo de lista sumiu: %1. Nada foi salvo; suas alterações foram mantidas. Use Arquivo, Abrir para escolhê-lo de novo.</translation>
+    </message>
+    <message>
+        <source>Bot %1 (%2) is no longer in the file. Nothing was saved.</source>
+        <translation>O bot %1 (%2) não está mais no arquivo. Nada foi salvo.</translation>
+    </message>
+    <message>
+        <source>Error: %1 (bot %2) could not be saved: %3. The file was left as it was.</source>
+        <translation>Erro: não foi possível salvar %1 (bot %2): %3. O arquivo ficou como estava.</translation>
+    </message>
+    <message>
+        <source>%1 also changed on disk</source>
+        <translation>%1 também mudou no disco</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 fields also changed on disk</source>
+        <translation>
+            <numerusform>%1 campo também mudou no disco</numerusform>
+            <numerusform>%1 campos também mudaram no disco</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File changed on disk: %1 also changed there. Your values are kept; a save writes them over the file&apos;s.</source>
+        <translation>Arquivo alterado no disco: %1 também mudou lá. Seus valores foram mantidos; ao salvar, eles substituem os do arquivo.</translation>
+    </message>
+    <message>
+        <source>File changed on disk</source>
+        <translation>Arquivo alterado no disco</translation>
+    </message>
+    <message>
+        <source>Another program changed the roster file. Your changes are kept; a save writes only what you changed.</source>
+        <translation>Outro programa alterou o arquivo de lista. Suas alterações foram mantidas; ao salvar, só o que você mudou é gravado.</translation>
+    </message>
+    <message>
+        <source>Bot %1 is no longer in the file</source>
+        <translation>O bot %1 não está mais no arquivo</translation>
+    </message>
+    <message>
+        <source>Another program removed bot %1 (%2) from the roster file. Your changes are kept but cannot be saved into it.</source>
+        <translation>Outro programa removeu o bot %1 (%2) do arquivo de lista. Suas alterações foram mantidas, mas não podem ser salvas nele.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Game running</source>
+        <translation>Jogo em execução</translation>
+    </message>
+    <message>
+        <source>The game is running. It reads the roster when it starts and may write it back when it closes, over what you save now: close the game first.</source>
+        <translation>O jogo está em execução. Ele lê a lista de bots ao iniciar e pode gravá-la de volta ao fechar, por cima do que você salvar agora: feche o jogo antes.</translation>
+    </message>
+    <message>
+        <source>The game does not use this file under Program Files but its own copy:
+%1
+
+The editor edits that copy.</source>
+        <translation>O jogo não usa este arquivo em Program Files, e sim a sua própria cópia:
+%1
+
+O editor edita essa cópia.</translation>
+    </message>
+    <message>
+        <source>
+
+The file lies under Program Files, which only administrators may change. The game, run as you, writes its own copy instead, once it has saved its settings:
+%1</source>
+        <translation>
+
+O arquivo fica em Program Files, que só administradores podem alterar. O jogo, executado com o seu usuário, grava em vez disso a sua própria cópia, depois de salvar as configurações:
+%1</translation>
+    </message>
+    <message>
+        <source>USE AT YOUR OWN RISK!  This program modifies the settings of one of the initialization files used by your game.  These modifications could be harmful or fatal if swallowed.</source>
+        <translation>USE POR SUA CONTA E RISCO!  Este programa altera as configurações de um dos arquivos de inicialização do seu jogo.  Essas alterações podem ser nocivas ou fatais se ingeridas.</translation>
+    </message>
+    <message>
+        <source>A dialog box will now appear that will allow you to select your CovertstrikeUser.ini file.  This file will be in the System folder that is located in your Unreal Tournament folder. (i.e. C:\UnrealTournament\System\)</source>
+        <translation>Agora vai aparecer uma caixa de diálogo para você escolher o seu arquivo CovertstrikeUser.ini.  Esse arquivo fica na pasta System da sua pasta do Unreal Tournament. (ex.: C:\UnrealTournament\System\)</translation>
+    </message>
+    <message>
+        <source>Error: Invalid CovertstrikeUser.ini file.</source>
+        <translation>Erro: arquivo CovertstrikeUser.ini inválido.</translation>
+    </message>
+    <message>
+        <source>Roster file not found</source>
+        <translation>Arquivo de lista não encontrado</translation>
+    </message>
+    <message>
+        <source>The roster file was not found: %1</source>
+        <translation>O arquivo de lista não foi encontrado: %1</translation>
+    </message>
+    <message>
+        <source>Roster file unreadable</source>
+        <translation>Arquivo de lista ilegível</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1: %2</source>
+        <translation>Não é possível ler o arquivo de lista: %1: %2</translation>
+    </message>
+    <message>
+        <source>No bot roster in the file</source>
+        <translation>Nenhuma lista de bots no arquivo</translation>
+    </message>
+    <message>
+        <source>The roster file holds no bot roster: %1</source>
+        <translation>O arquivo não contém nenhuma lista de bots: %1</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved.</source>
+        <translation>O arquivo de lista sumiu: %1. Nada foi salvo.</translation>
+    </message>
+    <message>
+        <source>A bot is no longer in the file. Nothing was saved.</source>
+        <translation>Um bot não está mais no arquivo. Nada foi salvo.</translation>
+    </message>
+    <message>
+        <source>Error: the values could not be saved: %1. The file was left as it was.</source>
+        <translation>Erro: não foi possível salvar os valores: %1. O arquivo ficou como estava.</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Salvar as alterações em %1?</translation>
+    </message>
+    <message>
+        <source>Voice Type:</source>
+        <translation>Voz:</translation>
+    </message>
+    <message>
+        <source>Team:</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>Accuracy:</source>
+        <translation>Precisão:</translation>
+    </message>
+    <message>
+        <source>Skill:</source>
+        <translation>Habilidade:</translation>
+    </message>
+    <message>
+        <source>Strafing:</source>
+        <translation>Esquiva:</translation>
+    </message>
+    <message>
+        <source>Alertness:</source>
+        <translation>Alerta:</translation>
+    </message>
+    <message>
+        <source>Combat Style:</source>
+        <translation>Estilo de combate:</translation>
+    </message>
+    <message>
+        <source>Camping:</source>
+        <translation>Campear:</translation>
+    </message>
+    <message>
+        <source>Bot Jumpy:</source>
+        <translation>Saltitante:</translation>
+    </message>
+    <message>
+        <source>Bot Faces</source>
+        <translation>Rostos dos bots</translation>
+    </message>
+    <message>
+        <source>Bot Classes</source>
+        <translation>Classes dos bots</translation>
+    </message>
+    <message>
+        <source>Bot Skins</source>
+        <translation>Skins dos bots</translation>
+    </message>
+    <message>
+        <source>Voice 1</source>
+        <translation>Voz 1</translation>
+    </message>
+    <message>
+        <source>Voice 2</source>
+        <translation>Voz 2</translation>
+    </message>
+    <message>
+        <source>Voice 3</source>
+        <translation>Voz 3</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Ruim</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Bom</translation>
+    </message>
+    <message>
+        <source>Avoidant</source>
+        <translation>Evasivo</translation>
+    </message>
+    <message>
+        <source>Cautious</source>
+        <translation>Cauteloso</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Aggressive</source>
+        <translation>Agressivo</translation>
+    </message>
+    <message>
+        <source>Berzerk</source>
+        <translation>Furioso</translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation>Menos</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mais</translation>
+    </message>
+    <message>
+        <source>Selected Bot</source>
+        <translation>Bot selecionado</translation>
+    </message>
+    <message>
+        <source>Bot #</source>
+        <translation>Bot nº</translation>
+    </message>
+    <message>
+        <source>Edit Name</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <source>Save Successful</source>
+        <translation>Salvo</translation>
+    </message>
+    <message>
+        <source>Select a bot from the list</source>
+        <translation>Escolha um bot da lista</translation>
+    </message>
+    <message>
+        <source>Save these settings</source>
+        <translation>Salvar estas configurações</translation>
+    </message>
+    <message>
+        <source>The best 3d shooter around</source>
+        <translation>O melhor jogo de tiro 3D que existe</translation>
+    </message>
+    <message>
+        <source>Erase Reg Info</source>
+        <translation>Apagar registro</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>De %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 value</source>
+        <translation>Valor de %1</translation>
+    </message>
+    <message>
+        <source>Bot</source>
+        <translation>Bot</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;ir</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Predefinições</translation>
+    </message>
+    <message>
+        <source>Human</source>
+        <translation>Humano</translation>
+    </message>
+    <message>
+        <source>&amp;Roster</source>
+        <translation>&amp;Bots</translation>
+    </message>
+    <message>
+        <source>&amp;Overview...</source>
+        <translation>&amp;Visão geral...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>S&amp;obre</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1</source>
+        <translation>Não é possível ler o arquivo de lista: %1</translation>
+    </message>
+</context>
+<context>
+    <name>roster</name>
+    <message>
+        <source>Voice Type</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>Voice 1</source>
+        <translation>Voz 1</translation>
+    </message>
+    <message>
+        <source>Voice 2</source>
+        <translation>Voz 2</translation>
+    </message>
+    <message>
+        <source>Voice 3</source>
+        <translation>Voz 3</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation>Precisão</translation>
+    </message>
+    <message>
+        <source>Bad</source>
+        <translation>Ruim</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Bom</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation>Habilidade</translation>
+    </message>
+    <message>
+        <source>Strafing</source>
+        <translation>Esquiva</translation>
+    </message>
+    <message>
+        <source>Alertness</source>
+        <translation>Alerta</translation>
+    </message>
+    <message>
+        <source>Combat Style</source>
+        <translation>Estilo de combate</translation>
+    </message>
+    <message>
+        <source>Avoidant</source>
+        <translation>Evasivo</translation>
+    </message>
+    <message>
+        <source>Cautious</source>
+        <translation>Cauteloso</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Aggressive</source>
+        <translation>Agressivo</translation>
+    </message>
+    <message>
+        <source>Berzerk</source>
+        <translation>Furioso</translation>
+    </message>
+    <message>
+        <source>Camping</source>
+        <translation>Campear</translation>
+    </message>
+    <message>
+        <source>Less</source>
+        <translation>Menos</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mais</translation>
+    </message>
+    <message>
+        <source>Bot Jumpy</source>
+        <translation>Saltitante</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Rosto</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Skin</source>
+        <translation>Skin</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Ouro</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Red average</source>
+        <translation>Média Vermelho</translation>
+    </message>
+    <message>
+        <source>Blue average</source>
+        <translation>Média Azul</translation>
+    </message>
+    <message>
+        <source>Green average</source>
+        <translation>Média Verde</translation>
+    </message>
+    <message>
+        <source>Gold average</source>
+        <translation>Média Ouro</translation>
+    </message>
+    <message>
+        <source>All average</source>
+        <translation>Média geral</translation>
+    </message>
+    <message>
+        <source>Jumpy</source>
+        <translation>Saltitante</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>The roster file is in use by another program (is the game running?)</source>
+        <translation>O arquivo de lista está em uso por outro programa (o jogo está aberto?)</translation>
+    </message>
+    <message>
+        <source>The value for %1 holds %2, which a %3 roster file cannot hold. %4</source>
+        <translation>O valor de %1 contém %2, que um arquivo de lista em %3 não comporta. %4</translation>
+    </message>
+    <message>
+        <source>Nothing of this bot was saved.</source>
+        <translation>Nada deste bot foi salvo.</translation>
+    </message>
+    <message>
+        <source>Nothing of these bots was saved.</source>
+        <translation>Nada destes bots foi salvo.</translation>
+    </message>
+    <message>
+        <source>A bot&apos;s name cannot be blank: the list of bots would end at it, and the bots after it could no longer be reached. %1</source>
+        <translation>O nome de um bot não pode ficar em branco: a lista de bots terminaria nele, e os bots seguintes ficariam inacessíveis. %1</translation>
+    </message>
+    <message>
+        <source>The roster file could not be backed up before saving: %1. %2</source>
+        <translation>Não foi possível fazer backup do arquivo de lista antes de salvar: %1. %2</translation>
+    </message>
+    <message>
+        <source>The roster file is gone</source>
+        <translation>O arquivo de lista sumiu</translation>
+    </message>
+    <message>
+        <source>The bot is gone</source>
+        <translation>O bot sumiu</translation>
+    </message>
+</context>
+</TS>
