@@ -115,6 +115,83 @@ Sin ARCHIVO abre el archivo usado la última vez o pide uno.</translation>
     </message>
 </context>
 <context>
+    <name>ImportBotsDialog</name>
+    <message>
+        <source>Import Bots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bots to import:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bots to import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add after the last bot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Replace the selected bots</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished">&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RestoreBackupDialog</name>
+    <message>
+        <source>Restore Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no backups of this roster file yet. The editor makes one before it first changes the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Backups of the roster file, newest first:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bots that differ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RosterOverview</name>
     <message>
         <source>Roster - %1</source>
@@ -162,6 +239,22 @@ Sin ARCHIVO abre el archivo usado la última vez o pide uno.</translation>
     <message>
         <source>The roster file cannot be read: %1</source>
         <translation>No se puede leer el archivo de lista: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Export Bots...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import Bots...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy Bots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste Bots</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -616,6 +709,78 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     <message>
         <source>The roster file cannot be read: %1</source>
         <translation>No se puede leer el archivo de lista: %1</translation>
+    </message>
+    <message>
+        <source>There is no roster file open. Open one with File, Open first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster holds no bots to export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Bots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bots could not be exported to %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard holds no bots to paste: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Bots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a bot file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot file %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: the bots could not be imported: %1. The file was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1. The roster file was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: the backup could not be restored: %1. The file was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore &amp;Backup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export Bots...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import Bots...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
