@@ -118,77 +118,77 @@ Ohne DATEI öffnet es die zuletzt benutzte Datei oder fragt nach einer.</transla
     <name>ImportBotsDialog</name>
     <message>
         <source>Import Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots importieren</translation>
     </message>
     <message>
         <source>&amp;Bots to import:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zu importierende Bots:</translation>
     </message>
     <message>
         <source>Bots to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu importierende Bots</translation>
     </message>
     <message>
         <source>&amp;Add after the last bot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinter dem letzten Bot anfügen</translation>
     </message>
     <message>
         <source>&amp;Replace the selected bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Bots &amp;ersetzen</translation>
     </message>
 </context>
 <context>
     <name>QtPlatform</name>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Speichern</translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwerfen</translation>
     </message>
 </context>
 <context>
     <name>RestoreBackupDialog</name>
     <message>
         <source>Restore Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung wiederherstellen</translation>
     </message>
     <message>
         <source>There are no backups of this roster file yet. The editor makes one before it first changes the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von dieser Botliste gibt es noch keine Sicherung. Der Editor legt eine an, bevor er die Datei zum ersten Mal ändert.</translation>
     </message>
     <message>
         <source>&amp;Backups of the roster file, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sicherungen der Botliste, neueste zuerst:</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungen</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots</translation>
     </message>
     <message>
         <source>Bots that differ</source>
-        <translation type="unfinished"></translation>
+        <translation>Abweichende Bots</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>unlesbar</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
 </context>
 <context>
@@ -242,19 +242,19 @@ Ohne DATEI öffnet es die zuletzt benutzte Datei oder fragt nach einer.</transla
     </message>
     <message>
         <source>&amp;Export Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots e&amp;xportieren…</translation>
     </message>
     <message>
         <source>&amp;Import Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots &amp;importieren…</translation>
     </message>
     <message>
         <source>&amp;Copy Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots &amp;kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots ei&amp;nfügen</translation>
     </message>
 </context>
 <context>
@@ -712,75 +712,75 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     </message>
     <message>
         <source>There is no roster file open. Open one with File, Open first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Botliste geöffnet. Öffnen Sie zuerst eine mit Datei, Öffnen.</translation>
     </message>
     <message>
         <source>The roster holds no bots to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Botliste enthält keine Bots zum Exportieren.</translation>
     </message>
     <message>
         <source>Export Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots exportieren</translation>
     </message>
     <message>
         <source>The bots could not be exported to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bots konnten nicht nach %1 exportiert werden: %2.</translation>
     </message>
     <message>
         <source>The clipboard holds no bots to paste: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage enthält keine Bots zum Einfügen: %1</translation>
     </message>
     <message>
         <source>Import Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots importieren</translation>
     </message>
     <message>
         <source>%1 is not a bot file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Botdatei.</translation>
     </message>
     <message>
         <source>The bot file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Botdatei %1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht importiert werden: %2</translation>
     </message>
     <message>
         <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %1 der %2 Bots passen hinter den letzten Bot: Eine Botliste fasst höchstens %3 Bots. Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie so viele zu ersetzende Bots aus, wie Bots importiert werden. Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>The roster file is gone: %1. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Botliste ist nicht mehr da: %1. Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>Error: the bots could not be imported: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Bots konnten nicht importiert werden: %1. Die Datei blieb unverändert.</translation>
     </message>
     <message>
         <source>The backup could not be restored: %1. The roster file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden: %1. Die Botliste blieb unverändert.</translation>
     </message>
     <message>
         <source>Error: the backup could not be restored: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Sicherung konnte nicht wiederhergestellt werden: %1. Die Datei blieb unverändert.</translation>
     </message>
     <message>
         <source>Restore &amp;Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sicherung wiederherstellen…</translation>
     </message>
     <message>
         <source>&amp;Export Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots e&amp;xportieren…</translation>
     </message>
     <message>
         <source>&amp;Import Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots &amp;importieren…</translation>
     </message>
 </context>
 <context>

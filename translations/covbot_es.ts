@@ -118,77 +118,77 @@ Sin ARCHIVO abre el archivo usado la última vez o pide uno.</translation>
     <name>ImportBotsDialog</name>
     <message>
         <source>Import Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar bots</translation>
     </message>
     <message>
         <source>&amp;Bots to import:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bots para importar:</translation>
     </message>
     <message>
         <source>Bots to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots para importar</translation>
     </message>
     <message>
         <source>&amp;Add after the last bot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir tras el último bot</translation>
     </message>
     <message>
         <source>&amp;Replace the selected bots</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reemplazar los bots seleccionados</translation>
     </message>
 </context>
 <context>
     <name>QtPlatform</name>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Guardar</translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descartar</translation>
     </message>
 </context>
 <context>
     <name>RestoreBackupDialog</name>
     <message>
         <source>Restore Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar copia de seguridad</translation>
     </message>
     <message>
         <source>There are no backups of this roster file yet. The editor makes one before it first changes the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay copias de seguridad de este archivo de lista. El editor hace una antes de cambiar el archivo por primera vez.</translation>
     </message>
     <message>
         <source>&amp;Backups of the roster file, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copias de seguridad del archivo de lista, la más reciente primero:</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots</translation>
     </message>
     <message>
         <source>Bots that differ</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots distintos</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>ilegible</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar</translation>
     </message>
 </context>
 <context>
@@ -242,19 +242,19 @@ Sin ARCHIVO abre el archivo usado la última vez o pide uno.</translation>
     </message>
     <message>
         <source>&amp;Export Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar bots…</translation>
     </message>
     <message>
         <source>&amp;Import Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar bots…</translation>
     </message>
     <message>
         <source>&amp;Copy Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar bots</translation>
     </message>
     <message>
         <source>&amp;Paste Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar bots</translation>
     </message>
 </context>
 <context>
@@ -712,75 +712,75 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     </message>
     <message>
         <source>There is no roster file open. Open one with File, Open first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún archivo de lista abierto. Abre uno primero con Archivo, Abrir.</translation>
     </message>
     <message>
         <source>The roster holds no bots to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista no tiene bots que exportar.</translation>
     </message>
     <message>
         <source>Export Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar bots</translation>
     </message>
     <message>
         <source>The bots could not be exported to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron exportar los bots a %1: %2.</translation>
     </message>
     <message>
         <source>The clipboard holds no bots to paste: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles no tiene bots que pegar: %1</translation>
     </message>
     <message>
         <source>Import Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar bots</translation>
     </message>
     <message>
         <source>%1 is not a bot file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo de bots.</translation>
     </message>
     <message>
         <source>The bot file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de bots %1: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar %1: %2</translation>
     </message>
     <message>
         <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo caben %1 de los %2 bots tras el último bot: una lista admite como máximo %3 bots. No se importó nada.</translation>
     </message>
     <message>
         <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona tantos bots para reemplazar como bots vas a importar. No se importó nada.</translation>
     </message>
     <message>
         <source>The roster file is gone: %1. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de lista ya no está: %1. No se importó nada.</translation>
     </message>
     <message>
         <source>Error: the bots could not be imported: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudieron importar los bots: %1. El archivo quedó como estaba.</translation>
     </message>
     <message>
         <source>The backup could not be restored: %1. The roster file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo restaurar la copia de seguridad: %1. El archivo de lista quedó como estaba.</translation>
     </message>
     <message>
         <source>Error: the backup could not be restored: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudo restaurar la copia de seguridad: %1. El archivo quedó como estaba.</translation>
     </message>
     <message>
         <source>Restore &amp;Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar &amp;copia de seguridad…</translation>
     </message>
     <message>
         <source>&amp;Export Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar bots…</translation>
     </message>
     <message>
         <source>&amp;Import Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar bots…</translation>
     </message>
 </context>
 <context>

@@ -118,77 +118,77 @@ Sans FICHIER, il ouvre le dernier fichier utilisé ou en demande un.</translatio
     <name>ImportBotsDialog</name>
     <message>
         <source>Import Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des bots</translation>
     </message>
     <message>
         <source>&amp;Bots to import:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bots à importer&#xa0;:</translation>
     </message>
     <message>
         <source>Bots to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots à importer</translation>
     </message>
     <message>
         <source>&amp;Add after the last bot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter après le dernier bot</translation>
     </message>
     <message>
         <source>&amp;Replace the selected bots</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remplacer les bots sélectionnés</translation>
     </message>
 </context>
 <context>
     <name>QtPlatform</name>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Enregistrer</translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorer</translation>
     </message>
 </context>
 <context>
     <name>RestoreBackupDialog</name>
     <message>
         <source>Restore Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer une sauvegarde</translation>
     </message>
     <message>
         <source>There are no backups of this roster file yet. The editor makes one before it first changes the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe encore aucune sauvegarde de ce fichier de liste. L&apos;éditeur en fait une avant de modifier le fichier pour la première fois.</translation>
     </message>
     <message>
         <source>&amp;Backups of the roster file, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sauvegardes du fichier de liste, les plus récentes d&apos;abord&#xa0;:</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegardes</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots</translation>
     </message>
     <message>
         <source>Bots that differ</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots différents</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurer</translation>
     </message>
 </context>
 <context>
@@ -242,19 +242,19 @@ Sans FICHIER, il ouvre le dernier fichier utilisé ou en demande un.</translatio
     </message>
     <message>
         <source>&amp;Export Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter des bots…</translation>
     </message>
     <message>
         <source>&amp;Import Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer des bots…</translation>
     </message>
     <message>
         <source>&amp;Copy Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier les bots</translation>
     </message>
     <message>
         <source>&amp;Paste Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;ller les bots</translation>
     </message>
 </context>
 <context>
@@ -712,75 +712,75 @@ Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent m
     </message>
     <message>
         <source>There is no roster file open. Open one with File, Open first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier de liste n&apos;est ouvert. Ouvrez-en d&apos;abord un avec Fichier, Ouvrir.</translation>
     </message>
     <message>
         <source>The roster holds no bots to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste ne contient aucun bot à exporter.</translation>
     </message>
     <message>
         <source>Export Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter des bots</translation>
     </message>
     <message>
         <source>The bots could not be exported to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;exporter les bots vers %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The clipboard holds no bots to paste: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le presse-papiers ne contient aucun bot à coller&#xa0;: %1</translation>
     </message>
     <message>
         <source>Import Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des bots</translation>
     </message>
     <message>
         <source>%1 is not a bot file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier de bots.</translation>
     </message>
     <message>
         <source>The bot file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier de bots %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;importer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls %1 des %2 bots tiennent après le dernier bot&#xa0;: une liste contient au plus %3 bots. Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez autant de bots à remplacer qu&apos;il y a de bots à importer. Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>The roster file is gone: %1. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de liste a disparu&#xa0;: %1. Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Error: the bots could not be imported: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: impossible d&apos;importer les bots&#xa0;: %1. Le fichier n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>The backup could not be restored: %1. The roster file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de restaurer la sauvegarde&#xa0;: %1. Le fichier de liste n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>Error: the backup could not be restored: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: impossible de restaurer la sauvegarde&#xa0;: %1. Le fichier n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>Restore &amp;Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer une &amp;sauvegarde…</translation>
     </message>
     <message>
         <source>&amp;Export Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter des bots…</translation>
     </message>
     <message>
         <source>&amp;Import Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer des bots…</translation>
     </message>
 </context>
 <context>

@@ -118,77 +118,77 @@ Bez PLIKU otwiera plik użyty ostatnio albo pyta o plik.</translation>
     <name>ImportBotsDialog</name>
     <message>
         <source>Import Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj boty</translation>
     </message>
     <message>
         <source>&amp;Bots to import:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boty do zaimportowania:</translation>
     </message>
     <message>
         <source>Bots to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Boty do zaimportowania</translation>
     </message>
     <message>
         <source>&amp;Add after the last bot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dodaj za ostatnim botem</translation>
     </message>
     <message>
         <source>&amp;Replace the selected bots</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zastąp zaznaczone boty</translation>
     </message>
 </context>
 <context>
     <name>QtPlatform</name>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Zapisz</translation>
+        <translation>&amp;Zapisz</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Odrzuć</translation>
     </message>
 </context>
 <context>
     <name>RestoreBackupDialog</name>
     <message>
         <source>Restore Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć kopię zapasową</translation>
     </message>
     <message>
         <source>There are no backups of this roster file yet. The editor makes one before it first changes the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma jeszcze żadnej kopii zapasowej tego pliku listy. Edytor tworzy ją, zanim pierwszy raz zmieni plik.</translation>
     </message>
     <message>
         <source>&amp;Backups of the roster file, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopie zapasowe pliku listy, od najnowszej:</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopie zapasowe</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data i godzina</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar</translation>
     </message>
     <message>
         <source>Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Boty</translation>
     </message>
     <message>
         <source>Bots that differ</source>
-        <translation type="unfinished"></translation>
+        <translation>Różniące się boty</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>nieczytelna</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Przywróć</translation>
     </message>
 </context>
 <context>
@@ -243,19 +243,19 @@ Bez PLIKU otwiera plik użyty ostatnio albo pyta o plik.</translation>
     </message>
     <message>
         <source>&amp;Export Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ksportuj boty…</translation>
     </message>
     <message>
         <source>&amp;Import Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importuj boty…</translation>
     </message>
     <message>
         <source>&amp;Copy Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiuj boty</translation>
     </message>
     <message>
         <source>&amp;Paste Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wklej boty</translation>
     </message>
 </context>
 <context>
@@ -715,75 +715,75 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     </message>
     <message>
         <source>There is no roster file open. Open one with File, Open first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie otwarto żadnego pliku listy. Najpierw otwórz go przez Plik, Otwórz.</translation>
     </message>
     <message>
         <source>The roster holds no bots to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista nie zawiera botów do wyeksportowania.</translation>
     </message>
     <message>
         <source>Export Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj boty</translation>
     </message>
     <message>
         <source>The bots could not be exported to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wyeksportować botów do %1: %2.</translation>
     </message>
     <message>
         <source>The clipboard holds no bots to paste: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schowek nie zawiera botów do wklejenia: %1</translation>
     </message>
     <message>
         <source>Import Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj boty</translation>
     </message>
     <message>
         <source>%1 is not a bot file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest plikiem botów.</translation>
     </message>
     <message>
         <source>The bot file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku botów %1: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zaimportować %1: %2</translation>
     </message>
     <message>
         <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Za ostatnim botem mieści się tylko %1 z %2 botów: lista może zawierać najwyżej %3 botów. Nic nie zaimportowano.</translation>
     </message>
     <message>
         <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz tyle botów do zastąpienia, ile botów importujesz. Nic nie zaimportowano.</translation>
     </message>
     <message>
         <source>The roster file is gone: %1. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik listy zniknął: %1. Nic nie zaimportowano.</translation>
     </message>
     <message>
         <source>Error: the bots could not be imported: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd: nie udało się zaimportować botów: %1. Plik pozostał bez zmian.</translation>
     </message>
     <message>
         <source>The backup could not be restored: %1. The roster file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się przywrócić kopii zapasowej: %1. Plik listy pozostał bez zmian.</translation>
     </message>
     <message>
         <source>Error: the backup could not be restored: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd: nie udało się przywrócić kopii zapasowej: %1. Plik pozostał bez zmian.</translation>
     </message>
     <message>
         <source>Restore &amp;Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć &amp;kopię zapasową…</translation>
     </message>
     <message>
         <source>&amp;Export Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ksportuj boty…</translation>
     </message>
     <message>
         <source>&amp;Import Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importuj boty…</translation>
     </message>
 </context>
 <context>

@@ -118,77 +118,77 @@ Sem ARQUIVO, abre o arquivo usado da última vez ou pede um.</translation>
     <name>ImportBotsDialog</name>
     <message>
         <source>Import Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar bots</translation>
     </message>
     <message>
         <source>&amp;Bots to import:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bots a importar:</translation>
     </message>
     <message>
         <source>Bots to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots a importar</translation>
     </message>
     <message>
         <source>&amp;Add after the last bot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar depois do último bot</translation>
     </message>
     <message>
         <source>&amp;Replace the selected bots</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Substituir os bots selecionados</translation>
     </message>
 </context>
 <context>
     <name>QtPlatform</name>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished">&amp;Salvar</translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descartar</translation>
     </message>
 </context>
 <context>
     <name>RestoreBackupDialog</name>
     <message>
         <source>Restore Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar backup</translation>
     </message>
     <message>
         <source>There are no backups of this roster file yet. The editor makes one before it first changes the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não há backups deste arquivo de lista. O editor faz um antes de alterar o arquivo pela primeira vez.</translation>
     </message>
     <message>
         <source>&amp;Backups of the roster file, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Backups do arquivo de lista, os mais recentes primeiro:</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Backups</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Data e hora</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho</translation>
     </message>
     <message>
         <source>Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots</translation>
     </message>
     <message>
         <source>Bots that differ</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots diferentes</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>ilegível</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar</translation>
     </message>
 </context>
 <context>
@@ -242,19 +242,19 @@ Sem ARQUIVO, abre o arquivo usado da última vez ou pede um.</translation>
     </message>
     <message>
         <source>&amp;Export Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar bots…</translation>
     </message>
     <message>
         <source>&amp;Import Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar bots…</translation>
     </message>
     <message>
         <source>&amp;Copy Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar bots</translation>
     </message>
     <message>
         <source>&amp;Paste Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;lar bots</translation>
     </message>
 </context>
 <context>
@@ -712,75 +712,75 @@ O arquivo fica em Program Files, que só administradores podem alterar. O jogo, 
     </message>
     <message>
         <source>There is no roster file open. Open one with File, Open first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum arquivo de lista está aberto. Abra um primeiro com Arquivo, Abrir.</translation>
     </message>
     <message>
         <source>The roster holds no bots to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista não tem bots para exportar.</translation>
     </message>
     <message>
         <source>Export Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar bots</translation>
     </message>
     <message>
         <source>The bots could not be exported to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível exportar os bots para %1: %2.</translation>
     </message>
     <message>
         <source>The clipboard holds no bots to paste: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A área de transferência não tem bots para colar: %1</translation>
     </message>
     <message>
         <source>Import Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar bots</translation>
     </message>
     <message>
         <source>%1 is not a bot file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um arquivo de bots.</translation>
     </message>
     <message>
         <source>The bot file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o arquivo de bots %1: %2.</translation>
     </message>
     <message>
         <source>%1 cannot be imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível importar %1: %2</translation>
     </message>
     <message>
         <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só %1 dos %2 bots cabem depois do último bot: uma lista comporta no máximo %3 bots. Nada foi importado.</translation>
     </message>
     <message>
         <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione tantos bots para substituir quantos bots serão importados. Nada foi importado.</translation>
     </message>
     <message>
         <source>The roster file is gone: %1. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de lista sumiu: %1. Nada foi importado.</translation>
     </message>
     <message>
         <source>Error: the bots could not be imported: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: não foi possível importar os bots: %1. O arquivo ficou como estava.</translation>
     </message>
     <message>
         <source>The backup could not be restored: %1. The roster file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível restaurar o backup: %1. O arquivo de lista ficou como estava.</translation>
     </message>
     <message>
         <source>Error: the backup could not be restored: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: não foi possível restaurar o backup: %1. O arquivo ficou como estava.</translation>
     </message>
     <message>
         <source>Restore &amp;Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar &amp;backup…</translation>
     </message>
     <message>
         <source>&amp;Export Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar bots…</translation>
     </message>
     <message>
         <source>&amp;Import Bots...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar bots…</translation>
     </message>
 </context>
 <context>
