@@ -79,6 +79,7 @@ private slots:
     void setValuesWritesExactlyTheTickedFields_data();
     void setValuesWritesExactlyTheTickedFields();
     void followsTheFile();
+    void ownWriteBesideUnsavedChangesIsNoNews();
     void sharesBotsAndRestoresABackup();
     void namesEveryControl_data();
     void namesEveryControl();
@@ -209,6 +210,32 @@ void OverviewTest::setValuesWritesExactlyTheTickedFields()
     QVERIFY(!editor.window->isWindowModified());
     QCOMPARE(overview.table->selectionModel()->selectedRows().size(), 16);
     QCOMPARE(overview.cell(5, 4), QString::fromStdString(roster::ShortNumber(editor.box(4)->text().toDouble())));
+}
+
+void OverviewTest::ownWriteBesideUnsavedChangesIsNoNews()
+{
+    Editor editor;
+    Player player(editor, 5);
+    QVERIFY(player.ready());
+    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End)); // bot 5's accuracy, not saved
+    QVERIFY(openOverview(editor));
+    Overview overview(editor);
+    QTest::mouseClick(overview.table->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      overview.table->visualRect(overview.table->model()->index(0, 1)).center());
+    player.press(Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(overview.dialog());
+    QDialog* dialog = overview.dialog();
+    auto* camping = dialog->findChild<QCheckBox*>(QStringLiteral("IncludeSlider8"));
+    QTest::mouseClick(camping, Qt::LeftButton, Qt::NoModifier, QPoint(6, camping->height() / 2));
+    QTest::keyClick(dialog, Qt::Key_Return);
+    QTRY_VERIFY(!dialog->isVisible());
+
+    // Bot 0 changed by the editor itself: bot 5 keeps its change, unasked and without the note.
+    QVERIFY(editor.platform.saveQuestions.isEmpty());
+    QVERIFY(editor.file().contains("Camping[0]="));
+    QCOMPARE(editor.box(4)->text(), QStringLiteral("1.000000"));
+    QVERIFY(editor.window->isWindowModified());
+    QVERIFY(!editor.label("lblFileChanged")->isVisibleTo(editor.window.get()));
 }
 
 void OverviewTest::followsTheFile()

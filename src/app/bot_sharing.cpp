@@ -200,7 +200,7 @@ void frmMain::placeImportedBots(std::vector<roster::SharedBot> bots, roster::Pla
                                                                   "was left as it was.")
                                                                    .arg(QString::fromStdString(outcome.error))));
     }
-    followRosterFile();
+    followOwnWrite();
 }
 
 void frmMain::mnuRestoreBackup_Click()
@@ -236,5 +236,5 @@ void frmMain::restoreBackup(const roster::BackupSummary& backup)
                                                       "left as it was.")
                                                        .arg(QString::fromStdString(outcome.error))));
     }
-    followRosterFile();
+    followOwnWrite();
 }

@@ -21,6 +21,16 @@ void frmMain::followRosterFile()
         showFileNews(news);
 }
 
+void frmMain::followOwnWrite()
+{
+    // The editor's own write into bots other than the shown one is no news
+    // from another program: the player's changes stay without the note.
+    const Note before = note_;
+    followRosterFile();
+    if (before == Note::None && note_ == Note::Change)
+        clearNote();
+}
+
 void frmMain::showFileNews(const roster::FileNews& news)
 {
     const int shown = model_.shownBot();

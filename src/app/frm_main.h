@@ -168,6 +168,7 @@ private:
     // changes stay, and the note beside the bot number says what happened.
     void buildFileWatch();
     void followRosterFile();
+    void followOwnWrite();
     void showFileNews(const roster::FileNews& news);
     void refreshList();
     enum class Note { None, Change, FileState };

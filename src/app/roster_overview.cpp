@@ -98,5 +98,5 @@ void frmMain::setValuesFromOverview(const QList<int>& bots, const std::vector<ro
     // The window and the table show the file's values; changes the player
     // still has on a bot that was not set stay, as after another program's
     // change.
-    followRosterFile();
+    followOwnWrite();
 }
