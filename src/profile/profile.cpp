@@ -233,6 +233,27 @@ std::optional<std::string_view> Document::find(std::string_view section, std::st
     return unquote(trimBlanks(bytes.substr(valueBegin, place.keyLine.end - valueBegin)));
 }
 
+template <class Visit> void Document::walkKeys(std::string_view section, Visit&& visit) const
+{
+    const SectionSpan& span = this->section(trimSpaces(section));
+    if (!span.found)
+        return;
+    const std::string_view bytes = this->bytes();
+    LineCursor cursor(bytes);
+    cursor.skipTo(span.body);
+    Line line;
+    while (cursor.next(line)) {
+        const Parsed p = parse(bytes, line);
+        if (p.kind == LineKind::Header)
+            return;
+        if (p.kind != LineKind::Key)
+            continue;
+        const std::size_t valueBegin = p.equals + 1;
+        if (!visit(p.name, trimBlanks(bytes.substr(valueBegin, line.end - valueBegin))))
+            return;
+    }
+}
+
 std::vector<std::optional<std::string_view>> Document::findAll(std::string_view section,
                                                                const std::vector<std::string>& keys) const
 {
@@ -244,54 +265,28 @@ std::vector<std::optional<std::string_view>> Document::findAll(std::string_view 
         std::transform(name.begin(), name.end(), name.begin(), lowerAscii);
         wanted[std::move(name)].push_back(i);
     }
-    const SectionSpan& span = this->section(trimSpaces(section));
-    if (!span.found)
-        return found;
-
-    const std::string_view bytes = this->bytes();
-    LineCursor cursor(bytes);
-    cursor.skipTo(span.body);
-    Line line;
     std::string name;
-    while (!wanted.empty() && cursor.next(line)) {
-        const Parsed p = parse(bytes, line);
-        if (p.kind == LineKind::Header)
-            break;
-        if (p.kind != LineKind::Key)
-            continue;
-        name.assign(p.name);
+    walkKeys(section, [&](std::string_view key, std::string_view value) {
+        name.assign(key);
         std::transform(name.begin(), name.end(), name.begin(), lowerAscii);
         const auto hit = wanted.find(name);
         if (hit == wanted.end())
-            continue; // the first line of a name wins: a later one is never asked for again
-        const std::size_t valueBegin = p.equals + 1;
-        const std::string_view value = unquote(trimBlanks(bytes.substr(valueBegin, line.end - valueBegin)));
+            return true; // the first line of a name wins: a later one is never asked for again
         for (std::size_t i : hit->second)
-            found[i] = value;
+            found[i] = unquote(value);
         wanted.erase(hit);
-    }
+        return !wanted.empty();
+    });
     return found;
 }
 
 std::vector<KeyValue> Document::entries(std::string_view section) const
 {
     std::vector<KeyValue> found;
-    const SectionSpan& span = this->section(trimSpaces(section));
-    if (!span.found)
-        return found;
-    const std::string_view bytes = this->bytes();
-    LineCursor cursor(bytes);
-    cursor.skipTo(span.body);
-    Line line;
-    while (cursor.next(line)) {
-        const Parsed p = parse(bytes, line);
-        if (p.kind == LineKind::Header)
-            break;
-        if (p.kind == LineKind::Key) {
-            const std::size_t valueBegin = p.equals + 1;
-            found.push_back({std::string(p.name), std::string(trimBlanks(bytes.substr(valueBegin, line.end - valueBegin)))});
-        }
-    }
+    walkKeys(section, [&](std::string_view key, std::string_view value) {
+        found.push_back({std::string(key), std::string(value)});
+        return true;
+    });
     return found;
 }
 

@@ -110,6 +110,10 @@ public:
 
 private:
     const SectionSpan& section(std::string_view name) const;
+    // Calls visit(key, value) for each key line of the first section named
+    // `section`, in the file's order, the value trimmed of blanks but not
+    // unquoted, until it returns false.
+    template <class Visit> void walkKeys(std::string_view section, Visit&& visit) const;
 
     std::unique_ptr<char[]> buffer_;
     std::size_t size_ = 0;
