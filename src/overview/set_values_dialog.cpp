@@ -1,6 +1,7 @@
 #include "overview/set_values_dialog.h"
 
 #include "platform/controls.h"
+#include "roster/roster_model.h"
 #include "roster/roster_table.h"
 #include "roster/scale.h"
 
@@ -16,40 +17,20 @@
 
 namespace {
 
-// The fields in the main window's row order, with its row captions and the
-// words under its sliders (the ends; Combat Style names all five), in the
-// roster's words (translated where shown).
-struct FieldSpec {
-    int box;
-    const char* caption;
-    std::vector<const char*> words;
-};
+// The fields in the main window's row order.
+constexpr int FieldRows[] = {0, 2, 4, 3, 8, 6, 5, 7, roster::JumpBox};
 
-const std::vector<FieldSpec>& fieldSpecs()
+// The words under a field's slider, as the main window shows them: the
+// scales that name every position, else the two ends.
+std::vector<std::string_view> sliderWords(int box)
 {
-    static const std::vector<FieldSpec> specs = {
-        {0, QT_TRANSLATE_NOOP("roster", "Voice Type"),
-         {QT_TRANSLATE_NOOP("roster", "Voice 1"), QT_TRANSLATE_NOOP("roster", "Voice 2"),
-          QT_TRANSLATE_NOOP("roster", "Voice 3")}},
-        {2, QT_TRANSLATE_NOOP("roster", "Team"),
-         {QT_TRANSLATE_NOOP("roster", "Red"), QT_TRANSLATE_NOOP("roster", "Blue")}},
-        {4, QT_TRANSLATE_NOOP("roster", "Accuracy"),
-         {QT_TRANSLATE_NOOP("roster", "Bad"), QT_TRANSLATE_NOOP("roster", "Good")}},
-        {3, QT_TRANSLATE_NOOP("roster", "Skill"),
-         {QT_TRANSLATE_NOOP("roster", "Bad"), QT_TRANSLATE_NOOP("roster", "Good")}},
-        {8, QT_TRANSLATE_NOOP("roster", "Strafing"),
-         {QT_TRANSLATE_NOOP("roster", "Bad"), QT_TRANSLATE_NOOP("roster", "Good")}},
-        {6, QT_TRANSLATE_NOOP("roster", "Alertness"),
-         {QT_TRANSLATE_NOOP("roster", "Bad"), QT_TRANSLATE_NOOP("roster", "Good")}},
-        {5, QT_TRANSLATE_NOOP("roster", "Combat Style"),
-         {QT_TRANSLATE_NOOP("roster", "Avoidant"), QT_TRANSLATE_NOOP("roster", "Cautious"),
-          QT_TRANSLATE_NOOP("roster", "Normal"), QT_TRANSLATE_NOOP("roster", "Aggressive"),
-          QT_TRANSLATE_NOOP("roster", "Berzerk")}},
-        {7, QT_TRANSLATE_NOOP("roster", "Camping"),
-         {QT_TRANSLATE_NOOP("roster", "Less"), QT_TRANSLATE_NOOP("roster", "More")}},
-        {roster::JumpBox, QT_TRANSLATE_NOOP("roster", "Bot Jumpy"), {}},
-    };
-    return specs;
+    if (box == roster::JumpBox)
+        return {};
+    if (std::vector<std::string_view> named = roster::ScaleWords(box); !named.empty())
+        return named;
+    if (box == 7)
+        return {QT_TRANSLATE_NOOP("roster", "Less"), QT_TRANSLATE_NOOP("roster", "More")};
+    return {QT_TRANSLATE_NOOP("roster", "Bad"), QT_TRANSLATE_NOOP("roster", "Good")};
 }
 
 const roster::RosterField& fieldOf(int box) { return roster::RosterFields[static_cast<std::size_t>(box)]; }
@@ -99,22 +80,22 @@ SetValuesDialog::SetValuesDialog(int botCount, const roster::ListedBot* start, Q
     lblHighest_->setObjectName(QStringLiteral("lblHighest"));
     grid->addWidget(lblLowest_, 0, 1, Qt::AlignHCenter);
     grid->addWidget(lblHighest_, 0, 2, Qt::AlignHCenter);
-    for (const FieldSpec& spec : fieldSpecs()) {
+    for (int box : FieldRows) {
         FieldRow row;
-        row.box = spec.box;
-        const QString caption = platform::rosterWord(spec.caption);
+        row.box = box;
+        const QString caption = platform::rosterWord(roster::FieldLabel(box));
         row.include = new QCheckBox(caption, this);
         // Named after the main window's control: "IncludeSlider3", "Slider3",
         // "Slider3Lowest", "Slider3Highest".
-        const roster::RosterField& field = fieldOf(spec.box);
+        const roster::RosterField& field = fieldOf(box);
         const QString designed
             = QString::fromLatin1(field.controlName.data(), static_cast<qsizetype>(field.controlName.size()));
         row.include->setObjectName(QStringLiteral("Include") + designed);
-        const int position = startPosition(spec.box, start);
-        row.same = addControl(this, spec.box, designed, caption, position);
-        row.lowest = addControl(this, spec.box, designed + QStringLiteral("Lowest"), tr("Lowest %1").arg(caption),
+        const int position = startPosition(box, start);
+        row.same = addControl(this, box, designed, caption, position);
+        row.lowest = addControl(this, box, designed + QStringLiteral("Lowest"), tr("Lowest %1").arg(caption),
                                 field.minimum);
-        row.highest = addControl(this, spec.box, designed + QStringLiteral("Highest"),
+        row.highest = addControl(this, box, designed + QStringLiteral("Highest"),
                                  tr("Highest %1").arg(caption), field.maximum);
         const int line = grid->rowCount();
         grid->addWidget(row.include, line, 0, Qt::AlignTop);
@@ -166,14 +147,11 @@ QWidget* SetValuesDialog::addControl(QWidget* parent, int box, const QString& ob
     column->addWidget(slider);
     auto* words = new QHBoxLayout;
     words->setSpacing(fontMetrics().averageCharWidth());
-    const FieldSpec* spec = nullptr;
-    for (const FieldSpec& s : fieldSpecs())
-        spec = s.box == box ? &s : spec;
     QStringList said;
-    for (std::size_t i = 0; spec && i < spec->words.size(); ++i) {
-        if (i > 0)
+    for (std::string_view word : sliderWords(box)) {
+        if (!said.isEmpty())
             words->addStretch();
-        said.append(platform::rosterWord(spec->words[i]));
+        said.append(platform::rosterWord(word));
         words->addWidget(new QLabel(said.constLast(), control));
     }
     if (!said.isEmpty())
