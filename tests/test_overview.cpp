@@ -127,12 +127,12 @@ void OverviewTest::showsTheChosenBotInTheMainWindow()
     Editor editor;
     Player player(editor, 5);
     QVERIFY(player.ready());
+    // A change not saved is asked about, as choosing in the list would; Cancel keeps the bot.
+    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_Left));
     QVERIFY(openOverview(editor));
     Overview overview(editor);
-    // A change not saved is asked about, as choosing in the list would; Cancel keeps the bot.
-    editor.slider(3)->setValue(editor.slider(3)->value() - 1);
-    overview.table->setFocus();
-    overview.table->setCurrentIndex(overview.table->model()->index(7, 0));
+    QTest::mouseClick(overview.table->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      overview.table->visualRect(overview.table->model()->index(7, 1)).center());
     QTest::keyClick(overview.table, Qt::Key_Return);
     QCOMPARE(editor.platform.saveQuestions, QStringList({QStringLiteral("Save changes to Cinder?")}));
     QCOMPARE(editor.combo()->currentIndex(), 5);
@@ -167,7 +167,7 @@ void OverviewTest::setValuesWritesExactlyTheTickedFields()
     Editor editor(original);
     Player player(editor, 5);
     QVERIFY(player.ready());
-    editor.slider(2)->setValue(editor.slider(2)->value() - 1); // bot 5's skill, not saved
+    QVERIFY(player.pressOn(editor.slider(2), Qt::Key_Left)); // bot 5's skill, not saved
     editor.platform.saveAnswers = {platform::SaveAnswer::Discard};
     QVERIFY(openOverview(editor));
     Overview overview(editor);
@@ -276,7 +276,7 @@ void OverviewTest::sharesBotsAndRestoresABackup()
     QCOMPARE(editor.platform.dialogsShown.constLast().title, QStringLiteral("Export Bots"));
     const QByteArray all = testing::readBytes(editor.dir.filePath(QStringLiteral("all.covbots")));
     QCOMPARE(roster::ReadBotFile(all.toStdString()).bots.size(), std::size_t{16});
-    editor.slider(2)->setValue(editor.slider(2)->value() - 1); // bot 5's skill, not saved
+    QVERIFY(player.pressOn(editor.slider(2), Qt::Key_Left)); // bot 5's skill, not saved
     QVERIFY(openOverview(editor));
     Overview overview(editor);
     const auto selectRows = [&](int first) {
