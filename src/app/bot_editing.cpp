@@ -194,11 +194,9 @@ void frmMain::returnToShownBot()
     // the player left it and the caption go back to it, so no save can
     // write its values under another bot.
     const int shown = model_.shownBot();
-    applyingTexts_ = true;
     Combo1->setCurrentIndex(model_.shownIsListed() ? shown : -1);
     if (shown >= 0)
         Combo1->setEditText(QString::fromStdString(model_.edits().name));
-    applyingTexts_ = false;
     Label2->setText(botCaption(shown));
 }
 

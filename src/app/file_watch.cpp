@@ -74,7 +74,6 @@ void frmMain::refreshList()
 {
     // The entries take the file's names; the list stays on the shown bot,
     // and its field keeps a name the player is typing.
-    applyingTexts_ = true;
     const roster::RosterSnapshot& roster = model_.roster();
     const int shown = model_.shownBot();
     while (Combo1->count() > model_.botCount())
@@ -90,7 +89,6 @@ void frmMain::refreshList()
     Combo1->setEditText(shown >= 0 ? QString::fromStdString(model_.edits().name) : QString());
     if (!model_.shownIsListed() && !model_.hasChanges())
         setLabel2Caption(QString());
-    applyingTexts_ = false;
 }
 
 void frmMain::showNote(const QString& note, const QString& explanation, Note kind)

@@ -232,7 +232,7 @@ private:
     // Each box's text before the player began typing into it: where a typed
     // text that is not a number sends it back.
     std::array<QString, 12> acceptedTexts_;
-    bool applyingTexts_ = false; // the window itself is filling the controls
+    bool applyingTexts_ = false; // the window itself is filling the value boxes
     // The layout's growth for the font, and whether the start size still
     // waits for the window system to tell the frame.
     platform::LayoutScale scale_;

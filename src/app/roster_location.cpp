@@ -128,10 +128,8 @@ void frmMain::relistBots()
 {
     model_.open(iniPathBytes());
     clearNote();
-    applyingTexts_ = true;
     Combo1->clear();
     Combo1->setEditText(QString());
-    applyingTexts_ = false;
     setLabel2Caption(QString());
     ListBotNames();
     showWhetherModified();
@@ -143,12 +141,10 @@ void frmMain::ListBotNames()
     const roster::RosterSnapshot& roster = model_.roster();
     if (roster.state == roster::RosterState::Unreadable)
         showUnreadable(roster.error);
-    applyingTexts_ = true;
     for (const roster::ListedBot& bot : roster.bots)
         Combo1->addItem(QString::fromStdString(bot.name));
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QString());
-    applyingTexts_ = false;
     if (roster.endedOnEmptyName)
         platform_.beep();
     sayWhyNoBots();
