@@ -48,21 +48,22 @@ struct RosterField {
     double factor;
     int minimum;
     int maximum;
+    std::string_view label; // the player's word for it (see FieldLabel)
 };
 
 inline constexpr std::array<RosterField, 12> RosterFields = {{
-    {"VoiceType[", "Slider1", true, ScaleKind::Voice, 1.0, 1, 3},
-    {"BotFaces[", "", false, ScaleKind::None, 1.0, 0, 0},
-    {"BotTeams[", "Slider4", true, ScaleKind::WholeNumber, 1.0, 0, 1},
-    {"BotSkills[", "Slider2", true, ScaleKind::Multiple, 1.0, -3, 3},
-    {"BotAccuracy[", "Slider3", true, ScaleKind::Multiple, 0.05, -20, 20},
-    {"CombatStyle[", "Slider7", true, ScaleKind::Multiple, 0.5, -2, 2},
-    {"Alertness[", "Slider6", true, ScaleKind::Multiple, 0.05, -20, 20},
-    {"Camping[", "Slider8", true, ScaleKind::Tenths, 1.0, 0, 10},
-    {"StrafingAbility[", "Slider5", true, ScaleKind::Multiple, 0.25, -4, 4},
-    {"BotClasses[", "", false, ScaleKind::None, 1.0, 0, 0},
-    {"BotSkins[", "", false, ScaleKind::None, 1.0, 0, 0},
-    {"BotJumpy[", "Check1", true, ScaleKind::WholeNumber, 1.0, 0, 1},
+    {"VoiceType[", "Slider1", true, ScaleKind::Voice, 1.0, 1, 3, CBT_WORD("roster", "Voice Type")},
+    {"BotFaces[", "", false, ScaleKind::None, 1.0, 0, 0, CBT_WORD("roster", "Face")},
+    {"BotTeams[", "Slider4", true, ScaleKind::WholeNumber, 1.0, 0, 1, CBT_WORD("roster", "Team")},
+    {"BotSkills[", "Slider2", true, ScaleKind::Multiple, 1.0, -3, 3, CBT_WORD("roster", "Skill")},
+    {"BotAccuracy[", "Slider3", true, ScaleKind::Multiple, 0.05, -20, 20, CBT_WORD("roster", "Accuracy")},
+    {"CombatStyle[", "Slider7", true, ScaleKind::Multiple, 0.5, -2, 2, CBT_WORD("roster", "Combat Style")},
+    {"Alertness[", "Slider6", true, ScaleKind::Multiple, 0.05, -20, 20, CBT_WORD("roster", "Alertness")},
+    {"Camping[", "Slider8", true, ScaleKind::Tenths, 1.0, 0, 10, CBT_WORD("roster", "Camping")},
+    {"StrafingAbility[", "Slider5", true, ScaleKind::Multiple, 0.25, -4, 4, CBT_WORD("roster", "Strafing")},
+    {"BotClasses[", "", false, ScaleKind::None, 1.0, 0, 0, CBT_WORD("roster", "Class")},
+    {"BotSkins[", "", false, ScaleKind::None, 1.0, 0, 0, CBT_WORD("roster", "Skin")},
+    {"BotJumpy[", "Check1", true, ScaleKind::WholeNumber, 1.0, 0, 1, CBT_WORD("roster", "Bot Jumpy")},
 }};
 
 // The boxes that have a control, in the order of their controls (Slider1 to

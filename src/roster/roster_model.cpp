@@ -9,14 +9,6 @@ namespace {
 
 constexpr int FieldCount = static_cast<int>(RosterFields.size());
 
-// The players' words for the fields, as the window labels them.
-constexpr std::array<std::string_view, 12> FieldLabels = {
-    CBT_WORD("roster", "Voice Type"), CBT_WORD("roster", "Face"),     CBT_WORD("roster", "Team"),
-    CBT_WORD("roster", "Skill"),      CBT_WORD("roster", "Accuracy"), CBT_WORD("roster", "Combat Style"),
-    CBT_WORD("roster", "Alertness"),  CBT_WORD("roster", "Camping"),  CBT_WORD("roster", "Strafing"),
-    CBT_WORD("roster", "Class"),      CBT_WORD("roster", "Skin"),     CBT_WORD("roster", "Bot Jumpy"),
-};
-
 std::string& textOf(BotTexts& bot, int field)
 {
     return field == NameField ? bot.name : bot.fields[static_cast<std::size_t>(field)];
@@ -53,7 +45,7 @@ BotTexts TextsOf(const ListedBot& bot)
 
 std::string FieldLabel(int field)
 {
-    return field == NameField ? CBT_WORD("roster", "Name") : std::string(FieldLabels[static_cast<std::size_t>(field)]);
+    return field == NameField ? CBT_WORD("roster", "Name") : std::string(RosterFields[static_cast<std::size_t>(field)].label);
 }
 
 void RosterModel::open(std::string path)
