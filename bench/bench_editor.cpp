@@ -107,7 +107,7 @@ private slots:
     }
 
     // What the window reads at start, on each pick and when the file is
-    // touched: every listed bot with its fields, and the fingerprint.
+    // touched: every listed bot with its fields, and the file's fingerprint.
     void loadRoster_data() { sizes(); }
     void loadRoster()
     {
@@ -117,18 +117,6 @@ private slots:
         QCOMPARE(file.LoadRoster().bots.size(), std::size_t(101));
         QBENCHMARK {
             file.LoadRoster();
-        }
-    }
-
-    // What the window checks after a save and when the file is touched.
-    void fingerprint_data() { sizes(); }
-    void fingerprint()
-    {
-        QFETCH(qsizetype, size);
-        Roster roster(size);
-        const roster::RosterFile file(roster.file());
-        QBENCHMARK {
-            QVERIFY(file.Fingerprint());
         }
     }
 

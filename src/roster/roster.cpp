@@ -210,11 +210,6 @@ void RosterFile::listNames(Reading& reading, BotNameList& list) const
     }
 }
 
-std::optional<std::size_t> RosterFile::Fingerprint() const
-{
-    return fingerprintOf(profile::loadProfile(path_));
-}
-
 LoadedBot RosterFile::LoadBot(BotIndex index) const
 {
     LoadedBot bot;

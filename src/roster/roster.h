@@ -126,7 +126,8 @@ struct RosterSnapshot {
     std::string error;
     std::vector<ListedBot> bots;
     bool endedOnEmptyName = false;
-    // Of the bytes read, as Fingerprint() gives it; nothing unless Read.
+    // Of the bytes read: two equal ones mean the file did not change in
+    // between. Nothing unless Read.
     std::optional<std::size_t> fingerprint;
 };
 
@@ -221,12 +222,10 @@ public:
     SaveOutcome WriteRosterValue(std::string_view key, std::string_view text) const;
 
     // BotNames[0] to BotNames[100], stopping silently at an absent name and
-    // at the first present but empty one (the caller beeps for that).
+    // at the first present but empty one (the caller beeps for that). The
+    // window reads the whole roster (LoadRoster), which lists the names the
+    // same way; this and LoadBot serve the tests and the benchmarks.
     BotNameList ListBotNames() const;
-
-    // A fingerprint of the file's bytes as they are now: two equal ones mean
-    // it did not change in between. Nothing when it cannot be read.
-    std::optional<std::size_t> Fingerprint() const;
 
     // The twelve fields of one bot, read in the order of their boxes.
     LoadedBot LoadBot(BotIndex index) const;
