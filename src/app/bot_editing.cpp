@@ -6,7 +6,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -213,8 +212,7 @@ bool frmMain::SaveBotSettings()
         // stays absent, a value the slider cannot show keeps its digits).
         roster::BotEdit edit = model_.saveEdit();
         // The first save into a file copies it beside itself first.
-        if (!backedUpFiles_.contains(IniPath))
-            edit.backupStamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+        edit.backupStamp = backupStampIfDue();
 
         const roster::SaveOutcome outcome
             = roster::RosterFile(iniPathBytes()).SaveBot(static_cast<roster::BotIndex>(index), edit);

@@ -38,11 +38,14 @@ bool frmMain::rosterInForce()
     return false;
 }
 
+std::string frmMain::backupStampNow()
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+}
+
 std::string frmMain::backupStampIfDue() const
 {
-    if (backedUpFiles_.contains(IniPath))
-        return {};
-    return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+    return backedUpFiles_.contains(IniPath) ? std::string() : backupStampNow();
 }
 
 QList<int> frmMain::overviewSelection() const
@@ -224,8 +227,7 @@ void frmMain::restoreBackup(const roster::BackupSummary& backup)
     // Every bot may change: the changes not yet saved are asked about.
     if (!resolveUnsavedChanges())
         return;
-    const std::string stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
-    const roster::SaveOutcome outcome = roster::RestoreBackup(iniPathBytes(), backup.path, stamp);
+    const roster::SaveOutcome outcome = roster::RestoreBackup(iniPathBytes(), backup.path, backupStampNow());
     if (!outcome.backup.empty())
         backedUpFiles_.insert(IniPath);
     if (!outcome.ok) {

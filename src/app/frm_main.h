@@ -209,6 +209,9 @@ private:
                            const QList<int>& selected);
     void restoreBackup(const roster::BackupSummary& backup);
     bool rosterInForce();
+    // The local time a backup copy is named after ("YYYYMMDD-HHMMSS"); only
+    // the window's first write into a file makes one, a restore always.
+    static std::string backupStampNow();
     std::string backupStampIfDue() const;
     QList<int> overviewSelection() const;
 

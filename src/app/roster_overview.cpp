@@ -5,7 +5,6 @@
 #include "roster/set_values.h"
 
 #include <QComboBox>
-#include <QDateTime>
 #include <QDir>
 #include <QRandomGenerator>
 
@@ -77,9 +76,7 @@ void frmMain::setValuesFromOverview(const QList<int>& bots, const std::vector<ro
         return;
     for (auto& [index, edit] : edits)
         edit.mustExist = true;
-    if (!backedUpFiles_.contains(IniPath))
-        edits.front().second.backupStamp
-            = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+    edits.front().second.backupStamp = backupStampIfDue();
 
     const roster::SaveOutcome outcome = roster::RosterFile(iniPathBytes()).SaveBots(edits);
     if (!outcome.backup.empty())
