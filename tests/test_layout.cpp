@@ -293,6 +293,7 @@ void LayoutTest::menusAndTimerAreAsDesigned()
     }
     QCOMPARE(menus, QStringList({QStringLiteral("mnuFile=&File:mnuOpen=&Open Ctrl+O,mnuSave=&Save Ctrl+S,"
                                                 "mnuRestoreBackup=Restore &Backup...,mnuExit=E&xit"),
+                                 QStringLiteral("mnuEdit=&Edit:mnuUndo=&Undo Ctrl+Z,mnuRedo=&Redo Ctrl+Shift+Z"),
                                  QStringLiteral("mnuPresets=Presets:mnuHuman=Human"),
                                  QStringLiteral("mnuRoster=&Roster:mnuOverview=&Overview... Ctrl+R,mnuExportBots=&Export Bots...,"
                                                 "mnuImportBots=&Import Bots..."),

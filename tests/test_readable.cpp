@@ -9,6 +9,7 @@
 
 #include "about/frm_about.h"
 #include "app/language.h"
+#include "document/messages.h"
 #include "overview/import_bots_dialog.h"
 #include "overview/restore_backup_dialog.h"
 #include "overview/roster_overview.h"
@@ -290,14 +291,7 @@ void ReadableTest::textsFitAtEveryFont()
     }
     QStringList faults = checkTexts(window, client);
     // Every note beside the bot number fits where it stands.
-    QStringList notes = {QCoreApplication::translate("frmMain", "%1 fields also changed on disk", nullptr, 13).arg(13),
-                         QCoreApplication::translate("frmMain", "Bot %1 is no longer in the file").arg(100),
-                         QCoreApplication::translate("frmMain", "No bot roster in the file")};
-    for (int field = 0; field < 12; ++field) {
-        notes.append(QCoreApplication::translate("frmMain", "%1 also changed on disk")
-                         .arg(platform::rosterWord(roster::FieldLabel(field))));
-    }
-    for (const QString& note : notes) {
+    for (const QString& note : document::Messages::widestNotes()) {
         if (about)
             break;
         editor.label("lblFileChanged")->setText(note);

@@ -1,38 +1,27 @@
 #include "app/frm_main.h"
 
+#include "about/frm_about.h"
+#include "app/bot_controls.h"
+#include "app/note_row.h"
+#include "document/roster_document.h"
+#include "overview/roster_actions.h"
+#include "platform/identity.h"
+#include "platform/platform.h"
 #include "roster/bot_file.h"
 
-#include "about/frm_about.h"
-#include "platform/controls.h"
-#include "platform/identity.h"
-#include "platform/qt_platform.h"
-
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDragEnterEvent>
-#include <QDir>
 #include <QDropEvent>
 #include <QIcon>
-#include <QLineEdit>
-#include <QComboBox>
-#include <QMenuBar>
 #include <QMimeData>
-#include <QUrl>
+#include <QPushButton>
+#include <QTimer>
+#include <QUndoStack>
 
-namespace {
-
-// The one local file that a drag carries, or nothing.
-QString draggedFile(const QMimeData* data)
-{
-    if (!data || !data->hasUrls())
-        return {};
-    const QList<QUrl> urls = data->urls();
-    if (urls.size() != 1 || !urls.constFirst().isLocalFile())
-        return {};
-    return QDir::toNativeSeparators(urls.constFirst().toLocalFile());
-}
-
-} // namespace
-
-frmMain::frmMain(platform::Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform)
+frmMain::frmMain(platform::Platform& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), document_(new document::RosterDocument(platform, this))
 {
     platform::initPictures();
     setObjectName(QStringLiteral("frmMain"));
@@ -48,13 +37,53 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent) : QMainWindow(pa
     CommonDialog1.filter = QStringLiteral("CovertstrikeUser.ini | CovertstrikeUser.ini");
     CommonDialog1.startFolder = QStringLiteral("c:\\unrealtournament");
 
-    buildControls();
-    buildMenus();
-    buildTabOrder();
-    followUnsavedChanges();
-    buildFileWatch();
-    showWhetherGameRuns();
-    resize(scale_.toX(8040), scale_.toY(8820) + menuBar()->sizeHint().height());
+    ui_.setupUi(this);
+    controls_ = new BotControls(ui_, *document_, platform_, this);
+    notes_ = new NoteRow(ui_, this);
+    actions_ = new RosterActions(platform_, *document_, this, *this);
+    auto* roster = actions_;
+
+    connect(ui_.Combo1, qOverload<int>(&QComboBox::activated), this, &frmMain::Combo1_Click);
+    connect(ui_.Label2, &platform::CaptionLabel::changed, this, &frmMain::Label2_Change);
+    connect(ui_.Command3, &QPushButton::clicked, this, &frmMain::Command3_Click);
+    connect(ui_.Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
+    connect(ui_.Command2, &QPushButton::clicked, this, &frmMain::Command2_Click);
+    connect(ui_.Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    connect(ui_.mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
+    connect(ui_.mnuSave, &QAction::triggered, this, &frmMain::mnuSave_Click);
+    connect(ui_.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(ui_.mnuHuman, &QAction::triggered, this, &frmMain::mnuHuman_Click);
+    connect(ui_.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    // What concerns the whole roster goes straight to its actions.
+    connect(ui_.mnuRestoreBackup, &QAction::triggered, roster, [this, roster] { roster->restoreBackup(this); });
+    connect(ui_.mnuUndo, &QAction::triggered, roster, [this, roster] { roster->undo(this); });
+    connect(ui_.mnuRedo, &QAction::triggered, roster, [this, roster] { roster->redo(this); });
+    connect(ui_.mnuOverview, &QAction::triggered, roster, &RosterActions::showOverview);
+    connect(ui_.mnuExportBots, &QAction::triggered, roster, [this, roster] {
+        roster->exportBots(this, roster->overview() && roster->overview()->isVisible() ? roster->overview()->selectedBots()
+                                                                                       : QList<int>());
+    });
+    connect(ui_.mnuImportBots, &QAction::triggered, roster, [this, roster] { roster->importFromFile(this); });
+
+    // The window shows what the document says.
+    connect(document_, &document::RosterDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(document_, &document::RosterDocument::opened, this, &frmMain::showRoster);
+    connect(document_, &document::RosterDocument::changed, this, &frmMain::showNews);
+    QUndoStack* history = document_->history();
+    ui_.mnuUndo->setEnabled(false);
+    ui_.mnuRedo->setEnabled(false);
+    connect(history, &QUndoStack::canUndoChanged, ui_.mnuUndo, &QAction::setEnabled);
+    connect(history, &QUndoStack::canRedoChanged, ui_.mnuRedo, &QAction::setEnabled);
+    connect(history, &QUndoStack::undoTextChanged, ui_.mnuUndo, [this](const QString& text) {
+        ui_.mnuUndo->setText(text.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(text));
+    });
+    connect(history, &QUndoStack::redoTextChanged, ui_.mnuRedo, [this](const QString& text) {
+        ui_.mnuRedo->setText(text.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(text));
+    });
+    // Another program's change waits while the player answers a question
+    // or has a menu open.
+    document_->setHoldOff([] { return QApplication::activeModalWidget() || QApplication::activePopupWidget(); });
+    notes_->showGameRunning(document_->gameRunning());
 
     // The value boxes and the bot list's edit field take dropped text; a
     // dragged file passes them by and comes to the window.
@@ -64,23 +93,9 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent) : QMainWindow(pa
             child->installEventFilter(this);
 }
 
-frmMain::~frmMain()
-{
-    // The boxes and the list lose the focus as they are destroyed, after
-    // this window has stopped being one: nothing of it may answer them.
-    for (QLineEdit* box : Text1)
-        box->disconnect(this);
-    Combo1->lineEdit()->disconnect(this);
-}
+frmMain::~frmMain() { controls_->stop(); }
 
-std::string frmMain::iniPathBytes() const { return platform::nativePath(IniPath); }
-
-void frmMain::showError(const QString& text) { platform_.showMessage(this, text, platform::MessageIcon::None); }
-
-void frmMain::showUnreadable(const std::string& reason)
-{
-    showError(tr("The roster file cannot be read: %1").arg(platform::rosterWord(reason)));
-}
+const QString& frmMain::iniPath() const { return document_->path(); }
 
 void frmMain::mnuExit_Click() { close(); }
 
@@ -90,6 +105,34 @@ void frmMain::mnuAbout_Click()
     auto* about = new frmAbout(platform_, this);
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->open();
+}
+
+void frmMain::mnuHuman_Click() { controls_->applyHumanPreset(); }
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (settleChanges(this))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    QTimer::singleShot(0, this, [this] { ui_.correctStartSize(this); });
+}
+
+void frmMain::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    ui_.correctStartSize(this);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    ui_.correctStartSize(this);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
@@ -103,7 +146,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (draggedFile(event->mimeData()).isEmpty())
+    if (platform::droppedFile(event->mimeData()).isEmpty())
         event->ignore();
     else
         event->acceptProposedAction();
@@ -111,7 +154,7 @@ void frmMain::dragEnterEvent(QDragEnterEvent* event)
 
 void frmMain::dropEvent(QDropEvent* event)
 {
-    const QString path = draggedFile(event->mimeData());
+    const QString path = platform::droppedFile(event->mimeData());
     if (path.isEmpty()) {
         event->ignore();
         return;
@@ -126,3 +169,5 @@ void frmMain::dropEvent(QDropEvent* event)
     else
         QMetaObject::invokeMethod(this, [this, path] { openRosterFile(path); }, Qt::QueuedConnection);
 }
+
+void frmMain::importBotFile(const QString& path) { actions_->importBotFile(this, path); }

@@ -80,24 +80,4 @@ void useLanguage(const QString& code)
         delete qt;
 }
 
-QString refusalText(const roster::SaveOutcome& outcome)
-{
-    if (outcome.pattern.empty())
-        return platform::rosterWord(outcome.error);
-    // In one pass, as the roster fills it: a name holding "%2" stays a name.
-    const QString pattern = platform::rosterWord(outcome.pattern);
-    QString text;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const auto n = i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1].digitValue() - 1)
-                                               : outcome.arguments.size();
-        if (pattern[i] == u'%' && n < outcome.arguments.size()) {
-            text += platform::rosterWord(outcome.arguments[n]);
-            ++i;
-        } else {
-            text += pattern[i];
-        }
-    }
-    return text;
-}
-
 } // namespace app

@@ -7,8 +7,6 @@
 // when none matches. Only what a player reads is translated: nothing the
 // editor writes into a file or its settings store.
 
-#include "roster/roster.h"
-
 #include <QString>
 #include <QStringList>
 
@@ -31,10 +29,5 @@ QString languageArgument(const QStringList& arguments);
 // buttons and the file dialog) where the system has it. They go with the
 // application object.
 void useLanguage(const QString& code);
-
-// A save's refusal in the player's language: its pattern and arguments
-// (the roster's words among them) translated; the English text where the
-// roster gave no pattern.
-QString refusalText(const roster::SaveOutcome& outcome);
 
 } // namespace app

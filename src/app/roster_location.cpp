@@ -1,12 +1,13 @@
 #include "app/frm_main.h"
 
-#include "roster/bot_file.h"
-
+#include "app/bot_controls.h"
+#include "app/note_row.h"
+#include "document/roster_document.h"
 #include "platform/qt_platform.h"
+#include "roster/bot_file.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QLabel>
 #include <QScreen>
 
 #include <exception>
@@ -30,6 +31,15 @@ const char* const InvalidFile = QT_TRANSLATE_NOOP("frmMain", "Error: Invalid Cov
 const QString SettingsSection = QStringLiteral("FileLoc");
 const QString SettingsKey = QStringLiteral("IniLoc");
 
+// The file-open dialog: it keeps its file name between openings, and
+// Cancel reports the name it held before.
+QString showOpenDialog(platform::Platform& platform, QWidget* parent, platform::FileDialogSettings& dialog)
+{
+    if (const auto chosen = platform.chooseFile(parent, dialog))
+        dialog.fileName = *chosen;
+    return dialog.fileName;
+}
+
 } // namespace
 
 void frmMain::Form_Load(const QString& givenPath)
@@ -41,31 +51,30 @@ void frmMain::Form_Load(const QString& givenPath)
         QMetaObject::invokeMethod(this, [this, givenPath] { importBotFile(givenPath); }, Qt::QueuedConnection);
         return;
     }
-    resizeToStartSize();
+    ui_.resizeToStartSize(this);
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - QPoint(startOuterSize().width() / 2, startOuterSize().height() / 2));
-    FindIniFile(givenPath.isEmpty());
+    const QString found = FindIniFile(givenPath.isEmpty());
     if (givenPath.isEmpty()) {
-        useRosterFile(IniPath);
+        if (!useRosterFile(found))
+            document_->name(found);
         return;
     }
     // Listing the remembered roster only to replace it would report a file
     // that may be long gone.
-    if (!IniPath.isEmpty() && !roster::IsRosterFileName(platform::nativePath(givenPath)))
-        useRosterFile(IniPath);
+    if (!found.isEmpty() && !roster::IsRosterFileName(platform::nativePath(givenPath)))
+        useRosterFile(found);
     openRosterFile(givenPath);
 }
 
-void frmMain::FindIniFile(bool askForFile)
+QString frmMain::FindIniFile(bool askForFile)
 {
     try {
         bool cPresent = true;
         bool dPresent = true;
         const QString remembered = platform_.readSetting(SettingsSection, SettingsKey);
-        if (remembered.size() > 1) {
-            IniPath = remembered;
-            return;
-        }
+        if (remembered.size() > 1)
+            return remembered;
         platform_.showMessage(this, tr(Disclaimer), MessageIcon::Exclamation);
 
         for (auto [folder, present] : {std::pair{QStringLiteral("C:\\unrealtournament"), &cPresent},
@@ -74,8 +83,8 @@ void frmMain::FindIniFile(bool askForFile)
             if (probe.outcome == platform::ProbeOutcome::NotFound)
                 *present = false;
             else if (probe.outcome == platform::ProbeOutcome::Failed) {
-                showError(probe.description);
-                return;
+                platform_.showMessage(this, probe.description, MessageIcon::None);
+                return {};
             }
         }
         if (cPresent)
@@ -91,103 +100,72 @@ void frmMain::FindIniFile(bool askForFile)
             CommonDialog1.fileName = found.constFirst();
         }
         if (!askForFile)
-            return;
+            return {};
 
         platform_.showMessage(this, tr(DialogHint), MessageIcon::Information);
-        IniPath = showOpenDialog();
+        return showOpenDialog(platform_, this, CommonDialog1);
     } catch (const std::exception& e) {
-        showError(QString::fromLocal8Bit(e.what()));
+        platform_.showMessage(this, QString::fromLocal8Bit(e.what()), MessageIcon::None);
     }
-}
-
-QString frmMain::showOpenDialog()
-{
-    // The dialog keeps its file name between openings; Cancel reports the
-    // name it held before.
-    if (const auto chosen = platform_.chooseFile(this, CommonDialog1))
-        CommonDialog1.fileName = *chosen;
-    return CommonDialog1.fileName;
+    return {};
 }
 
 bool frmMain::useRosterFile(const QString& path)
 {
-    if (!roster::IsRosterFileName(platform::nativePath(path))) {
-        showError(tr(InvalidFile));
+    QString copy;
+    if (!document_->open(path, &copy)) {
+        platform_.showMessage(this, tr(InvalidFile), MessageIcon::None);
         return false;
     }
-    // Under Program Files the game may be using its own copy: that one is
-    // edited, and remembered.
-    IniPath = gameCopyOf(path);
-    platform_.writeSetting(SettingsSection, SettingsKey, IniPath);
-    rosterWatch_->watch(IniPath);
-    relistBots();
+    if (!copy.isEmpty())
+        platform_.showMessage(this,
+                              tr("The game does not use this file under Program Files but its own copy:\n%1\n\n"
+                                 "The editor edits that copy.")
+                                  .arg(copy),
+                              MessageIcon::Information);
+    platform_.writeSetting(SettingsSection, SettingsKey, document_->path());
     return true;
 }
 
-void frmMain::relistBots()
+void frmMain::showRoster()
 {
-    model_.open(iniPathBytes());
-    clearNote();
-    Combo1->clear();
-    Combo1->setEditText(QString());
-    setLabel2Caption(QString());
+    // Another roster: nothing of the last one stays in the window.
+    notes_->clear();
+    ui_.Combo1->clear();
+    ui_.Combo1->setEditText(QString());
+    ui_.Label2->setCaption(QString());
+    if (controls_->showsBot())
+        controls_->clear();
     ListBotNames();
-    showWhetherModified();
-    refreshOverview();
 }
 
 void frmMain::ListBotNames()
 {
-    const roster::RosterSnapshot& roster = model_.roster();
+    const roster::RosterSnapshot& roster = document_->roster();
     if (roster.state == roster::RosterState::Unreadable)
-        showUnreadable(roster.error);
+        platform_.showMessage(this, document::Messages::unreadable(roster.error), MessageIcon::None);
     for (const roster::ListedBot& bot : roster.bots)
-        Combo1->addItem(QString::fromStdString(bot.name));
-    Combo1->setCurrentIndex(-1);
-    Combo1->setEditText(QString());
+        ui_.Combo1->addItem(QString::fromStdString(bot.name));
+    ui_.Combo1->setCurrentIndex(-1);
+    ui_.Combo1->setEditText(QString());
     if (roster.endedOnEmptyName)
         platform_.beep();
-    sayWhyNoBots();
-}
-
-void frmMain::sayWhyNoBots()
-{
-    const QString path = QDir::toNativeSeparators(IniPath);
-    switch (model_.roster().state) {
-    case roster::RosterState::Missing:
-        showNote(tr("Roster file not found"), tr("The roster file was not found: %1").arg(path),
-                 Note::FileState);
-        return;
-    case roster::RosterState::Unreadable:
-        showNote(tr("Roster file unreadable"),
-                 tr("The roster file cannot be read: %1: %2")
-                     .arg(path, platform::rosterWord(model_.roster().error)),
-                 Note::FileState);
-        return;
-    case roster::RosterState::Read:
-        break;
-    }
-    if (model_.botCount() == 0)
-        showNote(tr("No bot roster in the file"),
-                 tr("The roster file holds no bot roster: %1").arg(path), Note::FileState);
-    else if (note_ == Note::FileState)
-        clearNote();
+    notes_->showWhyNoBots(*document_);
 }
 
 void frmMain::mnuOpen_Click()
 {
-    if (resolveUnsavedChanges())
-        openRosterFile(showOpenDialog());
+    if (settleChanges(this))
+        openRosterFile(showOpenDialog(platform_, this, CommonDialog1));
 }
 
 bool frmMain::openRosterFile(const QString& path)
 {
     // A dropped file asks too; after File, Open there is nothing left to ask.
-    if (!resolveUnsavedChanges())
+    if (!settleChanges(this))
         return false;
-    resizeToStartSize();
+    ui_.resizeToStartSize(this);
     return useRosterFile(path);
 }
 
 void frmMain::Command2_Click() { platform_.writeSetting(SettingsSection, SettingsKey, QString()); }
-

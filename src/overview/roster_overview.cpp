@@ -1,7 +1,8 @@
 #include "overview/roster_overview.h"
 
+#include "document/roster_document.h"
+#include "overview/roster_actions.h"
 #include "overview/roster_table_model.h"
-#include "overview/set_values_dialog.h"
 #include "platform/controls.h"
 #include "platform/identity.h"
 #include "platform/platform.h"
@@ -38,8 +39,9 @@ QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static
 
 } // namespace
 
-RosterOverview::RosterOverview(platform::Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window), platform_(platform)
+RosterOverview::RosterOverview(platform::Platform& platform, document::RosterDocument& document,
+                               RosterActions& actions, BotShowing& showing, QWidget* parent)
+    : QWidget(parent, Qt::Window), platform_(platform), document_(document), actions_(actions), showing_(showing)
 {
     setObjectName(QStringLiteral("frmOverview"));
     setWindowTitle(tr("Roster - %1").arg(QString::fromUtf8(identity::Title)));
@@ -49,6 +51,20 @@ RosterOverview::RosterOverview(platform::Platform& platform, QWidget* parent)
     sizeRemembered_ = size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0;
     if (sizeRemembered_)
         resize(size[0].toInt(), size[1].toInt());
+    // It shows the document while open; it is brought up to date as it opens.
+    const auto follow = [this] {
+        if (isVisible())
+            showRoster();
+    };
+    connect(&document_, &document::RosterDocument::opened, this, follow);
+    connect(&document_, &document::RosterDocument::changed, this, follow);
+    connect(&document_, &document::RosterDocument::shownBotChanged, this, &RosterOverview::showShownBot);
+}
+
+void RosterOverview::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    showRoster();
 }
 
 RosterOverview::~RosterOverview()
@@ -140,7 +156,7 @@ void RosterOverview::buildControls()
             &RosterOverview::followHeaderSort);
     connect(grdRoster->horizontalHeader(), &QHeaderView::sectionResized, this, &RosterOverview::fitAverageColumns);
     connect(grdRoster, &QTableView::activated, this,
-            [this](const QModelIndex& index) { emit showBotRequested(model_->botAt(index.row())); });
+            [this](const QModelIndex& index) { showing_.showBot(model_->botAt(index.row())); });
     connect(grdRoster->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &RosterOverview::showSelectionCount);
     connect(grdRoster, &QWidget::customContextMenuRequested, this, &RosterOverview::showRowMenu);
@@ -160,13 +176,14 @@ void RosterOverview::buildControls()
     showSelectionCount();
 }
 
-void RosterOverview::setRoster(const roster::RosterSnapshot& roster, int shownBot)
+void RosterOverview::showRoster()
 {
+    const roster::RosterSnapshot& roster = document_.roster();
     const QList<int> selected = selectedBots();
     const int current = model_->botAt(grdRoster->currentIndex().row());
     bots_ = roster.bots;
     model_->setBots(bots_);
-    setShownBot(shownBot);
+    showShownBot(document_.model().shownBot());
     // The same bots stay selected, where they are still listed.
     QItemSelection selection;
     for (int bot : selected) {
@@ -211,11 +228,7 @@ void RosterOverview::fitWidthToColumns()
     resize(wanted, height());
 }
 
-void RosterOverview::setShownBot(int shownBot)
-{
-    shownBot_ = shownBot;
-    model_->setShownBot(shownBot);
-}
+void RosterOverview::showShownBot(int shownBot) { model_->setShownBot(shownBot); }
 
 QList<int> RosterOverview::selectedBots() const
 {
@@ -298,17 +311,8 @@ void RosterOverview::showRowMenu(const QPoint& at)
 
 void RosterOverview::setValues()
 {
-    const QList<int> bots = selectedBots();
-    if (bots.isEmpty())
-        return;
-    const roster::ListedBot* start
-        = shownBot_ >= 0 && static_cast<std::size_t>(shownBot_) < bots_.size() ? &bots_[static_cast<std::size_t>(shownBot_)]
-                                                                              : nullptr;
-    auto* dialog = new SetValuesDialog(static_cast<int>(bots.size()), start, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this,
-            [this, dialog, bots] { emit valuesSetRequested(bots, dialog->settings()); });
-    dialog->open();
+    const std::optional<roster::ListedBot> start = showing_.shownValues();
+    actions_.setValues(this, selectedBots(), start ? &*start : nullptr);
 }
 
 void RosterOverview::buildSharing(QHBoxLayout* buttons)
@@ -335,20 +339,19 @@ void RosterOverview::buildSharing(QHBoxLayout* buttons)
     }
     setAcceptDrops(true);
 
-    const auto exportSelected = [this] {
-        if (!selectedBots().isEmpty())
-            emit exportRequested(selectedBots());
-    };
+    // Without a selection, every bot is exported.
+    const auto exportSelected = [this] { actions_.exportBots(this, selectedBots()); };
+    const auto import = [this] { actions_.importFromFile(this); };
     connect(cmdExportBots, &QPushButton::clicked, this, exportSelected);
     connect(actExportBots, &QAction::triggered, this, exportSelected);
-    connect(cmdImportBots, &QPushButton::clicked, this, &RosterOverview::importRequested);
-    connect(actImportBots, &QAction::triggered, this, &RosterOverview::importRequested);
+    connect(cmdImportBots, &QPushButton::clicked, this, import);
+    connect(actImportBots, &QAction::triggered, this, import);
     connect(actCopy, &QAction::triggered, this, [this] {
         if (!selectedBots().isEmpty())
-            emit copyRequested(selectedBots());
+            actions_.copyBots(this, selectedBots());
     });
     connect(actPaste, &QAction::triggered, this,
-            [this] { emit pasteRequested(QGuiApplication::clipboard()->text()); });
+            [this] { actions_.pasteBots(this, QGuiApplication::clipboard()->text()); });
 }
 
 namespace {
@@ -356,9 +359,7 @@ namespace {
 // The one local bot file dragged, or nothing.
 QString draggedBotFile(const QMimeData* data)
 {
-    if (!data || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile())
-        return {};
-    const QString path = data->urls().constFirst().toLocalFile();
+    const QString path = platform::droppedFile(data);
     return path.endsWith(QLatin1String(roster::BotFileSuffix.data()), Qt::CaseInsensitive) ? path : QString();
 }
 
@@ -382,7 +383,7 @@ void RosterOverview::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     // Imported once the drop is over: the dialog must not hold up the
     // program the file came from.
-    QMetaObject::invokeMethod(this, [this, path] { emit botFileDropped(path); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this, path] { actions_.importBotFile(this, path); }, Qt::QueuedConnection);
 }
 
 void RosterOverview::closeEvent(QCloseEvent* event)

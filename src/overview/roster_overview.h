@@ -3,16 +3,17 @@
 // The roster overview: every listed bot in one table, one row per bot in
 // roster order, sortable by any column (a header click, or "Sort by" from
 // the keyboard), with the averages of the numeric columns under it. A window
-// of its own beside the main window, which hands it each new reading of the
-// file. It changes nothing itself: it asks, through its signals, for a bot
-// to be shown and for values to be set.
+// of its own beside the main window that shows the roster document as it
+// says it changes. It changes nothing itself: its buttons and keys ask the
+// roster's actions, and the main window to show a bot.
 
+#include "overview/bot_showing.h"
 #include "roster/roster.h"
-#include "roster/set_values.h"
 
 #include <QList>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -23,8 +24,12 @@ class QMenu;
 class QPushButton;
 class QTableView;
 class QTableWidget;
+class RosterActions;
 class RosterTableModel;
 
+namespace document {
+class RosterDocument;
+}
 namespace platform {
 class Platform;
 }
@@ -35,42 +40,28 @@ class RosterOverview : public QWidget {
 public:
     // A window of its own, owned by `parent`, at the size it had when last
     // closed (kept in the platform's settings store). Closing hides it.
-    RosterOverview(platform::Platform& platform, QWidget* parent);
+    RosterOverview(platform::Platform& platform, document::RosterDocument& document, RosterActions& actions,
+                   BotShowing& showing, QWidget* parent);
     ~RosterOverview() override;
-
-    // A new reading of the roster file, and the bot the main window shows
-    // (-1: none). The selection and the sort stay.
-    void setRoster(const roster::RosterSnapshot& roster, int shownBot);
-    void setShownBot(int shownBot);
 
     // The bots of the selected rows, in roster order.
     QList<int> selectedBots() const;
 
-    // Opens the Set Values dialog for the selected bots (window-modal);
-    // its OK asks for the values through valuesSetRequested.
+    // Opens the Set Values dialog for the selected bots (window-modal).
     Q_INVOKABLE void setValues();
-
-signals:
-    // Enter or a double-click on a row.
-    void showBotRequested(int bot);
-    // The Set Values dialog's OK: these fields on these bots.
-    void valuesSetRequested(const QList<int>& bots, const std::vector<roster::FieldSetting>& fields);
-    // Sharing bots: Export Bots (the selected bots), Import Bots, Ctrl+C
-    // (the selected bots to the clipboard), Ctrl+V (the clipboard's text)
-    // and a bot file dropped on the window.
-    void exportRequested(const QList<int>& bots);
-    void importRequested();
-    void copyRequested(const QList<int>& bots);
-    void pasteRequested(const QString& text);
-    void botFileDropped(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     void buildControls();
+    // The document's reading, with the bot the main window shows; the
+    // selection and the sort stay.
+    void showRoster();
+    void showShownBot(int shownBot);
     void sortBy(int column);
     void followHeaderSort(int column, Qt::SortOrder order);
     void showAverages();
@@ -82,9 +73,11 @@ private:
     void buildSharing(QHBoxLayout* buttons);
 
     platform::Platform& platform_;
+    document::RosterDocument& document_;
+    RosterActions& actions_;
+    BotShowing& showing_;
     RosterTableModel* model_ = nullptr;
     std::vector<roster::ListedBot> bots_;
-    int shownBot_ = -1;
     bool sizeRemembered_ = false;
 
     QComboBox* cboSortBy = nullptr;

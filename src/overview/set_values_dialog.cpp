@@ -17,20 +17,17 @@
 
 namespace {
 
-// The fields in the main window's row order.
-constexpr int FieldRows[] = {0, 2, 4, 3, 8, 6, 5, 7, roster::JumpBox};
-
-// The words under a field's slider, as the main window shows them: the
-// scales that name every position, else the two ends.
+// The words under a field's slider, as the main window shows them.
 std::vector<std::string_view> sliderWords(int box)
 {
+    std::vector<std::string_view> words;
     if (box == roster::JumpBox)
-        return {};
-    if (std::vector<std::string_view> named = roster::ScaleWords(box); !named.empty())
-        return named;
-    if (box == 7)
-        return {QT_TRANSLATE_NOOP("roster", "Less"), QT_TRANSLATE_NOOP("roster", "More")};
-    return {QT_TRANSLATE_NOOP("roster", "Bad"), QT_TRANSLATE_NOOP("roster", "Good")};
+        return words;
+    for (std::string_view word : roster::RosterFields[static_cast<std::size_t>(box)].words) {
+        if (!word.empty())
+            words.push_back(word);
+    }
+    return words;
 }
 
 const roster::RosterField& fieldOf(int box) { return roster::RosterFields[static_cast<std::size_t>(box)]; }
@@ -80,7 +77,10 @@ SetValuesDialog::SetValuesDialog(int botCount, const roster::ListedBot* start, Q
     lblHighest_->setObjectName(QStringLiteral("lblHighest"));
     grid->addWidget(lblLowest_, 0, 1, Qt::AlignHCenter);
     grid->addWidget(lblHighest_, 0, 2, Qt::AlignHCenter);
-    for (int box : FieldRows) {
+    // The fields with a control, in the main window's row order.
+    for (int box : roster::RowOrder) {
+        if (fieldOf(box).controlName.empty())
+            continue;
         FieldRow row;
         row.box = box;
         const QString caption = platform::rosterWord(roster::FieldLabel(box));
@@ -135,14 +135,9 @@ QWidget* SetValuesDialog::addControl(QWidget* parent, int box, const QString& ob
     auto* column = new QVBoxLayout(control);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    auto* slider = new QSlider(Qt::Horizontal, control);
+    QSlider* slider = platform::addSlider(control, field.minimum, field.maximum);
     slider->setObjectName(objectName);
     slider->setAccessibleName(name);
-    slider->setRange(field.minimum, field.maximum);
-    slider->setSingleStep(1);
-    slider->setPageStep(std::max(1, (field.maximum - field.minimum) / 4));
-    slider->setTickPosition(QSlider::TicksBelow);
-    slider->setTickInterval(std::max(1, (field.maximum - field.minimum) / 10));
     slider->setValue(position);
     column->addWidget(slider);
     auto* words = new QHBoxLayout;

@@ -5,7 +5,11 @@
 #include <QCheckBox>
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QDir>
 #include <QLabel>
+#include <QMimeData>
+#include <QUrl>
+#include <QSlider>
 #include <QLineEdit>
 #include <QPainter>
 #include <QStyle>
@@ -248,9 +252,43 @@ QIcon pictureIcon(const QString& name)
     return icon;
 }
 
+QString droppedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile())
+        return {};
+    return QDir::toNativeSeparators(urls.constFirst().toLocalFile());
+}
+
+void CaptionLabel::setCaption(const QString& caption)
+{
+    // A caption raises its change only when it really changes.
+    if (text() == caption)
+        return;
+    setText(caption);
+    emit changed();
+}
+
+QSlider* addSlider(QWidget* parent, int minimum, int maximum)
+{
+    auto* slider = new QSlider(Qt::Horizontal, parent);
+    slider->setRange(minimum, maximum);
+    slider->setSingleStep(1);
+    slider->setPageStep(std::max(1, (maximum - minimum) / 4));
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(std::max(1, (maximum - minimum) / 10));
+    return slider;
+}
+
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, Qt::Alignment alignment)
 {
-    auto* label = new QLabel(text, parent);
+    return placeLabel(new QLabel(text, parent), name, geometry, alignment);
+}
+
+QLabel* placeLabel(QLabel* label, const char* name, QRect geometry, Qt::Alignment alignment)
+{
     label->setObjectName(QLatin1String(name));
     setTwipsGeometry(label, geometry);
     label->setAlignment(alignment | Qt::AlignTop);
@@ -351,12 +389,6 @@ void LineControl::paintEvent(QPaintEvent*)
     painter.setPen(pen);
     const QPoint origin = geometry().topLeft();
     painter.drawLine(from_ - origin, to_ - origin);
-}
-
-QString rosterWord(std::string_view text)
-{
-    const std::string english(text);
-    return QCoreApplication::translate("roster", english.c_str());
 }
 
 } // namespace platform

@@ -3,9 +3,12 @@
 // Standard controls that Qt lacks, the unit the windows are laid out in, and
 // the growing of a layout to the font it shows.
 
+#include "platform/translate.h"
+
 #include <QColor>
 #include <QGroupBox>
 #include <QIcon>
+#include <QLabel>
 #include <QPixmap>
 #include <QPoint>
 #include <QPushButton>
@@ -15,7 +18,8 @@
 #include <string_view>
 
 class QFontMetricsF;
-class QLabel;
+class QMimeData;
+class QSlider;
 
 namespace platform {
 
@@ -77,15 +81,33 @@ void initPictures();
 // drawing "<name>@2x.png" for screens of two device pixels per pixel.
 QIcon pictureIcon(const QString& name);
 
-// A text the roster marked for the player (roster/words.h: a field's label,
-// a scale word, a column's title), in the player's language; any other text
-// (a number, a name) comes back as it is.
-QString rosterWord(std::string_view text);
+
+// The one local file a drag carries (in the system's separators), or
+// nothing: both windows take a dropped file.
+QString droppedFile(const QMimeData* data);
+
+// A horizontal slider over [minimum, maximum] as every window shows one:
+// steps of one, a page a quarter of the range, ticks below at tenths.
+QSlider* addSlider(QWidget* parent, int minimum, int maximum);
 
 // A label as the windows use them: plain text, aligned to the top, never
 // taking the focus, white or coloured by its parent's palette. `geometry` is
 // in twips.
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, Qt::Alignment alignment);
+// The same for a label made already.
+QLabel* placeLabel(QLabel* label, const char* name, QRect geometry, Qt::Alignment alignment);
+
+// A label whose caption's change is an event, as a designer's label has one.
+class CaptionLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+    void setCaption(const QString& caption);
+
+signals:
+    void changed();
+};
 
 // A picture at its drawn size, centred in its place: the plain drawing on
 // ordinary screens, the double-density one on screens with more than one

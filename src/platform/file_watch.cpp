@@ -1,6 +1,5 @@
 #include "platform/file_watch.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QTimer>
@@ -48,7 +47,7 @@ void FileWatch::touched()
 
 void FileWatch::check()
 {
-    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+    if (holdOff_ && holdOff_()) {
         settle_->start();
         return;
     }

@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -43,23 +44,13 @@ struct RegistryValue {
     QByteArray data;
 };
 
-class Platform {
+// What the operating system tells and keeps without a window: the settings
+// store, the game's install and whether it runs, files and programs. The
+// roster document and the command line need nothing more, so they run
+// without a display.
+class System {
 public:
-    virtual ~Platform() = default;
-
-    // A modal box with an OK button, the program's title as its caption.
-    virtual void showMessage(QWidget* parent, const QString& text, MessageIcon icon) = 0;
-    // A modal question with Save, Discard and Cancel buttons, the program's
-    // title as its caption; Escape and closing the box answer Cancel.
-    virtual SaveAnswer askToSave(QWidget* parent, const QString& question) = 0;
-    // The entered text, or the empty text on Cancel.
-    virtual QString inputBox(QWidget* parent, const QString& prompt, const QString& title) = 0;
-    // The chosen file's full path, or nothing on Cancel.
-    virtual std::optional<QString> chooseFile(QWidget* parent, const FileDialogSettings& dialog) = 0;
-    // The file-save dialog: the path to write (the filter's suffix added
-    // when the name has none), or nothing on Cancel.
-    virtual std::optional<QString> chooseSaveFile(QWidget* parent, const FileDialogSettings& dialog) = 0;
-    virtual void beep() = 0;
+    virtual ~System() = default;
 
     // The per-user settings store, under the application's name. A value
     // never stored reads as the empty string.
@@ -80,7 +71,7 @@ public:
     // where Windows keeps no such copies.
     virtual QString virtualStoreCopy(const QString& path) = 0;
     // Whether the game is running now (game_process.h); cheap enough to ask
-    // before every save.
+    // before every write and every few seconds.
     virtual bool gameRunning() = 0;
 
     // A value under HKEY_LOCAL_MACHINE, or nothing when the key or the
@@ -89,6 +80,24 @@ public:
     virtual bool fileExists(const QString& path) = 0;
     // Starts a program detached, without arguments; false with the reason.
     virtual bool launch(const QString& program, QString* error) = 0;
+};
+
+// The system and the dialogs that a window shows over it.
+class Platform : public System {
+public:
+    // A modal box with an OK button, the program's title as its caption.
+    virtual void showMessage(QWidget* parent, const QString& text, MessageIcon icon) = 0;
+    // A modal question with Save, Discard and Cancel buttons, the program's
+    // title as its caption; Escape and closing the box answer Cancel.
+    virtual SaveAnswer askToSave(QWidget* parent, const QString& question) = 0;
+    // The entered text, or the empty text on Cancel.
+    virtual QString inputBox(QWidget* parent, const QString& prompt, const QString& title) = 0;
+    // The chosen file's full path, or nothing on Cancel.
+    virtual std::optional<QString> chooseFile(QWidget* parent, const FileDialogSettings& dialog) = 0;
+    // The file-save dialog: the path to write (the filter's suffix added
+    // when the name has none), or nothing on Cancel.
+    virtual std::optional<QString> chooseSaveFile(QWidget* parent, const FileDialogSettings& dialog) = 0;
+    virtual void beep() = 0;
 };
 
 } // namespace platform

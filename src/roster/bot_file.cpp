@@ -266,7 +266,7 @@ SaveOutcome ImportBots(const std::string& path, const std::vector<SharedBot>& bo
     const profile::WriteResult written = profile::writeProfileStrings(BotRoster, prepare, path);
     if (!written && !written.refused) {
         std::string backup = std::move(outcome.backup);
-        outcome = SaveOutcome::failure({}, written.inUse ? "The roster file is in use by another program (is the game running?)" : written.error);
+        outcome = SaveOutcome::failure({}, written.inUse ? "The roster file is in use by another program (is the game running?)" : written.error, written.inUse);
         outcome.backup = std::move(backup);
     }
     return outcome;

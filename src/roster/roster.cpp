@@ -371,7 +371,7 @@ SaveOutcome RosterFile::SaveBots(const BotEdits& bots) const
     const profile::WriteResult written = profile::writeProfileStrings(BotRoster, prepare, path_);
     if (!written && !written.refused) {
         std::string backup = std::move(outcome.backup);
-        outcome = SaveOutcome::failure(texts.front().first, reasonOf(written.error, written.inUse));
+        outcome = SaveOutcome::failure(texts.front().first, reasonOf(written.error, written.inUse), written.inUse);
         outcome.backup = std::move(backup); // made all the same
     }
     return outcome;

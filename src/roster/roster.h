@@ -38,8 +38,11 @@ enum class ScaleKind {
     Tenths,      // six-decimal form of position / 10; read as value x 10
 };
 
-// One of the twelve per-bot fields besides the name. Its position in
-// RosterFields is the index of its value box.
+// One of the twelve per-bot fields besides the name: how the file holds it,
+// how the editor's controls show it, and where each window puts it. Its
+// position in RosterFields is the index of its value box. This table is the
+// one place that says so: the main window's rows, Set Values, the overview's
+// columns and averages, the coupling and the preset all read it.
 struct RosterField {
     std::string_view keyPrefix;
     std::string_view controlName; // "Slider3", "Check1", or empty
@@ -48,28 +51,111 @@ struct RosterField {
     double factor;
     int minimum;
     int maximum;
-    std::string_view label; // the player's word for it (see FieldLabel)
+    std::string_view label;   // the player's word for it (see FieldLabel)
+    std::string_view caption; // the main window's caption of its row
+    int row;                  // that row, top to bottom (the hidden boxes' rows follow the visible ones)
+    // The words under its slider, from the minimum up: one for every
+    // position where `everyPosition`, else the two ends.
+    std::array<std::string_view, 5> words;
+    bool everyPosition;
+    std::string_view title; // the overview's column, empty: none
+    int column;             // that column's place
+    bool averaged;          // the column shows numbers, so it has an average
+    int human;              // the Human preset's position, or NoPreset
 };
 
+inline constexpr int NoPreset = 1000;
+
 inline constexpr std::array<RosterField, 12> RosterFields = {{
-    {"VoiceType[", "Slider1", true, ScaleKind::Voice, 1.0, 1, 3, CBT_WORD("roster", "Voice Type")},
-    {"BotFaces[", "", false, ScaleKind::None, 1.0, 0, 0, CBT_WORD("roster", "Face")},
-    {"BotTeams[", "Slider4", true, ScaleKind::WholeNumber, 1.0, 0, 1, CBT_WORD("roster", "Team")},
-    {"BotSkills[", "Slider2", true, ScaleKind::Multiple, 1.0, -3, 3, CBT_WORD("roster", "Skill")},
-    {"BotAccuracy[", "Slider3", true, ScaleKind::Multiple, 0.05, -20, 20, CBT_WORD("roster", "Accuracy")},
-    {"CombatStyle[", "Slider7", true, ScaleKind::Multiple, 0.5, -2, 2, CBT_WORD("roster", "Combat Style")},
-    {"Alertness[", "Slider6", true, ScaleKind::Multiple, 0.05, -20, 20, CBT_WORD("roster", "Alertness")},
-    {"Camping[", "Slider8", true, ScaleKind::Tenths, 1.0, 0, 10, CBT_WORD("roster", "Camping")},
-    {"StrafingAbility[", "Slider5", true, ScaleKind::Multiple, 0.25, -4, 4, CBT_WORD("roster", "Strafing")},
-    {"BotClasses[", "", false, ScaleKind::None, 1.0, 0, 0, CBT_WORD("roster", "Class")},
-    {"BotSkins[", "", false, ScaleKind::None, 1.0, 0, 0, CBT_WORD("roster", "Skin")},
-    {"BotJumpy[", "Check1", true, ScaleKind::WholeNumber, 1.0, 0, 1, CBT_WORD("roster", "Bot Jumpy")},
+    {"VoiceType[", "Slider1", true, ScaleKind::Voice, 1.0, 1, 3, CBT_WORD("roster", "Voice Type"),
+     CBT_WORD("roster", "Voice Type:"), 0,
+     {CBT_WORD("roster", "Voice 1"), CBT_WORD("roster", "Voice 2"), CBT_WORD("roster", "Voice 3")}, true,
+     CBT_WORD("roster", "Voice"), 10, false, NoPreset},
+    {"BotFaces[", "", false, ScaleKind::None, 1.0, 0, 0, CBT_WORD("roster", "Face"), CBT_WORD("roster", "Bot Faces"),
+     9, {}, false, {}, -1, false, NoPreset},
+    {"BotTeams[", "Slider4", true, ScaleKind::WholeNumber, 1.0, 0, 1, CBT_WORD("roster", "Team"),
+     CBT_WORD("roster", "Team:"), 1, {CBT_WORD("roster", "Red"), CBT_WORD("roster", "Blue")}, true,
+     CBT_WORD("roster", "Team"), 2, false, NoPreset},
+    {"BotSkills[", "Slider2", true, ScaleKind::Multiple, 1.0, -3, 3, CBT_WORD("roster", "Skill"),
+     CBT_WORD("roster", "Skill:"), 3, {CBT_WORD("roster", "Bad"), CBT_WORD("roster", "Good")}, false,
+     CBT_WORD("roster", "Skill"), 3, true, NoPreset},
+    {"BotAccuracy[", "Slider3", true, ScaleKind::Multiple, 0.05, -20, 20, CBT_WORD("roster", "Accuracy"),
+     CBT_WORD("roster", "Accuracy:"), 2, {CBT_WORD("roster", "Bad"), CBT_WORD("roster", "Good")}, false,
+     CBT_WORD("roster", "Accuracy"), 4, true, -18},
+    {"CombatStyle[", "Slider7", true, ScaleKind::Multiple, 0.5, -2, 2, CBT_WORD("roster", "Combat Style"),
+     CBT_WORD("roster", "Combat Style:"), 6,
+     {CBT_WORD("roster", "Avoidant"), CBT_WORD("roster", "Cautious"), CBT_WORD("roster", "Normal"),
+      CBT_WORD("roster", "Aggressive"), CBT_WORD("roster", "Berzerk")},
+     true, CBT_WORD("roster", "Combat Style"), 7, false, 2},
+    {"Alertness[", "Slider6", true, ScaleKind::Multiple, 0.05, -20, 20, CBT_WORD("roster", "Alertness"),
+     CBT_WORD("roster", "Alertness:"), 5, {CBT_WORD("roster", "Bad"), CBT_WORD("roster", "Good")}, false,
+     CBT_WORD("roster", "Alertness"), 5, true, 20},
+    {"Camping[", "Slider8", true, ScaleKind::Tenths, 1.0, 0, 10, CBT_WORD("roster", "Camping"),
+     CBT_WORD("roster", "Camping:"), 7, {CBT_WORD("roster", "Less"), CBT_WORD("roster", "More")}, false,
+     CBT_WORD("roster", "Camping"), 8, true, 8},
+    {"StrafingAbility[", "Slider5", true, ScaleKind::Multiple, 0.25, -4, 4, CBT_WORD("roster", "Strafing"),
+     CBT_WORD("roster", "Strafing:"), 4, {CBT_WORD("roster", "Bad"), CBT_WORD("roster", "Good")}, false,
+     CBT_WORD("roster", "Strafing"), 6, true, 4},
+    {"BotClasses[", "", false, ScaleKind::None, 1.0, 0, 0, CBT_WORD("roster", "Class"),
+     CBT_WORD("roster", "Bot Classes"), 10, {}, false, {}, -1, false, NoPreset},
+    {"BotSkins[", "", false, ScaleKind::None, 1.0, 0, 0, CBT_WORD("roster", "Skin"), CBT_WORD("roster", "Bot Skins"),
+     11, {}, false, {}, -1, false, NoPreset},
+    {"BotJumpy[", "Check1", true, ScaleKind::WholeNumber, 1.0, 0, 1, CBT_WORD("roster", "Bot Jumpy"),
+     CBT_WORD("roster", "Bot Jumpy:"), 8, {CBT_WORD("roster", "No"), CBT_WORD("roster", "Yes")}, true,
+     CBT_WORD("roster", "Jumpy"), 9, false, NoPreset},
 }};
 
+namespace detail {
+
+// The number a control's designer name ends in: 3 for "Slider3".
+constexpr int controlNumber(std::string_view name)
+{
+    int number = 0;
+    for (char c : name) {
+        if (c >= '0' && c <= '9')
+            number = number * 10 + (c - '0');
+    }
+    return number;
+}
+
+// The boxes that have a control, sliders by their numbers, then the check box.
+constexpr std::array<int, 9> controlOrder()
+{
+    std::array<int, 9> order{};
+    std::size_t n = 0;
+    for (std::size_t pass = 0; pass < 2; ++pass) {
+        const std::string_view kind = pass == 0 ? "Slider" : "Check";
+        for (int number = 1; number <= 12; ++number) {
+            for (std::size_t box = 0; box < RosterFields.size(); ++box) {
+                const std::string_view name = RosterFields[box].controlName;
+                if (name.starts_with(kind) && controlNumber(name) == number)
+                    order[n++] = static_cast<int>(box);
+            }
+        }
+    }
+    return order;
+}
+
+// The boxes in the order of the main window's rows.
+constexpr std::array<int, 12> rowOrder()
+{
+    std::array<int, 12> order{};
+    for (std::size_t box = 0; box < RosterFields.size(); ++box)
+        order[static_cast<std::size_t>(RosterFields[box].row)] = static_cast<int>(box);
+    return order;
+}
+
+} // namespace detail
+
 // The boxes that have a control, in the order of their controls (Slider1 to
-// Slider8, then Check1). The coupling re-derives the controls in this order
-// and a save writes the fields in this order, after the name.
-inline constexpr std::array<int, 9> ControlOrder = {0, 3, 4, 2, 8, 6, 5, 7, 11};
+// Slider8, then Check1). The coupling re-derives the controls in this order,
+// a save writes the fields in this order, after the name, and the preset
+// moves its sliders in this order.
+inline constexpr std::array<int, 9> ControlOrder = detail::controlOrder();
+
+// The boxes by the main window's rows, top to bottom: the nine with a
+// control first, then the three hidden ones.
+inline constexpr std::array<int, 12> RowOrder = detail::rowOrder();
 
 inline constexpr int JumpBox = 11;
 
@@ -160,6 +246,7 @@ std::string FillPattern(std::string_view pattern, const std::vector<std::string>
 struct SaveOutcome {
     bool ok = true;
     bool refused = false;  // refused before writing anything; `error` is a whole message
+    bool inUse = false;    // failed because another program holds the file
     Gone gone = Gone::Nothing; // refused because the file or the bot is gone
     std::string failedKey; // the key whose write failed or was refused
     std::string error;     // why, in the system's words where it has some
@@ -170,10 +257,11 @@ struct SaveOutcome {
     std::string pattern;
     std::vector<std::string> arguments;
 
-    static SaveOutcome failure(std::string key, std::string why)
+    static SaveOutcome failure(std::string key, std::string why, bool inUse = false)
     {
         SaveOutcome outcome;
         outcome.ok = false;
+        outcome.inUse = inUse;
         outcome.failedKey = std::move(key);
         outcome.error = std::move(why);
         return outcome;

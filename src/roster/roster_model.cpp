@@ -124,8 +124,10 @@ SaveBlock RosterModel::saveBlock() const
 {
     if (shown_ < 0)
         return SaveBlock::NoBot;
-    if (roster_.state != RosterState::Read)
+    if (roster_.state == RosterState::Missing)
         return SaveBlock::FileGone;
+    if (roster_.state == RosterState::Unreadable)
+        return SaveBlock::FileUnreadable;
     return shownIsListed() ? SaveBlock::None : SaveBlock::BotGone;
 }
 

@@ -44,7 +44,9 @@ struct FileNews {
 };
 
 // Why a save of the shown bot cannot go ahead.
-enum class SaveBlock { None, NoBot, FileGone, BotGone };
+// A file that is there but cannot be read (another program holds it, say)
+// is unreadable, never gone.
+enum class SaveBlock { None, NoBot, FileGone, FileUnreadable, BotGone };
 
 class RosterModel {
 public:

@@ -60,19 +60,10 @@ std::optional<std::string> wordFor(int box, std::string_view text)
 
 std::vector<std::string_view> ScaleWords(int box)
 {
-    switch (box) {
-    case 0:
-        return {CBT_WORD("roster", "Voice 1"), CBT_WORD("roster", "Voice 2"), CBT_WORD("roster", "Voice 3")};
-    case 2:
-        return {CBT_WORD("roster", "Red"), CBT_WORD("roster", "Blue")};
-    case 5:
-        return {CBT_WORD("roster", "Avoidant"), CBT_WORD("roster", "Cautious"), CBT_WORD("roster", "Normal"),
-                CBT_WORD("roster", "Aggressive"), CBT_WORD("roster", "Berzerk")};
-    case JumpBox:
-        return {CBT_WORD("roster", "No"), CBT_WORD("roster", "Yes")};
-    default:
+    const RosterField& field = fieldOf(box);
+    if (!field.everyPosition)
         return {};
-    }
+    return {field.words.begin(), field.words.begin() + (field.maximum - field.minimum + 1)};
 }
 
 std::string_view TeamWord(int team)
@@ -165,7 +156,7 @@ std::vector<AverageRow> Averages(const std::vector<ListedBot>& bots)
     const Group groups[] = {
         {CBT_WORD("roster", "Red average"), 0, true},    {CBT_WORD("roster", "Blue average"), 1, true},
         {CBT_WORD("roster", "Green average"), 2, false}, {CBT_WORD("roster", "Gold average"), 3, false},
-        {CBT_WORD("roster", "All average"), -1, true},
+        {CBT_WORD("roster", "None average"), 255, false}, {CBT_WORD("roster", "All average"), -1, true},
     };
     const auto teamOf = [](const ListedBot& bot) {
         const LoadedField& team = bot.fields[2];

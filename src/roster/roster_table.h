@@ -18,34 +18,37 @@ namespace roster {
 // What an absent key shows: the game then uses its default.
 inline constexpr std::string_view AbsentText = "\u2014";
 
-// The overview's columns, in their order. `box` is the field's value box
-// (its index in RosterFields), or -1 for the bot's number and its name.
+// The overview's columns, in their order: the bot's number, its name, then
+// the fields that RosterFields gives a column. `box` is the field's value
+// box, or -1 for the number and the name.
 struct TableColumn {
     std::string_view title;
     int box;
     bool averaged; // shown as a number, so it has an average
 };
 
-inline constexpr std::array<TableColumn, 11> TableColumns = {{
-    {"#", -1, false},
-    {CBT_WORD("roster", "Name"), -1, false},
-    {CBT_WORD("roster", "Team"), 2, false},
-    {CBT_WORD("roster", "Skill"), 3, true},
-    {CBT_WORD("roster", "Accuracy"), 4, true},
-    {CBT_WORD("roster", "Alertness"), 6, true},
-    {CBT_WORD("roster", "Strafing"), 8, true},
-    {CBT_WORD("roster", "Combat Style"), 5, false},
-    {CBT_WORD("roster", "Camping"), 7, true},
-    {CBT_WORD("roster", "Jumpy"), 11, false},
-    {CBT_WORD("roster", "Voice"), 0, false},
-}};
+namespace detail {
+
+constexpr std::array<TableColumn, 11> tableColumns()
+{
+    std::array<TableColumn, 11> columns{{{"#", -1, false}, {CBT_WORD("roster", "Name"), -1, false}}};
+    for (std::size_t box = 0; box < RosterFields.size(); ++box) {
+        const RosterField& field = RosterFields[box];
+        if (field.column >= 0)
+            columns[static_cast<std::size_t>(field.column)] = {field.title, static_cast<int>(box), field.averaged};
+    }
+    return columns;
+}
+
+} // namespace detail
+
+inline constexpr std::array<TableColumn, 11> TableColumns = detail::tableColumns();
 
 inline constexpr int NumberColumn = 0;
 inline constexpr int NameColumn = 1;
 
-// The words a field's scale shows for its positions, from its minimum up
-// (as the main window writes them under its sliders), or none where the
-// scale shows numbers.
+// The words a field's scale shows for its positions, from its minimum up,
+// or none where the scale shows numbers (its words name only its ends).
 std::vector<std::string_view> ScaleWords(int box);
 
 // The words at a scale's two ends, and in its middle where it has five.
@@ -84,8 +87,8 @@ struct AverageRow {
     std::array<std::optional<double>, TableColumns.size()> means{};
 };
 
-// "Red average" and "Blue average", "Green average" and "Gold average"
-// where the roster has such bots, then "All average".
+// "Red average" and "Blue average"; "Green average", "Gold average" and
+// "None average" (team 255) where the roster has such bots; then "All average".
 std::vector<AverageRow> Averages(const std::vector<ListedBot>& bots);
 
 } // namespace roster

@@ -1,0 +1,64 @@
+#include "app/note_row.h"
+
+#include "app/frm_main_ui.h"
+#include "document/roster_document.h"
+
+#include <QLabel>
+#include <QTimer>
+
+NoteRow::NoteRow(frmMainUi& ui, QObject* parent) : QObject(parent), ui_(ui) {}
+
+void NoteRow::show(const document::Note& note, Kind kind)
+{
+    ui_.lblFileChanged->setText(note.text);
+    ui_.lblFileChanged->setToolTip(note.explanation);
+    ui_.lblFileChanged->setAccessibleDescription(note.explanation);
+    ui_.lblFileChanged->show();
+    kind_ = kind;
+    showGameNote();
+    // The note takes the place of an earlier save's confirmation.
+    hideSaved();
+}
+
+void NoteRow::clear(Kind kind)
+{
+    if (kind != Kind::None && kind != kind_)
+        return;
+    kind_ = Kind::None;
+    ui_.lblFileChanged->hide();
+    showGameNote();
+}
+
+void NoteRow::showWhyNoBots(const document::RosterDocument& document)
+{
+    const document::Note note = document::Messages::whyNoBots(document.roster(), document.path());
+    if (note.isEmpty())
+        clear(Kind::FileState);
+    else
+        show(note, Kind::FileState);
+}
+
+void NoteRow::showGameRunning(bool running)
+{
+    gameRunning_ = running;
+    showGameNote();
+}
+
+void NoteRow::showGameNote()
+{
+    // The two notes share the row: the file's own news comes first.
+    ui_.lblGameRunning->setVisible(gameRunning_ && kind_ == Kind::None);
+}
+
+void NoteRow::showSaved()
+{
+    ui_.Label35->show();
+    if (!ui_.Timer1->isActive())
+        ui_.Timer1->start();
+}
+
+void NoteRow::hideSaved()
+{
+    ui_.Label35->hide();
+    ui_.Timer1->stop();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+// The one place that turns what the roster document did and found into the
+// player's sentences and notes, all in the player's language: the windows
+// show them, the command line prints them.
+
+#include "document/outcome.h"
+#include "roster/roster_model.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <string>
+
+namespace document {
+
+// Which write an outcome is of: its sentence says what was not done.
+enum class Write { Save, SetValues, Import, Restore, Undo, Redo };
+
+// A note beside the bot's number: a few words, and the whole sentence for
+// the tooltip and screen readers.
+struct Note {
+    QString text;
+    QString explanation;
+    bool isEmpty() const { return text.isEmpty(); }
+};
+
+class Messages {
+    Q_DECLARE_TR_FUNCTIONS(Messages)
+
+public:
+    // Why a write did not go through ("" when it did). `bot` names the bot
+    // a save was of ("Moth", 4).
+    static QString failure(const Outcome& outcome, Write write, const QString& rosterPath, const QString& botName = {},
+                           int bot = -1);
+    // What an undo or a redo left as another program changed it.
+    static QString keptAsChanged(const Outcome& outcome);
+    // A refusal the roster worded, in the player's language (its pattern
+    // and arguments translated and filled in one pass).
+    static QString refusal(const roster::SaveOutcome& outcome);
+    // "The roster file cannot be read: <the reason>".
+    static QString unreadable(const std::string& reason);
+    static QString noRosterOpen();
+
+    // The note for a roster that shows no bots (missing, unreadable, none
+    // in it), or none.
+    static Note whyNoBots(const roster::RosterSnapshot& roster, const QString& rosterPath);
+    // The note for what another program changed under the player's unsaved
+    // changes.
+    static Note fileChanged(const roster::FileNews& news);
+    static Note shownBotGone(int bot, const QString& name);
+    // Every note of the kinds above at its widest: what the layout must hold.
+    static QStringList widestNotes();
+};
+
+} // namespace document

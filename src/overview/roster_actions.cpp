@@ -1,0 +1,276 @@
+#include "overview/roster_actions.h"
+
+#include "overview/import_bots_dialog.h"
+#include "overview/restore_backup_dialog.h"
+#include "overview/roster_overview.h"
+#include "overview/set_values_dialog.h"
+#include "platform/identity.h"
+#include "platform/platform.h"
+#include "platform/translate.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QRandomGenerator>
+#include <QUndoStack>
+
+#include <algorithm>
+
+namespace {
+
+const QString BotFileFilter = QStringLiteral("Bot files (*.covbots) | *.covbots");
+
+std::string programLine() { return std::string(identity::Title) + " " + identity::Version; }
+
+QString suffix() { return QLatin1String(roster::BotFileSuffix.data()); }
+
+std::vector<roster::BotIndex> indexes(const QList<int>& bots) { return {bots.begin(), bots.end()}; }
+
+} // namespace
+
+RosterActions::RosterActions(platform::Platform& platform, document::RosterDocument& document, QWidget* mainWindow,
+                             BotShowing& showing)
+    : QObject(mainWindow), platform_(platform), document_(document), mainWindow_(mainWindow), showing_(showing)
+{
+    setObjectName(QStringLiteral("rosterActions"));
+}
+
+void RosterActions::showOverview()
+{
+    // One overview, kept while closed.
+    if (!overview_)
+        overview_ = new RosterOverview(platform_, document_, *this, showing_, mainWindow_);
+    if (!overview_->isVisible()) {
+        document_.follow();
+        overview_->show();
+    }
+    overview_->raise();
+    overview_->activateWindow();
+}
+
+QList<int> RosterActions::overviewSelection() const
+{
+    return overview_ && overview_->isVisible() ? overview_->selectedBots() : QList<int>();
+}
+
+bool RosterActions::rosterInForce(QWidget* from)
+{
+    if (document_.isOpen())
+        return true;
+    platform_.showMessage(from, document::Messages::noRosterOpen(), platform::MessageIcon::None);
+    return false;
+}
+
+bool RosterActions::tell(QWidget* from, const document::Outcome& outcome, document::Write write)
+{
+    if (outcome.done())
+        return true;
+    platform_.showMessage(from, document::Messages::failure(outcome, write, document_.path()),
+                          platform::MessageIcon::None);
+    return false;
+}
+
+void RosterActions::exportBots(QWidget* from, QList<int> const& chosen)
+{
+    if (!rosterInForce(from))
+        return;
+    QList<int> bots = chosen;
+    if (bots.isEmpty()) {
+        document_.follow();
+        for (int bot = 0; bot < document_.model().botCount(); ++bot)
+            bots.append(bot);
+    }
+    if (bots.isEmpty()) {
+        platform_.showMessage(from, tr("The roster holds no bots to export."), platform::MessageIcon::None);
+        return;
+    }
+    platform::FileDialogSettings dialog;
+    dialog.title = tr("Export Bots");
+    dialog.filter = BotFileFilter;
+    dialog.startFolder = QFileInfo(document_.path()).absolutePath();
+    const auto& listed = document_.roster().bots;
+    dialog.fileName = bots.size() == 1 && bots.front() < static_cast<int>(listed.size())
+        ? QString::fromStdString(listed[static_cast<std::size_t>(bots.front())].name) + suffix()
+        : QStringLiteral("bots") + suffix();
+    std::optional<QString> path = platform_.chooseSaveFile(from, dialog);
+    if (!path)
+        return;
+    if (!path->endsWith(suffix(), Qt::CaseInsensitive))
+        path = *path + suffix();
+    const roster::CollectedBots collected = document_.collect(indexes(bots));
+    if (!collected.error.empty()) {
+        platform_.showMessage(from, document::Messages::unreadable(collected.error), platform::MessageIcon::None);
+        return;
+    }
+    const QByteArray file = QFile::encodeName(*path);
+    const roster::SaveOutcome written
+        = roster::SaveBotFile(file.toStdString(), roster::WriteBotFile(collected.bots, programLine()));
+    if (!written.ok)
+        platform_.showMessage(from,
+                              tr("The bots could not be exported to %1: %2.")
+                                  .arg(QDir::toNativeSeparators(*path), platform::rosterWord(written.error)),
+                              platform::MessageIcon::None);
+}
+
+void RosterActions::copyBots(QWidget* from, const QList<int>& bots)
+{
+    const roster::CollectedBots collected = document_.collect(indexes(bots));
+    if (!collected.error.empty()) {
+        platform_.showMessage(from, document::Messages::unreadable(collected.error), platform::MessageIcon::None);
+        return;
+    }
+    QGuiApplication::clipboard()->setText(QString::fromStdString(roster::WriteBotFile(collected.bots, programLine())));
+}
+
+void RosterActions::pasteBots(QWidget* from, const QString& text)
+{
+    const roster::BotFileReading reading = roster::ReadBotFile(text.toStdString());
+    if (!reading.error.empty()) {
+        platform_.showMessage(
+            from, tr("The clipboard holds no bots to paste: %1").arg(platform::rosterWord(reading.error)),
+            platform::MessageIcon::None);
+        return;
+    }
+    importBots(from, reading.bots);
+}
+
+void RosterActions::importFromFile(QWidget* from)
+{
+    platform::FileDialogSettings dialog;
+    dialog.title = tr("Import Bots");
+    dialog.filter = BotFileFilter;
+    dialog.startFolder = QFileInfo(document_.path()).absolutePath();
+    if (const std::optional<QString> path = platform_.chooseFile(from, dialog))
+        importBotFile(from, *path);
+}
+
+void RosterActions::importBotFile(QWidget* from, const QString& path)
+{
+    // Only a regular file: a pipe or a device would hold the window up.
+    QFile file(path);
+    if (!QFileInfo(path).isFile()) {
+        platform_.showMessage(from, tr("%1 is not a bot file.").arg(QDir::toNativeSeparators(path)),
+                              platform::MessageIcon::None);
+        return;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        platform_.showMessage(
+            from, tr("The bot file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), file.errorString()),
+            platform::MessageIcon::None);
+        return;
+    }
+    // Read no more than a bot file may hold, plus one byte to notice more.
+    const QByteArray bytes = file.read(static_cast<qint64>(roster::MaxBotFileBytes) + 1);
+    const roster::BotFileReading reading
+        = roster::ReadBotFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (!reading.error.empty()) {
+        platform_.showMessage(from,
+                              tr("%1 cannot be imported: %2")
+                                  .arg(QDir::toNativeSeparators(path), platform::rosterWord(reading.error)),
+                              platform::MessageIcon::None);
+        return;
+    }
+    importBots(from, reading.bots);
+}
+
+void RosterActions::importBots(QWidget* from, const std::vector<roster::SharedBot>& bots)
+{
+    if (!rosterInForce(from))
+        return;
+    const QList<int> selected = overviewSelection();
+    auto* dialog = new ImportBotsDialog(bots, static_cast<int>(selected.size()), from);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, from, dialog, bots, selected] {
+        std::vector<roster::SharedBot> ticked;
+        for (int bot : dialog->tickedBots())
+            ticked.push_back(bots[static_cast<std::size_t>(bot)]);
+        placeImportedBots(from, std::move(ticked), dialog->placement(), selected);
+    });
+    dialog->open();
+}
+
+void RosterActions::placeImportedBots(QWidget* from, std::vector<roster::SharedBot> bots,
+                                      roster::Placement placement, const QList<int>& selected)
+{
+    document_.follow();
+    const int count = static_cast<int>(bots.size());
+    const roster::Targets targets
+        = roster::ChooseTargets(placement, count, document_.model().botCount(), indexes(selected));
+    if (!targets.ok) {
+        platform_.showMessage(
+            from,
+            placement == roster::Placement::AfterLast
+                ? tr("Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was "
+                     "imported.")
+                      .arg(targets.fitting)
+                      .arg(count)
+                      .arg(roster::MaxListedBots)
+                : tr("Select as many bots to replace as there are bots to import. Nothing was imported."),
+            platform::MessageIcon::None);
+        return;
+    }
+    // Changes the player has not saved on a bot about to be replaced are
+    // settled first.
+    const int shown = document_.model().shownBot();
+    const bool replacesShown = std::find(targets.numbers.begin(), targets.numbers.end(), shown) != targets.numbers.end();
+    if (replacesShown && !showing_.settleChanges(from))
+        return;
+    tell(from, document_.importBots(bots, targets.numbers, {}), document::Write::Import);
+}
+
+void RosterActions::setValues(QWidget* from, const QList<int>& bots, const roster::ListedBot* start)
+{
+    if (bots.isEmpty())
+        return;
+    auto* dialog = new SetValuesDialog(static_cast<int>(bots.size()), start, from);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, from, dialog, bots] {
+        // The shown bot's own changes are settled first when it is one of
+        // them: its boxes would otherwise hold values the file no longer has.
+        if (bots.contains(document_.model().shownBot()) && !showing_.settleChanges(from))
+            return;
+        if (!rosterInForce(from))
+            return;
+        tell(from, document_.setValues(indexes(bots), dialog->settings(), QRandomGenerator::global()->generate64()),
+             document::Write::SetValues);
+    });
+    dialog->open();
+}
+
+void RosterActions::restoreBackup(QWidget* from)
+{
+    if (!rosterInForce(from))
+        return;
+    document_.follow();
+    const std::vector<roster::BackupSummary> backups = document_.backups();
+    auto* dialog = new RestoreBackupDialog(backups, from);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, from, dialog, backups] {
+        const int chosen = dialog->chosenBackup();
+        // Every bot may change: the changes not yet saved are asked about.
+        if (chosen < 0 || !showing_.settleChanges(from))
+            return;
+        tell(from, document_.restore(backups[static_cast<std::size_t>(chosen)]), document::Write::Restore);
+    });
+    dialog->open();
+}
+
+void RosterActions::undo(QWidget* from)
+{
+    if (!document_.history()->canUndo() || !showing_.settleChanges(from))
+        return;
+    const document::Outcome outcome = document_.undo();
+    if (tell(from, outcome, document::Write::Undo) && !outcome.keptAsChanged.isEmpty())
+        platform_.showMessage(from, document::Messages::keptAsChanged(outcome), platform::MessageIcon::None);
+}
+
+void RosterActions::redo(QWidget* from)
+{
+    if (!document_.history()->canRedo() || !showing_.settleChanges(from))
+        return;
+    const document::Outcome outcome = document_.redo();
+    if (tell(from, outcome, document::Write::Redo) && !outcome.keptAsChanged.isEmpty())
+        platform_.showMessage(from, document::Messages::keptAsChanged(outcome), platform::MessageIcon::None);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+// What the player asks of the whole roster, from the main window's menus
+// and from the overview alike: the overview itself, Set Values, export and
+// import of bots (files, the clipboard, drops), restoring a backup, undo and
+// redo. Each request names the window it came from: its dialogs and
+// messages open over that window, which keeps the keys when they close.
+// The document does the work; this object asks the player what it needs and
+// tells the outcome.
+
+#include "document/messages.h"
+#include "document/roster_document.h"
+#include "overview/bot_showing.h"
+#include "roster/bot_file.h"
+
+#include <QObject>
+#include <QPointer>
+
+
+class QWidget;
+class RosterOverview;
+
+namespace platform {
+class Platform;
+}
+
+class RosterActions : public QObject {
+    Q_OBJECT
+
+public:
+    // `showing` is the main window, which asks about the shown bot's unsaved
+    // changes before a write would overwrite them.
+    RosterActions(platform::Platform& platform, document::RosterDocument& document, QWidget* mainWindow,
+                  BotShowing& showing);
+
+    // The overview beside the main window (one, made on first use).
+    void showOverview();
+    RosterOverview* overview() const { return overview_; }
+
+    // Export the bots given (none: every bot) to a file the player names.
+    void exportBots(QWidget* from, const QList<int>& bots);
+    // The bots as a bot file's text on the clipboard.
+    void copyBots(QWidget* from, const QList<int>& bots);
+    // A bot file the player chooses, one named (command line, a drop), or
+    // bot-file text (the clipboard), into the Import Bots dialog.
+    void importFromFile(QWidget* from);
+    void importBotFile(QWidget* from, const QString& path);
+    void pasteBots(QWidget* from, const QString& text);
+    // Set Values over the bots given, starting from `start` (the values the
+    // main window shows, or none).
+    void setValues(QWidget* from, const QList<int>& bots, const roster::ListedBot* start);
+    void restoreBackup(QWidget* from);
+    void undo(QWidget* from);
+    void redo(QWidget* from);
+
+private:
+    void importBots(QWidget* from, const std::vector<roster::SharedBot>& bots);
+    void placeImportedBots(QWidget* from, std::vector<roster::SharedBot> bots, roster::Placement placement,
+                           const QList<int>& selected);
+    bool rosterInForce(QWidget* from);
+    // Shows why a write did not go through; true when it did.
+    bool tell(QWidget* from, const document::Outcome& outcome, document::Write write);
+    QList<int> overviewSelection() const;
+
+    platform::Platform& platform_;
+    document::RosterDocument& document_;
+    QWidget* mainWindow_;
+    BotShowing& showing_;
+    QPointer<RosterOverview> overview_;
+};
