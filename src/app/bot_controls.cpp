@@ -6,6 +6,8 @@
 #include "roster/scale.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +26,11 @@ Qt::CheckState toQtState(int state)
 int fromQtState(Qt::CheckState state) { return state == Qt::PartiallyChecked ? 2 : state == Qt::Checked ? 1 : 0; }
 
 } // namespace
+
+QString BotCaption(int bot)
+{
+    return bot < 0 ? QString() : QCoreApplication::translate("frmMain", "Bot #: %1").arg(bot);
+}
 
 BotControls::BotControls(frmMainUi& ui, document::RosterDocument& document, platform::Platform& platform,
                          QObject* parent)
@@ -102,6 +109,46 @@ void BotControls::syncTypedName(const QString& text)
     roster::BotTexts texts = document_.model().edits();
     texts.name = text.toStdString();
     document_.edit(texts);
+}
+
+std::optional<roster::ListedBot> BotControls::shownValues() const
+{
+    const roster::RosterModel& model = document_.model();
+    if (model.shownBot() < 0)
+        return std::nullopt;
+    roster::ListedBot bot;
+    bot.name = model.edits().name;
+    for (std::size_t box = 0; box < bot.fields.size(); ++box) {
+        const std::string& text = model.edits().fields[box];
+        bot.fields[box] = {text.empty() ? roster::FieldState::Absent : roster::FieldState::Present, text};
+    }
+    return bot;
+}
+
+void BotControls::relist()
+{
+    const roster::RosterModel& model = document_.model();
+    while (ui_.Combo1->count() > model.botCount())
+        ui_.Combo1->removeItem(ui_.Combo1->count() - 1);
+    for (int n = 0; n < model.botCount(); ++n) {
+        const QString name = QString::fromStdString(model.roster().bots[static_cast<std::size_t>(n)].name);
+        if (n < ui_.Combo1->count())
+            ui_.Combo1->setItemText(n, name);
+        else
+            ui_.Combo1->addItem(name);
+    }
+    ui_.Combo1->setCurrentIndex(model.shownIsListed() ? model.shownBot() : -1);
+    ui_.Combo1->setEditText(model.shownBot() >= 0 ? QString::fromStdString(model.edits().name) : QString());
+}
+
+void BotControls::returnToShownBot()
+{
+    const roster::RosterModel& model = document_.model();
+    ui_.Combo1->setCurrentIndex(model.shownIsListed() ? model.shownBot() : -1);
+    if (model.shownBot() >= 0)
+        ui_.Combo1->setEditText(QString::fromStdString(model.edits().name));
+    // As it was, without the caption's change event: nothing is loaded.
+    ui_.Label2->setText(BotCaption(model.shownBot()));
 }
 
 void BotControls::enable(bool enabled)

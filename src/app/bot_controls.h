@@ -1,15 +1,17 @@
 #pragma once
 
 // The shown bot in the main window's controls: the list's field holds its
-// name and the value boxes Text1(0) to Text1(11) its fields, as the file
-// stores them; the sliders and the check box follow the boxes in both
-// directions. Every change the player makes goes to the roster document.
+// name, the caption its number and the value boxes Text1(0) to Text1(11) its
+// fields, as the file stores them; the sliders and the check box follow the
+// boxes in both directions. Every change the player makes goes to the roster
+// document.
 
 #include "roster/roster_model.h"
 
 #include <QObject>
 
 #include <array>
+#include <optional>
 
 class frmMainUi;
 class QString;
@@ -20,6 +22,9 @@ class RosterDocument;
 namespace platform {
 class Platform;
 }
+
+// "Bot #: 4", the caption of a shown bot; empty for none.
+QString BotCaption(int bot);
 
 class BotControls : public QObject {
     Q_OBJECT
@@ -44,6 +49,15 @@ public:
     void finishEdits();
     // The Human preset: its sliders to their positions, in order.
     void applyHumanPreset();
+    // The shown bot's values as the controls hold them, changes not yet
+    // saved included (an empty box: absent); nothing when no bot is shown.
+    std::optional<roster::ListedBot> shownValues() const;
+    // The list takes the file's names; it stays on the shown bot, and its
+    // field keeps a name the player is typing.
+    void relist();
+    // The list and the caption back on the bot the boxes hold, so that no
+    // save can write its values under another bot.
+    void returnToShownBot();
     // Nothing answers the controls any longer (the window is going).
     void stop();
 

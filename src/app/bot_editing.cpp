@@ -19,19 +19,6 @@ namespace {
 const char* const NothingToSave = QT_TRANSLATE_NOOP("frmMain", "Error: Nothing to save.");
 const char* const NoBotSelected = QT_TRANSLATE_NOOP("frmMain", "ERROR: Bot name error or no bot selected.");
 
-QString botCaption(int index)
-{
-    return index < 0 ? QString() : QCoreApplication::translate("frmMain", "Bot #: %1").arg(index);
-}
-
-// The shown bot's name: a name cleared to blanks in the field still names
-// the bot by the name it was loaded with.
-QString shownName(const roster::RosterModel& model)
-{
-    const std::string& typed = model.edits().name;
-    return QString::fromStdString(QString::fromStdString(typed).trimmed().isEmpty() ? model.baseline().name : typed);
-}
-
 } // namespace
 
 void frmMain::Combo1_Click(int index) { showBot(index); }
@@ -44,7 +31,7 @@ void frmMain::showBot(int bot)
     // or a failed save leaves it there. Picking the shown bot again asks
     // too: the list's field has dropped a name being typed.
     if (document_->hasChanges()) {
-        returnToShownBot();
+        controls_->returnToShownBot();
         if (!settleChanges(this))
             return;
     }
@@ -57,7 +44,7 @@ void frmMain::showBot(int bot)
     if (bot < 0 || bot >= ui_.Combo1->count())
         return;
     ui_.Combo1->setCurrentIndex(bot);
-    ui_.Label2->setCaption(botCaption(bot));
+    ui_.Label2->setCaption(BotCaption(bot));
     // Asked from the overview, the bot is now shown here.
     activateWindow();
 }
@@ -72,7 +59,7 @@ void frmMain::LoadBotSettings()
 {
     const int index = ui_.Combo1->currentIndex();
     if (index < 0 || index >= document_->model().botCount()) {
-        returnToShownBot();
+        controls_->returnToShownBot();
         return;
     }
     // An absent or empty value leaves its box empty rather than showing the
@@ -90,18 +77,6 @@ void frmMain::LoadBotSettings()
     document_->show(index, controls_->texts());
     notes_->clear();
     notes_->showWhyNoBots(*document_);
-}
-
-void frmMain::returnToShownBot()
-{
-    // The boxes still hold the bot shown before: the selection, its name as
-    // the player left it and the caption go back to it, so no save can
-    // write its values under another bot.
-    const roster::RosterModel& model = document_->model();
-    ui_.Combo1->setCurrentIndex(model.shownIsListed() ? model.shownBot() : -1);
-    if (model.shownBot() >= 0)
-        ui_.Combo1->setEditText(QString::fromStdString(model.edits().name));
-    ui_.Label2->setText(botCaption(model.shownBot()));
 }
 
 void frmMain::Command3_Click()
@@ -144,7 +119,7 @@ bool frmMain::SaveBotSettings()
         if (!outcome.done()) {
             platform_.showMessage(this,
                                   document::Messages::failure(outcome, document::Write::Save, iniPath(),
-                                                              shownName(model), model.shownBot()),
+                                                              QString::fromStdString(model.shownName()), model.shownBot()),
                                   MessageIcon::None);
             return false;
         }
@@ -163,7 +138,7 @@ bool frmMain::settleChanges(QWidget* asker)
 {
     if (!document_->hasChanges())
         return true;
-    switch (platform_.askToSave(asker, tr("Save changes to %1?").arg(shownName(document_->model())))) {
+    switch (platform_.askToSave(asker, tr("Save changes to %1?").arg(QString::fromStdString(document_->model().shownName())))) {
     case platform::SaveAnswer::Save:
         return saveShownBot();
     case platform::SaveAnswer::Discard:
@@ -202,21 +177,8 @@ void frmMain::showNews(const roster::FileNews& news, bool ownWrite)
 {
     const roster::RosterModel& model = document_->model();
     const int shown = model.shownBot();
-    const NoteRow::Kind before = notes_->kind();
     if (news.listChanged) {
-        // The entries take the file's names; the list stays on the shown
-        // bot, and its field keeps a name the player is typing.
-        while (ui_.Combo1->count() > model.botCount())
-            ui_.Combo1->removeItem(ui_.Combo1->count() - 1);
-        for (int n = 0; n < model.botCount(); ++n) {
-            const QString name = QString::fromStdString(model.roster().bots[static_cast<std::size_t>(n)].name);
-            if (n < ui_.Combo1->count())
-                ui_.Combo1->setItemText(n, name);
-            else
-                ui_.Combo1->addItem(name);
-        }
-        ui_.Combo1->setCurrentIndex(model.shownIsListed() ? shown : -1);
-        ui_.Combo1->setEditText(shown >= 0 ? QString::fromStdString(model.edits().name) : QString());
+        controls_->relist();
         if (!model.shownIsListed() && !model.hasChanges())
             ui_.Label2->setCaption(QString());
     }
@@ -228,27 +190,7 @@ void frmMain::showNews(const roster::FileNews& news, bool ownWrite)
         controls_->put(news.shown);
         document_->tookFileTexts(controls_->texts());
     }
-    if (!news.conflicts.empty() || (model.hasChanges() && notes_->kind() == NoteRow::Kind::None))
-        notes_->show(document::Messages::fileChanged(news), NoteRow::Kind::Change);
-    if (model.hasChanges() && !model.shownIsListed() && model.roster().state == roster::RosterState::Read)
-        notes_->show(document::Messages::shownBotGone(shown, shownName(model)), NoteRow::Kind::Change);
-    notes_->showWhyNoBots(*document_);
-    // The editor's own write into bots other than the shown one is no news
-    // from another program: the player's changes stay without the note.
-    if (ownWrite && before == NoteRow::Kind::None && notes_->kind() == NoteRow::Kind::Change)
-        notes_->clear();
+    notes_->showNews(news, *document_, ownWrite);
 }
 
-std::optional<roster::ListedBot> frmMain::shownValues() const
-{
-    const roster::RosterModel& model = document_->model();
-    if (model.shownBot() < 0)
-        return std::nullopt;
-    roster::ListedBot bot;
-    bot.name = model.edits().name;
-    for (std::size_t box = 0; box < bot.fields.size(); ++box) {
-        const std::string& text = model.edits().fields[box];
-        bot.fields[box] = {text.empty() ? roster::FieldState::Absent : roster::FieldState::Present, text};
-    }
-    return bot;
-}
+std::optional<roster::ListedBot> frmMain::shownValues() const { return controls_->shownValues(); }

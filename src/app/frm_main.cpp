@@ -5,7 +5,6 @@
 #include "app/note_row.h"
 #include "document/roster_document.h"
 #include "overview/roster_actions.h"
-#include "platform/identity.h"
 #include "platform/platform.h"
 #include "roster/bot_file.h"
 
@@ -14,25 +13,13 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QIcon>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
-#include <QUndoStack>
 
 frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform), document_(new document::RosterDocument(platform, this))
 {
-    platform::initPictures();
-    setObjectName(QStringLiteral("frmMain"));
-    // The title bar marks a bot with changes not yet saved.
-    setWindowTitle(QString::fromUtf8(identity::Title) + QStringLiteral("[*]"));
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/pictures/icon%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-
     CommonDialog1.title = tr("Open");
     CommonDialog1.filter = QStringLiteral("CovertstrikeUser.ini | CovertstrikeUser.ini");
     CommonDialog1.startFolder = QStringLiteral("c:\\unrealtournament");
@@ -41,8 +28,9 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     controls_ = new BotControls(ui_, *document_, platform_, this);
     notes_ = new NoteRow(ui_, this);
     actions_ = new RosterActions(platform_, *document_, this, *this);
-    auto* roster = actions_;
-
+    // What concerns the whole roster goes straight to its actions.
+    actions_->serve({ui_.mnuRestoreBackup, ui_.mnuUndo, ui_.mnuRedo, ui_.mnuOverview, ui_.mnuExportBots,
+                     ui_.mnuImportBots});
     connect(ui_.Combo1, qOverload<int>(&QComboBox::activated), this, &frmMain::Combo1_Click);
     connect(ui_.Label2, &platform::CaptionLabel::changed, this, &frmMain::Label2_Change);
     connect(ui_.Command3, &QPushButton::clicked, this, &frmMain::Command3_Click);
@@ -54,32 +42,11 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     connect(ui_.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(ui_.mnuHuman, &QAction::triggered, this, &frmMain::mnuHuman_Click);
     connect(ui_.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
-    // What concerns the whole roster goes straight to its actions.
-    connect(ui_.mnuRestoreBackup, &QAction::triggered, roster, [this, roster] { roster->restoreBackup(this); });
-    connect(ui_.mnuUndo, &QAction::triggered, roster, [this, roster] { roster->undo(this); });
-    connect(ui_.mnuRedo, &QAction::triggered, roster, [this, roster] { roster->redo(this); });
-    connect(ui_.mnuOverview, &QAction::triggered, roster, &RosterActions::showOverview);
-    connect(ui_.mnuExportBots, &QAction::triggered, roster, [this, roster] {
-        roster->exportBots(this, roster->overview() && roster->overview()->isVisible() ? roster->overview()->selectedBots()
-                                                                                       : QList<int>());
-    });
-    connect(ui_.mnuImportBots, &QAction::triggered, roster, [this, roster] { roster->importFromFile(this); });
 
     // The window shows what the document says.
     connect(document_, &document::RosterDocument::modifiedChanged, this, &QWidget::setWindowModified);
     connect(document_, &document::RosterDocument::opened, this, &frmMain::showRoster);
     connect(document_, &document::RosterDocument::changed, this, &frmMain::showNews);
-    QUndoStack* history = document_->history();
-    ui_.mnuUndo->setEnabled(false);
-    ui_.mnuRedo->setEnabled(false);
-    connect(history, &QUndoStack::canUndoChanged, ui_.mnuUndo, &QAction::setEnabled);
-    connect(history, &QUndoStack::canRedoChanged, ui_.mnuRedo, &QAction::setEnabled);
-    connect(history, &QUndoStack::undoTextChanged, ui_.mnuUndo, [this](const QString& text) {
-        ui_.mnuUndo->setText(text.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(text));
-    });
-    connect(history, &QUndoStack::redoTextChanged, ui_.mnuRedo, [this](const QString& text) {
-        ui_.mnuRedo->setText(text.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(text));
-    });
     // Another program's change waits while the player answers a question
     // or has a menu open.
     document_->setHoldOff([] { return QApplication::activeModalWidget() || QApplication::activePopupWidget(); });

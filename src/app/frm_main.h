@@ -9,16 +9,13 @@
 // and what concerns the whole roster goes to RosterActions.
 
 #include "app/frm_main_ui.h"
-#include "overview/roster_overview.h"
+#include "overview/bot_showing.h"
 #include "platform/platform.h"
 
 #include <QMainWindow>
 
 namespace document {
 class RosterDocument;
-}
-namespace platform {
-class Platform;
 }
 namespace roster {
 struct FileNews;
@@ -37,37 +34,28 @@ public:
     // The start-up sequence, run once before the window is first shown:
     // size the window, find the roster file, check its name, remember it
     // and list its bots. Every start-up message appears before the window.
-    //
     // With a roster named on the command line (`givenPath`), the file in
     // force is found as usual but nobody is asked for one (the disclaimer
     // still shows on a first start); then the given path is opened as File,
     // Open opens a file, so a rejected one gets the message and the file in
-    // force stays. The remembered roster is not listed when the given one
-    // passes the name check. A bot file given is imported into the roster
-    // in force once the window has started.
+    // force stays. A bot file given is imported into the roster in force
+    // once the window has started.
     void Form_Load(const QString& givenPath = QString());
 
-    // Opens a roster as File, Open does with the file its dialog reports:
-    // the window returns to its start size and the path goes through the
-    // name check. A path that passes becomes the file being edited, is
-    // remembered and listed; a rejected one gets the message and the file in
-    // force stays. Changes not yet saved are asked about first. True when
-    // the path was taken.
+    // Opens a roster as File, Open does: back to the start size, changes
+    // not yet saved asked about, the name checked; a path that passes is
+    // remembered and listed, a rejected one gets the message and the file in
+    // force stays. True when the path was taken.
     bool openRosterFile(const QString& path);
-
-    // Opens the Import Bots dialog for the bot file at `path` (from the
-    // command line, a drop or the desktop) for the roster in force.
+    // The Import Bots dialog for the bot file at `path`, for the roster in force.
     void importBotFile(const QString& path);
 
-    // The roster file being edited, as the user chose or the settings
-    // remembered it.
     const QString& iniPath() const;
     const platform::FileDialogSettings& commonDialog() const { return CommonDialog1; }
     QSize startOuterSize() const { return ui_.startOuterSize(); }
 
 protected:
-    // Closing (File, Exit or the window's close button) asks first about
-    // changes not yet saved; Cancel keeps the window open.
+    // Closing asks first about changes not yet saved; Cancel keeps the window.
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -83,6 +71,7 @@ private:
     // The roster file remembered, or else chosen by the player (empty: none).
     QString FindIniFile(bool askForFile);
     bool useRosterFile(const QString& path);
+    void showRoster();
     void ListBotNames();
     void mnuOpen_Click();
     void Command2_Click();
@@ -94,24 +83,19 @@ private:
     void Command3_Click();
     void Command1_Click();
     void mnuSave_Click();
-    // Save (the button, File, Save, or the question about unsaved changes):
-    // a bot must be shown and named; false when nothing was saved.
+    // A bot must be shown and named; false when nothing was saved.
     bool saveShownBot();
     bool SaveBotSettings();
-    // Back to the bot as loaded or last saved.
     void discardChanges();
     void Timer1_Timer();
     void mnuHuman_Click();
-    // The list and the caption back on the bot the boxes hold.
-    void returnToShownBot();
     // What a new reading of the file brought: the list, the shown bot, the note.
     void showNews(const roster::FileNews& news, bool ownWrite);
-    void showRoster();
 
     void mnuAbout_Click();
     void mnuExit_Click();
 
-    // What the roster's windows ask of this one (BotShowing).
+    // What the roster's windows ask of this one.
     bool settleChanges(QWidget* asker) override;
     void showBot(int bot) override;
     std::optional<roster::ListedBot> shownValues() const override;
@@ -119,9 +103,9 @@ private:
     platform::Platform& platform_;
     frmMainUi ui_;
     document::RosterDocument* document_;
-    BotControls* controls_;
-    NoteRow* notes_;
-    RosterActions* actions_;
+    BotControls* controls_ = nullptr;
+    NoteRow* notes_ = nullptr;
+    RosterActions* actions_ = nullptr;
     // The file-open dialog's settings, kept between openings.
     platform::FileDialogSettings CommonDialog1;
 };

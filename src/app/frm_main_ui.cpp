@@ -1,6 +1,7 @@
 #include "app/frm_main_ui.h"
 
 #include "document/messages.h"
+#include "platform/identity.h"
 #include "roster/roster.h"
 
 #include <QAction>
@@ -18,9 +19,6 @@
 
 #include <algorithm>
 #include <vector>
-
-// The window as designed: every control with its name, place, text, colours
-// and tab place, the menus, and the start size.
 
 using platform::addLabel;
 
@@ -127,16 +125,6 @@ constexpr LineSpec GridLines[] = {
     {"Line10", 120, 960, 120, 6360}, {"Line8", 6000, 960, 6000, 6360},   {"Line12", 1320, 960, 1320, 6360},
 };
 
-// The check box of the jump setting: the greyed third state comes only from
-// its box; a click toggles between checked and unchecked.
-class JumpCheckBox : public QCheckBox {
-public:
-    using QCheckBox::QCheckBox;
-
-protected:
-    void nextCheckState() override { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }
-};
-
 // The text of those given that takes the most room.
 QString widestText(const QFontMetrics& metrics, const QStringList& texts)
 {
@@ -164,6 +152,15 @@ const LabelSpec& captionOf(int box)
 
 void frmMainUi::setupUi(QMainWindow* window)
 {
+    platform::initPictures();
+    window->setObjectName(QStringLiteral("frmMain"));
+    // The title bar marks a bot with changes not yet saved.
+    window->setWindowTitle(QString::fromUtf8(identity::Title) + QStringLiteral("[*]"));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/pictures/icon%1.png").arg(size), QSize(size, size));
+    window->setWindowIcon(icon);
+    window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     buildControls(window);
     buildMenus(window);
     buildTabOrder(window);
@@ -247,7 +244,7 @@ void frmMainUi::buildControls(QMainWindow* window)
         sliderOfBox[box] = slider;
     }
 
-    Check1 = new JumpCheckBox(client);
+    Check1 = new platform::ProgramGreyedCheckBox(client);
     place(Check1, "Check1", {1560, 5880, 1335, 255}, 56);
     Check1->setAutoFillBackground(true);
     QPalette green = Check1->palette();

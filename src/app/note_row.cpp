@@ -29,6 +29,22 @@ void NoteRow::clear(Kind kind)
     showGameNote();
 }
 
+void NoteRow::showNews(const roster::FileNews& news, const document::RosterDocument& document, bool ownWrite)
+{
+    const roster::RosterModel& model = document.model();
+    const Kind before = kind_;
+    if (!news.conflicts.empty() || (model.hasChanges() && kind_ == Kind::None))
+        show(document::Messages::fileChanged(news), Kind::Change);
+    if (model.hasChanges() && !model.shownIsListed() && model.roster().state == roster::RosterState::Read)
+        show(document::Messages::shownBotGone(model.shownBot(), QString::fromStdString(model.shownName())),
+             Kind::Change);
+    showWhyNoBots(document);
+    // The player's changes stay without the note after the editor's own
+    // write into other bots.
+    if (ownWrite && before == Kind::None && kind_ == Kind::Change)
+        clear();
+}
+
 void NoteRow::showWhyNoBots(const document::RosterDocument& document)
 {
     const document::Note note = document::Messages::whyNoBots(document.roster(), document.path());

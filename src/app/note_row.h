@@ -31,6 +31,9 @@ public:
     void show(const document::Note& note, Kind kind);
     // Clears the note when it is of this kind (any kind: None).
     void clear(Kind kind = Kind::None);
+    // What a new reading of the file means for the player's unsaved
+    // changes. The document's own write is no news from another program.
+    void showNews(const roster::FileNews& news, const document::RosterDocument& document, bool ownWrite);
     // Why the roster shows no bots, while it shows none.
     void showWhyNoBots(const document::RosterDocument& document);
     void showGameRunning(bool running);

@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "platform/translate.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -37,6 +38,28 @@ RosterActions::RosterActions(platform::Platform& platform, document::RosterDocum
     setObjectName(QStringLiteral("rosterActions"));
 }
 
+void RosterActions::serve(const Menu& menu)
+{
+    QWidget* window = mainWindow_;
+    connect(menu.restoreBackup, &QAction::triggered, this, [this, window] { restoreBackup(window); });
+    connect(menu.undo, &QAction::triggered, this, [this, window] { undo(window); });
+    connect(menu.redo, &QAction::triggered, this, [this, window] { redo(window); });
+    connect(menu.overview, &QAction::triggered, this, &RosterActions::showOverview);
+    connect(menu.exportBots, &QAction::triggered, this, [this, window] { exportBots(window, {}); });
+    connect(menu.importBots, &QAction::triggered, this, [this, window] { importFromFile(window); });
+    QUndoStack* history = document_.history();
+    menu.undo->setEnabled(history->canUndo());
+    menu.redo->setEnabled(history->canRedo());
+    connect(history, &QUndoStack::canUndoChanged, menu.undo, &QAction::setEnabled);
+    connect(history, &QUndoStack::canRedoChanged, menu.redo, &QAction::setEnabled);
+    connect(history, &QUndoStack::undoTextChanged, menu.undo, [undo = menu.undo](const QString& text) {
+        undo->setText(text.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(text));
+    });
+    connect(history, &QUndoStack::redoTextChanged, menu.redo, [redo = menu.redo](const QString& text) {
+        redo->setText(text.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(text));
+    });
+}
+
 void RosterActions::showOverview()
 {
     // One overview, kept while closed.
@@ -49,6 +72,8 @@ void RosterActions::showOverview()
     overview_->raise();
     overview_->activateWindow();
 }
+
+RosterOverview* RosterActions::overview() const { return overview_; }
 
 QList<int> RosterActions::overviewSelection() const
 {
@@ -76,7 +101,7 @@ void RosterActions::exportBots(QWidget* from, QList<int> const& chosen)
 {
     if (!rosterInForce(from))
         return;
-    QList<int> bots = chosen;
+    QList<int> bots = chosen.isEmpty() ? overviewSelection() : chosen;
     if (bots.isEmpty()) {
         document_.follow();
         for (int bot = 0; bot < document_.model().botCount(); ++bot)

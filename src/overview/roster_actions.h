@@ -17,6 +17,7 @@
 #include <QPointer>
 
 
+class QAction;
 class QWidget;
 class RosterOverview;
 
@@ -33,11 +34,24 @@ public:
     RosterActions(platform::Platform& platform, document::RosterDocument& document, QWidget* mainWindow,
                   BotShowing& showing);
 
+    // The main window's menu items that ask for the roster's actions: they
+    // are served from here, Undo and Redo worded with what they would do.
+    struct Menu {
+        QAction* restoreBackup;
+        QAction* undo;
+        QAction* redo;
+        QAction* overview;
+        QAction* exportBots;
+        QAction* importBots;
+    };
+    void serve(const Menu& menu);
+
     // The overview beside the main window (one, made on first use).
     void showOverview();
-    RosterOverview* overview() const { return overview_; }
+    RosterOverview* overview() const;
 
-    // Export the bots given (none: every bot) to a file the player names.
+    // Export the bots given (none: those selected in the overview, else
+    // every bot) to a file the player names.
     void exportBots(QWidget* from, const QList<int>& bots);
     // The bots as a bot file's text on the clipboard.
     void copyBots(QWidget* from, const QList<int>& bots);

@@ -262,6 +262,11 @@ QString droppedFile(const QMimeData* data)
     return QDir::toNativeSeparators(urls.constFirst().toLocalFile());
 }
 
+void ProgramGreyedCheckBox::nextCheckState()
+{
+    setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+}
+
 void CaptionLabel::setCaption(const QString& caption)
 {
     // A caption raises its change only when it really changes.

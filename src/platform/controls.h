@@ -5,6 +5,7 @@
 
 #include "platform/translate.h"
 
+#include <QCheckBox>
 #include <QColor>
 #include <QGroupBox>
 #include <QIcon>
@@ -96,6 +97,16 @@ QSlider* addSlider(QWidget* parent, int minimum, int maximum);
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, Qt::Alignment alignment);
 // The same for a label made already.
 QLabel* placeLabel(QLabel* label, const char* name, QRect geometry, Qt::Alignment alignment);
+
+// A check box whose greyed third state only the program sets; a click
+// toggles between checked and unchecked.
+class ProgramGreyedCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void nextCheckState() override;
+};
 
 // A label whose caption's change is an event, as a designer's label has one.
 class CaptionLabel : public QLabel {

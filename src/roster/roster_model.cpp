@@ -120,6 +120,13 @@ void RosterModel::tookFileTexts(const BotTexts& boxTexts)
     edits_ = boxTexts;
 }
 
+const std::string& RosterModel::shownName() const
+{
+    const bool blank = std::all_of(edits_.name.begin(), edits_.name.end(),
+                                   [](char c) { return c == ' ' || c == '\t'; });
+    return blank ? baseline_.name : edits_.name;
+}
+
 SaveBlock RosterModel::saveBlock() const
 {
     if (shown_ < 0)

@@ -86,6 +86,9 @@ public:
     const BotTexts& baseline() const { return baseline_; }
     bool hasChanges() const { return shown_ >= 0 && edits_ != baseline_; }
     bool nameChanged() const { return edits_.name != baseline_.name; }
+    // The name that messages call the shown bot by: a name cleared to
+    // blanks still names it by the name it was loaded with.
+    const std::string& shownName() const;
 
     // What keeps a save from going ahead, as the roster last read shows it
     // (the save checks the file it writes again).
