@@ -94,6 +94,29 @@ void BotControls::put(const roster::BotTexts& texts)
     document_.edit(now);
 }
 
+void BotControls::putBaseline()
+{
+    const roster::RosterModel& model = document_.model();
+    const roster::BotTexts baseline = model.baseline();
+    if (model.shownIsListed())
+        ui_.Combo1->setItemText(model.shownBot(), QString::fromStdString(baseline.name));
+    // Twice: a slider moved by the first pass writes its own form into its
+    // box; the second puts the loaded text back with the slider in place.
+    put(baseline);
+    put(baseline);
+    document_.edit(baseline);
+}
+
+void BotControls::rename(const QString& name)
+{
+    const int index = ui_.Combo1->currentIndex();
+    if (index < 0 || document_.model().shownBot() < 0)
+        return;
+    ui_.Combo1->setItemText(index, name);
+    ui_.Combo1->setEditText(name);
+    syncTypedName(name);
+}
+
 void BotControls::syncEdits()
 {
     if (!applyingTexts_ && document_.model().shownBot() >= 0)

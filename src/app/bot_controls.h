@@ -37,6 +37,10 @@ public:
     // Puts a bot's texts into the controls (the sliders follow) and tells
     // the document that these are the texts now shown.
     void put(const roster::BotTexts& texts);
+    // Back to the shown bot's texts as loaded or last saved.
+    void putBaseline();
+    // Renames the shown bot in the list and its field (Edit Name).
+    void rename(const QString& name);
     void enable(bool enabled);
     // No bot: the boxes empty, the controls disabled.
     void clear();

@@ -82,14 +82,8 @@ void frmMain::LoadBotSettings()
 void frmMain::Command3_Click()
 {
     const QString name = platform_.inputBox(this, tr("Enter new name:"), tr("Bot Name"));
-    const int index = ui_.Combo1->currentIndex();
-    if (name.isEmpty() || index < 0 || document_->model().shownBot() < 0)
-        return;
-    ui_.Combo1->setItemText(index, name);
-    ui_.Combo1->setEditText(name);
-    roster::BotTexts texts = document_->model().edits();
-    texts.name = name.toStdString();
-    document_->edit(texts);
+    if (!name.isEmpty())
+        controls_->rename(name);
 }
 
 void frmMain::Command1_Click() { saveShownBot(); }
@@ -138,7 +132,8 @@ bool frmMain::settleChanges(QWidget* asker)
 {
     if (!document_->hasChanges())
         return true;
-    switch (platform_.askToSave(asker, tr("Save changes to %1?").arg(QString::fromStdString(document_->model().shownName())))) {
+    const QString name = QString::fromStdString(document_->model().shownName());
+    switch (platform_.askToSave(asker, tr("Save changes to %1?").arg(name))) {
     case platform::SaveAnswer::Save:
         return saveShownBot();
     case platform::SaveAnswer::Discard:
@@ -155,14 +150,7 @@ void frmMain::discardChanges()
     // Back to the bot as it was loaded or last saved, so that nothing of the
     // dropped changes remains should the step that follow not happen.
     const roster::RosterModel& model = document_->model();
-    const roster::BotTexts baseline = model.baseline();
-    if (model.shownIsListed())
-        ui_.Combo1->setItemText(model.shownBot(), QString::fromStdString(baseline.name));
-    // Twice: a slider moved by the first pass writes its own form into its
-    // box; the second puts the loaded text back with the slider in place.
-    controls_->put(baseline);
-    controls_->put(baseline);
-    document_->edit(baseline);
+    controls_->putBaseline();
     if (!model.shownIsListed()) {
         // The bot left the file meanwhile: nothing of it is left to show.
         document_->showNoBot();

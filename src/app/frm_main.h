@@ -31,21 +31,16 @@ public:
     explicit frmMain(platform::Platform& platform, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // The start-up sequence, run once before the window is first shown:
-    // size the window, find the roster file, check its name, remember it
-    // and list its bots. Every start-up message appears before the window.
-    // With a roster named on the command line (`givenPath`), the file in
-    // force is found as usual but nobody is asked for one (the disclaimer
-    // still shows on a first start); then the given path is opened as File,
-    // Open opens a file, so a rejected one gets the message and the file in
-    // force stays. A bot file given is imported into the roster in force
-    // once the window has started.
+    // The start-up, before the window first shows: size it, find the roster
+    // file, check its name, remember it and list its bots. A roster named on
+    // the command line (`givenPath`) is opened as File, Open opens one, after
+    // the file in force is found without asking for one; a bot file named is
+    // imported into the roster in force once the window has started.
     void Form_Load(const QString& givenPath = QString());
 
-    // Opens a roster as File, Open does: back to the start size, changes
-    // not yet saved asked about, the name checked; a path that passes is
-    // remembered and listed, a rejected one gets the message and the file in
-    // force stays. True when the path was taken.
+    // Opens a roster as File, Open does (changes not yet saved asked about,
+    // the name checked; a rejected one leaves the file in force). True when
+    // the path was taken.
     bool openRosterFile(const QString& path);
     // The Import Bots dialog for the bot file at `path`, for the roster in force.
     void importBotFile(const QString& path);
