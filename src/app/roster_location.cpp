@@ -13,7 +13,6 @@
 #include <exception>
 
 // Finding the roster at start-up and through File, Open, and listing its bots.
-
 using platform::MessageIcon;
 
 namespace {
@@ -161,7 +160,7 @@ void frmMain::mnuOpen_Click()
 
 bool frmMain::openRosterFile(const QString& path)
 {
-    // A dropped file asks too; after File, Open there is nothing left to ask.
+    // A dropped file asks too; after File, Open nothing is left to ask.
     if (!settleChanges(this))
         return false;
     ui_.resizeToStartSize(this);
