@@ -14,12 +14,32 @@ using detail::NumberedKeys;
 constexpr int TeamBox = 2;
 const std::string TeamIdentity = detail::Identity("BotTeams", {});
 
-// A library bot's keys in the roster file's bytes; nothing when one of its
-// texts cannot stand in the file.
-std::optional<std::vector<BotKey>> encodedKeys(const SharedBot& bot, TextEncoding encoding)
+
+// Plain ASCII without a line break: its own bytes in every encoding.
+bool ownBytes(const std::string& text)
 {
-    std::vector<BotKey> keys;
-    keys.reserve(bot.keys.size());
+    bool other = false; // no early exit: the loop is then done many bytes at a time
+    for (const char c : text)
+        other |= static_cast<unsigned char>(c) <= '\r' || static_cast<unsigned char>(c) >= 0x7F;
+    return !other;
+}
+
+// A drawn bot and its keys in the roster file's bytes: the library bot's
+// own, unless a text had to be encoded.
+struct Drawn {
+    const SharedBot* bot = nullptr;
+    std::vector<BotKey> encoded;
+    const std::vector<BotKey>& keys() const { return encoded.empty() ? bot->keys : encoded; }
+};
+
+// Whether every text of the bot can stand in the file, encoding them into
+// `drawn` where they are not their own bytes.
+bool encodeInto(Drawn& drawn, TextEncoding encoding)
+{
+    const std::vector<BotKey>& keys = drawn.bot->keys;
+    if (std::all_of(keys.begin(), keys.end(),
+                    [](const BotKey& k) { return ownBytes(k.prefix) && ownBytes(k.rest) && ownBytes(k.value); }))
+        return true;
     const auto encoded = [&](const std::string& text, std::string& bytes) {
         std::optional<std::string> made = encodeText(text, encoding);
         if (!made || profile::unsafeCharacter(*made))
@@ -27,12 +47,20 @@ std::optional<std::vector<BotKey>> encodedKeys(const SharedBot& bot, TextEncodin
         bytes = std::move(*made);
         return true;
     };
-    for (const BotKey& key : bot.keys) {
-        BotKey& out = keys.emplace_back();
+    for (const BotKey& key : keys) {
+        BotKey& out = drawn.encoded.emplace_back();
         if (!encoded(key.prefix, out.prefix) || !encoded(key.rest, out.rest) || !encoded(key.value, out.value))
-            return std::nullopt;
+            return false;
     }
-    return keys;
+    return true;
+}
+
+bool isTeamKey(const BotKey& key)
+{
+    constexpr std::string_view team = "botteams";
+    return key.rest.empty() && key.prefix.size() == team.size()
+        && std::equal(team.begin(), team.end(), key.prefix.begin(),
+                      [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b); });
 }
 
 Refusal refusal(const char* pattern, std::vector<std::string> arguments)
@@ -95,16 +123,14 @@ RosterEdits PlanDeal(const std::vector<profile::KeyValue>& entries, TextEncoding
     }
     // A draw without putting back: the pool's front holds the bots drawn.
     ValueDraws draws(request.seed);
-    std::vector<std::vector<BotKey>> dealt;
+    std::vector<Drawn> dealt;
     for (std::size_t i = 0; dealt.size() < targets.size() && i < pool.size(); ++i) {
         std::swap(pool[i], pool[i + static_cast<std::size_t>(draws.between(0, static_cast<int>(pool.size() - i - 1)))]);
-        const SharedBot& bot = library[pool[i]].bot;
-        std::string name = NameKey(bot.name);
-        if (names.contains(name))
-            continue;
-        if (std::optional<std::vector<BotKey>> keys = encodedKeys(bot, encoding)) {
+        Drawn drawn{&library[pool[i]].bot, {}};
+        std::string name = NameKey(drawn.bot->name);
+        if (!names.contains(name) && encodeInto(drawn, encoding)) {
             names.insert(std::move(name));
-            dealt.push_back(std::move(*keys));
+            dealt.push_back(std::move(drawn));
         }
     }
     if (dealt.size() < targets.size()) {
@@ -115,23 +141,22 @@ RosterEdits PlanDeal(const std::vector<profile::KeyValue>& entries, TextEncoding
         return planned;
     }
 
+    std::vector<detail::KeyParts> parts;
     for (std::size_t i = 0; i < targets.size(); ++i) {
-        std::vector<BotKey>& keys = dealt[i];
+        std::string team; // the balanced team's value
         if (request.teams == TeamChoice::Balanced) {
-            const int team = reds <= blues ? 0 : 1;
-            ++(team == 0 ? reds : blues);
-            const std::string value = BoxTextForPosition(RosterFields[TeamBox], team);
-            const auto it = std::find_if(keys.begin(), keys.end(), [](const BotKey& key) {
-                return key.rest.empty() && detail::Identity(key.prefix, {}) == TeamIdentity;
-            });
-            if (it != keys.end())
-                it->value = value;
-            else
-                keys.push_back({"BotTeams", {}, value});
+            team = BoxTextForPosition(RosterFields[TeamBox], reds <= blues ? 0 : 1);
+            ++(reds <= blues ? reds : blues);
         }
-        std::vector<detail::KeyParts> parts;
-        for (const BotKey& key : keys)
-            parts.push_back({key.prefix, key.rest, key.value});
+        parts.clear();
+        bool teamSet = false;
+        for (const BotKey& key : dealt[i].keys()) {
+            const bool replaced = !team.empty() && isTeamKey(key);
+            parts.push_back({key.prefix, key.rest, replaced ? std::string_view(team) : std::string_view(key.value)});
+            teamSet = teamSet || replaced;
+        }
+        if (!team.empty() && !teamSet)
+            parts.push_back({"BotTeams", {}, team});
         detail::PlaceKeys(held, targets[i], parts, planned.edits);
     }
     for (int n = count; n < MaxListedBots; ++n)

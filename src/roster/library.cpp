@@ -334,7 +334,8 @@ TakenFile TakeIntoLibrary(const std::string& folder, const std::string& path)
 
 bool passes(const SharedBot& bot, const BotFilter& filter)
 {
-    if (const std::string part = NameKey(filter.name); !part.empty() && NameKey(bot.name).find(part) == std::string::npos)
+    if (const std::string part = filter.name.empty() ? std::string() : NameKey(filter.name);
+        !part.empty() && NameKey(bot.name).find(part) == std::string::npos)
         return false;
     if (filter.team) {
         const std::optional<double> team = positionOf(bot, 2);

@@ -122,7 +122,10 @@ std::vector<KeyParts> PartsOf(const std::vector<HeldKey>& keys)
 void PlaceKeys(const NumberedKeys& held, int number, const std::vector<KeyParts>& keys,
                std::vector<profile::KeyValue>& edits)
 {
-    const std::string digits = "[" + std::to_string(number) + "]";
+    // Built by appending: GCC 12 warns falsely (-Wrestrict) about "[" + ...
+    // when optimising.
+    std::string digits("[");
+    digits.append(std::to_string(number)).append("]");
     std::vector<std::string> given;
     given.reserve(keys.size());
     for (const KeyParts& key : keys) {

@@ -45,7 +45,7 @@ Refusal noSuchBot(int number) { return {NoSuchBot, {std::to_string(number)}}; }
 std::string readingAs(std::string_view text)
 {
     if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front())
-        return "\"" + std::string(text) + "\"";
+        return std::string("\"").append(text).append("\""); // not "\"" + ...: GCC 12's false -Wrestrict
     return std::string(text);
 }
 
