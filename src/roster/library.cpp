@@ -5,9 +5,9 @@
 #include "roster/scale.h"
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 #include <set>
+#include <unordered_map>
 #include <utility>
 
 namespace roster {
@@ -88,7 +88,7 @@ std::vector<std::pair<std::string, std::string>> contentOf(const SharedBot& bot)
 
 void findDuplicates(Library& library)
 {
-    std::map<std::string, std::size_t> group; // NameKey -> its place in `all`
+    std::unordered_map<std::string, std::size_t> group; // NameKey -> its place in `all`
     std::vector<SameName> all;
     for (std::size_t i = 0; i < library.bots.size(); ++i) {
         const auto [at, added] = group.try_emplace(NameKey(library.bots[i].bot.name), all.size());
