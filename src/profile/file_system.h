@@ -36,8 +36,9 @@ struct RawFile {
     bool inUse = false; // another program holds the file (Windows sharing and locks)
 };
 
-// The whole of a regular file of at most MaxProfileBytes.
-RawFile readWholeFile(const std::string& path);
+// The whole of a regular file of at most `maxBytes`; a symbolic link is
+// refused unless `followLink`.
+RawFile readWholeFile(const std::string& path, std::size_t maxBytes = MaxProfileBytes, bool followLink = true);
 
 FileStamp stampOf(const std::string& path);
 

@@ -16,6 +16,8 @@ namespace {
 
 std::string systemError(int code) { return std::strerror(code); }
 
+const char* const LinkRefused = "It is a symbolic link, which is not followed here";
+
 // Closes a descriptor on every path out of a function.
 class Descriptor {
 public:
@@ -147,6 +149,70 @@ std::vector<std::string> listFolder(const std::string& folder, std::string* erro
 
 bool removeFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
+} // namespace profile::fs
+
+namespace profile {
+namespace {
+
+EntryKind kindOf(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return EntryKind::File;
+    if (S_ISDIR(mode))
+        return EntryKind::Folder;
+    return S_ISLNK(mode) ? EntryKind::Link : EntryKind::Other;
+}
+
+} // namespace
+
+std::vector<FolderEntry> listFolderEntries(const std::string& folder, std::string* error)
+{
+    std::vector<FolderEntry> entries;
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (!dir) {
+        *error = fs::systemError(errno);
+        return entries;
+    }
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        EntryKind kind = EntryKind::Other;
+        switch (entry->d_type) {
+        case DT_REG: kind = EntryKind::File; break;
+        case DT_DIR: kind = EntryKind::Folder; break;
+        case DT_LNK: kind = EntryKind::Link; break;
+        case DT_UNKNOWN: { // some file systems leave the kind to a look of its own
+            struct stat info {};
+            kind = ::fstatat(::dirfd(dir.get()), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 ? kindOf(info.st_mode)
+                                                                                                  : EntryKind::Missing;
+            break;
+        }
+        default: break;
+        }
+        if (kind != EntryKind::Missing) // gone since the folder was read
+            entries.push_back({std::string(name), kind});
+    }
+    return entries;
+}
+
+EntryKind entryKind(const std::string& path)
+{
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 ? kindOf(info.st_mode) : EntryKind::Missing;
+}
+
+WriteResult deleteFile(const std::string& path)
+{
+    if (::unlink(path.c_str()) != 0)
+        return WriteResult::failure(fs::systemError(errno));
+    return {};
+}
+
+} // namespace profile
+
+namespace profile::fs {
+
 Target resolveTarget(const std::string& path)
 {
     Target t;
@@ -178,14 +244,14 @@ Target resolveTarget(const std::string& path)
     return t;
 }
 
-RawFile readWholeFile(const std::string& path)
+RawFile readWholeFile(const std::string& path, std::size_t maxBytes, bool followLink)
 {
     RawFile result;
     // Non-blocking, so that opening a FIFO does not wait for a writer.
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW)));
     if (fd.get() < 0) {
         result.state = (errno == ENOENT || errno == ENOTDIR) ? FileState::Missing : FileState::Unusable;
-        result.error = systemError(errno);
+        result.error = !followLink && errno == ELOOP ? LinkRefused : systemError(errno);
         return result;
     }
     result.state = FileState::Unusable;
@@ -202,7 +268,7 @@ RawFile readWholeFile(const std::string& path)
         result.error = "Not a regular file";
         return result;
     }
-    if (static_cast<std::size_t>(info.st_size) > MaxProfileBytes) {
+    if (static_cast<std::size_t>(info.st_size) > maxBytes) {
         result.error = systemError(EFBIG);
         return result;
     }
@@ -227,11 +293,11 @@ RawFile readWholeFile(const std::string& path)
         if (n == 0)
             break;
         if (full) {
-            if (have + static_cast<std::size_t>(n) > MaxProfileBytes) {
+            if (have + static_cast<std::size_t>(n) > maxBytes) {
                 result.error = systemError(EFBIG);
                 return result;
             }
-            capacity = std::min(MaxProfileBytes, capacity * 2 + sizeof probe);
+            capacity = std::min(maxBytes, capacity * 2 + sizeof probe);
             std::unique_ptr<char[]> grown(new char[capacity]);
             std::memcpy(grown.get(), buffer.get(), have);
             std::memcpy(grown.get() + have, probe, static_cast<std::size_t>(n));

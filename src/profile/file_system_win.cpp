@@ -254,6 +254,57 @@ std::vector<std::string> listFolder(const std::string& folder, std::string* erro
 
 bool removeFile(const std::string& path) { return ::DeleteFileW(wide(path).c_str()) != 0; }
 
+} // namespace profile::fs
+
+namespace profile {
+namespace {
+
+EntryKind kindOf(DWORD attributes)
+{
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return EntryKind::Link;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return EntryKind::Folder;
+    return (attributes & FILE_ATTRIBUTE_DEVICE) ? EntryKind::Other : EntryKind::File;
+}
+
+} // namespace
+
+std::vector<FolderEntry> listFolderEntries(const std::string& folder, std::string* error)
+{
+    std::vector<FolderEntry> entries;
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW((fs::wide(folder) + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        *error = fs::systemError(::GetLastError());
+        return entries;
+    }
+    do {
+        const std::wstring_view name = found.cFileName;
+        if (name != L"." && name != L"..")
+            entries.push_back({fs::narrow(name), kindOf(found.dwFileAttributes)});
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return entries;
+}
+
+EntryKind entryKind(const std::string& path)
+{
+    const DWORD attributes = ::GetFileAttributesW(fs::wide(path).c_str());
+    return attributes == INVALID_FILE_ATTRIBUTES ? EntryKind::Missing : kindOf(attributes);
+}
+
+WriteResult deleteFile(const std::string& path)
+{
+    if (!::DeleteFileW(fs::wide(path).c_str()))
+        return fs::failure(::GetLastError());
+    return {};
+}
+
+} // namespace profile
+
+namespace profile::fs {
+
 Target resolveTarget(const std::string& path)
 {
     Target t;
@@ -289,11 +340,12 @@ Target resolveTarget(const std::string& path)
     return t;
 }
 
-RawFile readWholeFile(const std::string& path)
+RawFile readWholeFile(const std::string& path, std::size_t maxBytes, bool followLink)
 {
     RawFile result;
     Handle file(::CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                              nullptr, OPEN_EXISTING,
+                              followLink ? FILE_ATTRIBUTE_NORMAL : FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file.valid()) {
         const DWORD code = ::GetLastError();
         const bool missing = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
@@ -307,12 +359,18 @@ RawFile readWholeFile(const std::string& path)
         result.error = "Not a regular file";
         return result;
     }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!followLink && ::GetFileInformationByHandle(file.get(), &info)
+        && (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        result.error = "It is a link, which is not followed here";
+        return result;
+    }
     LARGE_INTEGER size{};
     if (!::GetFileSizeEx(file.get(), &size)) {
         result.error = systemError(::GetLastError());
         return result;
     }
-    if (static_cast<unsigned long long>(size.QuadPart) > MaxProfileBytes) {
+    if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
         result.error = systemError(ERROR_FILE_TOO_LARGE);
         return result;
     }

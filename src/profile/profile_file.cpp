@@ -39,6 +39,19 @@ LoadedFile loadProfile(const std::string& path)
     return result;
 }
 
+FileBytes readFileBytes(const std::string& path, std::size_t maxBytes, bool followLink)
+{
+    fs::RawFile raw = fs::readWholeFile(path, maxBytes, followLink);
+    FileBytes result;
+    result.state = raw.state;
+    result.stamp = raw.stamp;
+    result.error = std::move(raw.error);
+    result.inUse = raw.inUse;
+    if (raw.state == FileState::Read)
+        result.bytes.assign(raw.bytes.get(), raw.size);
+    return result;
+}
+
 ProfileText readProfileString(std::string_view section, std::string_view key, std::string_view defaultText,
                               std::size_t size, const std::string& path)
 {

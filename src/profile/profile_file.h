@@ -124,6 +124,40 @@ std::vector<BackupCopy> listBackups(const std::string& path, std::string* error 
 // the copy cannot be read or the backup fails.
 Backup restoreBackup(const std::string& path, const std::string& copyPath, std::string_view stamp, std::size_t keep);
 
+// What stands at a path itself: a symbolic link (on Windows any reparse
+// point, a junction too) is a link, never followed to what it names.
+enum class EntryKind { Missing, File, Folder, Link, Other };
+
+struct FolderEntry {
+    std::string name;
+    EntryKind kind = EntryKind::Other;
+};
+
+// The entries of one folder ("." and ".." left out) in the order the system
+// gives them, each as it stands there: nothing is followed or looked into.
+// On failure the list is empty and `error` holds the system's reason.
+std::vector<FolderEntry> listFolderEntries(const std::string& folder, std::string* error);
+
+EntryKind entryKind(const std::string& path);
+
+// The whole of a regular file of at most `maxBytes`, from one opening. As
+// loadProfile, it refuses a folder, a FIFO or a device, and a larger file;
+// with `followLink` false, a symbolic link as well, so that a name in one
+// folder never leads into another. The bytes come as they are (no UTF-16
+// decoding).
+struct FileBytes {
+    FileState state = FileState::Missing;
+    FileStamp stamp;
+    std::string bytes;
+    std::string error;
+    bool inUse = false;
+};
+FileBytes readFileBytes(const std::string& path, std::size_t maxBytes, bool followLink);
+
+// Removes the file at `path` (a link itself, not what it names), reporting
+// the system's reason on failure.
+WriteResult deleteFile(const std::string& path);
+
 // The prefix of the temporary files that a write leaves behind only when it
 // is killed midway: "." + file name + ".cbt~". The next write removes them.
 std::string temporaryPrefix(std::string_view fileName);
