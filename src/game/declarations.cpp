@@ -1,0 +1,430 @@
+#include "game/declarations.h"
+
+#include "game/names.h"
+#include "profile/utf16.h"
+#include "profile/utf8.h"
+#include "roster/text_encoding.h"
+#include "roster/words.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace game {
+namespace {
+
+bool blank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trimBlanks(std::string_view s)
+{
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The text as valid UTF-8: what does not decode becomes U+FFFD.
+std::string validUtf8(std::string_view text)
+{
+    if (roster::isValidUtf8(text))
+        return std::string(text);
+    std::string out;
+    char32_t c = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t len = profile::nextUtf8(text, i, c);
+        profile::appendUtf8(out, len == 0 ? char32_t{0xFFFD} : c);
+        i += len == 0 ? 1 : len;
+    }
+    return out;
+}
+
+// A file's text and how its fields become UTF-8.
+struct Text {
+    std::string bytes;
+    bool windows1252 = true;
+    std::string field(std::string_view raw) const
+    {
+        return windows1252 ? roster::decodeText(raw, roster::TextEncoding::Windows1252) : validUtf8(raw);
+    }
+};
+
+Text textOf(std::string_view bytes)
+{
+    Text text;
+    if (bytes.starts_with(profile::Utf16LeMark)) {
+        text.bytes = profile::utf8FromUtf16le(bytes.substr(2), nullptr);
+        text.windows1252 = false;
+    } else if (bytes.starts_with("\xFE\xFF")) {
+        std::string units(bytes.substr(2));
+        for (std::size_t i = 0; i + 1 < units.size(); i += 2)
+            std::swap(units[i], units[i + 1]);
+        text.bytes = profile::utf8FromUtf16le(units, nullptr);
+        text.windows1252 = false;
+    } else if (bytes.starts_with("\xEF\xBB\xBF")) {
+        text.bytes = bytes.substr(3);
+        text.windows1252 = false;
+    } else {
+        text.bytes = bytes;
+    }
+    return text;
+}
+
+// "(Name=A.B,Class=Class,Description="x, y")": the fields into `object`.
+// False for a line that is not of that form.
+bool parseObject(std::string_view value, const Text& text, ObjectLine& object)
+{
+    if (value.empty() || value.front() != '(')
+        return false;
+    for (std::size_t i = 1;;) {
+        const std::size_t start = i;
+        bool quoted = false;
+        for (; i < value.size(); ++i) {
+            if (value[i] == '"')
+                quoted = !quoted;
+            else if (!quoted && (value[i] == ',' || value[i] == ')'))
+                break;
+        }
+        if (i >= value.size())
+            return false; // no closing parenthesis, or an open quote
+        const std::string_view field = value.substr(start, i - start);
+        const std::size_t equals = field.find('=');
+        if (equals != std::string_view::npos) {
+            const std::string key = lowered(trimBlanks(field.substr(0, equals)));
+            std::string_view v = trimBlanks(field.substr(equals + 1));
+            if (v.size() >= 2 && v.front() == '"' && v.back() == '"')
+                v = v.substr(1, v.size() - 2);
+            std::string* target = key == "name" ? &object.name
+                : key == "class"                ? &object.objectClass
+                : key == "metaclass"            ? &object.metaClass
+                : key == "description"          ? &object.description
+                                                : nullptr;
+            if (target && target->empty())
+                *target = text.field(v);
+        }
+        if (value[i++] == ')')
+            break;
+    }
+    const std::size_t dot = object.name.rfind('.');
+    return dot != std::string::npos && dot > 0 && dot + 1 < object.name.size() && !object.objectClass.empty();
+}
+
+// The kind of a class, from what its MetaClass names.
+std::optional<Kind> classKind(std::string_view metaClass)
+{
+    const std::string meta = lowered(itemOf(metaClass));
+    if (meta.find("voice") != std::string::npos)
+        return Kind::Voice;
+    if (meta.find("weapon") != std::string::npos)
+        return Kind::Weapon;
+    if (meta.ends_with("bot"))
+        return Kind::BotClass;
+    if (meta.find("player") != std::string::npos || meta.find("pawn") != std::string::npos)
+        return Kind::PlayerClass;
+    return std::nullopt;
+}
+
+// The mesh a skin package is made for, as its name tells it: "soldier" for
+// "SoldierSkins" and "SoldierSkins_ci".
+std::string meshOfPackage(std::string_view package)
+{
+    std::string mesh = lowered(package);
+    const std::size_t skins = mesh.find("skins");
+    if (skins != std::string::npos && skins > 0)
+        mesh.resize(skins);
+    return mesh;
+}
+
+// The model a class's name tells: "jester" for "Jester.JesterBot".
+std::string modelOfClass(std::string_view className)
+{
+    std::string model = lowered(itemOf(className));
+    if (model.size() > 3 && model.ends_with("bot"))
+        model.resize(model.size() - 3);
+    return model;
+}
+
+const char* const TooLarge = CBT_WORD("roster", "too large for a declaration file");
+const char* const Unreadable = CBT_WORD("roster", "cannot be read");
+
+} // namespace
+
+IntFile ReadIntFile(std::string_view bytes)
+{
+    IntFile file;
+    if (bytes.size() > MaxIntFileBytes) {
+        file.tooLarge = true;
+        return file;
+    }
+    const Text text = textOf(bytes);
+    const std::string_view all = text.bytes;
+    bool inPublic = false;
+    for (std::size_t begin = 0; begin < all.size();) {
+        std::size_t end = begin;
+        while (end < all.size() && all[end] != '\r' && all[end] != '\n')
+            ++end;
+        const std::string_view line = trimBlanks(all.substr(begin, end - begin));
+        begin = end + ((end + 1 < all.size() && all[end] == '\r' && all[end + 1] == '\n') ? 2 : 1);
+        if (line.size() > MaxIntLineBytes) {
+            ++file.longLines;
+            continue;
+        }
+        if (line.empty() || line.front() == ';' || line.starts_with("//"))
+            continue;
+        if (line.front() == '[') {
+            const std::size_t close = line.find(']');
+            inPublic = sameName(trimBlanks(line.substr(1, close == std::string_view::npos ? line.npos : close - 1)),
+                                "public");
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (!inPublic || equals == std::string_view::npos || !sameName(trimBlanks(line.substr(0, equals)), "object"))
+            continue;
+        ObjectLine object;
+        if (parseObject(trimBlanks(line.substr(equals + 1)), text, object))
+            file.objects.push_back(std::move(object));
+        else
+            ++file.brokenLines;
+    }
+    return file;
+}
+
+void Declarations::enlist(Kind kind, std::string name, const std::string& description)
+{
+    if (listed_.insert(std::to_string(static_cast<int>(kind)) + lowered(name)).second)
+        lists_[static_cast<std::size_t>(kind)].push_back({std::move(name), description});
+}
+
+void Declarations::add(const IntFile& file)
+{
+    std::vector<std::string> classesHere;
+    std::set<std::string> meshesHere;
+    for (const ObjectLine& object : file.objects) {
+        ++objects_;
+        const std::string name = lowered(object.name);
+        const std::string_view item = itemOf(object.name);
+        const std::string_view package = packageOf(object.name);
+        if (sameName(object.objectClass, "class")) {
+            const std::optional<Kind> kind = classKind(object.metaClass);
+            ClassEntry& entry = classes_[name];
+            if (kind) {
+                entry.kinds |= 1u << static_cast<unsigned>(*kind);
+                enlist(*kind, object.name, object.description);
+            }
+            if (kind == Kind::PlayerClass || kind == Kind::BotClass)
+                classesHere.push_back(name);
+        } else if (sameName(object.objectClass, "texture")) {
+            textures_.insert(name);
+            meshesHere.insert(meshOfPackage(package));
+            // Each digit in the name may end a skin's name and begin a face's.
+            for (std::size_t i = 1; i + 1 < item.size(); ++i) {
+                if (!isDigit(item[i]))
+                    continue;
+                const std::string face = std::string(package) + "." + std::string(item.substr(i + 1));
+                faces_.insert(lowered(face));
+                if (object.description.empty())
+                    continue;
+                std::vector<Declared>& faces = facesBySkin_[lowered(item.substr(0, i))];
+                if (std::none_of(faces.begin(), faces.end(), [&](const Declared& d) { return sameName(d.name, face); }))
+                    faces.push_back({face, object.description});
+            }
+            if (!object.description.empty() && item.size() == 5 && isDigit(item[4]))
+                enlist(Kind::Skin, std::string(package) + "." + std::string(item.substr(0, 4)), object.description);
+            if (!object.description.empty() && item.size() > 5 && isDigit(item[4]))
+                enlist(Kind::Face, std::string(package) + "." + std::string(item.substr(5)), object.description);
+        }
+    }
+    for (const std::string& name : classesHere)
+        classes_[name].meshes.insert(meshesHere.begin(), meshesHere.end());
+}
+
+const Declarations::ClassEntry* Declarations::classEntry(std::string_view name) const
+{
+    const auto at = classes_.find(lowered(name));
+    return at == classes_.end() ? nullptr : &at->second;
+}
+
+bool Declarations::declaresClass(std::string_view name) const { return classEntry(name) != nullptr; }
+
+bool Declarations::declares(Kind kind, std::string_view name) const
+{
+    if (kind == Kind::Skin) {
+        const std::string skin = lowered(name);
+        if (textures_.contains(skin))
+            return true;
+        for (char digit = '0'; digit <= '9'; ++digit) {
+            if (textures_.contains(skin + digit))
+                return true;
+        }
+        return false;
+    }
+    if (kind == Kind::Face)
+        return faces_.contains(lowered(name));
+    const ClassEntry* entry = classEntry(name);
+    return entry && entry->is(kind);
+}
+
+const std::vector<Declared>& Declarations::list(Kind kind) const { return lists_[static_cast<std::size_t>(kind)]; }
+
+bool Declarations::hasFaceTexture(std::string_view skin, std::string_view face) const
+{
+    const std::string stem = lowered(std::string(packageOf(face)) + "." + std::string(itemOf(skin)));
+    const std::string faceItem = lowered(itemOf(face));
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        if (textures_.contains(stem + digit + faceItem))
+            return true;
+    }
+    return false;
+}
+
+std::vector<Declared> Declarations::facesOf(std::string_view skin) const
+{
+    const auto at = facesBySkin_.find(lowered(itemOf(skin)));
+    if (at == facesBySkin_.end())
+        return {};
+    std::vector<Declared> faces = at->second;
+    std::stable_partition(faces.begin(), faces.end(),
+                          [&](const Declared& face) { return sameName(packageOf(face.name), packageOf(skin)); });
+    return faces;
+}
+
+std::string Declarations::partnerOf(std::string_view className) const
+{
+    const ClassEntry* entry = classEntry(className);
+    if (!entry || (!entry->is(Kind::PlayerClass) && !entry->is(Kind::BotClass)))
+        return {};
+    const bool player = entry->is(Kind::PlayerClass);
+    const std::vector<Declared>& own = list(player ? Kind::PlayerClass : Kind::BotClass);
+    const auto self = std::find_if(own.begin(), own.end(), [&](const Declared& d) { return sameName(d.name, className); });
+    const std::string description = self == own.end() ? std::string() : self->description;
+    const std::string_view item = itemOf(className);
+    for (const Declared& other : list(player ? Kind::BotClass : Kind::PlayerClass)) {
+        if (!sameName(packageOf(other.name), packageOf(className)))
+            continue;
+        const std::string_view otherItem = itemOf(other.name);
+        const bool botName = player ? sameName(otherItem, std::string(item) + "Bot")
+                                    : sameName(item, std::string(otherItem) + "Bot");
+        if (botName || (!other.description.empty() && sameName(other.description, description)))
+            return other.name;
+    }
+    return {};
+}
+
+std::string Declarations::botClassOf(std::string_view playerClass) const
+{
+    return declares(Kind::PlayerClass, playerClass) ? partnerOf(playerClass) : std::string();
+}
+
+std::set<std::string> Declarations::meshesOf(std::string_view className) const
+{
+    std::set<std::string> meshes;
+    for (const std::string& name : {std::string(className), partnerOf(className)}) {
+        const ClassEntry* entry = name.empty() ? nullptr : classEntry(name);
+        if (!entry)
+            continue;
+        meshes.insert(entry->meshes.begin(), entry->meshes.end());
+        meshes.insert(modelOfClass(name));
+    }
+    meshes.erase(std::string());
+    return meshes;
+}
+
+namespace {
+
+bool madeFor(std::string_view skin, const std::set<std::string>& meshes)
+{
+    const std::string package = lowered(packageOf(skin));
+    return std::any_of(meshes.begin(), meshes.end(), [&](const std::string& mesh) { return package.starts_with(mesh); });
+}
+
+} // namespace
+
+std::optional<std::vector<Declared>> Declarations::skinsOf(std::string_view className) const
+{
+    const std::set<std::string> meshes = meshesOf(className);
+    std::vector<Declared> skins;
+    for (const Declared& skin : list(Kind::Skin)) {
+        if (madeFor(skin.name, meshes))
+            skins.push_back(skin);
+    }
+    if (skins.empty())
+        return std::nullopt;
+    return skins;
+}
+
+std::optional<Declared> Declarations::otherModelOf(std::string_view skin, std::string_view className) const
+{
+    if (!skinsOf(className) || madeFor(skin, meshesOf(className)))
+        return std::nullopt; // its own, or the class's model is not known
+    const std::string partner = partnerOf(className);
+    for (Kind kind : {Kind::PlayerClass, Kind::BotClass}) {
+        for (const Declared& other : list(kind)) {
+            if (sameName(other.name, className) || sameName(other.name, partner))
+                continue;
+            if (madeFor(skin, meshesOf(other.name)))
+                return other;
+        }
+    }
+    return std::nullopt;
+}
+
+InstallReading ReadInstall(const std::string& systemFolder)
+{
+    namespace fs = std::filesystem;
+    InstallReading reading;
+    std::vector<std::pair<std::string, fs::path>> files;
+    std::error_code error;
+    const fs::path folder(std::u8string(systemFolder.begin(), systemFolder.end()));
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::u8string name8 = it->path().filename().u8string();
+        std::string name(name8.begin(), name8.end());
+        std::error_code statError;
+        if (name.size() > 4 && sameName(std::string_view(name).substr(name.size() - 4), ".int")
+            && it->is_regular_file(statError))
+            files.emplace_back(std::move(name), it->path());
+    }
+    if (error) {
+        reading.error = error.message();
+        return reading;
+    }
+    std::sort(files.begin(), files.end());
+    std::string bytes;
+    for (const auto& [name, path] : files) {
+        std::error_code sizeError;
+        const std::uintmax_t size = fs::file_size(path, sizeError);
+        if (!sizeError && size > MaxIntFileBytes) {
+            reading.skipped.push_back({name, TooLarge});
+            continue;
+        }
+        std::ifstream in;
+        if (!sizeError)
+            in.open(path, std::ios::binary);
+        // One byte more than its size, to see a file that grew meanwhile.
+        bytes.resize(static_cast<std::size_t>(size) + 1);
+        if (in.is_open())
+            in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!in.is_open() || in.bad()) {
+            reading.skipped.push_back({name, Unreadable});
+            continue;
+        }
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+        const IntFile file = ReadIntFile(bytes);
+        if (file.tooLarge) {
+            reading.skipped.push_back({name, TooLarge});
+            continue;
+        }
+        reading.declarations.add(file);
+        ++reading.filesRead;
+    }
+    return reading;
+}
+
+std::string FolderOf(const std::string& rosterPath)
+{
+    const std::size_t slash = rosterPath.find_last_of("/\\");
+    return slash == std::string::npos ? std::string(".") : rosterPath.substr(0, slash == 0 ? 1 : slash);
+}
+
+} // namespace game
