@@ -193,7 +193,7 @@ IntFile ReadIntFile(std::string_view bytes)
 
 void Declarations::enlist(Kind kind, std::string name, const std::string& description)
 {
-    if (listed_.insert(std::to_string(static_cast<int>(kind)) + lowered(name)).second)
+    if (listed_.insert(static_cast<char>('0' + static_cast<int>(kind)) + lowered(name)).second)
         lists_[static_cast<std::size_t>(kind)].push_back({std::move(name), description});
 }
 
@@ -201,6 +201,7 @@ void Declarations::add(const IntFile& file)
 {
     std::vector<std::string> classesHere;
     std::set<std::string> meshesHere;
+    std::string_view lastPackage;
     for (const ObjectLine& object : file.objects) {
         ++objects_;
         const std::string name = lowered(object.name);
@@ -209,35 +210,57 @@ void Declarations::add(const IntFile& file)
         if (sameName(object.objectClass, "class")) {
             const std::optional<Kind> kind = classKind(object.metaClass);
             ClassEntry& entry = classes_[name];
-            if (kind) {
-                entry.kinds |= 1u << static_cast<unsigned>(*kind);
-                enlist(*kind, object.name, object.description);
-            }
-            if (kind == Kind::PlayerClass || kind == Kind::BotClass)
+            if (entry.name.empty())
+                entry = {object.name, object.description, classes_.size(), 0, {}};
+            if (!kind)
+                continue;
+            entry.kinds |= 1u << static_cast<unsigned>(*kind);
+            enlist(*kind, object.name, object.description);
+            if (kind == Kind::PlayerClass || kind == Kind::BotClass) {
                 classesHere.push_back(name);
+                addMesh(name, modelOfClass(object.name));
+                if (!object.description.empty())
+                    byDescription_.try_emplace(lowered(package) + '\n' + lowered(object.description)
+                                                   + (kind == Kind::BotClass ? "\nbot" : "\nplayer"),
+                                               object.name);
+            }
         } else if (sameName(object.objectClass, "texture")) {
             textures_.insert(name);
-            meshesHere.insert(meshOfPackage(package));
+            if (meshesHere.empty() || !sameName(package, lastPackage))
+                meshesHere.insert(meshOfPackage(package));
+            lastPackage = package;
             // Each digit in the name may end a skin's name and begin a face's.
+            const std::string_view lowItem = itemOf(name);
             for (std::size_t i = 1; i + 1 < item.size(); ++i) {
                 if (!isDigit(item[i]))
                     continue;
-                const std::string face = std::string(package) + "." + std::string(item.substr(i + 1));
-                faces_.insert(lowered(face));
-                if (object.description.empty())
-                    continue;
-                std::vector<Declared>& faces = facesBySkin_[lowered(item.substr(0, i))];
-                if (std::none_of(faces.begin(), faces.end(), [&](const Declared& d) { return sameName(d.name, face); }))
-                    faces.push_back({face, object.description});
+                // "package.face", lowered, and the skin's item before it
+                std::string face = name.substr(0, package.size() + 1).append(lowItem.substr(i + 1));
+                const std::string_view skin = lowItem.substr(0, i);
+                if (!object.description.empty()
+                    && facesOfSkins_.insert(std::string(skin).append(1, '\n').append(face)).second)
+                    facesBySkin_[std::string(skin)].push_back(
+                        {std::string(package) + "." + std::string(item.substr(i + 1)), object.description});
+                faces_.insert(std::move(face));
             }
-            if (!object.description.empty() && item.size() == 5 && isDigit(item[4]))
+            if (!object.description.empty() && item.size() == 5 && isDigit(item[4])) {
                 enlist(Kind::Skin, std::string(package) + "." + std::string(item.substr(0, 4)), object.description);
+                skinPackages_.insert(lowered(package));
+            }
             if (!object.description.empty() && item.size() > 5 && isDigit(item[4]))
                 enlist(Kind::Face, std::string(package) + "." + std::string(item.substr(5)), object.description);
         }
     }
-    for (const std::string& name : classesHere)
-        classes_[name].meshes.insert(meshesHere.begin(), meshesHere.end());
+    for (const std::string& name : classesHere) {
+        for (const std::string& mesh : meshesHere)
+            addMesh(name, mesh);
+    }
+}
+
+void Declarations::addMesh(const std::string& className, const std::string& mesh)
+{
+    if (!mesh.empty() && classes_[className].meshes.insert(mesh).second)
+        meshOwners_[mesh].push_back(className);
 }
 
 const Declarations::ClassEntry* Declarations::classEntry(std::string_view name) const
@@ -296,20 +319,18 @@ std::string Declarations::partnerOf(std::string_view className) const
     if (!entry || (!entry->is(Kind::PlayerClass) && !entry->is(Kind::BotClass)))
         return {};
     const bool player = entry->is(Kind::PlayerClass);
-    const std::vector<Declared>& own = list(player ? Kind::PlayerClass : Kind::BotClass);
-    const auto self = std::find_if(own.begin(), own.end(), [&](const Declared& d) { return sameName(d.name, className); });
-    const std::string description = self == own.end() ? std::string() : self->description;
-    const std::string_view item = itemOf(className);
-    for (const Declared& other : list(player ? Kind::BotClass : Kind::PlayerClass)) {
-        if (!sameName(packageOf(other.name), packageOf(className)))
-            continue;
-        const std::string_view otherItem = itemOf(other.name);
-        const bool botName = player ? sameName(otherItem, std::string(item) + "Bot")
-                                    : sameName(item, std::string(otherItem) + "Bot");
-        if (botName || (!other.description.empty() && sameName(other.description, description)))
-            return other.name;
-    }
-    return {};
+    const std::string name = lowered(className);
+    // "Trooper.Trooper" and "Trooper.TrooperBot"
+    const std::string partnerName = player ? name + "bot" : name.ends_with("bot") ? name.substr(0, name.size() - 3) : "";
+    const ClassEntry* partner = partnerName.empty() ? nullptr : classEntry(partnerName);
+    if (partner && partner->is(player ? Kind::BotClass : Kind::PlayerClass))
+        return partner->name;
+    // Or one of the same package and description.
+    const auto at = entry->description.empty()
+        ? byDescription_.end()
+        : byDescription_.find(lowered(packageOf(className)) + '\n' + lowered(entry->description)
+                              + (player ? "\nbot" : "\nplayer"));
+    return at == byDescription_.end() ? std::string() : at->second;
 }
 
 std::string Declarations::botClassOf(std::string_view playerClass) const
@@ -321,13 +342,9 @@ std::set<std::string> Declarations::meshesOf(std::string_view className) const
 {
     std::set<std::string> meshes;
     for (const std::string& name : {std::string(className), partnerOf(className)}) {
-        const ClassEntry* entry = name.empty() ? nullptr : classEntry(name);
-        if (!entry)
-            continue;
-        meshes.insert(entry->meshes.begin(), entry->meshes.end());
-        meshes.insert(modelOfClass(name));
+        if (const ClassEntry* entry = name.empty() ? nullptr : classEntry(name))
+            meshes.insert(entry->meshes.begin(), entry->meshes.end());
     }
-    meshes.erase(std::string());
     return meshes;
 }
 
@@ -356,18 +373,34 @@ std::optional<std::vector<Declared>> Declarations::skinsOf(std::string_view clas
 
 std::optional<Declared> Declarations::otherModelOf(std::string_view skin, std::string_view className) const
 {
-    if (!skinsOf(className) || madeFor(skin, meshesOf(className)))
-        return std::nullopt; // its own, or the class's model is not known
-    const std::string partner = partnerOf(className);
-    for (Kind kind : {Kind::PlayerClass, Kind::BotClass}) {
-        for (const Declared& other : list(kind)) {
-            if (sameName(other.name, className) || sameName(other.name, partner))
+    const std::set<std::string> meshes = meshesOf(className);
+    // The class's model is known when some listed skin is made for it.
+    const bool known = std::any_of(meshes.begin(), meshes.end(), [&](const std::string& mesh) {
+        const auto at = skinPackages_.lower_bound(mesh);
+        return at != skinPackages_.end() && at->starts_with(mesh);
+    });
+    if (!known || madeFor(skin, meshes))
+        return std::nullopt;
+    const std::string self = lowered(className);
+    const std::string partner = lowered(partnerOf(className));
+    const std::string package = lowered(packageOf(skin));
+    // Of the classes made for it, the first declared, a player class before
+    // a bot class (its words are those the menus show).
+    const ClassEntry* best = nullptr;
+    for (std::size_t length = 1; length <= package.size(); ++length) {
+        const auto at = meshOwners_.find(package.substr(0, length));
+        for (const std::string& owner : at == meshOwners_.end() ? std::vector<std::string>{} : at->second) {
+            const ClassEntry& entry = classes_.at(owner);
+            if (owner == self || owner == partner)
                 continue;
-            if (madeFor(skin, meshesOf(other.name)))
-                return other;
+            const auto rank = [](const ClassEntry& e) { return std::pair(!e.is(Kind::PlayerClass), e.order); };
+            if (!best || rank(entry) < rank(*best))
+                best = &entry;
         }
     }
-    return std::nullopt;
+    if (!best)
+        return std::nullopt;
+    return Declared{best->name, best->description};
 }
 
 InstallReading ReadInstall(const std::string& systemFolder)

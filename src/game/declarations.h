@@ -123,14 +123,18 @@ public:
 
 private:
     struct ClassEntry {
+        std::string name;        // as first declared
+        std::string description; // likewise
+        std::size_t order = 0;   // of declaration
         unsigned kinds = 0; // a bit for each Kind it is declared as; none for a mutator, a menu...
-        std::set<std::string> meshes; // lowered mesh names from its .int files' skin packages
+        std::set<std::string> meshes; // lowered: its model's name, its .int files' skin packages' meshes
         bool is(Kind kind) const { return (kinds >> static_cast<unsigned>(kind)) & 1u; }
     };
     const ClassEntry* classEntry(std::string_view name) const;
     std::set<std::string> meshesOf(std::string_view className) const;
     std::string partnerOf(std::string_view className) const;
     void enlist(Kind kind, std::string name, const std::string& description);
+    void addMesh(const std::string& className, const std::string& mesh);
 
     std::size_t objects_ = 0;
     std::array<std::vector<Declared>, 6> lists_;
@@ -139,6 +143,10 @@ private:
     std::unordered_set<std::string> textures_;            // lowered "package.item"
     std::unordered_set<std::string> faces_;               // lowered "package.face"
     std::unordered_map<std::string, std::vector<Declared>> facesBySkin_; // by lowered skin item
+    std::unordered_set<std::string> facesOfSkins_; // lowered skin item and face, once each
+    std::set<std::string> skinPackages_;           // lowered packages of listed skins
+    std::unordered_map<std::string, std::vector<std::string>> meshOwners_; // lowered mesh -> classes
+    std::unordered_map<std::string, std::string> byDescription_; // lowered package, description, kind -> class
 };
 
 // A .int file that was not read, and why (marked for translation).
