@@ -217,6 +217,8 @@ void GameTest::readsASystemFolder()
     const InstallReading none = ReadInstall(testing::toStd(dir.filePath(QStringLiteral("missing"))));
     QVERIFY(!none.found());
     QVERIFY(!none.error.empty());
+    QCOMPARE(FolderOf("/ut/System/CovertstrikeUser.ini"), std::string("/ut/System"));
+    QCOMPARE(FolderOf("C:\\CovertstrikeUser.ini"), std::string("C:\\"));
 }
 
 void GameTest::checksTheRoster_data()

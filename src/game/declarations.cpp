@@ -319,7 +319,11 @@ InstallReading ReadInstall(const std::string& systemFolder)
 std::string FolderOf(const std::string& rosterPath)
 {
     const std::size_t slash = rosterPath.find_last_of("/\\");
-    return slash == std::string::npos ? std::string(".") : rosterPath.substr(0, slash == 0 ? 1 : slash);
+    if (slash == std::string::npos)
+        return ".";
+    // A root keeps its separator: "/", "C:\\".
+    const bool root = slash == 0 || (slash == 2 && rosterPath[1] == ':');
+    return rosterPath.substr(0, root ? slash + 1 : slash);
 }
 
 } // namespace game
