@@ -59,10 +59,10 @@ public:
     // Opens a roster as File, Open does with the file its dialog reports:
     // the window returns to its start size and the path goes through the
     // name check. A path that passes becomes the file being edited, is
-    // remembered and listed; a rejected one gets the message and the file in
-    // force stays, so that the list, the loads and the saves always use one
-    // file. Changes not yet saved are asked about first. True when the path
-    // was taken.
+    // listed and (if it exists) remembered; a rejected one gets the message
+    // and the file in force stays, so that the list, the loads and the saves
+    // always use one file. Changes not yet saved are asked about first. True
+    // when the path was taken.
     bool openRosterFile(const QString& path);
 
     // Opens the Import Bots dialog for the bot file at `path` (from the

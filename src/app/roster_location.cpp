@@ -118,9 +118,12 @@ bool frmMain::useRosterFile(const QString& path)
     // Under Program Files the game may be using its own copy: that one is
     // edited, and remembered.
     IniPath = gameCopyOf(path);
-    platform_.writeSetting(SettingsSection, SettingsKey, IniPath);
     rosterWatch_->watch(IniPath);
     relistBots();
+    // A file that is not there (mistyped on the command line, say) shows as
+    // missing, but never takes the place of the roster remembered.
+    if (model_.roster().state != roster::RosterState::Missing)
+        platform_.writeSetting(SettingsSection, SettingsKey, IniPath);
     return true;
 }
 
