@@ -803,7 +803,7 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     </message>
     <message>
         <source>Restore &amp;Backup...</source>
-        <translation>&amp;Sicherung wiederherstellen…</translation>
+        <translation>Sicherung &amp;wiederherstellen…</translation>
     </message>
     <message>
         <source>&amp;Export Bots...</source>

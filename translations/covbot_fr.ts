@@ -250,7 +250,7 @@ Sans FICHIER, il ouvre le dernier fichier utilisé ou en demande un.</translatio
     </message>
     <message>
         <source>&amp;Set Values...</source>
-        <translation>&amp;Définir les valeurs…</translation>
+        <translation>Définir les &amp;valeurs…</translation>
     </message>
     <message>
         <source>Close</source>

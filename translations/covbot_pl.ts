@@ -714,7 +714,7 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>Za&amp;kończ</translation>
+        <translation>Zakoń&amp;cz</translation>
     </message>
     <message>
         <source>Presets</source>

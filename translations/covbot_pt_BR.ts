@@ -250,7 +250,7 @@ Sem ARQUIVO, abre o arquivo usado da última vez ou pede um.</translation>
     </message>
     <message>
         <source>&amp;Set Values...</source>
-        <translation>&amp;Definir valores...</translation>
+        <translation>Definir &amp;valores...</translation>
     </message>
     <message>
         <source>Close</source>
