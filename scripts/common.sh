@@ -26,7 +26,8 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${available[@]}"
 }
 
-# qt6-l10n-tools: lupdate and lrelease, which build the translations.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-l10n-tools libgl-dev)
+# qt6-l10n-tools: lupdate and lrelease, which build the translations;
+# qt6-translations-l10n: Qt's own, compiled into the program beside them.
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev)
 # The fonts that test_readable measures both windows at.
 TEST_FONT_PACKAGES=(fonts-dejavu-core fonts-noto-core fonts-liberation)

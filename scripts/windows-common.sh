@@ -7,7 +7,7 @@ WINDOWS_OUT=build/windows
 WINDOWS_BUILD=$WINDOWS_OUT/qt
 WINDOWS_QT_ARCHIVE=qt6.4.2-win64-mingw-static.tar.xz
 WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmake ninja-build qt6-base-dev qt6-base-dev-tools
-    qt6-l10n-tools)
+    qt6-l10n-tools qt6-translations-l10n)
 # The DLLs that every Windows has: the only ones CovBotEd.exe may import.
 WINDOWS_SYSTEM_DLLS=(advapi32 authz comdlg32 d3d9 d3d11 dwmapi dwrite dxgi gdi32 imm32 kernel32 msvcrt netapi32
     ole32 oleaut32 shcore shell32 shlwapi user32 userenv uxtheme version winmm ws2_32 wtsapi32)

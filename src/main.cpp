@@ -15,22 +15,22 @@ int main(int argc, char* argv[])
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QCoreApplication::setApplicationVersion(QString::fromUtf8(identity::Version));
+    app::CommandLine line;
     {
-        // The command line is judged before the window system is set up:
+        // The command line is answered before the window system is set up:
         // without a display that would end the program before help, the
-        // version or a mistake could be told.
+        // version, a mistake or anything else that needs no window is told.
         const QCoreApplication early(argc, argv);
         app::useLanguage(app::languageArgument(QCoreApplication::arguments()));
-        const app::CommandLine line
-            = app::readCommandLine(app::withoutWindowSystemOptions(QCoreApplication::arguments()));
+        line = app::readCommandLine(app::withoutWindowSystemOptions(QCoreApplication::arguments()));
         if (line.exitCode)
             return *line.exitCode;
     }
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> application = app::startWindowSystem(argc, argv, line.withoutDisplay);
     // Ties the window to its desktop entry (its icon in docks and task bars).
     QGuiApplication::setDesktopFileName(QString::fromUtf8(identity::AppId));
     app::useLanguage(app::languageArgument(QCoreApplication::arguments()));
-    const app::CommandLine line = app::readCommandLine(QCoreApplication::arguments());
+    line = app::readCommandLine(QCoreApplication::arguments());
     if (line.exitCode)
         return *line.exitCode;
 
@@ -40,5 +40,5 @@ int main(int argc, char* argv[])
     window.show();
     // The start-up dialogs had the keyboard; it goes back to the window.
     window.activateWindow();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -74,6 +74,7 @@ void CommandLineTest::startWithGivenRoster_data()
     QTest::addColumn<QString>("givenName");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QString>("inForce"); // "given", "remembered" or ""
+    QTest::addColumn<QString>("rememberedAfter"); // the same
     QTest::addColumn<QString>("firstListed");
 
     const QString solo = QStringLiteral("Solo");
@@ -82,15 +83,22 @@ void CommandLineTest::startWithGivenRoster_data()
     const QString given = QStringLiteral("given");
     const QString valid = QStringLiteral("CovertstrikeUser.ini");
     const QString misnamed = QStringLiteral("CovertstrikeUser.ini.bak");
-    QTest::newRow("remembered, given passes") << file << valid << QStringList() << given << solo;
+    const QString kept = QStringLiteral("remembered");
+    QTest::newRow("remembered, given passes") << file << valid << QStringList() << given << given << solo;
     QTest::newRow("remembered, given rejected")
-        << file << misnamed << QStringList{InvalidFile} << QStringLiteral("remembered") << sample;
+        << file << misnamed << QStringList{InvalidFile} << kept << kept << sample;
     // The file remembered cannot be read: it is not read only to be replaced.
     QTest::newRow("remembered unreadable, given passes")
-        << QStringLiteral("unreadable") << valid << QStringList() << given << solo;
-    QTest::newRow("first start, given passes") << QString() << valid << QStringList{Disclaimer} << given << solo;
+        << QStringLiteral("unreadable") << valid << QStringList() << given << given << solo;
+    QTest::newRow("first start, given passes")
+        << QString() << valid << QStringList{Disclaimer} << given << given << solo;
     QTest::newRow("first start, given rejected")
-        << QString() << misnamed << QStringList{Disclaimer, InvalidFile} << QString() << QString();
+        << QString() << misnamed << QStringList{Disclaimer, InvalidFile} << QString() << QString() << QString();
+    // A mistyped path shows as missing, but is not remembered for the next start.
+    const QString missing = QStringLiteral("missing/CovertstrikeUser.ini");
+    QTest::newRow("remembered, given missing") << file << missing << QStringList() << given << kept << QString();
+    QTest::newRow("first start, given missing")
+        << QString() << missing << QStringList{Disclaimer} << given << QString() << QString();
 }
 
 void CommandLineTest::startWithGivenRoster()
@@ -99,6 +107,7 @@ void CommandLineTest::startWithGivenRoster()
     QFETCH(QString, givenName);
     QFETCH(QStringList, messages);
     QFETCH(QString, inForce);
+    QFETCH(QString, rememberedAfter);
     QFETCH(QString, firstListed);
 
     Editor editor(testing::sampleRoster(), false);
@@ -108,16 +117,17 @@ void CommandLineTest::startWithGivenRoster()
         QVERIFY(QFile::remove(editor.rosterPath) && QDir().mkdir(editor.rosterPath));
     const platform::FolderProbe exists{platform::ProbeOutcome::Exists, {}};
     editor.platform.probes.insert(QStringLiteral("C:\\unrealtournament"), exists);
-    const QString given = writeOtherRoster(editor, givenName);
+    const QString given = givenName.contains(QLatin1Char('/'))
+        ? editor.dir.filePath(givenName)
+        : writeOtherRoster(editor, givenName);
 
     editor.window->Form_Load(given);
 
     QCOMPARE(editor.platform.messageTexts(), messages);
     QVERIFY(editor.platform.dialogsShown.isEmpty());
-    const QString expected = QMap<QString, QString>{{QStringLiteral("given"), given},
-        {QStringLiteral("remembered"), editor.rosterPath}}.value(inForce);
-    QCOMPARE(editor.window->iniPath(), expected);
-    QCOMPARE(editor.platform.settings.value(Remembered), expected);
+    const QMap<QString, QString> paths{{QStringLiteral("given"), given}, {QStringLiteral("remembered"), editor.rosterPath}};
+    QCOMPARE(editor.window->iniPath(), paths.value(inForce));
+    QCOMPARE(editor.platform.settings.value(Remembered), paths.value(rememberedAfter));
     QCOMPARE(editor.listedNames().value(0), firstListed);
     // A first start still looks for the game, for File, Open's dialog.
     QCOMPARE(editor.window->commonDialog().startFolder, remembered.isEmpty()
@@ -266,6 +276,19 @@ void CommandLineTest::answersWithoutDisplay_data()
     QTest::newRow("mistake in Polish") << args("--lang=pl a b") << 1 << QStringLiteral("najwyżej jeden plik")
                                        << QString();
     QTest::newRow("unknown language") << args("--lang xx") << 1 << QStringLiteral("no translation for xx") << QString();
+    // The help's own lines and value names in the player's language too.
+    QTest::newRow("help in French") << args("--lang fr --help") << 0 << QStringLiteral("[options] [FICHIER]")
+                                    << QString();
+    QTest::newRow("help in Polish") << args("--help") << 0 << QStringLiteral("--lang <KOD>") << QStringLiteral("pl");
+    QTest::newRow("help in Spanish") << args("--lang=es -h") << 0 << QStringLiteral("Muestra esta ayuda.") << QString();
+    // Whatever needs the window is refused in a line, never aborted, and
+    // nothing is remembered.
+    const QString noDisplay = QStringLiteral("CovBotEd: cannot open the window: no display");
+    QTest::newRow("no file, no display") << QStringList() << 1 << noDisplay << QString();
+    QTest::newRow("bot file, no display") << args("sniper.covbots") << 1 << noDisplay << QString();
+    QTest::newRow("missing roster, no display") << args("/missing/CovertstrikeUser.ini") << 1 << noDisplay << QString();
+    QTest::newRow("no display, in German")
+        << args("--lang de") << 1 << QStringLiteral("das Fenster kann nicht geöffnet werden") << QString();
 }
 
 void CommandLineTest::answersWithoutDisplay()
@@ -291,6 +314,8 @@ void CommandLineTest::answersWithoutDisplay()
     const QByteArray bytes = exitCode == 0 ? editor.readAllStandardOutput() : editor.readAllStandardError();
     const QString said = QString::fromLocal8Bit(bytes);
     QVERIFY2(said.contains(output), qPrintable(said));
+    if (exitCode != 0)
+        QVERIFY2(said.count(QLatin1Char('\n')) == 1 && said.endsWith(QLatin1Char('\n')), qPrintable(said));
     QCOMPARE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
 

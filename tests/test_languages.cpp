@@ -1,12 +1,25 @@
 // Each language the editor speaks: its catalogue holds a finished
 // translation of every text the source marks, with the same placeholders
-// and an access key where the English has one; and what the editor writes
-// (the roster, the settings store) is the English editor's, byte for byte.
+// and an access key where the English has one; no two captions of a menu
+// or of a window share an access key; Qt's own texts are translated too;
+// and what the editor writes (the roster, the settings store) is the
+// English editor's, byte for byte.
 
+#include "app/language.h"
+#include "platform/qt_platform.h"
 #include "support/editor.h"
 #include "support/player.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QTabBar>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -82,6 +95,108 @@ QByteArray savedByPlayer(QStringList& settings)
     return editor.file();
 }
 
+// The captions among `captions` that take the same access key, as one
+// line each, naming `where`.
+QStringList clashesIn(const QString& where, const QStringList& captions)
+{
+    QMap<QString, QStringList> byKey;
+    for (const QString& caption : captions) {
+        const QKeySequence key = QKeySequence::mnemonic(caption);
+        if (!key.isEmpty())
+            byKey[key.toString(QKeySequence::PortableText)].append(caption);
+    }
+    QStringList clashes;
+    for (auto it = byKey.cbegin(); it != byKey.cend(); ++it) {
+        if (it->size() > 1)
+            clashes.append(QStringLiteral("%1: %2 in %3").arg(it.key(), it->join(QStringLiteral(", ")), where));
+    }
+    return clashes;
+}
+
+// The access-key clashes of a window: within each of its menus, and among
+// what one Alt key reaches in it (its menu titles, and the captions of its
+// shown buttons, labels that lead to a box, group boxes and tabs).
+QStringList accessKeyClashes(QWidget* window)
+{
+    QStringList captions;
+    QStringList clashes;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (auto* menu = qobject_cast<QMenu*>(w)) {
+            if (menu->parentWidget() && menu->parentWidget()->window() == window) {
+                QStringList items;
+                for (const QAction* action : menu->actions())
+                    items.append(action->text());
+                clashes += clashesIn(window->objectName() + QLatin1Char('/') + menu->objectName(), items);
+            }
+            continue;
+        }
+        if (w->window() != window || !w->isVisibleTo(window))
+            continue;
+        if (auto* bar = qobject_cast<QMenuBar*>(w)) {
+            for (const QAction* title : bar->actions())
+                captions.append(title->text());
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            captions.append(button->text());
+        } else if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy()) {
+            captions.append(label->text());
+        } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+            captions.append(group->title());
+        } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                captions.append(tabs->tabText(i));
+        }
+    }
+    return clashes + clashesIn(window->objectName(), captions);
+}
+
+// Every window the editor opens from its menus, and from the buttons that
+// open one ("..."), each checked for access-key clashes once.
+struct WindowWalk {
+    void visit(QWidget* window)
+    {
+        if (visited.contains(window->objectName()))
+            return;
+        visited.append(window->objectName());
+        faults += accessKeyClashes(window);
+        for (QAction* action : window->findChildren<QAction*>()) {
+            if (action->menu() || action->associatedObjects().isEmpty() || !action->isEnabled())
+                continue;
+            action->trigger();
+            window->show(); // again, after Exit
+            visitNewWindows(window);
+        }
+        // Commands on a selection have all rows to work on.
+        for (QAbstractItemView* view : window->findChildren<QAbstractItemView*>())
+            view->selectAll();
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            if (button->window() == window && button->isVisible() && button->isEnabled()
+                && (button->text().endsWith(QStringLiteral("...")) || button->text().endsWith(QChar(0x2026)))) {
+                button->click();
+                visitNewWindows(window);
+            }
+        }
+    }
+
+    void visitNewWindows(QWidget* from)
+    {
+        QCoreApplication::processEvents();
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top == from || top == main || !top->isVisible() || qobject_cast<QMenu*>(top))
+                continue;
+            visit(top);
+            if (auto* dialog = qobject_cast<QDialog*>(top))
+                dialog->reject();
+            else
+                top->close();
+            QCoreApplication::processEvents();
+        }
+    }
+
+    QWidget* main;
+    QStringList visited;
+    QStringList faults;
+};
+
 } // namespace
 
 class LanguagesTest : public QObject {
@@ -93,6 +208,8 @@ private slots:
     void catalogueIsComplete();
     void savesAsEnglishDoes_data() { catalogueIsComplete_data(); }
     void savesAsEnglishDoes();
+    void accessKeysAreUnique_data();
+    void accessKeysAreUnique();
 };
 
 void LanguagesTest::catalogueIsComplete_data()
@@ -140,6 +257,63 @@ void LanguagesTest::savesAsEnglishDoes()
     QCoreApplication::removeTranslator(&translator);
     QCOMPARE(translated, english);
     QCOMPARE(settings, englishSettings);
+}
+
+void LanguagesTest::accessKeysAreUnique_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::newRow("en") << QStringLiteral("en");
+    for (const QString& code : Languages)
+        QTest::newRow(qPrintable(code)) << code;
+}
+
+// The main window and every window it leads to; then the question about
+// unsaved changes, as the system's box asks it. Each language with Qt's
+// own texts in it, as the editor installs them.
+void LanguagesTest::accessKeysAreUnique()
+{
+    QFETCH(QString, code);
+    app::useLanguage(code);
+    const auto englishAgain = qScopeGuard([] {
+        for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    });
+    // Qt's own catalogue is in the program for every language.
+    if (code != QLatin1String("en")) {
+        QTranslator qt;
+        QVERIFY(qt.load(QStringLiteral(":/i18n/qtbase_%1.qm").arg(code)));
+        QVERIFY(qt.translate("QPlatformTheme", "Cancel") != QString());
+    }
+
+    Editor editor;
+    // A backup to restore, a bot file to import; every question answered
+    // Discard, every file dialog with the bot file.
+    QVERIFY(testing::writeBytes(editor.rosterPath + QStringLiteral(".20261207-101500.bak"), testing::sampleRoster()));
+    const QString bots = editor.dir.filePath(QStringLiteral("pair.covbots"));
+    QVERIFY(testing::writeBytes(bots, "[CovertstrikeBots]\nBotNames[0]=Solo\nBotNames[1]=Duo\n"));
+    for (int i = 0; i < 20; ++i) {
+        editor.platform.saveAnswers.append(platform::SaveAnswer::Discard);
+        editor.platform.fileAnswers.append(bots);
+    }
+    QVERIFY(editor.showActive());
+    WindowWalk walk{editor.window.get(), {}, {}};
+    walk.visit(walk.main);
+    for (const char* window : {"frmMain", "frmAbout", "frmOverview", "SetValues", "frmImportBots", "frmRestoreBackup"})
+        QVERIFY2(walk.visited.contains(QLatin1String(window)), qPrintable(walk.visited.join(QLatin1Char(' '))));
+
+    QTimer::singleShot(0, [&walk] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->setObjectName(QStringLiteral("question"));
+            walk.faults += accessKeyClashes(box);
+            box->reject();
+        }
+    });
+    platform::QtPlatform system;
+    system.askToSave(editor.window.get(), QStringLiteral("Save changes to Havoc?"));
+
+    QVERIFY2(walk.faults.isEmpty(), qPrintable(walk.faults.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(LanguagesTest)

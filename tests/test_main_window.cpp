@@ -298,7 +298,8 @@ void MainWindowTest::rememberedPathHasTheSystemsSeparators()
     // Qt names files with "/" everywhere; Windows players read "\\".
     Editor editor;
     const QString other = editor.dir.filePath(QStringLiteral("other/CovertstrikeUser.ini"));
-    testing::writeBytes(other, "[CovertstrikeUT.CovBotInfo]\r\nBotNames[0]=Solo\r\n");
+    QVERIFY(QDir().mkpath(editor.dir.filePath(QStringLiteral("other"))));
+    QVERIFY(testing::writeBytes(other, "[CovertstrikeUT.CovBotInfo]\r\nBotNames[0]=Solo\r\n"));
     QVERIFY(editor.window->openRosterFile(app::rosterPathFromArgument(other)));
     QCOMPARE(editor.platform.settings.value(Remembered), QDir::toNativeSeparators(other));
 

@@ -113,6 +113,37 @@ Ohne DATEI öffnet es die zuletzt benutzte Datei oder fragt nach einer.</transla
         <source>%1 is not a local file</source>
         <translation>%1 ist keine lokale Datei</translation>
     </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Shows this help and the window system&apos;s options.</source>
+        <translation>Zeigt diese Hilfe und die Optionen des Fenstersystems.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <comment>the value of --lang, as its help names it</comment>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <comment>the roster file, as the help names it</comment>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>[FILE]</source>
+        <comment>the roster file in the help&apos;s usage line</comment>
+        <translation>[DATEI]</translation>
+    </message>
+    <message>
+        <source>cannot open the window: no display to show it on</source>
+        <translation>das Fenster kann nicht geöffnet werden: keine Anzeige, auf der es erscheinen könnte</translation>
+    </message>
 </context>
 <context>
     <name>ImportBotsDialog</name>
@@ -772,7 +803,7 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     </message>
     <message>
         <source>Restore &amp;Backup...</source>
-        <translation>&amp;Sicherung wiederherstellen…</translation>
+        <translation>Sicherung &amp;wiederherstellen…</translation>
     </message>
     <message>
         <source>&amp;Export Bots...</source>

@@ -11,7 +11,7 @@ Sin ARCHIVO abre el archivo usado la última vez o pide uno.</translation>
     </message>
     <message>
         <source>Speaks the language CODE (de, en, es, fr, pl, pt_BR), not the desktop&apos;s.</source>
-        <translation>Usa el idioma CODE (de, en, es, fr, pl, pt_BR) en lugar del del escritorio.</translation>
+        <translation>Usa el idioma CÓDIGO (de, en, es, fr, pl, pt_BR) en lugar del del escritorio.</translation>
     </message>
     <message>
         <source>The CovertstrikeUser.ini file to open, as File, Open would.</source>
@@ -112,6 +112,37 @@ Sin ARCHIVO abre el archivo usado la última vez o pide uno.</translation>
     <message>
         <source>%1 is not a local file</source>
         <translation>%1 no es un archivo local</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Shows this help and the window system&apos;s options.</source>
+        <translation>Muestra esta ayuda y las opciones del sistema de ventanas.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Muestra la versión.</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <comment>the value of --lang, as its help names it</comment>
+        <translation>CÓDIGO</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <comment>the roster file, as the help names it</comment>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>[FILE]</source>
+        <comment>the roster file in the help&apos;s usage line</comment>
+        <translation>[ARCHIVO]</translation>
+    </message>
+    <message>
+        <source>cannot open the window: no display to show it on</source>
+        <translation>no se puede abrir la ventana: no hay ninguna pantalla en la que mostrarla</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,37 @@ Sans FICHIER, il ouvre le dernier fichier utilisé ou en demande un.</translatio
         <source>%1 is not a local file</source>
         <translation>%1 n&apos;est pas un fichier local</translation>
     </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Shows this help and the window system&apos;s options.</source>
+        <translation>Affiche cette aide et les options du système de fenêtres.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Affiche la version.</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <comment>the value of --lang, as its help names it</comment>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <comment>the roster file, as the help names it</comment>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>[FILE]</source>
+        <comment>the roster file in the help&apos;s usage line</comment>
+        <translation>[FICHIER]</translation>
+    </message>
+    <message>
+        <source>cannot open the window: no display to show it on</source>
+        <translation>impossible d’ouvrir la fenêtre&#xa0;: aucun affichage où la montrer</translation>
+    </message>
 </context>
 <context>
     <name>ImportBotsDialog</name>
@@ -219,7 +250,7 @@ Sans FICHIER, il ouvre le dernier fichier utilisé ou en demande un.</translatio
     </message>
     <message>
         <source>&amp;Set Values...</source>
-        <translation>&amp;Définir les valeurs…</translation>
+        <translation>Définir les &amp;valeurs…</translation>
     </message>
     <message>
         <source>Close</source>

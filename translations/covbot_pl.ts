@@ -11,7 +11,7 @@ Bez PLIKU otwiera plik użyty ostatnio albo pyta o plik.</translation>
     </message>
     <message>
         <source>Speaks the language CODE (de, en, es, fr, pl, pt_BR), not the desktop&apos;s.</source>
-        <translation>Używa języka CODE (de, en, es, fr, pl, pt_BR) zamiast języka pulpitu.</translation>
+        <translation>Używa języka KOD (de, en, es, fr, pl, pt_BR) zamiast języka pulpitu.</translation>
     </message>
     <message>
         <source>The CovertstrikeUser.ini file to open, as File, Open would.</source>
@@ -112,6 +112,37 @@ Bez PLIKU otwiera plik użyty ostatnio albo pyta o plik.</translation>
     <message>
         <source>%1 is not a local file</source>
         <translation>%1 nie jest plikiem lokalnym</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Wyświetla tę pomoc.</translation>
+    </message>
+    <message>
+        <source>Shows this help and the window system&apos;s options.</source>
+        <translation>Wyświetla tę pomoc i opcje systemu okien.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Wyświetla wersję.</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <comment>the value of --lang, as its help names it</comment>
+        <translation>KOD</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <comment>the roster file, as the help names it</comment>
+        <translation>PLIK</translation>
+    </message>
+    <message>
+        <source>[FILE]</source>
+        <comment>the roster file in the help&apos;s usage line</comment>
+        <translation>[PLIK]</translation>
+    </message>
+    <message>
+        <source>cannot open the window: no display to show it on</source>
+        <translation>nie można otworzyć okna: brak ekranu, na którym mogłoby się pojawić</translation>
     </message>
 </context>
 <context>
@@ -683,7 +714,7 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>Za&amp;kończ</translation>
+        <translation>Zakoń&amp;cz</translation>
     </message>
     <message>
         <source>Presets</source>

@@ -11,7 +11,7 @@ Sem ARQUIVO, abre o arquivo usado da última vez ou pede um.</translation>
     </message>
     <message>
         <source>Speaks the language CODE (de, en, es, fr, pl, pt_BR), not the desktop&apos;s.</source>
-        <translation>Usa o idioma CODE (de, en, es, fr, pl, pt_BR) em vez do idioma da área de trabalho.</translation>
+        <translation>Usa o idioma CÓDIGO (de, en, es, fr, pl, pt_BR) em vez do idioma da área de trabalho.</translation>
     </message>
     <message>
         <source>The CovertstrikeUser.ini file to open, as File, Open would.</source>
@@ -112,6 +112,37 @@ Sem ARQUIVO, abre o arquivo usado da última vez ou pede um.</translation>
     <message>
         <source>%1 is not a local file</source>
         <translation>%1 não é um arquivo local</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Mostra esta ajuda.</translation>
+    </message>
+    <message>
+        <source>Shows this help and the window system&apos;s options.</source>
+        <translation>Mostra esta ajuda e as opções do sistema de janelas.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Mostra a versão.</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <comment>the value of --lang, as its help names it</comment>
+        <translation>CÓDIGO</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <comment>the roster file, as the help names it</comment>
+        <translation>ARQUIVO</translation>
+    </message>
+    <message>
+        <source>[FILE]</source>
+        <comment>the roster file in the help&apos;s usage line</comment>
+        <translation>[ARQUIVO]</translation>
+    </message>
+    <message>
+        <source>cannot open the window: no display to show it on</source>
+        <translation>não é possível abrir a janela: não há tela em que mostrá-la</translation>
     </message>
 </context>
 <context>
@@ -219,7 +250,7 @@ Sem ARQUIVO, abre o arquivo usado da última vez ou pede um.</translation>
     </message>
     <message>
         <source>&amp;Set Values...</source>
-        <translation>&amp;Definir valores...</translation>
+        <translation>Definir &amp;valores...</translation>
     </message>
     <message>
         <source>Close</source>

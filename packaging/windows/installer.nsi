@@ -3,17 +3,24 @@
 ; an uninstaller and its entry in the list of installed programs (both
 ; under HKEY_CURRENT_USER). Made by scripts/package-windows, which passes
 ;   /DVERSION=1.0.6 /DEXE=... /DREADME=... /DLICENSE=... /DICON=... /DSIDE_PICTURE=...
-;   /DHEADER_PICTURE=... /DOUTFILE=...
+;   /DHEADER_PICTURE=... /DUNINSTALL=... /DOUTFILE=...
+; (/DUNINSTALL: Uninstall.exe as packaging/windows/uninstall.nsi makes it,
+; the command registered for removing the editor; the uninstaller written
+; here goes beside it as Uninstall.dat.)
 ; Bot files (.covbots) open with the editor: a per-user file association
 ; under HKEY_CURRENT_USER\Software\Classes, removed again by the uninstaller.
-; "/S" installs and uninstalls silently. The player's remembered roster
-; (%APPDATA%\CovBotEd) is theirs and is left in place.
+; "/S" installs and uninstalls silently. While the editor runs, neither
+; replaces nor removes anything: they ask to close it, and silently end with
+; exit code 2. The player's remembered roster (%APPDATA%\CovBotEd) is
+; theirs and is left in place.
 
 Unicode true
 Target amd64-unicode
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
 ManifestDPIAware true
+; A file that cannot be written ends the installation, never skipped.
+AllowSkipFiles off
 
 !define TITLE "Covertstrike Bot Tweaker"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\CovBotEd"
@@ -46,6 +53,9 @@ VIAddVersionKey "LegalCopyright" "The Covertstrike Bot Tweaker developers. Licen
 !define MUI_HEADERIMAGE_RIGHT
 !define MUI_HEADERIMAGE_BITMAP "${HEADER_PICTURE}"
 !define MUI_HEADERIMAGE_UNBITMAP "${HEADER_PICTURE}"
+!define MUI_WELCOMEPAGE_TEXT "This installs ${TITLE} ${VERSION} for you alone, without administrator \
+    rights: an editor for the bots of the Covertstrike roster in the game's CovertstrikeUser.ini.$\r$\n$\r$\n\
+    Close the editor if it is running, and the game while you edit its bots.$\r$\n$\r$\n$_CLICK"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\CovBotEd.exe"
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
@@ -60,10 +70,26 @@ VIAddVersionKey "LegalCopyright" "The Covertstrike Bot Tweaker developers. Licen
 Section
     SetShellVarContext current
     SetOutPath "$INSTDIR"
+    ; A running editor keeps its .exe: nothing is replaced until it is
+    ; closed, and no success is reported with the old program left.
+    ; Silently (/S) the installer stops with exit code 2.
+retry:
+    ClearErrors
+    IfFileExists "$INSTDIR\CovBotEd.exe" 0 free
+    FileOpen $0 "$INSTDIR\CovBotEd.exe" a
+    IfErrors 0 writable
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+        "${TITLE} is running. Close it, then choose Retry." /SD IDCANCEL IDRETRY retry
+    SetErrorLevel 2
+    Abort "${TITLE} is still running: nothing was installed. Close it and install again."
+writable:
+    FileClose $0
+free:
     File "/oname=CovBotEd.exe" "${EXE}"
     File "/oname=README.txt" "${README}"
     File "/oname=LICENSE.txt" "${LICENSE}"
-    WriteUninstaller "$INSTDIR\Uninstall.exe"
+    File "/oname=Uninstall.exe" "${UNINSTALL}"
+    WriteUninstaller "$INSTDIR\Uninstall.dat"
     CreateShortcut "$SMPROGRAMS\${TITLE}.lnk" "$INSTDIR\CovBotEd.exe" "" "$INSTDIR\CovBotEd.exe" 0 "" "" \
         "Edit the bots of the Covertstrike roster"
 
@@ -106,8 +132,12 @@ removed:
     Delete "$SMPROGRAMS\${TITLE}.lnk"
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"
+    Delete "$INSTDIR\Uninstall.dat"
+    ; Uninstall.exe, which started this copy of the uninstaller and waits
+    ; for it, removes itself and the folder once this has ended; these two
+    ; serve where this was started otherwise. The folder goes only when
+    ; empty: nothing the player put there is removed.
     Delete "$INSTDIR\Uninstall.exe"
-    ; Only when empty: nothing the player put there is removed.
     RMDir "$INSTDIR"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
     ; The bot file type goes; .covbots only while it still names it (another

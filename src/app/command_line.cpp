@@ -2,14 +2,14 @@
 
 #include "app/language.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 #include <QUrl>
 
-#include <cstdio>
 #include <cstdlib>
+#include <mutex>
 
 namespace app {
 namespace {
@@ -25,22 +25,28 @@ void describeOptions(QCommandLineParser& parser)
         "CommandLine",
         "Edits the bots of the Covertstrike roster in a CovertstrikeUser.ini file.\n"
         "Without FILE it opens the file used last time, or asks for one."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    // Qt's own help and version options are described by Qt's catalogue,
+    // which lacks them in some languages; these are described by ours.
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
+                      QCoreApplication::translate("CommandLine", "Shows this help.")});
+    parser.addOption({QStringLiteral("help-all"),
+                      QCoreApplication::translate("CommandLine", "Shows this help and the window system's options.")});
+    parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
+                      QCoreApplication::translate("CommandLine", "Shows the version.")});
     parser.addOption({LanguageOption,
                       QCoreApplication::translate("CommandLine",
                                                   "Speaks the language CODE (de, en, es, fr, pl, pt_BR), not the "
                                                   "desktop's."),
-                      QStringLiteral("CODE")});
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QCoreApplication::translate(
-                                     "CommandLine", "The CovertstrikeUser.ini file to open, as File, Open would."),
-                                 QStringLiteral("[FILE]"));
+                      QCoreApplication::translate("CommandLine", "CODE", "the value of --lang, as its help names it")});
+    parser.addPositionalArgument(
+        QCoreApplication::translate("CommandLine", "FILE", "the roster file, as the help names it"),
+        QCoreApplication::translate("CommandLine", "The CovertstrikeUser.ini file to open, as File, Open would."),
+        QCoreApplication::translate("CommandLine", "[FILE]", "the roster file in the help's usage line"));
 }
 
 int fail(const QString& text)
 {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(text));
+    tellPlayer(text, Telling::Mistake);
     return 1;
 }
 
@@ -92,7 +98,7 @@ const WindowSystemOption* windowSystemOption(QStringView name)
 }
 
 // --help-all: the help, then the window system's options.
-[[noreturn]] void showAllHelp(const QCommandLineParser& parser)
+QString allHelp(const QCommandLineParser& parser)
 {
     QString text = parser.helpText() + QLatin1Char('\n')
         + QCoreApplication::translate("CommandLine", "Options of the window system:") + QLatin1Char('\n');
@@ -102,8 +108,7 @@ const WindowSystemOption* windowSystemOption(QStringView name)
             name += QStringLiteral(" <") + QLatin1String(option.value) + QLatin1Char('>');
         text += QStringLiteral("  %1  %2\n").arg(name, -30).arg(translated(option.description));
     }
-    std::fputs(qPrintable(text), stdout);
-    std::exit(0);
+    return text;
 }
 
 } // namespace
@@ -135,16 +140,23 @@ CommandLine readCommandLine(const QStringList& arguments)
     QCommandLineParser parser;
     describeOptions(parser);
     CommandLine line;
+    line.withoutDisplay = QCoreApplication::translate("CommandLine", "cannot open the window: no display to show it on");
     if (!parser.parse(arguments)) {
         line.exitCode = fail(parser.errorText());
         return line;
     }
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
-    if (parser.isSet(QStringLiteral("help-all")))
-        showAllHelp(parser);
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version"))) {
+        tellPlayer(QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion()
+                       + QLatin1Char('\n'),
+                   Telling::Answer);
+        line.exitCode = 0;
+        return line;
+    }
+    if (parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("help"))) {
+        tellPlayer(parser.isSet(QStringLiteral("help-all")) ? allHelp(parser) : parser.helpText(), Telling::Help);
+        line.exitCode = 0;
+        return line;
+    }
     if (parser.isSet(LanguageOption)) {
         line.language = parser.value(LanguageOption);
         if (!speaksLanguage(line.language)) {
@@ -167,6 +179,56 @@ CommandLine readCommandLine(const QStringList& arguments)
                 = fail(QCoreApplication::translate("CommandLine", "%1 is not a local file").arg(files.constFirst()));
     }
     return line;
+}
+
+namespace {
+
+// While the window system is being set up: what Qt says, held back, and
+// what to tell if it gives up. Static, as Qt may speak from a thread of its
+// own until the end.
+struct Said {
+    QtMsgType type;
+    QByteArray file, function, category;
+    int line;
+    QString text;
+};
+std::mutex heldGuard;
+QList<Said> held;
+QString refusal;
+
+void holdWhatQtSays(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    const std::lock_guard lock(heldGuard);
+    if (type == QtFatalMsg) {
+        // Qt would abort next; the player learns why in one line instead.
+        tellPlayer(refusal, Telling::Mistake);
+        std::_Exit(1);
+    }
+    held.append({type, context.file, context.function, context.category, context.line, text});
+}
+
+} // namespace
+
+std::unique_ptr<QApplication> startWindowSystem(int& argc, char** argv, const QString& withoutDisplay)
+{
+    {
+        const std::lock_guard lock(heldGuard);
+        refusal = withoutDisplay;
+    }
+    const QtMessageHandler before = qInstallMessageHandler(holdWhatQtSays);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(before);
+    QList<Said> said;
+    {
+        const std::lock_guard lock(heldGuard);
+        said.swap(held);
+    }
+    for (const Said& one : said)
+        qt_message_output(one.type,
+                          QMessageLogContext(one.file.constData(), one.line, one.function.constData(),
+                                             one.category.constData()),
+                          one.text);
+    return application;
 }
 
 QString rosterPathFromArgument(const QString& argument)

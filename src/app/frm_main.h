@@ -39,8 +39,8 @@ public:
     void Form_Load(const QString& givenPath = QString());
 
     // Opens a roster as File, Open does (changes not yet saved asked about,
-    // the name checked; a rejected one leaves the file in force). True when
-    // the path was taken.
+    // the name checked; a rejected one leaves the file in force). It is
+    // remembered when it exists. True when the path was taken.
     bool openRosterFile(const QString& path);
     // The Import Bots dialog for the bot file at `path`, for the roster in force.
     void importBotFile(const QString& path);

@@ -72,9 +72,13 @@ void useLanguage(const QString& code)
         return;
     }
     QCoreApplication::installTranslator(own);
+    // Qt's own in the same language: the system's, made for its Qt, where
+    // it has them; else the ones compiled in.
     auto* qt = new QTranslator(application);
-    if (qt->load(QLocale(own->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const QLocale spoken(own->language());
+    const QString qtName = QStringLiteral("qtbase");
+    if (qt->load(spoken, qtName, QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || qt->load(spoken, qtName, QStringLiteral("_"), Catalogues))
         QCoreApplication::installTranslator(qt);
     else
         delete qt;

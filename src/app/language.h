@@ -25,9 +25,11 @@ bool speaksLanguage(const QString& code);
 QString languageArgument(const QStringList& arguments);
 
 // Installs into the application object the translation for `code` (empty:
-// the desktop's language), and Qt's own (qtbase_<code>.qm, for the standard
-// buttons and the file dialog) where the system has it. They go with the
-// application object.
+// the desktop's language), and Qt's own for the same language
+// (qtbase_<code>.qm, for the standard buttons, the file dialog and the
+// command line's help): the system's where it has them, else the copy
+// compiled in (":/i18n/qtbase_<code>.qm"). They go with the application
+// object.
 void useLanguage(const QString& code);
 
 } // namespace app

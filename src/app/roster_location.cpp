@@ -122,7 +122,10 @@ bool frmMain::useRosterFile(const QString& path)
                                  "The editor edits that copy.")
                                   .arg(copy),
                               MessageIcon::Information);
-    platform_.writeSetting(SettingsSection, SettingsKey, document_->path());
+    // A file that is not there (mistyped on the command line, say) shows as
+    // missing, but never takes the place of the roster remembered.
+    if (document_->roster().state != roster::RosterState::Missing)
+        platform_.writeSetting(SettingsSection, SettingsKey, document_->path());
     return true;
 }
 

@@ -1,17 +1,20 @@
 // Starts the real CovBotEd.exe and goes through its start-up as a player
 // would, from outside, through the windows the program shows:
-//   start_up EDITOR.exe [ROSTER]
+//   start_up EDITOR.exe [ROSTER [ARGUMENT...]]
+// (the arguments go to the editor; ROSTER may be empty). It starts the
+// editor without a console, as Explorer does.
 // Each message box is read (its icon and text), checked to show its whole
 // title, and answered with OK; the file dialog is given ROSTER (typed into
 // its file name box) or cancelled without one; once the main window is on
 // the screen, with the keyboard, it is closed, as its close button closes
-// it, and the program must end with exit code 0. Every step is printed on
+// it. Every step is printed on
 // a line of its own, for the caller to compare:
 //   message (icon): USE AT YOUR OWN RISK! ...
 //   file dialog "Open": chose Z:\...\CovertstrikeUser.ini
 //   main window "Covertstrike Bot Tweaker"
 //   exit code 0
-// Gives up after a minute without a new window, ending the program.
+// Gives up after a minute without a new window, ending the program: only
+// then, or when the editor cannot be started, does it end with exit code 1.
 
 #include <windows.h>
 
@@ -144,13 +147,19 @@ HWND fileNameBox(HWND dialog)
 int wmain(int argc, wchar_t* argv[])
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: start_up EDITOR.exe [ROSTER]\n");
+        std::fprintf(stderr, "usage: start_up EDITOR.exe [ROSTER [ARGUMENT...]]\n");
         return 2;
     }
     const std::wstring roster = argc > 2 ? argv[2] : L"";
     std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\"";
+    for (int i = 3; i < argc; ++i)
+        commandLine += L" " + std::wstring(argv[i]);
+    // What it prints goes to the caller's standard output, not a console.
+    ::FreeConsole();
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    // No standard streams either, as from Explorer.
+    startup.dwFlags = STARTF_USESTDHANDLES;
     PROCESS_INFORMATION editor{};
     if (!::CreateProcessW(argv[1], commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &editor)) {
@@ -208,5 +217,5 @@ int wmain(int argc, wchar_t* argv[])
         return 1;
     }
     say("exit code " + std::to_string(code));
-    return closed && code == 0 ? 0 : 1;
+    return 0;
 }
