@@ -117,11 +117,7 @@ bool frmMain::useRosterFile(const QString& path)
         return false;
     }
     if (!copy.isEmpty())
-        platform_.showMessage(this,
-                              tr("The game does not use this file under Program Files but its own copy:\n%1\n\n"
-                                 "The editor edits that copy.")
-                                  .arg(copy),
-                              MessageIcon::Information);
+        platform_.showMessage(this, document::Messages::gameCopyOpened(copy), MessageIcon::Information);
     // A file that is not there (mistyped on the command line, say) shows as
     // missing, but never takes the place of the roster remembered.
     if (document_->roster().state != roster::RosterState::Missing)

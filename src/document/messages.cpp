@@ -38,6 +38,13 @@ QString Messages::unreadable(const std::string& reason)
 
 QString Messages::noRosterOpen() { return tr("There is no roster file open. Open one with File, Open first."); }
 
+QString Messages::gameCopyOpened(const QString& copy)
+{
+    return tr("The game does not use this file under Program Files but its own copy:\n%1\n\nThe editor edits that "
+              "copy.")
+        .arg(copy);
+}
+
 QString Messages::failure(const Outcome& outcome, Write write, const QString& rosterPath, const QString& botName,
                           int bot)
 {

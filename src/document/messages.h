@@ -41,6 +41,8 @@ public:
     // "The roster file cannot be read: <the reason>".
     static QString unreadable(const std::string& reason);
     static QString noRosterOpen();
+    // The game's own copy of a roster under Program Files was opened instead.
+    static QString gameCopyOpened(const QString& copy);
 
     // The note for a roster that shows no bots (missing, unreadable, none
     // in it), or none.
