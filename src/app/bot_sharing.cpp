@@ -1,5 +1,6 @@
 #include "app/frm_main.h"
 
+#include "app/language.h"
 #include "overview/import_bots_dialog.h"
 #include "overview/restore_backup_dialog.h"
 #include "overview/roster_overview.h"
@@ -26,6 +27,12 @@ const QString BotFileFilter = QStringLiteral("Bot files (*.covbots) | *.covbots"
 std::string programLine()
 {
     return std::string(identity::Title) + " " + identity::Version;
+}
+
+// Why a text holds no bots to import, in the player's language.
+QString refusalText(const roster::BotFileReading& reading)
+{
+    return app::refusalText(roster::SaveOutcome::refusal({}, reading.pattern, reading.arguments));
 }
 
 } // namespace
@@ -108,17 +115,19 @@ void frmMain::copyBots(const QList<int>& bots)
         showUnreadable(collected.error);
         return;
     }
-    QGuiApplication::clipboard()->setText(QString::fromStdString(roster::WriteBotFile(collected.bots, programLine())));
+    // Text on the clipboard ends its lines in LF: the system converts it.
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(roster::WriteBotFile(collected.bots, programLine(), "\n")));
 }
 
 void frmMain::pasteBots(const QString& text)
 {
     const roster::BotFileReading reading = roster::ReadBotFile(text.toStdString());
     if (!reading.error.empty()) {
-        showError(tr("The clipboard holds no bots to paste: %1").arg(QString::fromStdString(reading.error)));
+        showError(tr("The clipboard holds no bots to paste: %1").arg(refusalText(reading)));
         return;
     }
-    importBots(reading.bots);
+    importBots(reading);
 }
 
 void frmMain::mnuImportBots_Click()
@@ -133,38 +142,26 @@ void frmMain::mnuImportBots_Click()
 
 void frmMain::importBotFile(const QString& path)
 {
-    // Only a regular file: a pipe or a device would hold the window up.
-    QFile file(path);
-    if (!QFileInfo(path).isFile()) {
-        showError(tr("%1 is not a bot file.").arg(QDir::toNativeSeparators(path)));
-        return;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        showError(tr("The bot file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), file.errorString()));
-        return;
-    }
-    // Read no more than a bot file may hold, plus one byte to notice more.
-    const QByteArray bytes = file.read(static_cast<qint64>(roster::MaxBotFileBytes) + 1);
-    const roster::BotFileReading reading = roster::ReadBotFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    const roster::BotFileReading reading = roster::LoadBotFile(QFile::encodeName(path).toStdString());
     if (!reading.error.empty()) {
-        showError(tr("%1 cannot be imported: %2").arg(QDir::toNativeSeparators(path), QString::fromStdString(reading.error)));
+        showError(tr("%1 cannot be imported: %2").arg(QDir::toNativeSeparators(path), refusalText(reading)));
         return;
     }
-    importBots(reading.bots);
+    importBots(reading);
 }
 
-void frmMain::importBots(const std::vector<roster::SharedBot>& bots)
+void frmMain::importBots(const roster::BotFileReading& reading)
 {
     if (!rosterInForce())
         return;
     const QList<int> selected = overviewSelection();
-    auto* dialog = new ImportBotsDialog(bots, static_cast<int>(selected.size()), this);
+    const auto afterLast = [path = iniPathBytes()](int count) {
+        return roster::ChooseTargets(roster::Placement::AfterLast, count, roster::ReadFirstFreeNumber(path), {});
+    };
+    auto* dialog = new ImportBotsDialog(reading.sections, static_cast<int>(selected.size()), afterLast, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog, bots, selected] {
-        std::vector<roster::SharedBot> ticked;
-        for (int bot : dialog->tickedBots())
-            ticked.push_back(bots[static_cast<std::size_t>(bot)]);
-        placeImportedBots(std::move(ticked), dialog->placement(), selected);
+    connect(dialog, &QDialog::accepted, this, [this, dialog, selected] {
+        placeImportedBots(dialog->botsToImport(), dialog->placement(), selected);
     });
     dialog->open();
 }
@@ -174,8 +171,9 @@ void frmMain::placeImportedBots(std::vector<roster::SharedBot> bots, roster::Pla
 {
     followRosterFile();
     const int count = static_cast<int>(bots.size());
+    const int firstFree = placement == roster::Placement::AfterLast ? roster::ReadFirstFreeNumber(iniPathBytes()) : 0;
     const roster::Targets targets = roster::ChooseTargets(
-        placement, count, model_.botCount(), std::vector<roster::BotIndex>(selected.begin(), selected.end()));
+        placement, count, firstFree, std::vector<roster::BotIndex>(selected.begin(), selected.end()));
     if (!targets.ok) {
         showError(placement == roster::Placement::AfterLast
                       ? tr("Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing "
@@ -192,13 +190,13 @@ void frmMain::placeImportedBots(std::vector<roster::SharedBot> bots, roster::Pla
         != targets.numbers.end();
     if (replacesShown && !resolveUnsavedChanges())
         return;
-    const roster::SaveOutcome outcome = roster::ImportBots(iniPathBytes(), bots, targets.numbers, backupStampIfDue());
+    const roster::SaveOutcome outcome = roster::ImportBots(iniPathBytes(), bots, targets, backupStampIfDue());
     if (!outcome.backup.empty())
         backedUpFiles_.insert(IniPath);
     if (outcome.gone == roster::Gone::File) {
         showError(tr("The roster file is gone: %1. Nothing was imported.").arg(QDir::toNativeSeparators(IniPath)));
     } else if (!outcome.ok) {
-        showError(outcome.refused ? QString::fromStdString(outcome.error)
+        showError(outcome.refused ? app::refusalText(outcome)
                                   : explainUnwritable(IniPath, tr("Error: the bots could not be imported: %1. The file "
                                                                   "was left as it was.")
                                                                    .arg(QString::fromStdString(outcome.error))));

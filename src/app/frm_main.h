@@ -32,6 +32,7 @@ class QTimer;
 class RosterOverview;
 namespace roster {
 struct BackupSummary;
+struct BotFileReading;
 struct FieldSetting;
 struct SharedBot;
 enum class Placement;
@@ -204,7 +205,7 @@ private:
     void exportBots(const QList<int>& bots);
     void copyBots(const QList<int>& bots);
     void pasteBots(const QString& text);
-    void importBots(const std::vector<roster::SharedBot>& bots);
+    void importBots(const roster::BotFileReading& reading);
     void placeImportedBots(std::vector<roster::SharedBot> bots, roster::Placement placement,
                            const QList<int>& selected);
     void restoreBackup(const roster::BackupSummary& backup);
