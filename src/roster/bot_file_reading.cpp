@@ -28,9 +28,9 @@ const char* const NoSection
 const char* const NoBots = CBT_WORD("roster", "The file is not a bot file: its section %1 holds no bots.");
 const char* const SecondSection = CBT_WORD(
     "roster", "The bot file holds a second %1 section, on line %2: which of them holds the bots is not certain.");
-const char* const Beyond
+const char* const BeyondLast
     = CBT_WORD("roster", "The key %1 on line %2 numbers a bot beyond the roster's last number, %3.");
-const char* const LeadingZero = CBT_WORD(
+const char* const ZeroPadded = CBT_WORD(
     "roster", "The key %1 on line %2 numbers its bot with a leading zero, which the game never reads: write %3.");
 const char* const ControlInKey
     = CBT_WORD("roster", "The key %1 on line %2 holds a control character (%3), which a roster file cannot hold.");
@@ -123,7 +123,7 @@ std::size_t characterCount(std::string_view utf8)
 
 // What the first brackets of a key hold.
 struct BracketNumber {
-    enum Kind { None, Plain, LeadingZero, Beyond } kind = None;
+    enum class Kind { None, Plain, LeadingZero, Beyond } kind = Kind::None;
     int number = 0;
     std::size_t open = 0, close = 0;
 };
@@ -139,12 +139,12 @@ BracketNumber bracketNumber(std::string_view key)
     if (digits.empty() || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return found;
     if (digits.size() > 1 && digits.front() == '0') {
-        found.kind = BracketNumber::LeadingZero;
+        found.kind = BracketNumber::Kind::LeadingZero;
     } else if (digits.size() > 3) {
-        found.kind = BracketNumber::Beyond;
+        found.kind = BracketNumber::Kind::Beyond;
     } else {
         found.number = std::stoi(std::string(digits));
-        found.kind = found.number < MaxListedBots ? BracketNumber::Plain : BracketNumber::Beyond;
+        found.kind = found.number < MaxListedBots ? BracketNumber::Kind::Plain : BracketNumber::Kind::Beyond;
     }
     return found;
 }
@@ -221,7 +221,7 @@ Scan scanSections(std::string_view text)
         if (!inSection || equals == std::string_view::npos)
             continue;
         const KeyLine key{trimBlanks(line.substr(0, equals)), trimBlanks(line.substr(equals + 1)), number};
-        if (!holdsNames && bracketNumber(key.key).kind != BracketNumber::None) {
+        if (!holdsNames && bracketNumber(key.key).kind != BracketNumber::Kind::None) {
             const std::size_t open = key.key.find('[');
             holdsNames = sameName(key.key.substr(0, open + 1), NamePrefix)
                 && key.key.find(']', open) == key.key.size() - 1;
@@ -248,23 +248,23 @@ std::optional<BotFileReading> collectSection(const ScannedSection& scanned, BotS
     std::array<std::unordered_set<std::string>, MaxListedBots> seen;
     for (const KeyLine& line : scanned.keys) {
         const BracketNumber number = bracketNumber(line.key);
-        if (number.kind == BracketNumber::None)
+        if (number.kind == BracketNumber::Kind::None)
             continue; // keys of the whole roster never travel
         const std::string where = std::to_string(line.line);
         if (line.key.size() > MaxNameCharacters && characterCount(line.key) > MaxNameCharacters)
             return refused(LongName, {where, std::to_string(MaxNameCharacters)});
         if (const auto c = std::find_if(line.key.begin(), line.key.end(), isControl); c != line.key.end())
             return refused(ControlInKey, {shown(line.key), where, codePoint(*c)});
-        if (number.kind == BracketNumber::LeadingZero) {
+        if (number.kind == BracketNumber::Kind::LeadingZero) {
             std::string_view digits = line.key.substr(number.open + 1, number.close - number.open - 1);
             while (digits.size() > 1 && digits.front() == '0')
                 digits.remove_prefix(1);
             const std::string plain = std::string(line.key.substr(0, number.open + 1)) + std::string(digits)
                 + std::string(line.key.substr(number.close));
-            return refused(LeadingZero, {shown(line.key), where, shown(plain)});
+            return refused(ZeroPadded, {shown(line.key), where, shown(plain)});
         }
-        if (number.kind == BracketNumber::Beyond)
-            return refused(Beyond, {shown(line.key), where, std::to_string(MaxListedBots - 1)});
+        if (number.kind == BracketNumber::Kind::Beyond)
+            return refused(BeyondLast, {shown(line.key), where, std::to_string(MaxListedBots - 1)});
         if (line.value.size() > MaxNameCharacters && characterCount(line.value) > MaxNameCharacters)
             return refused(LongValue, {shown(line.key), where, std::to_string(MaxNameCharacters)});
         const auto c = std::find_if(line.value.begin(), line.value.end(), [](char v) { return isControl(v) && v != '\t'; });
@@ -302,7 +302,7 @@ std::optional<BotFileReading> collectSection(const ScannedSection& scanned, BotS
 std::optional<NumberedKey> SplitBotKey(std::string_view key)
 {
     const BracketNumber number = bracketNumber(key);
-    if (number.kind != BracketNumber::Plain)
+    if (number.kind != BracketNumber::Kind::Plain)
         return std::nullopt;
     return NumberedKey{std::string(key.substr(0, number.open)), std::string(key.substr(number.close + 1)),
                        number.number};
@@ -425,8 +425,16 @@ std::string ExportFileName(std::string_view botName)
         && (word.size() == 4 ? word[3] >= '0' && word[3] <= '9'
                              : word.size() == 5 && (word.ends_with("\xC2\xB9") || word.ends_with("\xC2\xB2")
                                                     || word.ends_with("\xC2\xB3")));
-    if (numbered || std::find(Devices.begin(), Devices.end(), word) != Devices.end())
+    if (numbered || std::find(Devices.begin(), Devices.end(), word) != Devices.end()) {
         name.insert(stem.size(), "_");
+        if (characterCount(name) > MostCharacters || name.size() > MostBytes) { // "_" takes the last one's place
+            while ((static_cast<unsigned char>(name.back()) & 0xC0) == 0x80)
+                name.pop_back();
+            name.pop_back();
+            while (edge(name.back()))
+                name.pop_back();
+        }
+    }
     return name + std::string(BotFileSuffix);
 }
 
