@@ -8,12 +8,13 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
-#include <unordered_set>
 
 namespace roster {
 namespace {
@@ -236,6 +237,55 @@ Scan scanSections(std::string_view text)
     return scan;
 }
 
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Which keys of which bots a section has shown so far, ASCII letters in
+// either case alike: one flat table of 8-byte slots probed in turn, so that
+// a file of hundreds of thousands of keys costs about one memory access
+// each (a set of strings spent most of such a file's reading waiting for
+// memory).
+class SeenKeys {
+public:
+    SeenKeys(const std::vector<KeyLine>& lines)
+        : lines_(lines), slots_(std::bit_ceil(std::max<std::size_t>(16, lines.size() * 2)))
+    {
+    }
+
+    // Whether this is the first line of this key for bot `bot`; the key line
+    // at `line` (a bot file has fewer than 2^32) stands for it from then on.
+    bool firstTime(int bot, std::string_view prefix, std::string_view rest, std::size_t line)
+    {
+        std::uint64_t hash = 14695981039346656037u ^ static_cast<std::uint64_t>(bot); // FNV-1a
+        for (std::string_view part : {prefix, std::string_view("[]", 2), rest}) {
+            for (char c : part)
+                hash = (hash ^ static_cast<unsigned char>(lowerAscii(c))) * 1099511628211u;
+        }
+        const auto tag = static_cast<std::uint32_t>(hash >> 32);
+        for (std::size_t at = hash & (slots_.size() - 1);; at = (at + 1) & (slots_.size() - 1)) {
+            Slot& slot = slots_[at];
+            if (slot.line == 0) {
+                slot = {tag, static_cast<std::uint32_t>(line + 1)};
+                return true;
+            }
+            if (slot.tag == tag) {
+                const std::string_view other = lines_[slot.line - 1].key;
+                const BracketNumber number = bracketNumber(other);
+                if (number.number == bot && sameName(other.substr(0, number.open), prefix)
+                    && sameName(other.substr(number.close + 1), rest))
+                    return false;
+            }
+        }
+    }
+
+private:
+    struct Slot {
+        std::uint32_t tag = 0;
+        std::uint32_t line = 0; // 0: empty
+    };
+    const std::vector<KeyLine>& lines_;
+    std::vector<Slot> slots_;
+};
+
 // The bots of one section, every check made, or the refusal.
 std::optional<BotFileReading> collectSection(const ScannedSection& scanned, BotSection& section)
 {
@@ -245,40 +295,42 @@ std::optional<BotFileReading> collectSection(const ScannedSection& scanned, BotS
     if (section.name.size() > MaxNameCharacters && characterCount(section.name) > MaxNameCharacters)
         return refused(LongName, {std::to_string(scanned.line), std::to_string(MaxNameCharacters)});
     std::array<std::optional<SharedBot>, MaxListedBots> bots;
-    std::array<std::unordered_set<std::string>, MaxListedBots> seen;
-    for (const KeyLine& line : scanned.keys) {
+    SeenKeys seen(scanned.keys);
+    for (std::size_t index = 0; index < scanned.keys.size(); ++index) {
+        const KeyLine& line = scanned.keys[index];
         const BracketNumber number = bracketNumber(line.key);
         if (number.kind == BracketNumber::Kind::None)
             continue; // keys of the whole roster never travel
-        const std::string where = std::to_string(line.line);
+        const auto where = [&line] { return std::to_string(line.line); };
         if (line.key.size() > MaxNameCharacters && characterCount(line.key) > MaxNameCharacters)
-            return refused(LongName, {where, std::to_string(MaxNameCharacters)});
+            return refused(LongName, {where(), std::to_string(MaxNameCharacters)});
         if (const auto c = std::find_if(line.key.begin(), line.key.end(), isControl); c != line.key.end())
-            return refused(ControlInKey, {shown(line.key), where, codePoint(*c)});
+            return refused(ControlInKey, {shown(line.key), where(), codePoint(*c)});
         if (number.kind == BracketNumber::Kind::LeadingZero) {
             std::string_view digits = line.key.substr(number.open + 1, number.close - number.open - 1);
             while (digits.size() > 1 && digits.front() == '0')
                 digits.remove_prefix(1);
             const std::string plain = std::string(line.key.substr(0, number.open + 1)) + std::string(digits)
                 + std::string(line.key.substr(number.close));
-            return refused(ZeroPadded, {shown(line.key), where, shown(plain)});
+            return refused(ZeroPadded, {shown(line.key), where(), shown(plain)});
         }
         if (number.kind == BracketNumber::Kind::Beyond)
-            return refused(BeyondLast, {shown(line.key), where, std::to_string(MaxListedBots - 1)});
+            return refused(BeyondLast, {shown(line.key), where(), std::to_string(MaxListedBots - 1)});
         if (line.value.size() > MaxNameCharacters && characterCount(line.value) > MaxNameCharacters)
-            return refused(LongValue, {shown(line.key), where, std::to_string(MaxNameCharacters)});
+            return refused(LongValue, {shown(line.key), where(), std::to_string(MaxNameCharacters)});
         const auto c = std::find_if(line.value.begin(), line.value.end(), [](char v) { return isControl(v) && v != '\t'; });
         if (c != line.value.end())
-            return refused(ControlInValue, {shown(line.key), where, codePoint(*c)});
+            return refused(ControlInValue, {shown(line.key), where(), codePoint(*c)});
 
-        BotKey key{std::string(line.key.substr(0, number.open)), std::string(line.key.substr(number.close + 1)),
-                   std::string(line.value)};
-        const auto n = static_cast<std::size_t>(number.number);
-        if (!seen[n].insert(lowered(key.prefix) + "[]" + lowered(key.rest)).second)
+        const std::string_view prefix = line.key.substr(0, number.open);
+        const std::string_view rest = line.key.substr(number.close + 1);
+        if (!seen.firstTime(number.number, prefix, rest, index))
             continue; // a later line of the same key: the game never reads it
+        const auto n = static_cast<std::size_t>(number.number);
         if (!bots[n])
             bots[n].emplace();
-        if (key.rest.empty() && sameName(key.prefix + "[", NamePrefix)) {
+        BotKey key{std::string(prefix), std::string(rest), std::string(line.value)};
+        if (rest.empty() && prefix.size() + 1 == NamePrefix.size() && sameName(prefix, NamePrefix.substr(0, prefix.size()))) {
             bots[n]->name = unquotedName(key.value);
             if (!bots[n]->name.empty() && bots[n]->name.find_first_not_of(" \t") == std::string::npos)
                 return refused(BlankName, {std::to_string(n), header, shown(line.key)});
@@ -426,7 +478,8 @@ std::string ExportFileName(std::string_view botName)
                              : word.size() == 5 && (word.ends_with("\xC2\xB9") || word.ends_with("\xC2\xB2")
                                                     || word.ends_with("\xC2\xB3")));
     if (numbered || std::find(Devices.begin(), Devices.end(), word) != Devices.end()) {
-        name.insert(stem.size(), "_");
+        const std::size_t end = stem.size();
+        name = name.substr(0, end) + "_" + name.substr(end);
         if (characterCount(name) > MostCharacters || name.size() > MostBytes) { // "_" takes the last one's place
             while ((static_cast<unsigned char>(name.back()) & 0xC0) == 0x80)
                 name.pop_back();
