@@ -75,6 +75,10 @@ ImportBotsDialog::ImportBotsDialog(std::vector<roster::BotSection> sections, int
 
 void ImportBotsDialog::showSection(int index)
 {
+    if (index < 0 || static_cast<std::size_t>(index) >= sections_.size()) {
+        followTicks(); // nothing to show: OK stays off
+        return;
+    }
     const roster::BotSection& section = sections_[static_cast<std::size_t>(index)];
     lblBots->setText(isOwnSection(section.name)
                          ? tr("&Bots to import:")
@@ -101,8 +105,10 @@ int ImportBotsDialog::tickedCount() const
 
 std::vector<roster::SharedBot> ImportBotsDialog::botsToImport() const
 {
-    const roster::BotSection& section = sections_[static_cast<std::size_t>(cboSections ? cboSections->currentIndex() : 0)];
     std::vector<roster::SharedBot> ticked;
+    if (sections_.empty())
+        return ticked;
+    const roster::BotSection& section = sections_[static_cast<std::size_t>(cboSections ? cboSections->currentIndex() : 0)];
     for (int row = 0; row < lstBots->count(); ++row) {
         if (lstBots->item(row)->checkState() == Qt::Checked)
             ticked.push_back(section.bots[static_cast<std::size_t>(row)]);

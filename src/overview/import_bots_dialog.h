@@ -31,7 +31,7 @@ public:
     // stands when OK is pressed (roster::ChooseTargets).
     using AfterLastCheck = std::function<roster::Targets(int count)>;
 
-    // `sections` is not empty (a reading that was not refused).
+    // `sections`: those of a reading that was not refused.
     ImportBotsDialog(std::vector<roster::BotSection> sections, int selectedBots, AfterLastCheck afterLast,
                      QWidget* parent);
 

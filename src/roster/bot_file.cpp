@@ -286,8 +286,10 @@ SaveOutcome ImportBots(const std::string& path, const std::vector<SharedBot>& bo
                        const std::string& backupStamp)
 {
     const auto count = static_cast<int>(bots.size());
+    if (bots.empty())
+        return {}; // nothing to write
     if (targets.placement == Placement::Replace
-        && (bots.empty() || targets.numbers.size() != bots.size()
+        && (targets.numbers.size() != bots.size()
             || std::any_of(targets.numbers.begin(), targets.numbers.end(),
                            [](BotIndex n) { return n < 0 || n >= MaxListedBots; })))
         return SaveOutcome::refusal({}, Mismatch, {});
