@@ -1,5 +1,4 @@
-// Reading bot files and texts pasted from elsewhere, and the file name an
-// export suggests.
+// Reading bot files and texts pasted from elsewhere.
 
 #include "roster/bot_file.h"
 
@@ -75,14 +74,6 @@ bool sameName(std::string_view a, std::string_view b)
     const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
     return a.size() == b.size()
         && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-std::string lowered(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    return out;
 }
 
 bool isControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
@@ -420,75 +411,6 @@ BotFileReading LoadBotFile(const std::string& path)
     if (file.bad())
         return refused(CannotRead, {std::generic_category().message(errno)});
     return ReadBotFile(bytes);
-}
-
-std::string ExportFileName(std::string_view botName)
-{
-    constexpr std::size_t MostCharacters = 64;
-    constexpr std::size_t MostBytes = 200; // file names end at 255 bytes on Linux
-    const auto edge = [](char c) { return c == ' ' || c == '.'; };
-    while (!botName.empty() && edge(botName.front()))
-        botName.remove_prefix(1);
-    while (!botName.empty() && edge(botName.back()))
-        botName.remove_suffix(1);
-
-    std::string name;
-    std::size_t characters = 0;
-    bool replacing = false; // a run of replaced characters gives one "_"
-    char32_t c = 0;
-    for (std::size_t i = 0; i < botName.size() && characters < MostCharacters;) {
-        std::size_t length = nextUtf8(botName, i, c);
-        const bool invalid = length == 0;
-        if (invalid) {
-            length = 1;
-            c = 0xFFFD;
-        }
-        const bool dots = c == '.' && i + 1 < botName.size() && botName[i + 1] == '.';
-        const bool replaced = invalid || c < 0x20 || (c >= 0x7F && c <= 0x9F)
-            || (c < 0x80 && std::string_view("<>:\"/\\|?*").find(static_cast<char>(c)) != std::string_view::npos)
-            || (c == '.' && (dots || replacing)) || c == 0x061C || c == 0x200E || c == 0x200F
-            || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
-        if (replaced) {
-            if (!replacing && name.size() + 1 <= MostBytes) {
-                name += '_';
-                ++characters;
-            }
-        } else if (name.size() + length <= MostBytes) {
-            name.append(botName.substr(i, length));
-            ++characters;
-        } else {
-            break;
-        }
-        replacing = replaced;
-        i += length;
-    }
-    while (!name.empty() && edge(name.back())) // the cut may end on one
-        name.pop_back();
-    if (name.empty())
-        name = "bot";
-
-    // Windows opens a device for these names, whatever follows a dot.
-    std::string_view stem = std::string_view(name).substr(0, name.find('.'));
-    while (!stem.empty() && stem.back() == ' ')
-        stem.remove_suffix(1);
-    const std::string word = lowered(stem);
-    static const std::array<std::string_view, 6> Devices = {"con", "prn", "aux", "nul", "conin$", "conout$"};
-    const bool numbered = (word.starts_with("com") || word.starts_with("lpt"))
-        && (word.size() == 4 ? word[3] >= '0' && word[3] <= '9'
-                             : word.size() == 5 && (word.ends_with("\xC2\xB9") || word.ends_with("\xC2\xB2")
-                                                    || word.ends_with("\xC2\xB3")));
-    if (numbered || std::find(Devices.begin(), Devices.end(), word) != Devices.end()) {
-        const std::size_t end = stem.size();
-        name = name.substr(0, end) + "_" + name.substr(end);
-        if (characterCount(name) > MostCharacters || name.size() > MostBytes) { // "_" takes the last one's place
-            while ((static_cast<unsigned char>(name.back()) & 0xC0) == 0x80)
-                name.pop_back();
-            name.pop_back();
-            while (edge(name.back()))
-                name.pop_back();
-        }
-    }
-    return name + std::string(BotFileSuffix);
 }
 
 } // namespace roster
