@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace roster;
 
 namespace {
@@ -16,15 +20,28 @@ namespace {
 const QByteArray Head = "[Other]\r\nBotNames[0]=not ours\r\n[CovertstrikeUT.CovBotInfo]\r\nBotCount=3\r\n";
 
 // The per-bot key lines of bot `n`, renumbered to 0, in the file's bytes.
-QStringList keysOf(const QString& path, int n)
+QByteArrayList keysOf(const QString& path, int n)
 {
-    QStringList keys;
+    QByteArrayList keys;
     for (const profile::KeyValue& kv : profile::loadProfile(testing::toStd(path)).document.entries(BotRoster)) {
         const auto split = SplitBotKey(kv.key);
         if (split && split->number == n)
-            keys << QString::fromStdString(split->prefix + "[]" + split->rest + "=" + kv.value);
+            keys << QByteArray::fromStdString(split->prefix + "[]" + split->rest + "=" + kv.value);
     }
     return keys;
+}
+
+Targets replacing(const std::vector<BotIndex>& numbers)
+{
+    return ChooseTargets(Placement::Replace, int(numbers.size()), 0, numbers);
+}
+
+const Targets AfterLastOne = ChooseTargets(Placement::AfterLast, 1, 0, {});
+
+std::vector<SharedBot> botsOf(const QByteArray& text)
+{
+    const BotFileReading read = ReadBotFile(text.toStdString());
+    return read.sections.empty() ? std::vector<SharedBot>{} : read.sections[0].bots;
 }
 
 QByteArray utf16(const QByteArray& utf8)
@@ -46,11 +63,19 @@ private slots:
     void exportThenImportReproducesTheKeys();
     void readingIsTolerantAndStrict_data();
     void readingIsTolerantAndStrict();
+    void foreignKeysTravelAsStored();
+    void loadsOnlyRegularFiles_data();
+    void loadsOnlyRegularFiles();
     void numbersTheImportedBots_data();
     void numbersTheImportedBots();
-    void replacingRemovesTheKeysTheBotLacks();
+    void addsAfterEveryNumberedKey_data();
+    void addsAfterEveryNumberedKey();
+    void keepsTheKeysItDoesNotKnow_data();
+    void keepsTheKeysItDoesNotKnow();
     void importIsTheKeyByKeyWritesInOneGo();
     void refusesWhatTheEncodingCannotHold();
+    void namesTheExportedFile_data();
+    void namesTheExportedFile();
     void restoreCanBeUndone();
 };
 
@@ -82,59 +107,151 @@ void BotFileTest::exportThenImportReproducesTheKeys()
     QVERIFY(collected.error.empty());
     const QString shared = dir.filePath(QStringLiteral("sniper.covbots"));
     QVERIFY(SaveBotFile(testing::toStd(shared), WriteBotFile(collected.bots, "Test 1.0")).ok);
-    const BotFileReading read = ReadBotFile(testing::readBytes(shared).toStdString());
+    const BotFileReading read = LoadBotFile(testing::toStd(shared));
     QVERIFY2(read.error.empty(), read.error.c_str());
-    QCOMPARE(read.bots.size(), std::size_t{1});
-    QCOMPARE(read.bots[0].name, std::string("Sniper"));
+    QCOMPARE(read.sections.size(), std::size_t{1});
+    QCOMPARE(read.sections[0].bots.size(), std::size_t{1});
+    QCOMPARE(read.sections[0].bots[0].name, std::string("Sniper"));
 
     // Over itself: not a byte changes.
-    QVERIFY(ImportBots(testing::toStd(path), read.bots, {1}, {}).ok);
+    QVERIFY(ImportBots(testing::toStd(path), read.sections[0].bots, replacing({1}), {}).ok);
     QCOMPARE(testing::readBytes(path), roster);
     // After the last bot: the same keys, renumbered.
-    const int listed = static_cast<int>(RosterFile(testing::toStd(path)).LoadRoster().bots.size());
-    QVERIFY(ImportBots(testing::toStd(path), read.bots, {static_cast<BotIndex>(listed)}, {}).ok);
-    QCOMPARE(keysOf(path, listed), keysOf(path, 1));
+    const int free = ReadFirstFreeNumber(testing::toStd(path));
+    QVERIFY(ImportBots(testing::toStd(path), read.sections[0].bots, AfterLastOne, {}).ok);
+    QCOMPARE(keysOf(path, free), keysOf(path, 1));
     QVERIFY(testing::readBytes(path).startsWith(roster.left(roster.indexOf("BotNames[0]=Alpha"))));
 }
 
 void BotFileTest::readingIsTolerantAndStrict_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("bots");
+    QTest::addColumn<QStringList>("sections"); // "name: bots"
     QTest::addColumn<QString>("error");
     const QByteArray two = "[CovertstrikeBots]\r\nBotNames[0]=A\r\n\r\n  BotNames[1] = B \r\nCount=2\r\n";
-    QTest::newRow("CRLF, blanks") << two << 2 << QString();
-    QTest::newRow("LF, BOM, comments") << QByteArray("\xEF\xBB\xBF; shared\n[covertstrikebots]\nBotNames[0]=A\n") << 1
-                                       << QString();
-    QTest::newRow("UTF-16") << utf16(two) << 2 << QString();
-    QTest::newRow("plain text") << QByteArray("Look at my sniper!") << 0 << QStringLiteral("not a bot file");
-    QTest::newRow("roster, not bots") << Head + "BotNames[0]=A\r\n" << 0 << QStringLiteral("not a bot file");
-    QTest::newRow("not UTF-8") << QByteArray("[CovertstrikeBots]\nBotNames[0]=\xE9\n") << 0
+    const QByteArray own = "[CovertstrikeBots]\nBotNames[0]=A\n";
+    const QStringList one{QStringLiteral("CovertstrikeBots: 1")};
+    QTest::newRow("CRLF, blanks") << two << QStringList{QStringLiteral("CovertstrikeBots: 2")} << QString();
+    QTest::newRow("LF, BOM, comments") << QByteArray("\xEF\xBB\xBF; shared\n[covertstrikebots]\nBotNames[0]=A\n")
+                                       << QStringList{QStringLiteral("covertstrikebots: 1")} << QString();
+    QTest::newRow("UTF-16") << utf16(two) << QStringList{QStringLiteral("CovertstrikeBots: 2")} << QString();
+    QTest::newRow("tab inside a value, longest value")
+        << own + "BotFaces[0]=a\tb\nBotSkins[0]=" + QByteArray(int(MaxNameCharacters) - 1, 'x') + "\xC3\xA9\n" << one
+        << QString();
+    QTest::newRow("plain text") << QByteArray("Look at my sniper!") << QStringList() << QStringLiteral("not a bot file");
+    QTest::newRow("not UTF-8") << QByteArray("[CovertstrikeBots]\nBotNames[0]=\xE9\n") << QStringList()
                                << QStringLiteral("not UTF-8");
-    QTest::newRow("NUL") << QByteArray("[CovertstrikeBots]\nBotNames[0]=A\0B\n", 33) << 0 << QStringLiteral("not UTF-8");
-    QTest::newRow("bot without a name") << QByteArray("[CovertstrikeBots]\nBotNames[0]=A\nBotSkills[1]=2\n") << 0
-                                        << QStringLiteral("Bot 1 of the bot file has no name");
-    QTest::newRow("beyond the last number") << QByteArray("[CovertstrikeBots]\nBotNames[101]=A\n") << 0
-                                            << QStringLiteral("beyond the roster's last number");
-    QTest::newRow("too large") << QByteArray(int(MaxBotFileBytes) + 1, ' ') << 0 << QStringLiteral("too large");
+    QTest::newRow("NUL") << QByteArray("[CovertstrikeBots]\nBotNames[0]=A\0B\n", 33) << QStringList()
+                         << QStringLiteral("not UTF-8");
+    QTest::newRow("too large") << QByteArray(int(MaxBotFileBytes) + 1, ' ') << QStringList()
+                               << QStringLiteral("too large");
+    QTest::newRow("no bots in the section") << QByteArray("[CovertstrikeBots]\nCount=2\n[Other]\nBotNames[0]=A\n")
+                                            << QStringList() << QStringLiteral("section [CovertstrikeBots] holds no bots");
+    QTest::newRow("second section") << own + "[Other]\n[CovertstrikeBots]\nBotNames[0]=B\n" << QStringList()
+                                    << QStringLiteral("second [CovertstrikeBots] section, on line 4");
+    QTest::newRow("bot without a name") << own + "BotSkills[1]=2\n" << QStringList()
+                                        << QStringLiteral("Bot 1 of [CovertstrikeBots] has no name (BotNames[1])");
+    QTest::newRow("name of blanks") << own + "BotNames[1]=\" \t \"\n" << QStringList()
+                                    << QStringLiteral("Bot 1 of [CovertstrikeBots] has a name of blanks only");
+    QTest::newRow("beyond the last number") << QByteArray("[CovertstrikeBots]\nBotNames[101]=A\n") << QStringList()
+                                            << QStringLiteral("BotNames[101] on line 2 numbers a bot beyond");
+    QTest::newRow("four digits") << own + "BotNames[1000]=A\n" << QStringList()
+                                 << QStringLiteral("BotNames[1000] on line 3 numbers a bot beyond");
+    QTest::newRow("leading zero") << own + "BotSkills[0100]=1\n" << QStringList()
+                                  << QStringLiteral("BotSkills[0100] on line 3 numbers its bot with a leading zero, "
+                                                    "which the game never reads: write BotSkills[100].");
+    QTest::newRow("control in a key") << own + "Bot\x01Skills[0]=1\n" << QStringList()
+                                      << QStringLiteral("Bot\u2401Skills[0] on line 3 holds a control character (U+0001)");
+    QTest::newRow("control in a value") << own + "BotSkills[0]=1\x7F" "2\n" << QStringList()
+                                        << QStringLiteral("BotSkills[0] on line 3 holds a control character (U+007F)");
+    QTest::newRow("value too long") << own + "BotFaces[0]=" + QByteArray(int(MaxNameCharacters) + 1, 'x') + "\n"
+                                    << QStringList() << QStringLiteral("longer than 4096 characters");
+    QTest::newRow("key too long") << own + QByteArray(int(MaxNameCharacters), 'K') + "[0]=1\n" << QStringList()
+                                  << QStringLiteral("Line 3 holds a key or a section name longer than 4096");
+
+    // Rosters pasted as they stand in a user INI file.
+    const QByteArray base = "[Botpack.ChallengeBotInfo]\r\nDifficulty=3\r\nBotNames[0]=Dante\r\nBotSkills[0]=1\r\n"
+                            "FavoriteWeapon[0]=Botpack.ut_biorifle\r\nBotNames[1]=Ash\r\n";
+    QTest::newRow("the base game's section") << base << QStringList{QStringLiteral("Botpack.ChallengeBotInfo: 2")}
+                                             << QString();
+    QTest::newRow("another mod's") << QByteArray("[MyMod.Bots]\nbotnames[3]=X\nAim[3]=5\n")
+                                   << QStringList{QStringLiteral("MyMod.Bots: 1")} << QString();
+    QTest::newRow("whole user INI") << QByteArray("[Engine.Engine]\nGameEngine=Engine.GameEngine\n")
+            + "[UnrealShare.BotInfo]\nBotNames[0]=Old\n" + base + "[CovertstrikeUT.CovBotInfo]\nBotNames[0]=Ours\n"
+                                    << QStringList{QStringLiteral("UnrealShare.BotInfo: 1"),
+                                                   QStringLiteral("Botpack.ChallengeBotInfo: 2"),
+                                                   QStringLiteral("CovertstrikeUT.CovBotInfo: 1")}
+                                    << QString();
+    QTest::newRow("bot file beside a roster") << base + own << one << QString();
+    QTest::newRow("a text with none") << QByteArray("[Engine.Engine]\nBotNames=all\nNames[0]=A\n") << QStringList()
+                                      << QStringLiteral("no [CovertstrikeBots] section, and no section with BotNames[n]");
 }
 
 void BotFileTest::readingIsTolerantAndStrict()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(int, bots);
+    QFETCH(QStringList, sections);
     QFETCH(QString, error);
     const BotFileReading read = ReadBotFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    QCOMPARE(int(read.bots.size()), bots);
+    QStringList got;
+    for (const BotSection& section : read.sections)
+        got << QStringLiteral("%1: %2").arg(QString::fromStdString(section.name)).arg(section.bots.size());
+    QCOMPARE(got, sections);
     QVERIFY2(QString::fromStdString(read.error).contains(error) && read.error.empty() == error.isEmpty(),
              read.error.c_str());
+    QCOMPARE(FillPattern(read.pattern, read.arguments), read.error);
+}
+
+void BotFileTest::foreignKeysTravelAsStored()
+{
+    const BotFileReading read = ReadBotFile("[Botpack.ChallengeBotInfo]\r\nDifficulty=3\r\nBotNames[4]=\"Dante\"\r\n"
+                                            "BotSkills[4]= 1.5 \r\nFavoriteWeapon[4]=Botpack.ut_biorifle\r\n"
+                                            "BotSkills[4]=2\r\nLoadout[4].Slot=2\r\n");
+    QCOMPARE(read.sections.size(), std::size_t{1});
+    QCOMPARE(read.sections[0].line, std::size_t{1});
+    const SharedBot& bot = read.sections[0].bots.at(0);
+    QCOMPARE(bot.name, std::string("Dante"));
+    QStringList keys;
+    for (const BotKey& key : bot.keys)
+        keys << QString::fromStdString(key.name(0) + "=" + key.value);
+    QCOMPARE(keys, QStringList({QStringLiteral("BotNames[0]=\"Dante\""), QStringLiteral("BotSkills[0]=1.5"),
+                                QStringLiteral("FavoriteWeapon[0]=Botpack.ut_biorifle"),
+                                QStringLiteral("Loadout[0].Slot=2")}));
+}
+
+void BotFileTest::loadsOnlyRegularFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("a bot file") << QStringLiteral("sniper.covbots") << QString();
+    QTest::newRow("missing") << QStringLiteral("gone.covbots") << QStringLiteral("The file was not found.");
+    QTest::newRow("a folder") << QStringLiteral("folder") << QStringLiteral("not a regular file");
+#ifdef Q_OS_UNIX
+    QTest::newRow("a pipe") << QStringLiteral("pipe") << QStringLiteral("not a regular file");
+#endif
+}
+
+void BotFileTest::loadsOnlyRegularFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    QVERIFY(testing::writeBytes(dir.filePath(QStringLiteral("sniper.covbots")), "[CovertstrikeBots]\nBotNames[0]=A\n"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+#ifdef Q_OS_UNIX
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600), 0);
+#endif
+    const BotFileReading read = LoadBotFile(testing::toStd(dir.filePath(name)));
+    QVERIFY2(QString::fromStdString(read.error).contains(error) && read.error.empty() == error.isEmpty(),
+             read.error.c_str());
+    QCOMPARE(read.sections.size(), std::size_t(error.isEmpty() ? 1 : 0));
 }
 
 void BotFileTest::numbersTheImportedBots_data()
 {
     QTest::addColumn<bool>("replace");
     QTest::addColumn<int>("count");
-    QTest::addColumn<int>("listed");
+    QTest::addColumn<int>("firstFree");
     QTest::addColumn<QList<int>>("selected");
     QTest::addColumn<QList<int>>("numbers");
     QTest::addColumn<int>("fitting");
@@ -151,27 +268,124 @@ void BotFileTest::numbersTheImportedBots()
 {
     QFETCH(bool, replace);
     QFETCH(int, count);
-    QFETCH(int, listed);
+    QFETCH(int, firstFree);
     QFETCH(QList<int>, selected);
     QFETCH(QList<int>, numbers);
     QFETCH(int, fitting);
-    const Targets targets = ChooseTargets(replace ? Placement::Replace : Placement::AfterLast, count, listed,
+    const Targets targets = ChooseTargets(replace ? Placement::Replace : Placement::AfterLast, count, firstFree,
                                           std::vector<BotIndex>(selected.begin(), selected.end()));
     QCOMPARE(QList<int>(targets.numbers.begin(), targets.numbers.end()), numbers);
     QCOMPARE(targets.ok, !numbers.isEmpty());
     QCOMPARE(targets.fitting, fitting);
 }
 
-void BotFileTest::replacingRemovesTheKeysTheBotLacks()
+void BotFileTest::addsAfterEveryNumberedKey_data()
 {
+    QTest::addColumn<QByteArray>("bots"); // the roster section's key lines
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("first"); // the first number given, or -1: they do not fit
+    QTest::addColumn<int>("fitting");
+    QByteArray blank;
+    for (int n = 0; n < 32; ++n)
+        blank += "BotNames[" + QByteArray::number(n) + "]=" + (n == 20 ? "" : "Bot") + "\r\nBotSkills["
+            + QByteArray::number(n) + "]=1\r\n";
+    QTest::newRow("a blank name among them") << blank << 2 << 32 << 2;
+    QTest::newRow("an empty roster") << QByteArray() << 1 << 0 << 1;
+    QTest::newRow("a gap, then an unknown key") << QByteArray("BotNames[0]=A\r\nBotNames[1]=B\r\nslotUsed[10]=1\r\n")
+                                                << 1 << 11 << 1;
+    QTest::newRow("a key with more after its number") << QByteArray("BotNames[0]=A\r\nLoadout[40].Slot=2\r\n") << 3
+                                                      << 41 << 3;
+    QTest::newRow("no bot's keys") << QByteArray("BotNames[0]=A\r\nBotNames[07]=B\r\nNote[500]=C\r\nBotCount=9\r\n")
+                                   << 2 << 1 << 2;
+    QTest::newRow("some do not fit") << QByteArray("BotNames[0]=A\r\nBotFaces[99]=F\r\n") << 3 << -1 << 1;
+    QTest::newRow("none fit") << QByteArray("BotNames[0]=A\r\nBotFaces[100]=F\r\n") << 1 << -1 << 0;
+}
+
+void BotFileTest::addsAfterEveryNumberedKey()
+{
+    QFETCH(QByteArray, bots);
+    QFETCH(int, count);
+    QFETCH(int, first);
+    QFETCH(int, fitting);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
-    QVERIFY(testing::writeBytes(path, Head + "BotNames[0]=Old\r\nBotFaces[0]=F\r\nFavoriteWeapon[0]=Gun\r\n"
-                                             "BotSkills[0]=1\r\nBotNames[1]=Next\r\nFavoriteWeapon[1]=Knife\r\n"));
-    const BotFileReading read = ReadBotFile("[CovertstrikeBots]\nBotNames[0]=New\nBotSkills[0]=3\n");
-    QVERIFY(ImportBots(testing::toStd(path), read.bots, {0}, {}).ok);
-    QCOMPARE(testing::readBytes(path), Head + "BotNames[0]=New\r\nBotSkills[0]=3\r\nBotNames[1]=Next\r\n"
-                                              "FavoriteWeapon[1]=Knife\r\n");
+    const QByteArray roster = Head + bots + "[After]\r\nKey=1\r\n";
+    QVERIFY(testing::writeBytes(path, roster));
+    QByteArray shared = "[CovertstrikeBots]\n";
+    for (int n = 0; n < count; ++n)
+        shared += "BotNames[" + QByteArray::number(n) + "]=New" + QByteArray::number(n) + "\n";
+    const std::vector<SharedBot> imported = botsOf(shared);
+
+    const Targets targets = ChooseTargets(Placement::AfterLast, count, ReadFirstFreeNumber(testing::toStd(path)), {});
+    QCOMPARE(targets.fitting, fitting);
+    QCOMPARE(targets.ok, first >= 0);
+    const SaveOutcome outcome = ImportBots(testing::toStd(path), imported, targets, {});
+    QCOMPARE(outcome.ok, first >= 0);
+    if (first < 0) { // refused whole, with the count that would fit
+        QVERIFY2(outcome.refused && outcome.arguments.at(0) == std::to_string(fitting), outcome.error.c_str());
+        QCOMPARE(testing::readBytes(path), roster);
+        return;
+    }
+    for (int n = 0; n < count; ++n) {
+        QCOMPARE(targets.numbers.at(std::size_t(n)), BotIndex(first + n));
+        QCOMPARE(keysOf(path, first + n), QByteArrayList{"BotNames[]=New" + QByteArray::number(n)});
+    }
+    // Every line of the roster is still there, in its order, byte for byte.
+    const QByteArrayList before = roster.split('\n');
+    const QByteArrayList after = testing::readBytes(path).split('\n');
+    qsizetype at = 0;
+    for (const QByteArray& line : before) {
+        while (at < after.size() && after[at] != line)
+            ++at;
+        QVERIFY2(at < after.size(), line.constData());
+        ++at;
+    }
+    QCOMPARE(after.size(), before.size() + count);
+}
+
+void BotFileTest::keepsTheKeysItDoesNotKnow_data()
+{
+    QTest::addColumn<QByteArray>("bots"); // the roster section's key lines
+    QTest::addColumn<QByteArray>("shared");
+    QTest::addColumn<int>("target");      // -1: after the last bot
+    QTest::addColumn<int>("number");      // the number whose keys are looked at
+    QTest::addColumn<QByteArrayList>("keys");
+    const QByteArray two = "BotNames[0]=Old\r\nBotFaces[0]=F\r\nFavoriteWeapon[0]=Gun\r\nBotSkills[0]=1\r\n"
+                           "slotUsed[0]=1\r\nBotNames[1]=Next\r\nslotUsed[1]=1\r\nClan[0]=A\r\nClan[1]=B\r\n";
+    const QByteArray newBot = "[CovertstrikeBots]\nBotNames[0]=New\nBotSkills[0]=3\n";
+    QTest::newRow("replaced: the known go, the others stay")
+        << two << newBot << 0 << 0
+        << QByteArrayList{"BotNames[]=New", "FavoriteWeapon[]=Gun", "BotSkills[]=3", "slotUsed[]=1", "Clan[]=A"};
+    QTest::newRow("replaced: the import's own value wins")
+        << two << newBot + "slotUsed[0]=0\nFavoriteWeapon[0]=Knife\n" << 1 << 1
+        << QByteArrayList{"BotNames[]=New", "slotUsed[]=0", "Clan[]=B", "BotSkills[]=3", "FavoriteWeapon[]=Knife"};
+    QTest::newRow("added: what every bot carries alike") << two << newBot << -1 << 2
+                                                         << QByteArrayList{"BotNames[]=New", "BotSkills[]=3",
+                                                                           "slotUsed[]=1"};
+    QTest::newRow("added: not what one bot lacks")
+        << QByteArray("BotNames[0]=A\r\nslotUsed[0]=1\r\nBotNames[1]=B\r\n") << newBot << -1 << 2
+        << QByteArrayList{"BotNames[]=New", "BotSkills[]=3"};
+    QTest::newRow("added: only the listed bots count")
+        << QByteArray("BotNames[0]=A\r\nTag[0]=Z\xE9\r\nBotNames[1]=\r\nBotSkills[1]=1\r\n") << newBot << -1 << 2
+        << QByteArrayList{"BotNames[]=New", "BotSkills[]=3", "Tag[]=Z\xE9"};
+}
+
+void BotFileTest::keepsTheKeysItDoesNotKnow()
+{
+    QFETCH(QByteArray, bots);
+    QFETCH(QByteArray, shared);
+    QFETCH(int, target);
+    QFETCH(int, number);
+    QFETCH(QByteArrayList, keys);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
+    QVERIFY(testing::writeBytes(path, Head + bots));
+    const QByteArrayList others = keysOf(path, number == 0 ? 1 : 0);
+    const Targets targets = target < 0 ? AfterLastOne : replacing({BotIndex(target)});
+    const SaveOutcome outcome = ImportBots(testing::toStd(path), botsOf(shared), targets, {});
+    QVERIFY2(outcome.ok, outcome.error.c_str());
+    QCOMPARE(keysOf(path, number), keys);
+    QCOMPARE(keysOf(path, number == 0 ? 1 : 0), others);
 }
 
 void BotFileTest::importIsTheKeyByKeyWritesInOneGo()
@@ -181,15 +395,16 @@ void BotFileTest::importIsTheKeyByKeyWritesInOneGo()
     const QString each = dir.filePath(QStringLiteral("each.ini"));
     const QByteArray roster = testing::sampleRoster();
     QVERIFY(testing::writeBytes(one, roster) && testing::writeBytes(each, roster));
-    const BotFileReading read = ReadBotFile(WriteBotFile(ReadRosterBots(testing::toStd(one), {2, 0, 5}).bots, "T"));
-    QCOMPARE(read.bots.size(), std::size_t{3});
-    const int listed = static_cast<int>(RosterFile(testing::toStd(one)).LoadRoster().bots.size());
-    const std::vector<BotIndex> targets{BotIndex(listed), BotIndex(listed + 1), BotIndex(listed + 2)};
+    const std::vector<SharedBot> bots
+        = botsOf(QByteArray::fromStdString(WriteBotFile(ReadRosterBots(testing::toStd(one), {2, 0, 5}).bots, "T")));
+    QCOMPARE(bots.size(), std::size_t{3});
+    const Targets targets = ChooseTargets(Placement::AfterLast, 3, ReadFirstFreeNumber(testing::toStd(one)), {});
 
-    QVERIFY(ImportBots(testing::toStd(one), read.bots, targets, "20261207-120000").ok);
-    for (std::size_t n = 0; n < targets.size(); ++n) {
-        for (const BotKey& key : read.bots[n].keys)
-            QVERIFY(profile::writeProfileString(BotRoster, key.name(targets[n]), key.value, testing::toStd(each)));
+    QVERIFY(ImportBots(testing::toStd(one), bots, targets, "20261207-120000").ok);
+    for (std::size_t n = 0; n < targets.numbers.size(); ++n) {
+        for (const BotKey& key : bots[n].keys)
+            QVERIFY(profile::writeProfileString(BotRoster, key.name(targets.numbers[n]), key.value,
+                                                testing::toStd(each)));
     }
     QCOMPARE(testing::readBytes(one), testing::readBytes(each));
     QCOMPARE(testing::readBytes(one + QStringLiteral(".20261207-120000.bak")), roster);
@@ -201,14 +416,49 @@ void BotFileTest::refusesWhatTheEncodingCannotHold()
     const QString path = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
     const QByteArray roster = Head + "BotNames[0]=Z\xE9ro\r\n";
     QVERIFY(testing::writeBytes(path, roster));
-    const BotFileReading read
-        = ReadBotFile("[CovertstrikeBots]\nBotNames[0]=Good\nBotNames[1]=\xC5\x81ucja\nBotFaces[1]=x\n");
-    const SaveOutcome outcome = ImportBots(testing::toStd(path), read.bots, {1, 2}, "20261207-120000");
+    const std::vector<SharedBot> bots
+        = botsOf("[CovertstrikeBots]\nBotNames[0]=Good\nBotNames[1]=\xC5\x81ucja\nBotFaces[1]=x\n");
+    const SaveOutcome outcome = ImportBots(testing::toStd(path), bots, replacing({1, 2}), "20261207-120000");
     QVERIFY(!outcome.ok && outcome.refused);
+    QCOMPARE(outcome.arguments, (std::vector<std::string>{"\xC5\x81ucja", "BotNames[2]", "\"\xC5\x81\" (U+0141)",
+                                                          "Windows-1252"}));
     QVERIFY2(QString::fromStdString(outcome.error).contains(QStringLiteral("\"\u0141ucja\" cannot be imported: its BotNames[2]")),
              outcome.error.c_str());
     QCOMPARE(testing::readBytes(path), roster);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+void BotFileTest::namesTheExportedFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("file");
+    const auto row = [](const char* tag, const QString& name, const QString& file) {
+        QTest::newRow(tag) << name << file + QStringLiteral(".covbots");
+    };
+    row("plain", QStringLiteral("Sniper"), QStringLiteral("Sniper"));
+    row("separator", QStringLiteral("AC/DC"), QStringLiteral("AC_DC"));
+    row("up and out", QStringLiteral("../../Evil"), QStringLiteral("_Evil"));
+    row("backslashes", QStringLiteral("..\\..\\Windows\\win.ini"), QStringLiteral("_Windows_win.ini"));
+    row("forbidden on Windows", QStringLiteral("a<b>c:d\"e|f?g*h"), QStringLiteral("a_b_c_d_e_f_g_h"));
+    row("controls and direction marks", QStringLiteral("Tab\tNew\nline\u202Egnp"), QStringLiteral("Tab_New_line_gnp"));
+    row("ends with dots and blanks", QStringLiteral(" .Dr. No. . "), QStringLiteral("Dr. No"));
+    row("only dots", QStringLiteral(".."), QStringLiteral("bot"));
+    row("empty", QString(), QStringLiteral("bot"));
+    row("device", QStringLiteral("con"), QStringLiteral("con_"));
+    row("device with a dot", QStringLiteral("NUL.txt"), QStringLiteral("NUL_.txt"));
+    row("device, numbered", QStringLiteral("COM1"), QStringLiteral("COM1_"));
+    row("device, superscript", QStringLiteral("LPT\u00B2"), QStringLiteral("LPT\u00B2_"));
+    row("not a device", QStringLiteral("Console"), QStringLiteral("Console"));
+    row("not Latin", QStringLiteral("\u0141ucja \u72D9\u6483\u624B"), QStringLiteral("\u0141ucja \u72D9\u6483\u624B"));
+    row("long", QString(70, u'\u00E9'), QString(64, u'\u00E9'));
+    row("cut before a blank", QString(63, u'x') + QStringLiteral(" tail"), QString(63, u'x'));
+}
+
+void BotFileTest::namesTheExportedFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, file);
+    QCOMPARE(QString::fromStdString(ExportFileName(name.toStdString())), file);
 }
 
 void BotFileTest::restoreCanBeUndone()

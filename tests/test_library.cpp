@@ -57,7 +57,7 @@ QByteArray reshaped(const QByteArray& text, const QString& operation)
                          DuplicateName(names[static_cast<std::size_t>(numbers[0])], names));
         planned.refusal = at.refusal;
         if (!at.refusal)
-            planned.edits = ImportValues({bot}, {at.number}, entries);
+            planned.edits = ImportValues({bot}, {at.number}, entries, TextEncoding::Windows1252);
     }
     if (planned.refusal)
         return "!" + QByteArray::fromStdString(planned.refusal->text());
@@ -243,12 +243,12 @@ void LibraryTest::changesLibraryFiles()
                            "BotNames[1]=Sniper\r\n";
     QVERIFY(testing::writeBytes(kept, own));
     const std::vector<SharedBot> two = ReadBotFile("[CovertstrikeBots]\nBotNames[0]=Rookie\nFavoriteWeapon[0]=Gun\n"
-                                                   "BotNames[1]=Ace\n").bots;
+                                                   "BotNames[1]=Ace\n").sections.front().bots;
 
     QVERIFY(AddToLibrary(folder, "kept", two, "Test 1.0").ok);
     QCOMPARE(testing::readBytes(kept), own + "BotNames[2]=Rookie\r\nFavoriteWeapon[2]=Gun\r\nBotNames[3]=Ace\r\n");
     QVERIFY(AddToLibrary(folder, "new.covbots", two, "Test 1.0").ok);
-    QCOMPARE(ReadBotFile(testing::readBytes(dir.filePath(QStringLiteral("new.covbots"))).toStdString()).bots.size(),
+    QCOMPARE(ReadBotFile(testing::readBytes(dir.filePath(QStringLiteral("new.covbots"))).toStdString()).sections.front().bots.size(),
              std::size_t{2});
     for (const char* bad : {"../x", "a/b", "a\\b", ".hidden", "c:x", ""})
         QVERIFY2(AddToLibrary(folder, bad, two, "T").refused, bad);
@@ -315,7 +315,7 @@ void LibraryTest::filters()
     if (!range.isEmpty())
         filter.ranges.push_back({range[0], range[1], range[2]});
     QStringList passed;
-    for (const SharedBot& bot : read.bots) {
+    for (const SharedBot& bot : read.sections.front().bots) {
         if (passes(bot, filter))
             passed << QString::fromStdString(bot.name);
     }
@@ -371,8 +371,10 @@ void LibraryTest::deals()
         file += "BotNames[" + i + "]=" + (n < pool.size() ? pool[n].toUtf8() : " alpha") + "\nBotTeams[" + i + "]="
             + QByteArray::number(n % 2) + "\nFavoriteWeapon[" + i + "]=W" + i + "\n";
     }
+    BotFileReading reading = ReadBotFile(file.toStdString());
+    QVERIFY2(reading.error.empty(), reading.error.c_str());
     std::vector<LibraryBot> library;
-    for (SharedBot& bot : ReadBotFile(file.toStdString()).bots)
+    for (SharedBot& bot : reading.sections.front().bots)
         library.push_back({std::move(bot), 0, static_cast<int>(library.size())});
     DealRequest request{count, std::vector<BotIndex>(kept.begin(), kept.end()),
                         {{}, team < 0 ? std::nullopt : std::optional<int>(team), {}},

@@ -1,6 +1,7 @@
 // The roster overview as a player uses it, through keys and clicks: the
 // table, its sorting and marking, showing a bot from it, and Set Values.
 
+#include "overview/import_bots_dialog.h"
 #include "overview/roster_overview.h"
 #include "roster/bot_file.h"
 #include "roster/roster_table.h"
@@ -8,6 +9,9 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
 #include <QTreeWidget>
 #include <QHeaderView>
 #include <QRadioButton>
@@ -81,6 +85,7 @@ private slots:
     void followsTheFile();
     void ownWriteBesideUnsavedChangesIsNoNews();
     void sharesBotsAndRestoresABackup();
+    void importTakesTheChosenRosterAndWhatFits();
     void namesEveryControl_data();
     void namesEveryControl();
 };
@@ -275,7 +280,7 @@ void OverviewTest::sharesBotsAndRestoresABackup()
     editor.action("mnuExportBots")->trigger();
     QCOMPARE(editor.platform.dialogsShown.constLast().title, QStringLiteral("Export Bots"));
     const QByteArray all = testing::readBytes(editor.dir.filePath(QStringLiteral("all.covbots")));
-    QCOMPARE(roster::ReadBotFile(all.toStdString()).bots.size(), std::size_t{16});
+    QCOMPARE(roster::ReadBotFile(all.toStdString()).sections.at(0).bots.size(), std::size_t{16});
     QVERIFY(player.pressOn(editor.slider(2), Qt::Key_Left)); // bot 5's skill, not saved
     QVERIFY(openOverview(editor));
     Overview overview(editor);
@@ -331,6 +336,49 @@ void OverviewTest::sharesBotsAndRestoresABackup()
     QTRY_COMPARE(editor.file(), original);
     QCOMPARE(QDir(editor.dir.path()).entryList({QStringLiteral("*.bak")}).size(), 2);
     QCOMPARE(overview.cell(5, 1), editor.combo()->currentText());
+}
+
+// A text holding two rosters: the player takes the second, and unticks a
+// bot when they do not all fit after the last one.
+void OverviewTest::importTakesTheChosenRosterAndWhatFits()
+{
+    const roster::BotFileReading read = roster::ReadBotFile("[UnrealShare.BotInfo]\nBotNames[0]=Old\n"
+                                                            "[Botpack.ChallengeBotInfo]\nBotNames[0]=Dante\n"
+                                                            "BotNames[1]=Ash\nBotNames[2]=Rae\n");
+    QList<int> asked;
+    ImportBotsDialog dialog(read.sections, 0, [&asked](int count) {
+        asked.append(count);
+        return roster::ChooseTargets(roster::Placement::AfterLast, count, 99, {});
+    }, nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }));
+    auto* sections = dialog.findChild<QComboBox*>(QStringLiteral("cboSections"));
+    auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstBots"));
+    auto* caption = dialog.findChild<QLabel*>(QStringLiteral("lblBots"));
+    auto* note = dialog.findChild<QLabel*>(QStringLiteral("lblNote"));
+    QCOMPARE(list->count(), 1);
+
+    QTest::keyClick(&dialog, Qt::Key_T, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), sections);
+    QTest::keyClick(sections, Qt::Key_Down);
+    QCOMPARE(caption->text(), QStringLiteral("&Bots to import from [Botpack.ChallengeBotInfo]:"));
+    QCOMPARE(list->count(), 3);
+    QTest::keyClick(&dialog, Qt::Key_B, Qt::AltModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(note->isVisible());
+    QVERIFY2(note->text().startsWith(QStringLiteral("Only 2 of the 3 ticked bots fit")), qPrintable(note->text()));
+
+    QCOMPARE(QApplication::focusWidget(), list);
+    QTest::keyClick(list, Qt::Key_Space);
+    QVERIFY(!note->isVisible());
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QStringList names;
+    for (const roster::SharedBot& bot : dialog.botsToImport())
+        names << QString::fromStdString(bot.name);
+    QCOMPARE(names, QStringList({QStringLiteral("Ash"), QStringLiteral("Rae")}));
+    QCOMPARE(asked, QList<int>({3, 2}));
 }
 
 void OverviewTest::namesEveryControl_data()

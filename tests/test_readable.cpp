@@ -482,7 +482,9 @@ void ReadableTest::overviewTextsFit()
     dialog->reject();
 
     // The sharing dialogs: their controls, and every column of the backups.
-    ImportBotsDialog import({{"Sniper", {}}, {"Wolfeschlegelsteinhausenbergerdorff", {}}}, 2, editor.window.get());
+    ImportBotsDialog import({{"Botpack.ChallengeBotInfo", 12, {{"Sniper", {}}, {"Wolfeschlegelsteinhausenbergerdorff", {}}}},
+                             {"CovertstrikeUT.CovBotInfo", 140, {{"Solo", {}}}}},
+                            2, {}, editor.window.get());
     RestoreBackupDialog none({}, editor.window.get());
     RestoreBackupDialog some({{"b", "20261207-101501-2", 123456, true, 16, 2}, {"a", "20261207-101500", 9, false}},
                              editor.window.get());

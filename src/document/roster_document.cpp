@@ -188,8 +188,7 @@ Outcome RosterDocument::setValues(const std::vector<roster::BotIndex>& bots,
     return outcomeOf(saved);
 }
 
-Outcome RosterDocument::importBots(const std::vector<roster::SharedBot>& bots,
-                                   const std::vector<roster::BotIndex>& targets, const QString&)
+Outcome RosterDocument::importBots(const std::vector<roster::SharedBot>& bots, const roster::Targets& targets)
 {
     const roster::SaveOutcome saved = roster::ImportBots(pathBytes(), bots, targets, backupStampIfDue());
     wrote(saved);

@@ -78,8 +78,7 @@ public:
     Outcome setValues(const std::vector<roster::BotIndex>& bots, const std::vector<roster::FieldSetting>& fields,
                       std::uint64_t seed);
     // Bots from a bot file at `targets` (roster::ChooseTargets).
-    Outcome importBots(const std::vector<roster::SharedBot>& bots, const std::vector<roster::BotIndex>& targets,
-                       const QString& description);
+    Outcome importBots(const std::vector<roster::SharedBot>& bots, const roster::Targets& targets);
     Outcome restore(const roster::BackupSummary& backup);
 
     // The history: what Undo and Redo would do ("Save Moth"), and doing it.

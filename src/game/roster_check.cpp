@@ -16,6 +16,23 @@
 namespace game {
 namespace {
 
+// A per-bot key of any number, those past the roster's last (100) too, so
+// that keys left there are found: plain decimal in the first brackets.
+std::optional<roster::NumberedKey> splitAnyNumber(std::string_view key)
+{
+    const std::size_t open = key.find('[');
+    const std::size_t close = open == std::string_view::npos ? open : key.find(']', open);
+    if (close == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view digits = key.substr(open + 1, close - open - 1);
+    int number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (digits.empty() || digits.size() > 9 || (digits.size() > 1 && digits.front() == '0') || error != std::errc()
+        || end != digits.data() + digits.size())
+        return std::nullopt;
+    return roster::NumberedKey{std::string(key.substr(0, open)), std::string(key.substr(close + 1)), number};
+}
+
 // A number as the game reads it: the longest start of the text that is a
 // decimal number (after blanks: a sign, digits with at most one ".", an
 // exponent), 0 when there is none, as atof reads it; and its whole part
@@ -214,7 +231,7 @@ public:
                 checkLooks(n, slot);
         }
         for (const profile::KeyValue& entry : entries) {
-            const std::optional<roster::NumberedKey> split = roster::SplitBotKey(entry.key);
+            const std::optional<roster::NumberedKey> split = splitAnyNumber(entry.key);
             const auto at = split ? slots_.find(split->number) : slots_.end();
             if (at == slots_.end() || split->number <= last_)
                 continue;
@@ -378,7 +395,7 @@ RosterCheck CheckRoster(const std::vector<profile::KeyValue>& entries, roster::T
             difficulty = textOf(entry.value, encoding);
             continue;
         }
-        const std::optional<roster::NumberedKey> split = roster::SplitBotKey(entry.key);
+        const std::optional<roster::NumberedKey> split = splitAnyNumber(entry.key);
         if (!split || !split->rest.empty()
             || std::none_of(BotKeys.begin(), BotKeys.end(), [&](std::string_view k) { return sameName(k, split->prefix); }))
             continue;

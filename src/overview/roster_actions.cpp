@@ -29,6 +29,12 @@ QString suffix() { return QLatin1String(roster::BotFileSuffix.data()); }
 
 std::vector<roster::BotIndex> indexes(const QList<int>& bots) { return {bots.begin(), bots.end()}; }
 
+// Why a text holds no bots to import, in the player's language.
+QString refusalText(const roster::BotFileReading& reading)
+{
+    return document::Messages::refusal(roster::SaveOutcome::refusal({}, reading.pattern, reading.arguments));
+}
+
 } // namespace
 
 RosterActions::RosterActions(platform::Platform& platform, document::RosterDocument& document, QWidget* mainWindow,
@@ -146,19 +152,20 @@ void RosterActions::copyBots(QWidget* from, const QList<int>& bots)
         platform_.showMessage(from, document::Messages::unreadable(collected.error), platform::MessageIcon::None);
         return;
     }
-    QGuiApplication::clipboard()->setText(QString::fromStdString(roster::WriteBotFile(collected.bots, programLine())));
+    // Text on the clipboard ends its lines in LF: the system converts it.
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(roster::WriteBotFile(collected.bots, programLine(), "\n")));
 }
 
 void RosterActions::pasteBots(QWidget* from, const QString& text)
 {
     const roster::BotFileReading reading = roster::ReadBotFile(text.toStdString());
     if (!reading.error.empty()) {
-        platform_.showMessage(
-            from, tr("The clipboard holds no bots to paste: %1").arg(platform::rosterWord(reading.error)),
-            platform::MessageIcon::None);
+        platform_.showMessage(from, tr("The clipboard holds no bots to paste: %1").arg(refusalText(reading)),
+                              platform::MessageIcon::None);
         return;
     }
-    importBots(from, reading.bots);
+    importBots(from, reading);
 }
 
 void RosterActions::importFromFile(QWidget* from)
@@ -173,45 +180,28 @@ void RosterActions::importFromFile(QWidget* from)
 
 void RosterActions::importBotFile(QWidget* from, const QString& path)
 {
-    // Only a regular file: a pipe or a device would hold the window up.
-    QFile file(path);
-    if (!QFileInfo(path).isFile()) {
-        platform_.showMessage(from, tr("%1 is not a bot file.").arg(QDir::toNativeSeparators(path)),
-                              platform::MessageIcon::None);
-        return;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
+    const roster::BotFileReading reading = roster::LoadBotFile(QFile::encodeName(path).toStdString());
+    if (!reading.error.empty()) {
         platform_.showMessage(
-            from, tr("The bot file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(path), file.errorString()),
+            from, tr("%1 cannot be imported: %2").arg(QDir::toNativeSeparators(path), refusalText(reading)),
             platform::MessageIcon::None);
         return;
     }
-    // Read no more than a bot file may hold, plus one byte to notice more.
-    const QByteArray bytes = file.read(static_cast<qint64>(roster::MaxBotFileBytes) + 1);
-    const roster::BotFileReading reading
-        = roster::ReadBotFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    if (!reading.error.empty()) {
-        platform_.showMessage(from,
-                              tr("%1 cannot be imported: %2")
-                                  .arg(QDir::toNativeSeparators(path), platform::rosterWord(reading.error)),
-                              platform::MessageIcon::None);
-        return;
-    }
-    importBots(from, reading.bots);
+    importBots(from, reading);
 }
 
-void RosterActions::importBots(QWidget* from, const std::vector<roster::SharedBot>& bots)
+void RosterActions::importBots(QWidget* from, const roster::BotFileReading& reading)
 {
     if (!rosterInForce(from))
         return;
     const QList<int> selected = overviewSelection();
-    auto* dialog = new ImportBotsDialog(bots, static_cast<int>(selected.size()), from);
+    const auto afterLast = [path = document_.pathBytes()](int count) {
+        return roster::ChooseTargets(roster::Placement::AfterLast, count, roster::ReadFirstFreeNumber(path), {});
+    };
+    auto* dialog = new ImportBotsDialog(reading.sections, static_cast<int>(selected.size()), afterLast, from);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, from, dialog, bots, selected] {
-        std::vector<roster::SharedBot> ticked;
-        for (int bot : dialog->tickedBots())
-            ticked.push_back(bots[static_cast<std::size_t>(bot)]);
-        placeImportedBots(from, std::move(ticked), dialog->placement(), selected);
+    connect(dialog, &QDialog::accepted, this, [this, from, dialog, selected] {
+        placeImportedBots(from, dialog->botsToImport(), dialog->placement(), selected);
     });
     dialog->open();
 }
@@ -221,8 +211,9 @@ void RosterActions::placeImportedBots(QWidget* from, std::vector<roster::SharedB
 {
     document_.follow();
     const int count = static_cast<int>(bots.size());
-    const roster::Targets targets
-        = roster::ChooseTargets(placement, count, document_.model().botCount(), indexes(selected));
+    const int firstFree
+        = placement == roster::Placement::AfterLast ? roster::ReadFirstFreeNumber(document_.pathBytes()) : 0;
+    const roster::Targets targets = roster::ChooseTargets(placement, count, firstFree, indexes(selected));
     if (!targets.ok) {
         platform_.showMessage(
             from,
@@ -242,7 +233,7 @@ void RosterActions::placeImportedBots(QWidget* from, std::vector<roster::SharedB
     const bool replacesShown = std::find(targets.numbers.begin(), targets.numbers.end(), shown) != targets.numbers.end();
     if (replacesShown && !showing_.settleChanges(from))
         return;
-    tell(from, document_.importBots(bots, targets.numbers, {}), document::Write::Import);
+    tell(from, document_.importBots(bots, targets), document::Write::Import);
 }
 
 void RosterActions::setValues(QWidget* from, const QList<int>& bots, const roster::ListedBot* start)

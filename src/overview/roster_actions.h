@@ -68,7 +68,7 @@ public:
     void redo(QWidget* from);
 
 private:
-    void importBots(QWidget* from, const std::vector<roster::SharedBot>& bots);
+    void importBots(QWidget* from, const roster::BotFileReading& reading);
     void placeImportedBots(QWidget* from, std::vector<roster::SharedBot> bots, roster::Placement placement,
                            const QList<int>& selected);
     bool rosterInForce(QWidget* from);

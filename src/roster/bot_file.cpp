@@ -1,31 +1,61 @@
 #include "roster/bot_file.h"
 
 #include "profile/profile_file.h"
-#include "profile/utf16.h"
+#include "profile/utf8.h"
 
 #include <algorithm>
-#include <cctype>
+#include <array>
+#include <cstdio>
 #include <map>
 #include <set>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace roster {
 namespace {
+
+const char* const NoRoom = CBT_WORD("roster", "Only %1 of the %2 bots fit after the last bot: a roster holds at most "
+                                              "%3 bots. Nothing was imported.");
+const char* const Mismatch = CBT_WORD("roster", "Select as many bots to replace as there are bots to import. "
+                                                "Nothing was imported.");
+const char* const Unholdable = CBT_WORD("roster", "The bot \"%1\" cannot be imported: its %2 holds %3, which a %4 "
+                                                  "roster file cannot hold. Nothing was imported.");
+const char* const NoBackup = CBT_WORD("roster", "The roster file could not be backed up before importing: %1. "
+                                                "Nothing was imported.");
 
 std::string lowered(std::string_view text)
 {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+                   [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
     return out;
 }
 
 // The name key's prefix without its bracket: "BotNames".
 std::string_view namePrefix() { return NamePrefix.substr(0, NamePrefix.size() - 1); }
 
-bool isNameKey(const BotKey& key) { return key.rest.empty() && lowered(key.prefix) == lowered(namePrefix()); }
-
 // What identifies a key of one bot, whatever its number and case.
-std::string identity(const BotKey& key) { return lowered(key.prefix) + "[]" + lowered(key.rest); }
+std::string identity(std::string_view prefix, std::string_view rest)
+{
+    return lowered(prefix) + "[]" + lowered(rest);
+}
+std::string identity(const BotKey& key) { return identity(key.prefix, key.rest); }
+
+bool isName(std::string_view prefix, std::string_view rest)
+{
+    return rest.empty() && lowered(prefix) == lowered(namePrefix());
+}
+
+// The name and the twelve fields: the keys whose meaning the editor knows.
+bool isKnown(std::string_view prefix, std::string_view rest)
+{
+    if (!rest.empty())
+        return false;
+    const std::string key = lowered(prefix) + "[";
+    return isName(prefix, rest) || std::any_of(RosterFields.begin(), RosterFields.end(), [&](const RosterField& field) {
+               return lowered(field.keyPrefix) == key;
+           });
+}
 
 std::string unquoted(std::string_view value)
 {
@@ -34,25 +64,132 @@ std::string unquoted(std::string_view value)
     return std::string(profile::trimSpaces(value));
 }
 
+// A per-bot key line of the roster: the first line of its key for its bot.
+struct HeldKey {
+    std::string identity;
+    NumberedKey split;
+    const profile::KeyValue* entry;
+};
+using KeysByNumber = std::array<std::vector<HeldKey>, MaxListedBots>;
+
+KeysByNumber keysByNumber(const std::vector<profile::KeyValue>& entries)
+{
+    KeysByNumber held;
+    std::array<std::unordered_set<std::string>, MaxListedBots> seen;
+    for (const profile::KeyValue& entry : entries) {
+        std::optional<NumberedKey> split = SplitBotKey(entry.key);
+        if (!split)
+            continue;
+        const auto n = static_cast<std::size_t>(split->number);
+        std::string id = identity(split->prefix, split->rest);
+        if (seen[n].insert(id).second)
+            held[n].push_back({std::move(id), std::move(*split), &entry});
+    }
+    return held;
+}
+
+// How many bots the roster lists: names from BotNames[0] on, up to the
+// first that is absent or empty.
+std::size_t listedBots(const KeysByNumber& held)
+{
+    std::size_t listed = 0;
+    for (; listed < held.size(); ++listed) {
+        const auto name = std::find_if(held[listed].begin(), held[listed].end(),
+                                       [](const HeldKey& key) { return isName(key.split.prefix, key.split.rest); });
+        if (name == held[listed].end() || unquoted(name->entry->value).empty())
+            break;
+    }
+    return listed;
+}
+
+// The keys of unknown meaning that every listed bot carries with one same
+// value, in the first bot's order.
+std::vector<const HeldKey*> sharedUnknownKeys(const KeysByNumber& held)
+{
+    const std::size_t listed = listedBots(held);
+    std::vector<const HeldKey*> shared;
+    if (listed == 0)
+        return shared;
+    for (const HeldKey& key : held[0]) {
+        if (!isKnown(key.split.prefix, key.split.rest))
+            shared.push_back(&key);
+    }
+    for (std::size_t n = 1; n < listed && !shared.empty(); ++n) {
+        std::unordered_map<std::string_view, std::string_view> values;
+        for (const HeldKey& key : held[n])
+            values.emplace(key.identity, key.entry->value);
+        std::erase_if(shared, [&](const HeldKey* key) {
+            const auto value = values.find(key->identity);
+            return value == values.end() || value->second != key->entry->value;
+        });
+    }
+    return shared;
+}
+
+// ImportValues, with the imported bot each value belongs to.
+struct ImportPlan {
+    std::vector<profile::KeyValue> values;
+    std::vector<std::size_t> bot;
+};
+
+ImportPlan planImport(const std::vector<SharedBot>& bots, const std::vector<BotIndex>& targets,
+                      const std::vector<profile::KeyValue>& entries, TextEncoding encoding)
+{
+    const KeysByNumber held = keysByNumber(entries);
+    const std::vector<const HeldKey*> shared = sharedUnknownKeys(held);
+    ImportPlan plan;
+    const auto add = [&](std::size_t bot, profile::KeyValue value) {
+        plan.values.push_back(std::move(value));
+        plan.bot.push_back(bot);
+    };
+    for (std::size_t n = 0; n < bots.size() && n < targets.size(); ++n) {
+        const BotIndex target = targets[n];
+        std::unordered_set<std::string> carried;
+        for (const BotKey& key : bots[n].keys) {
+            carried.insert(identity(key));
+            add(n, {key.name(target), key.value});
+        }
+        // Of the target's own keys, those of the thirteen that the imported
+        // bot lacks go, so that nothing of the bot it replaces changes how
+        // it plays; the others the game or a mod may need, and stay.
+        std::unordered_set<std::string_view> own;
+        if (target >= 0 && target < MaxListedBots) {
+            for (const HeldKey& key : held[static_cast<std::size_t>(target)]) {
+                own.insert(key.identity);
+                if (!carried.contains(key.identity) && isKnown(key.split.prefix, key.split.rest))
+                    add(n, {key.entry->key, {}, true});
+            }
+        }
+        for (const HeldKey* key : shared) {
+            if (!carried.contains(key->identity) && !own.contains(key->identity))
+                add(n, {decodeText(key->split.prefix, encoding) + "[" + std::to_string(target) + "]"
+                            + decodeText(key->split.rest, encoding),
+                        decodeText(key->entry->value, encoding)});
+        }
+    }
+    return plan;
+}
+
+// The first character of `text` that no profile line can hold, as U+XXXX.
+std::optional<std::string> lineBreaking(std::string_view text)
+{
+    const std::size_t at = text.find_first_of(std::string_view("\r\n\0", 3));
+    if (at == std::string_view::npos)
+        return std::nullopt;
+    char number[8];
+    std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(static_cast<unsigned char>(text[at])));
+    return std::string(number);
+}
+
+std::size_t countCharacters(std::string_view utf8)
+{
+    return static_cast<std::size_t>(
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 } // namespace
 
 std::string BotKey::name(BotIndex index) const { return prefix + "[" + std::to_string(index) + "]" + rest; }
-
-std::optional<NumberedKey> SplitBotKey(std::string_view key)
-{
-    const std::size_t open = key.find('[');
-    if (open == std::string_view::npos)
-        return std::nullopt;
-    const std::size_t close = key.find(']', open);
-    if (close == std::string_view::npos)
-        return std::nullopt;
-    const std::string_view digits = key.substr(open + 1, close - open - 1);
-    // Plain decimal only, so that "[03]" and "[3]" are never taken for one bot.
-    if (digits.empty() || digits.size() > 3 || (digits.size() > 1 && digits.front() == '0')
-        || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    return NumberedKey{std::string(key.substr(0, open)), std::string(key.substr(close + 1)), std::stoi(std::string(digits))};
-}
 
 std::vector<SharedBot> CollectBots(const std::vector<profile::KeyValue>& entries,
                                    const std::vector<BotIndex>& indexes, TextEncoding encoding)
@@ -72,124 +209,132 @@ std::vector<SharedBot> CollectBots(const std::vector<profile::KeyValue>& entries
         BotKey key{split->prefix, split->rest, decodeText(entry.value, encoding)};
         if (!seen[at->second].insert(identity(key)).second)
             continue; // a later line of the same key: the game never reads it
-        if (isNameKey(key))
+        if (isName(key.prefix, key.rest))
             bots[at->second].name = unquoted(key.value);
         bots[at->second].keys.push_back(std::move(key));
     }
     return bots;
 }
 
-std::string WriteBotFile(const std::vector<SharedBot>& bots, std::string_view program)
+std::string WriteBotFile(const std::vector<SharedBot>& bots, std::string_view program, std::string_view lineEnding)
 {
-    std::string text = "; Bots shared with " + std::string(program) + "\n[" + std::string(BotFileSection) + "]\n";
+    std::string text = "; Bots shared with " + std::string(program);
+    text.append(lineEnding).append("[").append(BotFileSection).append("]").append(lineEnding);
     for (std::size_t n = 0; n < bots.size(); ++n) {
         for (const BotKey& key : bots[n].keys)
-            text.append(key.name(static_cast<BotIndex>(n))).append("=").append(key.value).append("\n");
+            text.append(key.name(static_cast<BotIndex>(n))).append("=").append(key.value).append(lineEnding);
     }
     return text;
 }
 
-BotFileReading ReadBotFile(std::string_view bytes)
+std::string ExportFileName(std::string_view botName)
 {
-    BotFileReading reading;
-    if (bytes.size() > MaxBotFileBytes) {
-        reading.error = "The file is too large for a bot file.";
-        return reading;
-    }
-    std::string text;
-    if (bytes.starts_with(profile::Utf16LeMark)) {
-        std::string odd;
-        text = profile::utf8FromUtf16le(bytes.substr(profile::Utf16LeMark.size()), &odd);
-    } else {
-        text = std::string(bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes);
-    }
-    if (!isValidUtf8(text) || text.find('\0') != std::string::npos) {
-        reading.error = "The file is not a bot file: it is not UTF-8 text.";
-        return reading;
-    }
-    const profile::Document document(text);
-    const std::string header = "[" + std::string(BotFileSection) + "]";
-    const std::vector<profile::KeyValue> entries = document.entries(BotFileSection);
-    if (entries.empty()) {
-        reading.error = "The file is not a bot file: it holds no bots (no " + header + " section with keys).";
-        return reading;
-    }
-    std::map<int, SharedBot> byNumber;
-    std::map<int, std::set<std::string>> seen;
-    for (const profile::KeyValue& entry : entries) {
-        const std::optional<NumberedKey> split = SplitBotKey(entry.key);
-        if (!split)
-            continue; // keys of the whole roster never travel
-        if (split->number >= MaxListedBots) {
-            reading.error = "The bot file numbers a bot " + std::to_string(split->number) + " (" + entry.key
-                + "), beyond the roster's last number, " + std::to_string(MaxListedBots - 1) + ".";
-            return reading;
+    constexpr std::size_t MostCharacters = 64;
+    constexpr std::size_t MostBytes = 200; // file names end at 255 bytes on Linux
+    const auto edge = [](char c) { return c == ' ' || c == '.'; };
+    while (!botName.empty() && edge(botName.front()))
+        botName.remove_prefix(1);
+    while (!botName.empty() && edge(botName.back()))
+        botName.remove_suffix(1);
+
+    std::string name;
+    std::size_t characters = 0;
+    bool replacing = false; // a run of replaced characters gives one "_"
+    char32_t c = 0;
+    for (std::size_t i = 0; i < botName.size() && characters < MostCharacters;) {
+        std::size_t length = profile::nextUtf8(botName, i, c);
+        const bool invalid = length == 0;
+        if (invalid) {
+            length = 1;
+            c = 0xFFFD;
         }
-        BotKey key{split->prefix, split->rest, entry.value};
-        if (!seen[split->number].insert(identity(key)).second)
-            continue;
-        SharedBot& bot = byNumber[split->number];
-        if (isNameKey(key))
-            bot.name = unquoted(key.value);
-        bot.keys.push_back(std::move(key));
-    }
-    if (byNumber.empty()) {
-        reading.error = "The file is not a bot file: it holds no bots.";
-        return reading;
-    }
-    for (auto& [number, bot] : byNumber) {
-        if (bot.name.empty()) {
-            reading.error = "Bot " + std::to_string(number) + " of the bot file has no name (BotNames["
-                + std::to_string(number) + "]), which the roster needs.";
-            reading.bots.clear();
-            return reading;
+        const bool dots = c == '.' && i + 1 < botName.size() && botName[i + 1] == '.';
+        const bool replaced = invalid || c < 0x20 || (c >= 0x7F && c <= 0x9F)
+            || (c < 0x80 && std::string_view("<>:\"/\\|?*").find(static_cast<char>(c)) != std::string_view::npos)
+            || (c == '.' && (dots || replacing)) || c == 0x061C || c == 0x200E || c == 0x200F
+            || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+        if (replaced) {
+            if (!replacing && name.size() + 1 <= MostBytes) {
+                name += '_';
+                ++characters;
+            }
+        } else if (name.size() + length <= MostBytes) {
+            name.append(botName.substr(i, length));
+            ++characters;
+        } else {
+            break;
         }
-        reading.bots.push_back(std::move(bot));
+        replacing = replaced;
+        i += length;
     }
-    return reading;
+    while (!name.empty() && edge(name.back())) // the cut may end on one
+        name.pop_back();
+    if (name.empty())
+        name = "bot";
+
+    // Windows opens a device for these names, whatever follows a dot.
+    std::string_view stem = std::string_view(name).substr(0, name.find('.'));
+    while (!stem.empty() && stem.back() == ' ')
+        stem.remove_suffix(1);
+    const std::string word = lowered(stem);
+    static const std::array<std::string_view, 6> Devices = {"con", "prn", "aux", "nul", "conin$", "conout$"};
+    const bool numbered = (word.starts_with("com") || word.starts_with("lpt"))
+        && (word.size() == 4 ? word[3] >= '0' && word[3] <= '9'
+                             : word.size() == 5 && (word.ends_with("\xC2\xB9") || word.ends_with("\xC2\xB2")
+                                                    || word.ends_with("\xC2\xB3")));
+    if (numbered || std::find(Devices.begin(), Devices.end(), word) != Devices.end()) {
+        const std::size_t end = stem.size();
+        name = name.substr(0, end) + "_" + name.substr(end);
+        if (countCharacters(name) > MostCharacters || name.size() > MostBytes) { // "_" takes the last one's place
+            while ((static_cast<unsigned char>(name.back()) & 0xC0) == 0x80)
+                name.pop_back();
+            name.pop_back();
+            while (edge(name.back()))
+                name.pop_back();
+        }
+    }
+    return name + std::string(BotFileSuffix);
 }
 
-Targets ChooseTargets(Placement placement, int count, int listed, const std::vector<BotIndex>& selected)
+int FirstFreeNumber(const std::vector<profile::KeyValue>& entries)
+{
+    int first = 0;
+    for (const profile::KeyValue& entry : entries) {
+        if (const std::optional<NumberedKey> split = SplitBotKey(entry.key))
+            first = std::max(first, split->number + 1);
+    }
+    return first;
+}
+
+int ReadFirstFreeNumber(const std::string& path)
+{
+    const profile::LoadedFile file = profile::loadProfile(path);
+    return file.state == profile::FileState::Read ? FirstFreeNumber(file.document.entries(BotRoster)) : 0;
+}
+
+Targets ChooseTargets(Placement placement, int count, int firstFree, const std::vector<BotIndex>& selected)
 {
     Targets targets;
+    targets.placement = placement;
     if (placement == Placement::Replace) {
         targets.ok = count > 0 && static_cast<int>(selected.size()) == count;
         if (targets.ok)
             targets.numbers = selected;
         return targets;
     }
-    targets.fitting = std::clamp(MaxListedBots - listed, 0, count);
+    targets.fitting = std::clamp(MaxListedBots - firstFree, 0, count);
     targets.ok = count > 0 && targets.fitting == count;
     if (targets.ok) {
         for (int n = 0; n < count; ++n)
-            targets.numbers.push_back(static_cast<BotIndex>(listed + n));
+            targets.numbers.push_back(static_cast<BotIndex>(firstFree + n));
     }
     return targets;
 }
 
 std::vector<profile::KeyValue> ImportValues(const std::vector<SharedBot>& bots, const std::vector<BotIndex>& targets,
-                                            const std::vector<profile::KeyValue>& entries)
+                                            const std::vector<profile::KeyValue>& entries, TextEncoding encoding)
 {
-    std::vector<profile::KeyValue> values;
-    for (std::size_t n = 0; n < bots.size() && n < targets.size(); ++n) {
-        std::set<std::string> held;
-        for (const BotKey& key : bots[n].keys) {
-            held.insert(identity(key));
-            values.push_back({key.name(targets[n]), key.value});
-        }
-        // The target's keys that the imported bot does not hold go, so that
-        // nothing of the bot it replaces stays behind.
-        std::set<std::string> removed;
-        for (const profile::KeyValue& entry : entries) {
-            const std::optional<NumberedKey> split = SplitBotKey(entry.key);
-            if (!split || split->number != targets[n])
-                continue;
-            const std::string id = identity({split->prefix, split->rest, {}});
-            if (!held.contains(id) && removed.insert(id).second)
-                values.push_back({entry.key, {}, true});
-        }
-    }
-    return values;
+    return planImport(bots, targets, entries, encoding).values;
 }
 
 CollectedBots ReadRosterBots(const std::string& path, const std::vector<BotIndex>& indexes)
@@ -213,9 +358,17 @@ SaveOutcome SaveBotFile(const std::string& path, std::string_view text)
     return {};
 }
 
-SaveOutcome ImportBots(const std::string& path, const std::vector<SharedBot>& bots,
-                       const std::vector<BotIndex>& targets, const std::string& backupStamp)
+SaveOutcome ImportBots(const std::string& path, const std::vector<SharedBot>& bots, const Targets& targets,
+                       const std::string& backupStamp)
 {
+    const auto count = static_cast<int>(bots.size());
+    if (bots.empty())
+        return {}; // nothing to write
+    if (targets.placement == Placement::Replace
+        && (targets.numbers.size() != bots.size()
+            || std::any_of(targets.numbers.begin(), targets.numbers.end(),
+                           [](BotIndex n) { return n < 0 || n >= MaxListedBots; })))
+        return SaveOutcome::refusal({}, Mismatch, {});
     SaveOutcome outcome;
     bool backedUp = false;
     const auto prepare = [&](const profile::LoadedFile& file, std::vector<profile::KeyValue>& values) {
@@ -224,38 +377,46 @@ SaveOutcome ImportBots(const std::string& path, const std::vector<SharedBot>& bo
             outcome = SaveOutcome::vanished(Gone::File);
             return false;
         }
+        const std::vector<profile::KeyValue> entries = file.document.entries(BotRoster);
+        std::vector<BotIndex> numbers = targets.numbers;
+        if (targets.placement == Placement::AfterLast) {
+            // Numbered from the file as it is now: whatever came into it
+            // since the targets were chosen stays.
+            const Targets now = ChooseTargets(Placement::AfterLast, count, FirstFreeNumber(entries), {});
+            if (!now.ok) {
+                outcome = SaveOutcome::refusal(
+                    {}, NoRoom, {std::to_string(now.fitting), std::to_string(count), std::to_string(MaxListedBots)});
+                return false;
+            }
+            numbers = now.numbers;
+        }
         const TextEncoding encoding = file.utf16 ? TextEncoding::Utf8 : detectEncoding(file.document.bytes());
-        values = ImportValues(bots, targets, file.document.entries(BotRoster));
-        // Which imported bot each key belongs to, for the refusal's words.
-        std::size_t bot = 0;
-        for (profile::KeyValue& kv : values) {
-            while (bot + 1 < targets.size() && SplitBotKey(kv.key)->number != targets[bot])
-                ++bot;
+        ImportPlan plan = planImport(bots, numbers, entries, encoding);
+        for (std::size_t i = 0; i < plan.values.size(); ++i) {
+            profile::KeyValue& kv = plan.values[i];
             if (kv.remove)
                 continue;
             // The key's name and its value, in the file's encoding.
             std::string refused;
             std::optional<std::string> key = encodeText(kv.key, encoding, &refused);
             std::optional<std::string> bytes = key ? encodeText(kv.value, encoding, &refused) : std::nullopt;
-            if (!bytes)
-                refused = "the character " + refused;
-            else if (auto what = profile::unsafeCharacter(*bytes))
-                refused = *what;
+            if (bytes) {
+                if (std::optional<std::string> breaking = lineBreaking(*key + *bytes))
+                    refused = *breaking;
+            }
             if (!refused.empty()) {
-                outcome = SaveOutcome::refusal(kv.key, "The bot \"" + bots[bot].name + "\" cannot be imported: its "
-                                                   + kv.key + " holds " + refused + ", which a "
-                                                   + encodingName(encoding)
-                                                   + " roster file cannot hold. Nothing was imported.");
+                outcome = SaveOutcome::refusal(kv.key, Unholdable,
+                                               {bots[plan.bot[i]].name, kv.key, refused, encodingName(encoding)});
                 return false;
             }
             kv.key = std::move(*key);
             kv.value = std::move(*bytes);
         }
+        values = std::move(plan.values);
         if (!backupStamp.empty() && !backedUp) {
             const profile::Backup backup = profile::backUpProfile(path, backupStamp, KeptBackups);
             if (!backup.result) {
-                outcome = SaveOutcome::refusal({}, "The roster file could not be backed up before importing: "
-                                                       + backup.result.error + ". Nothing was imported.");
+                outcome = SaveOutcome::refusal({}, NoBackup, {backup.result.error});
                 return false;
             }
             backedUp = true;

@@ -25,6 +25,17 @@ inline constexpr std::string_view BotFileSuffix = ".covbots";
 // Bot files larger than this are refused: 101 bots with a hundred keys each
 // stay far below it.
 inline constexpr std::size_t MaxBotFileBytes = std::size_t{4} * 1024 * 1024;
+// The longest name the roster allows, in characters; no value or key of a
+// bot file may be longer. (Every list that shows a name lays it out whole:
+// a name of megabytes would hold the window up for many seconds.)
+inline constexpr std::size_t MaxNameCharacters = 4096;
+
+// The line ending of a bot file written on this system.
+#ifdef _WIN32
+inline constexpr std::string_view NativeLineEnding = "\r\n";
+#else
+inline constexpr std::string_view NativeLineEnding = "\n";
+#endif
 
 // A key split around the bot's number: prefix + "[" + number + "]" + rest.
 struct BotKey {
@@ -35,7 +46,8 @@ struct BotKey {
 };
 
 // "BotSkills[12]" gives {"BotSkills", ""} and 12; nothing for a key without
-// a plain decimal number in its first brackets.
+// a plain decimal number from 0 to 100 in its first brackets. "[03]" is not
+// a number the game ever reads for bot 3, and "[300]" is no bot's.
 struct NumberedKey {
     std::string prefix;
     std::string rest;
@@ -55,40 +67,96 @@ std::vector<SharedBot> CollectBots(const std::vector<profile::KeyValue>& entries
                                    const std::vector<BotIndex>& indexes, TextEncoding encoding);
 
 // The bot file's text: a comment line naming `program`, the section, each
-// bot's keys renumbered from 0. LF endings.
-std::string WriteBotFile(const std::vector<SharedBot>& bots, std::string_view program);
+// bot's keys renumbered from 0, every line ended with `lineEnding`.
+std::string WriteBotFile(const std::vector<SharedBot>& bots, std::string_view program,
+                         std::string_view lineEnding = NativeLineEnding);
 
-struct BotFileReading {
-    std::vector<SharedBot> bots; // by their numbers in the file
-    std::string error;           // a whole sentence; set when nothing can be imported
+// The file name to suggest for exporting the bot named `botName`: its name
+// with the suffix, made safe to create in any folder on Linux and Windows.
+// Path separators, control and direction-changing characters and those
+// Windows forbids (<>:"/\|?*) become "_", as does every run of dots; dots
+// and blanks at either end go (Windows drops trailing ones, a leading dot
+// hides the file); a Windows device name (CON, NUL, COM1...) gets "_"
+// after it; at most 64 characters before the suffix; "bot" when nothing is
+// left. So "AC/DC" gives "AC_DC.covbots" and "../../Evil" "_Evil.covbots".
+std::string ExportFileName(std::string_view botName);
+
+// The bots of one section of a text.
+struct BotSection {
+    std::string name; // as the text spells it, without the brackets
+    std::size_t line = 0; // of its header, from 1
+    std::vector<SharedBot> bots; // by their numbers in the text
 };
 
-// Reads a bot file's bytes: CRLF, LF or CR, a UTF-8 or UTF-16LE byte-order
-// mark or none, blank and comment lines. Refuses what is too large, not
-// UTF-8, has no [CovertstrikeBots] section, no bots, or a bot without a name
-// (or a number beyond the roster's last) with an error naming the problem.
+struct BotFileReading {
+    // [CovertstrikeBots] alone when the text has it; otherwise every section
+    // holding a BotNames[n] key (a roster pasted from a user INI file), in
+    // the text's order. Empty exactly when the reading is refused.
+    std::vector<BotSection> sections;
+    // A refusal: the whole sentence in English, and the pattern it was
+    // filled from (marked for translation, see roster/words.h) with what
+    // stands for its %1, %2..., for the window to say it in the player's
+    // language. Empty when the bots can be imported.
+    std::string error;
+    std::string pattern;
+    std::vector<std::string> arguments;
+};
+
+// Reads a bot file's bytes or a text pasted from elsewhere: CRLF, LF or CR,
+// a UTF-8 or UTF-16LE byte-order mark or none, blank and comment lines.
+// Every bot of the sections offered comes back whole, with every per-bot
+// key it holds (the first line of a key, as the game reads it), or the
+// reading is refused, naming what stands in the way: a text too large, not
+// UTF-8 or holding NUL, without bots, with a second [CovertstrikeBots]
+// section; a bot without a name or with one of blanks only; a key numbered
+// above 100 or with a leading zero ("[07]": the game reads "[7]", so the
+// player is asked to write that rather than have a value guessed at or
+// lost); a key or a value holding a control character (a tab inside a value
+// excepted) or longer than MaxNameCharacters. Keys without a number (the
+// whole roster's) are passed over. Linear in the text's length.
 BotFileReading ReadBotFile(std::string_view bytes);
+
+// Reads the bot file at `path` (the file system's bytes; UTF-8 on Windows):
+// a regular file only, and no more than MaxBotFileBytes + 1 of its bytes.
+// Refuses as ReadBotFile does, and says when the file is not there, is no
+// regular file or cannot be read.
+BotFileReading LoadBotFile(const std::string& path);
 
 // Where imported bots go.
 enum class Placement { AfterLast, Replace };
 
+// One more than the highest bot number that holds any per-bot key in a
+// roster section's key lines (any "Prefix[n]..." key, known or not, with
+// a name or without): 0 for a section without such keys. Bots numbered
+// from here on write over nothing.
+int FirstFreeNumber(const std::vector<profile::KeyValue>& entries);
+
+// The same for the roster file at `path`, read now; 0 when it cannot be
+// read (ImportBots numbers again as it writes, and says why it cannot).
+int ReadFirstFreeNumber(const std::string& path);
+
 struct Targets {
+    Placement placement = Placement::Replace;
     std::vector<BotIndex> numbers;
-    int fitting = 0; // AfterLast: how many bots fit after the last listed one
+    int fitting = 0; // AfterLast: how many bots fit from the first free number
     bool ok = false;
 };
 
-// AfterLast: the numbers after the `listed` bots, none beyond the last
-// listed number (100); all or none. Replace: the `selected` bots, in order,
-// when there are exactly `count` of them.
-Targets ChooseTargets(Placement placement, int count, int listed, const std::vector<BotIndex>& selected);
+// AfterLast: `count` numbers from `firstFree` on, none beyond the roster's
+// last (100); all or none. Replace: the `selected` bots, in order, when
+// there are exactly `count` of them.
+Targets ChooseTargets(Placement placement, int count, int firstFree, const std::vector<BotIndex>& selected);
 
 // What an import writes, in UTF-8: bot after bot, every key the imported
-// bot holds at its target number, then the removal of the target's other
-// per-bot keys (from `entries`, the roster's section as it stands) so that
-// the bot plays exactly as exported.
+// bot holds at its target number; then the removal of the target's other
+// keys of the thirteen the editor knows (from `entries`, the roster's
+// section as it stands, in the file's `encoding`), so that the bot plays
+// as exported. The target's keys whose meaning the editor does not know
+// (any other prefix, such as "slotUsed[n]") stay as they are; and each such
+// key that every listed bot carries with one same value, the target gets
+// when it lacks it (a new bot then looks to the game like its neighbours).
 std::vector<profile::KeyValue> ImportValues(const std::vector<SharedBot>& bots, const std::vector<BotIndex>& targets,
-                                            const std::vector<profile::KeyValue>& entries);
+                                            const std::vector<profile::KeyValue>& entries, TextEncoding encoding);
 
 // The bots at `indexes` of the roster file at `path`, from one reading.
 struct CollectedBots {
@@ -100,12 +168,16 @@ CollectedBots ReadRosterBots(const std::string& path, const std::vector<BotIndex
 // Writes a bot file's text to `path`, atomically; the system's reason on failure.
 SaveOutcome SaveBotFile(const std::string& path, std::string_view text);
 
-// Imports `bots` at `targets` into the roster at `path` in one transaction
-// (ImportValues on the file as the write reads it): all of it or nothing.
-// A name or value the roster's encoding cannot hold refuses the whole
-// import with a message naming the bot and the key. With a `backupStamp`
-// the file is first backed up, as a save backs it up.
-SaveOutcome ImportBots(const std::string& path, const std::vector<SharedBot>& bots,
-                       const std::vector<BotIndex>& targets, const std::string& backupStamp);
+// Imports `bots` into the roster at `path` in one transaction (ImportValues
+// on the file as the write reads it): all of it or nothing. Replace writes
+// at the targets' numbers; AfterLast numbers the bots from the first free
+// number of the file as the write reads it, so that a change made to the
+// file since the targets were chosen can never be written over, and
+// refuses when they no longer all fit. A name or value the roster's
+// encoding cannot hold refuses the whole import with a message naming the
+// bot and the key. With a `backupStamp` the file is first backed up, as a
+// save backs it up. Every refusal carries its pattern and arguments.
+SaveOutcome ImportBots(const std::string& path, const std::vector<SharedBot>& bots, const Targets& targets,
+                       const std::string& backupStamp);
 
 } // namespace roster

@@ -57,17 +57,19 @@ FileBots botsOf(const profile::Document& document, const std::vector<profile::Ke
     FileBots found;
     const BotFileReading reading = ReadBotFile(document.bytes());
     if (!reading.error.empty()) {
-        found.refusal = Refusal{reading.error, {}};
+        found.refusal = Refusal{reading.pattern, reading.arguments};
         return found;
     }
+    const std::vector<SharedBot>& bots = reading.sections.front().bots;
     found.keys.emplace(entries, MaxListedBots);
     for (int n = 0; n < MaxListedBots; ++n) {
         if (!found.keys->at(n).empty())
             found.numbers.push_back(n);
     }
-    bool same = found.numbers.size() == reading.bots.size();
+    bool same = reading.sections.size() == 1 && reading.sections.front().name == BotFileSection
+        && found.numbers.size() == bots.size();
     for (std::size_t i = 0; same && i < found.numbers.size(); ++i)
-        same = found.keys->name(found.numbers[i]) == std::string_view(reading.bots[i].name);
+        same = found.keys->name(found.numbers[i]) == std::string_view(bots[i].name);
     if (!same)
         found.refusal = Refusal{CBT_WORD("roster", "The bot file %1 is not in the form the library writes, so the "
                                                    "library does not change it."),
@@ -214,12 +216,14 @@ Library ReadLibrary(const std::string& folder)
         if (read.state != profile::FileState::Read)
             file.problem = Refusal{CBT_WORD("roster", "The file cannot be read: %1"), {read.error}};
         else if (reading = ReadBotFile(read.bytes); !reading.error.empty())
-            file.problem = Refusal{reading.error, {}};
-        if (file.problem)
-            reading.bots.clear();
-        file.bots = static_cast<int>(reading.bots.size());
-        for (std::size_t i = 0; i < reading.bots.size(); ++i)
-            library.bots.push_back({std::move(reading.bots[i]), index, static_cast<int>(i)});
+            file.problem = Refusal{reading.pattern, reading.arguments};
+        // A file of the library holds one roster: the first the reading offers.
+        std::vector<SharedBot> bots;
+        if (!file.problem)
+            bots = std::move(reading.sections.front().bots);
+        file.bots = static_cast<int>(bots.size());
+        for (std::size_t i = 0; i < bots.size(); ++i)
+            library.bots.push_back({std::move(bots[i]), index, static_cast<int>(i)});
         library.files.push_back(std::move(file));
     }
     findDuplicates(library);
