@@ -3,6 +3,7 @@
 // back atomically.
 
 #include "profile/file_system.h"
+#include "profile/merge.h"
 #include "profile/profile.h"
 #include "profile/profile_file.h"
 #include "profile/utf16.h"
@@ -87,6 +88,8 @@ private slots:
     void failedWritesLeaveTheFileAsItWas_data();
     void failedWritesLeaveTheFileAsItWas();
     void refusesToReadWhatIsNotAFile();
+    void carriesAChangeOverAnotherProgramsChanges_data();
+    void carriesAChangeOverAnotherProgramsChanges();
 };
 
 void ProfileTest::readsAsWindowsDoes_data()
@@ -753,6 +756,94 @@ void ProfileTest::refusesToReadWhatIsNotAFile()
              profile::FileState::Missing);
     // An unusable file reads like an absent one: the default comes back.
     QCOMPARE(bytes(profile::readProfileString("S", "k", "def", 50, device).text), QByteArray("def"));
+}
+
+void ProfileTest::carriesAChangeOverAnotherProgramsChanges_data()
+{
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::addColumn<QByteArray>("current");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<QString>("skipped"); // each part: its reason and its keys
+    const auto row = [](const char* name, const QByteArray& from, const QByteArray& to, const QByteArray& current,
+                        const QByteArray& expected, const char* skipped = "") {
+        QTest::newRow(name) << from << to << current << expected << QString::fromUtf8(skipped);
+    };
+    const QByteArray base = "[G]\r\nx=1\r\n\r\n[S]\r\na=1\r\nb=1\r\nc=1\r\nd=1\r\n\r\n[T]\r\nz=1\r\n";
+    const auto with = [&](std::initializer_list<std::pair<const char*, const char*>> edits) {
+        QByteArray text = base;
+        for (const auto& [line, now] : edits)
+            text.replace(QByteArray(line) + "\r\n", now);
+        return text;
+    };
+    const QByteArray set = with({{"a=1", "a=2\r\n"}, {"b=1", "b=2\r\n"}, {"c=1", "c=2\r\n"}});
+    row("nothing changed since", base, set, base, set);
+    row("another section changed", base, set, with({{"z=1", "z=9\r\n"}}),
+        with({{"a=1", "a=2\r\n"}, {"b=1", "b=2\r\n"}, {"c=1", "c=2\r\n"}, {"z=1", "z=9\r\n"}}));
+    row("a value changed by both", base, set, with({{"b=1", "b=9\r\n"}}),
+        with({{"a=1", "a=2\r\n"}, {"b=1", "b=9\r\n"}, {"c=1", "c=2\r\n"}}), "changed S/b");
+    row("the same key set otherwise by both", base, set, with({{"b=1", "B = 2\r\n"}}),
+        with({{"a=1", "a=2\r\n"}, {"b=1", "B = 2\r\n"}, {"c=1", "c=2\r\n"}}), "changed S/b");
+    row("the same line set by both", base, set, with({{"b=1", "b=2\r\n"}}), set);
+    row("a neighbour changed and a line put beside", base, with({{"b=1", "b=2\r\n"}}),
+        with({{"a=1", "a=7\r\n"}, {"c=1", "; note\r\nc=7\r\n"}}),
+        with({{"a=1", "a=7\r\n"}, {"b=1", "b=2\r\n"}, {"c=1", "; note\r\nc=7\r\n"}}));
+    row("key removed, a neighbour changed", base, with({{"c=1", ""}}), with({{"b=1", "b=5\r\n"}}),
+        with({{"b=1", "b=5\r\n"}, {"c=1", ""}}));
+    row("removed key back beside its changed neighbour", with({{"c=1", ""}}), base,
+        with({{"b=1", "b=5\r\n"}, {"c=1", ""}}), with({{"b=1", "b=5\r\n"}}));
+    row("removed key, its neighbour gone", with({{"c=1", ""}}), base, with({{"b=1", ""}, {"c=1", ""}}),
+        with({{"b=1", ""}, {"c=1", ""}}), "place S/c");
+    row("removed key changed since", base, with({{"c=1", ""}}), with({{"c=1", "c=3\r\n"}}),
+        with({{"c=1", "c=3\r\n"}}), "changed S/c");
+    row("key added where another program added one", base, with({{"d=1", "d=1\r\ne=1\r\n"}}),
+        with({{"d=1", "d=1\r\nf=1\r\n"}}), with({{"d=1", "d=1\r\nf=1\r\n"}}), "place S/e");
+    row("key added that another program added elsewhere", base, with({{"d=1", "d=1\r\ne=1\r\n"}}),
+        with({{"a=1", "E=5\r\na=1\r\n"}}), with({{"a=1", "E=5\r\na=1\r\n"}}), "added S/e");
+    row("values set, a key added beside them", base, with({{"c=1", "c=2\r\n"}, {"d=1", "d=2\r\ne=2\r\n"}}),
+        with({{"c=1", "c=9\r\n"}}), with({{"c=1", "c=9\r\n"}, {"d=1", "d=2\r\ne=2\r\n"}}), "changed S/c");
+    row("the whole section removed since", base, set, "[G]\r\nx=1\r\n\r\n[T]\r\nz=1\r\n",
+        "[G]\r\nx=1\r\n\r\n[T]\r\nz=1\r\n", "removed S/a; removed S/b; removed S/c");
+    row("mixed endings", "[S]\ra=1\r\nb=1\nc=1\r", "[S]\ra=2\r\nb=1\nc=2\r", "[S]\ra=1\r\nb=3\nc=1\r",
+        "[S]\ra=2\r\nb=3\nc=2\r");
+    row("no final line ending", "[S]\na=1\nb=1", "[S]\na=1\nb=2", "[S]\na=3\nb=1", "[S]\na=3\nb=2");
+    row("a line without ending never runs into another", "[S]\na=1\n", "[S]\na=2", "[S]\na=1\nb=1\n",
+        "[S]\na=1\nb=1\n", "place S/a");
+    row("UTF-8 names", "[\xc3\x89quipe]\nB\xc3\xb6t=1\nM\xc3\xb6th=1\n", "[\xc3\x89quipe]\nB\xc3\xb6t=2\nM\xc3\xb6th=2\n",
+        "[\xc3\x89quipe]\nB\xc3\xb6t=1\nM\xc3\xb6th=5\n", "[\xc3\x89quipe]\nB\xc3\xb6t=2\nM\xc3\xb6th=5\n",
+        "changed \xc3\x89quipe/M\xc3\xb6th");
+    QByteArray many, other;
+    for (int i = 0; i <= int(profile::MaxCarriedDifferences / 2); ++i) {
+        many += "k" + QByteArray::number(i) + "=1\n";
+        other += "k" + QByteArray::number(i) + "=2\n";
+    }
+    row("too many differences", "[S]\n" + many, "[S]\n" + other, "[S]\n" + many + "x=1\n",
+        "[S]\n" + many + "x=1\n", "large ");
+}
+
+void ProfileTest::carriesAChangeOverAnotherProgramsChanges()
+{
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    QFETCH(QByteArray, current);
+    QFETCH(QByteArray, expected);
+    QFETCH(QString, skipped);
+    const auto view = [](const QByteArray& b) { return std::string_view(b.constData(), std::size_t(b.size())); };
+    const profile::CarriedChange carried = profile::carryChange(view(from), view(to), view(current));
+    QCOMPARE(bytes(carried.text), expected);
+    const char* reasons[] = {"changed", "removed", "place", "added", "large"};
+    QStringList parts;
+    for (const profile::SkippedPart& part : carried.skipped) {
+        QStringList keys;
+        for (const profile::SkippedKey& key : part.keys)
+            keys.append(QString::fromStdString(key.section + "/" + key.key));
+        parts.append(QLatin1String(reasons[int(part.reason)]) + QLatin1Char(' ')
+                     + keys.join(QLatin1Char(' ')));
+    }
+    QCOMPARE(parts.join(QStringLiteral("; ")), skipped);
+    // What was carried whole can be carried back (unless current held it already).
+    if (skipped.isEmpty() && expected != to)
+        QCOMPARE(bytes(profile::carryChange(view(to), view(from), carried.text).text), current);
 }
 
 QTEST_GUILESS_MAIN(ProfileTest)

@@ -70,7 +70,7 @@ const Document::SectionSpan& Document::section(std::string_view name) const
     if (cached_ && cached_->name == name)
         return *cached_;
     const std::string_view bytes = this->bytes();
-    SectionSpan& span = cached_.emplace();
+    SectionSpan span;
     span.name = std::string(name);
     // Only headers matter here, and a header's '[' is the first non-blank
     // character of its line: go from one '[' to the next rather than line
@@ -92,7 +92,8 @@ const Document::SectionSpan& Document::section(std::string_view name) const
         }
         at = line.end;
     }
-    return span;
+    cached_ = std::move(span);
+    return *cached_;
 }
 
 // The one walk over a section: the lookups, the listing and the editor all
