@@ -101,6 +101,8 @@ constexpr std::size_t MaxSearchedDifferences = 4000;
 // Gives up, returning false, when the script would be longer than `limit`.
 class ShortestEdit {
 public:
+    using Index = std::ptrdiff_t;
+
     ShortestEdit(const std::vector<Hash>& a, const std::vector<Hash>& b, std::vector<char>& removed,
                  std::vector<char>& added)
         : a_(a), b_(b), removed_(removed), added_(added)
@@ -111,12 +113,12 @@ public:
     {
         // The halves of the first split are shorter than the whole, which
         // the limit has bounded: only the first search needs a limit.
-        maxD_ = static_cast<long>(limit / 2 + 1);
-        return compare(0, static_cast<long>(a_.size()), 0, static_cast<long>(b_.size()));
+        maxD_ = static_cast<Index>(limit / 2 + 1);
+        return compare(0, static_cast<Index>(a_.size()), 0, static_cast<Index>(b_.size()));
     }
 
 private:
-    bool compare(long aLo, long aHi, long bLo, long bHi)
+    bool compare(Index aLo, Index aHi, Index bLo, Index bHi)
     {
         while (aLo < aHi && bLo < bHi && a_[aLo] == b_[bLo]) {
             ++aLo;
@@ -131,7 +133,7 @@ private:
             std::fill(added_.begin() + bLo, added_.begin() + bHi, 1);
             return true;
         }
-        long x = 0, y = 0;
+        Index x = 0, y = 0;
         if (!middleSnake(aLo, aHi, bLo, bHi, x, y))
             return false;
         maxD_ = -1;
@@ -139,26 +141,26 @@ private:
     }
 
     // Searches from both ends at once until the paths meet; (x, y) is where.
-    bool middleSnake(long aLo, long aHi, long bLo, long bHi, long& x, long& y)
+    bool middleSnake(Index aLo, Index aHi, Index bLo, Index bHi, Index& x, Index& y)
     {
-        const long n = aHi - aLo, m = bHi - bLo;
-        const long maxD = (n + m + 1) / 2;
-        const long offset = maxD + 1;
+        const Index n = aHi - aLo, m = bHi - bLo;
+        const Index maxD = (n + m + 1) / 2;
+        const Index offset = maxD + 1;
         forward_.assign(static_cast<std::size_t>(2 * offset + 2), -1);
         backward_.assign(forward_.size(), -1);
         forward_[static_cast<std::size_t>(offset + 1)] = 0;
         backward_[static_cast<std::size_t>(offset + 1)] = 0;
-        const long delta = n - m;
+        const Index delta = n - m;
         const bool odd = delta % 2 != 0;
-        const auto at = [&](std::vector<long>& v, long k) -> long& { return v[static_cast<std::size_t>(offset + k)]; };
-        long k1start = 0, k1end = 0, k2start = 0, k2end = 0;
-        for (long d = 0; d < maxD; ++d) {
+        const auto at = [&](std::vector<Index>& v, Index k) -> Index& { return v[static_cast<std::size_t>(offset + k)]; };
+        Index k1start = 0, k1end = 0, k2start = 0, k2end = 0;
+        for (Index d = 0; d < maxD; ++d) {
             if (maxD_ >= 0 && d > maxD_)
                 return false;
-            for (long k1 = -d + k1start; k1 <= d - k1end; k1 += 2) {
-                long x1 = (k1 == -d || (k1 != d && at(forward_, k1 - 1) < at(forward_, k1 + 1))) ? at(forward_, k1 + 1)
+            for (Index k1 = -d + k1start; k1 <= d - k1end; k1 += 2) {
+                Index x1 = (k1 == -d || (k1 != d && at(forward_, k1 - 1) < at(forward_, k1 + 1))) ? at(forward_, k1 + 1)
                                                                                                  : at(forward_, k1 - 1) + 1;
-                long y1 = x1 - k1;
+                Index y1 = x1 - k1;
                 while (x1 < n && y1 < m && a_[aLo + x1] == b_[bLo + y1]) {
                     ++x1;
                     ++y1;
@@ -169,7 +171,7 @@ private:
                 } else if (y1 > m) {
                     k1start += 2;
                 } else if (odd) {
-                    const long k2 = delta - k1;
+                    const Index k2 = delta - k1;
                     if (k2 >= -maxD && k2 <= maxD && at(backward_, k2) != -1 && x1 >= n - at(backward_, k2)) {
                         x = x1;
                         y = y1;
@@ -177,11 +179,11 @@ private:
                     }
                 }
             }
-            for (long k2 = -d + k2start; k2 <= d - k2end; k2 += 2) {
-                long x2 = (k2 == -d || (k2 != d && at(backward_, k2 - 1) < at(backward_, k2 + 1)))
+            for (Index k2 = -d + k2start; k2 <= d - k2end; k2 += 2) {
+                Index x2 = (k2 == -d || (k2 != d && at(backward_, k2 - 1) < at(backward_, k2 + 1)))
                     ? at(backward_, k2 + 1)
                     : at(backward_, k2 - 1) + 1;
-                long y2 = x2 - k2;
+                Index y2 = x2 - k2;
                 while (x2 < n && y2 < m && a_[aHi - x2 - 1] == b_[bHi - y2 - 1]) {
                     ++x2;
                     ++y2;
@@ -192,9 +194,9 @@ private:
                 } else if (y2 > m) {
                     k2start += 2;
                 } else if (!odd) {
-                    const long k1 = delta - k2;
+                    const Index k1 = delta - k2;
                     if (k1 >= -maxD && k1 <= maxD && at(forward_, k1) != -1) {
-                        const long x1 = at(forward_, k1);
+                        const Index x1 = at(forward_, k1);
                         if (x1 >= n - x2) {
                             x = x1;
                             y = x1 - k1;
@@ -214,9 +216,9 @@ private:
     const std::vector<Hash>& b_;
     std::vector<char>& removed_;
     std::vector<char>& added_;
-    std::vector<long> forward_;
-    std::vector<long> backward_;
-    long maxD_ = -1;
+    std::vector<Index> forward_;
+    std::vector<Index> backward_;
+    Index maxD_ = -1;
 };
 
 // Marks what of `a` is taken out and what of `b` put in. Items that the
