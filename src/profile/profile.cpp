@@ -40,13 +40,15 @@ std::string_view unquote(std::string_view v)
 }
 
 // One key line of a section: where it stands, its key as spelled, the
-// offset of its first '=' within the file, and its value with the blanks
-// around it removed but its quotes kept.
+// offset of its first '=' within the file, and what follows that '='.
 struct KeyLine {
     lines::Line line;
     std::string_view key;
     std::size_t equals = 0;
-    std::string_view value;
+    std::string_view afterEquals;
+
+    // The value with the blanks around it removed but its quotes kept.
+    std::string_view value() const { return lines::trimBlanks(afterEquals); }
 };
 
 } // namespace
@@ -114,7 +116,7 @@ template <class Visit> const Document::SectionSpan& Document::walkKeys(std::stri
             break; // only the first section of that name is searched
         if (p.kind != lines::LineKind::Key)
             continue;
-        if (!visit(KeyLine{line, p.name, line.begin + p.equals, lines::trimBlanks(text.substr(p.equals + 1))}))
+        if (!visit(KeyLine{line, p.name, line.begin + p.equals, text.substr(p.equals + 1)}))
             break;
     }
     return span;
@@ -124,9 +126,9 @@ std::optional<std::string_view> Document::find(std::string_view section, std::st
 {
     key = trimSpaces(key);
     std::optional<std::string_view> found;
-    walkKeys(section, [&](const KeyLine& line) {
+    walkKeys(section, [&](KeyLine line) {
         if (sameName(line.key, key))
-            found = unquote(line.value);
+            found = unquote(line.value());
         return !found;
     });
     return found;
@@ -144,14 +146,14 @@ std::vector<std::optional<std::string_view>> Document::findAll(std::string_view 
         wanted[std::move(name)].push_back(i);
     }
     std::string name;
-    walkKeys(section, [&](const KeyLine& line) {
+    walkKeys(section, [&](KeyLine line) {
         name.assign(line.key);
         std::transform(name.begin(), name.end(), name.begin(), lowerAscii);
         const auto hit = wanted.find(name);
         if (hit == wanted.end())
             return true; // the first line of a name wins: a later one is never asked for again
         for (std::size_t i : hit->second)
-            found[i] = unquote(line.value);
+            found[i] = unquote(line.value());
         wanted.erase(hit);
         return !wanted.empty();
     });
@@ -161,8 +163,8 @@ std::vector<std::optional<std::string_view>> Document::findAll(std::string_view 
 std::vector<KeyValue> Document::entries(std::string_view section) const
 {
     std::vector<KeyValue> found;
-    walkKeys(section, [&](const KeyLine& line) {
-        found.push_back({std::string(line.key), std::string(line.value)});
+    walkKeys(section, [&](KeyLine line) {
+        found.push_back({std::string(line.key), std::string(line.value())});
         return true;
     });
     return found;
@@ -235,7 +237,7 @@ Splice Document::editAll(std::string_view section, const std::vector<KeyValue>& 
     for (const Wanted& w : wanted)
         missing += w.remove ? 1 : 0;
     if (missing > 0) {
-        walkKeys(section, [&](const KeyLine& line) {
+        walkKeys(section, [&](KeyLine line) {
             at = line.line.next;
             const auto hit = byName.find(line.key);
             if (hit == byName.end())

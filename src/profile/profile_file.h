@@ -97,8 +97,8 @@ inline constexpr int MaxWriteAttempts = 5;
 // touching it writes the file back as it was. Returning false writes
 // nothing and the result is `refused`. A file that exists but cannot be
 // read is never written over: the write fails with the reason, and
-// `transform` is not asked. A result that is UTF-16 but whose text is not
-// generalized UTF-8 is refused with a failure.
+// `transform` is not asked. A UTF-16 result whose text is not generalized
+// UTF-8 is not written: the write fails.
 //
 // `record`, when given, is filled in when the write succeeds.
 using Transform = std::function<bool(const LoadedFile& file, FileText& result)>;
@@ -136,7 +136,8 @@ WriteResult writeProfileStrings(std::string_view section, const Preparation& pre
 
 // Replaces the file at `path` (a regular file, or one still to be made) with
 // `bytes`, atomically and durably, without reading it first: for a file
-// written whole (a bot file), and the measure of one plain durable rewrite.
+// written whole (an exported bot file), and the measure of one plain
+// durable rewrite.
 WriteResult replaceFile(const std::string& path, std::string_view bytes);
 
 // Copies the file at `path` (a link's target) beside itself as
