@@ -3,8 +3,10 @@
 // back atomically.
 
 #include "profile/file_system.h"
+#include "profile/merge.h"
 #include "profile/profile.h"
 #include "profile/profile_file.h"
+#include "profile/utf16.h"
 #include "support/files.h"
 
 #include <QDir>
@@ -39,6 +41,17 @@ QList<QPair<QByteArray, QByteArray>> reachableKeys(const QByteArray& file)
     return keys;
 }
 
+// The bytes a file holds when it holds `text`.
+QByteArray fileBytes(const profile::FileText& text)
+{
+    std::string units;
+    if (!text.utf16)
+        return bytes(text.text);
+    return profile::utf16leFromUtf8(text.text, units) ? "\xFF\xFE" + bytes(units) + bytes(text.oddByte) : "not UTF-8";
+}
+
+const QByteArray Utf16File = QByteArray("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\x01\xD8\r\0\n\0\x07", 23); // a lone surrogate, an odd byte
+
 } // namespace
 
 class ProfileTest : public QObject {
@@ -60,9 +73,14 @@ private slots:
     void oneTransactionWritesWhatKeyByKeyWritesWould();
     void anotherProgramsChangeDuringAWriteIsKept_data();
     void anotherProgramsChangeDuringAWriteIsKept();
+    void everyWriteRecordsWhatItReplaced_data();
+    void everyWriteRecordsWhatItReplaced();
+    void rewriteDecidesOnTheFileAsItIsAtEachAttempt_data();
+    void rewriteDecidesOnTheFileAsItIsAtEachAttempt();
     void stepsOfAWriteComeInTheirSafeOrder_data();
     void stepsOfAWriteComeInTheirSafeOrder();
     void backupsAreNamedAndRotated();
+    void restoreBacksUpWhatAnotherProgramWroteMeanwhile();
     void refusesTextThatWouldSplitALine_data();
     void refusesTextThatWouldSplitALine();
     void createsANewFileAsWindowsDoes();
@@ -70,6 +88,8 @@ private slots:
     void failedWritesLeaveTheFileAsItWas_data();
     void failedWritesLeaveTheFileAsItWas();
     void refusesToReadWhatIsNotAFile();
+    void carriesAChangeOverAnotherProgramsChanges_data();
+    void carriesAChangeOverAnotherProgramsChanges();
 };
 
 void ProfileTest::readsAsWindowsDoes_data()
@@ -397,6 +417,120 @@ void ProfileTest::anotherProgramsChangeDuringAWriteIsKept()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({QStringLiteral("CovertstrikeUser.ini")}));
 }
 
+void ProfileTest::everyWriteRecordsWhatItReplaced_data()
+{
+    QTest::addColumn<QString>("write"); // keys, rewrite (to UTF-8, the text ending in "x=y"), restore
+    QTest::addColumn<QByteArray>("original"); // null: no file
+    QTest::addColumn<QByteArray>("copy");     // restore's
+    QTest::addColumn<QByteArray>("written");
+
+    const QByteArray plain = "[S]\r\nk=1\r\n";
+    QTest::newRow("keys, plain file") << "keys" << plain << QByteArray() << QByteArray("[S]\r\nk=2\r\n");
+    QTest::newRow("keys, new file") << "keys" << QByteArray() << QByteArray() << QByteArray("[S]\r\nk=2\r\n");
+    QTest::newRow("keys, UTF-16 file") << "keys" << Utf16File << QByteArray()
+                                       << QByteArray(Utf16File).replace(16, 2, QByteArray("2\0", 2));
+    QTest::newRow("rewrite, UTF-16 file") << "rewrite" << Utf16File << QByteArray()
+                                          << QByteArray("[S]\r\nk=\xED\xA0\x81\r\nx=y");
+    QTest::newRow("restore, UTF-8 copy over UTF-16") << "restore" << Utf16File << plain << plain;
+    QTest::newRow("restore, UTF-16 copy over UTF-8") << "restore" << plain << Utf16File << Utf16File;
+    QTest::newRow("restore, onto no file") << "restore" << QByteArray() << plain << plain;
+}
+
+void ProfileTest::everyWriteRecordsWhatItReplaced()
+{
+    QFETCH(QString, write);
+    QFETCH(QByteArray, original);
+    QFETCH(QByteArray, copy);
+    QFETCH(QByteArray, written);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
+    if (!original.isNull())
+        QVERIFY(testing::writeBytes(path, original));
+    const QString copyPath = dir.filePath(QStringLiteral("copy.ini"));
+    QVERIFY(testing::writeBytes(copyPath, copy));
+
+    profile::Transaction record;
+    profile::WriteResult result;
+    if (write == QLatin1String("keys")) {
+        result = profile::writeProfileStrings("S", {{"k", "2"}}, testing::toStd(path), {}, &record);
+    } else if (write == QLatin1String("rewrite")) {
+        const auto toUtf8 = [](const profile::LoadedFile&, profile::FileText& text) {
+            text.text += "x=y";
+            text.utf16 = false;
+            return true;
+        };
+        result = profile::rewriteProfile(toUtf8, testing::toStd(path), {}, &record);
+    } else {
+        result = profile::restoreBackup(testing::toStd(path), testing::toStd(copyPath), "20261207-101500", 5, {},
+                                        &record).result;
+    }
+    QVERIFY2(result.ok, result.error.c_str());
+    QCOMPARE(testing::readBytes(path), written);
+    QCOMPARE(record.existedBefore, !original.isNull());
+    QCOMPARE(fileBytes(record.before), original.isNull() ? QByteArray("") : original);
+    QCOMPARE(record.before.utf16, original.startsWith("\xFF\xFE"));
+    QCOMPARE(fileBytes(record.after), written);
+    QCOMPARE(record.after.utf16, written.startsWith("\xFF\xFE"));
+}
+
+void ProfileTest::rewriteDecidesOnTheFileAsItIsAtEachAttempt_data()
+{
+    QTest::addColumn<QString>("file"); // missing, unreadable, or its bytes
+    QTest::addColumn<bool>("mayMake"); // the transform's answer for a missing file
+    QTest::addColumn<QByteArray>("theirs"); // another program's bytes, written once before the rename
+    QTest::addColumn<QString>("asked");     // the states the transform saw
+    QTest::addColumn<QString>("outcome");
+
+    QTest::newRow("missing, not to be made") << "missing" << false << QByteArray() << "Missing" << "refused";
+    QTest::newRow("missing, made") << "missing" << true << QByteArray() << "Missing" << "ok";
+    QTest::newRow("made meanwhile by another") << "missing" << true << QByteArray("a=1\n") << "Missing Read" << "ok";
+    QTest::newRow("changed meanwhile") << "k=0\n" << true << QByteArray("a=1\n") << "Read Read" << "ok";
+#ifdef Q_OS_UNIX
+    QTest::newRow("unreadable: never written over") << "unreadable" << true << QByteArray() << "" << "failed";
+#endif
+}
+
+void ProfileTest::rewriteDecidesOnTheFileAsItIsAtEachAttempt()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, mayMake);
+    QFETCH(QByteArray, theirs);
+    QFETCH(QString, asked);
+    QFETCH(QString, outcome);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
+#ifdef Q_OS_UNIX
+    if (file == QLatin1String("unreadable"))
+        QCOMPARE(::mkfifo(testing::toStd(path).c_str(), 0600), 0);
+#endif
+    if (file != QLatin1String("missing") && file != QLatin1String("unreadable"))
+        QVERIFY(testing::writeBytes(path, file.toUtf8()));
+
+    QStringList seen;
+    const auto appendMine = [&](const profile::LoadedFile& read, profile::FileText& text) {
+        seen.append(QLatin1String(read.state == profile::FileState::Read ? "Read" : "Missing"));
+        text.text += "mine=1\n";
+        return read.state == profile::FileState::Read || mayMake;
+    };
+    QByteArray pending = theirs;
+    const auto otherProgram = [&] {
+        if (!pending.isEmpty())
+            QVERIFY(testing::writeBytes(path, std::exchange(pending, {})));
+    };
+    profile::Transaction record;
+    const profile::WriteResult result = profile::rewriteProfile(appendMine, testing::toStd(path), otherProgram, &record);
+    QCOMPARE(seen.join(QLatin1Char(' ')), asked);
+    QCOMPARE(QLatin1String(result.ok ? "ok" : result.refused ? "refused" : "failed"), outcome);
+    if (result.ok) {
+        // The transform's text stands on what it was given: the last reading.
+        const QByteArray last = !theirs.isEmpty() ? theirs : file == QLatin1String("missing") ? "" : file.toUtf8();
+        QCOMPARE(bytes(record.before.text), last);
+        QCOMPARE(testing::readBytes(path), last + "mine=1\n");
+    } else if (file == QLatin1String("missing")) {
+        QVERIFY(!QFile::exists(path));
+    }
+}
+
 void ProfileTest::stepsOfAWriteComeInTheirSafeOrder_data()
 {
     QTest::addColumn<QByteArray>("original"); // empty: no file yet
@@ -473,6 +607,29 @@ void ProfileTest::backupsAreNamedAndRotated()
     const profile::Backup none = profile::backUpProfile(testing::toStd(dir.filePath(QStringLiteral("new.ini"))),
                                                         "20261210-000000", 5);
     QVERIFY(none.result.ok && none.made.empty());
+}
+
+void ProfileTest::restoreBacksUpWhatAnotherProgramWroteMeanwhile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
+    const QString copy = dir.filePath(QStringLiteral("CovertstrikeUser.ini.20261201-000000.bak"));
+    QVERIFY(testing::writeBytes(path, "[S]\r\nk=mine\r\n"));
+    QVERIFY(testing::writeBytes(copy, "[S]\r\nk=old\r\n"));
+    bool written = false;
+    const auto otherProgram = [&] {
+        if (!std::exchange(written, true))
+            QVERIFY(testing::writeBytes(path, "[S]\r\nk=theirs\r\n"));
+    };
+    profile::Transaction record;
+    const profile::Backup made
+        = profile::restoreBackup(testing::toStd(path), testing::toStd(copy), "20261207-101500", 5, otherProgram, &record);
+    QVERIFY2(made.result.ok, made.result.error.c_str());
+    QCOMPARE(testing::readBytes(path), QByteArray("[S]\r\nk=old\r\n"));
+    QCOMPARE(bytes(record.before.text), QByteArray("[S]\r\nk=theirs\r\n"));
+    QCOMPARE(testing::readBytes(QString::fromStdString(made.made)), QByteArray("[S]\r\nk=theirs\r\n"));
+    QCOMPARE(testing::readBytes(dir.filePath(QStringLiteral("CovertstrikeUser.ini.20261207-101500.bak"))),
+             QByteArray("[S]\r\nk=mine\r\n"));
 }
 
 void ProfileTest::refusesTextThatWouldSplitALine_data()
@@ -599,6 +756,94 @@ void ProfileTest::refusesToReadWhatIsNotAFile()
              profile::FileState::Missing);
     // An unusable file reads like an absent one: the default comes back.
     QCOMPARE(bytes(profile::readProfileString("S", "k", "def", 50, device).text), QByteArray("def"));
+}
+
+void ProfileTest::carriesAChangeOverAnotherProgramsChanges_data()
+{
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::addColumn<QByteArray>("current");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<QString>("skipped"); // each part: its reason and its keys
+    const auto row = [](const char* name, const QByteArray& from, const QByteArray& to, const QByteArray& current,
+                        const QByteArray& expected, const char* skipped = "") {
+        QTest::newRow(name) << from << to << current << expected << QString::fromUtf8(skipped);
+    };
+    const QByteArray base = "[G]\r\nx=1\r\n\r\n[S]\r\na=1\r\nb=1\r\nc=1\r\nd=1\r\n\r\n[T]\r\nz=1\r\n";
+    const auto with = [&](std::initializer_list<std::pair<const char*, const char*>> edits) {
+        QByteArray text = base;
+        for (const auto& [line, now] : edits)
+            text.replace(QByteArray(line) + "\r\n", now);
+        return text;
+    };
+    const QByteArray set = with({{"a=1", "a=2\r\n"}, {"b=1", "b=2\r\n"}, {"c=1", "c=2\r\n"}});
+    row("nothing changed since", base, set, base, set);
+    row("another section changed", base, set, with({{"z=1", "z=9\r\n"}}),
+        with({{"a=1", "a=2\r\n"}, {"b=1", "b=2\r\n"}, {"c=1", "c=2\r\n"}, {"z=1", "z=9\r\n"}}));
+    row("a value changed by both", base, set, with({{"b=1", "b=9\r\n"}}),
+        with({{"a=1", "a=2\r\n"}, {"b=1", "b=9\r\n"}, {"c=1", "c=2\r\n"}}), "changed S/b");
+    row("the same key set otherwise by both", base, set, with({{"b=1", "B = 2\r\n"}}),
+        with({{"a=1", "a=2\r\n"}, {"b=1", "B = 2\r\n"}, {"c=1", "c=2\r\n"}}), "changed S/b");
+    row("the same line set by both", base, set, with({{"b=1", "b=2\r\n"}}), set);
+    row("a neighbour changed and a line put beside", base, with({{"b=1", "b=2\r\n"}}),
+        with({{"a=1", "a=7\r\n"}, {"c=1", "; note\r\nc=7\r\n"}}),
+        with({{"a=1", "a=7\r\n"}, {"b=1", "b=2\r\n"}, {"c=1", "; note\r\nc=7\r\n"}}));
+    row("key removed, a neighbour changed", base, with({{"c=1", ""}}), with({{"b=1", "b=5\r\n"}}),
+        with({{"b=1", "b=5\r\n"}, {"c=1", ""}}));
+    row("removed key back beside its changed neighbour", with({{"c=1", ""}}), base,
+        with({{"b=1", "b=5\r\n"}, {"c=1", ""}}), with({{"b=1", "b=5\r\n"}}));
+    row("removed key, its neighbour gone", with({{"c=1", ""}}), base, with({{"b=1", ""}, {"c=1", ""}}),
+        with({{"b=1", ""}, {"c=1", ""}}), "place S/c");
+    row("removed key changed since", base, with({{"c=1", ""}}), with({{"c=1", "c=3\r\n"}}),
+        with({{"c=1", "c=3\r\n"}}), "changed S/c");
+    row("key added where another program added one", base, with({{"d=1", "d=1\r\ne=1\r\n"}}),
+        with({{"d=1", "d=1\r\nf=1\r\n"}}), with({{"d=1", "d=1\r\nf=1\r\n"}}), "place S/e");
+    row("key added that another program added elsewhere", base, with({{"d=1", "d=1\r\ne=1\r\n"}}),
+        with({{"a=1", "E=5\r\na=1\r\n"}}), with({{"a=1", "E=5\r\na=1\r\n"}}), "added S/e");
+    row("values set, a key added beside them", base, with({{"c=1", "c=2\r\n"}, {"d=1", "d=2\r\ne=2\r\n"}}),
+        with({{"c=1", "c=9\r\n"}}), with({{"c=1", "c=9\r\n"}, {"d=1", "d=2\r\ne=2\r\n"}}), "changed S/c");
+    row("the whole section removed since", base, set, "[G]\r\nx=1\r\n\r\n[T]\r\nz=1\r\n",
+        "[G]\r\nx=1\r\n\r\n[T]\r\nz=1\r\n", "removed S/a; removed S/b; removed S/c");
+    row("mixed endings", "[S]\ra=1\r\nb=1\nc=1\r", "[S]\ra=2\r\nb=1\nc=2\r", "[S]\ra=1\r\nb=3\nc=1\r",
+        "[S]\ra=2\r\nb=3\nc=2\r");
+    row("no final line ending", "[S]\na=1\nb=1", "[S]\na=1\nb=2", "[S]\na=3\nb=1", "[S]\na=3\nb=2");
+    row("a line without ending never runs into another", "[S]\na=1\n", "[S]\na=2", "[S]\na=1\nb=1\n",
+        "[S]\na=1\nb=1\n", "place S/a");
+    row("UTF-8 names", "[\xc3\x89quipe]\nB\xc3\xb6t=1\nM\xc3\xb6th=1\n", "[\xc3\x89quipe]\nB\xc3\xb6t=2\nM\xc3\xb6th=2\n",
+        "[\xc3\x89quipe]\nB\xc3\xb6t=1\nM\xc3\xb6th=5\n", "[\xc3\x89quipe]\nB\xc3\xb6t=2\nM\xc3\xb6th=5\n",
+        "changed \xc3\x89quipe/M\xc3\xb6th");
+    QByteArray many, other;
+    for (int i = 0; i <= int(profile::MaxCarriedDifferences / 2); ++i) {
+        many += "k" + QByteArray::number(i) + "=1\n";
+        other += "k" + QByteArray::number(i) + "=2\n";
+    }
+    row("too many differences", "[S]\n" + many, "[S]\n" + other, "[S]\n" + many + "x=1\n",
+        "[S]\n" + many + "x=1\n", "large ");
+}
+
+void ProfileTest::carriesAChangeOverAnotherProgramsChanges()
+{
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    QFETCH(QByteArray, current);
+    QFETCH(QByteArray, expected);
+    QFETCH(QString, skipped);
+    const auto view = [](const QByteArray& b) { return std::string_view(b.constData(), std::size_t(b.size())); };
+    const profile::CarriedChange carried = profile::carryChange(view(from), view(to), view(current));
+    QCOMPARE(bytes(carried.text), expected);
+    const char* reasons[] = {"changed", "removed", "place", "added", "large"};
+    QStringList parts;
+    for (const profile::SkippedPart& part : carried.skipped) {
+        QStringList keys;
+        for (const profile::SkippedKey& key : part.keys)
+            keys.append(QString::fromStdString(key.section + "/" + key.key));
+        parts.append(QLatin1String(reasons[int(part.reason)]) + QLatin1Char(' ')
+                     + keys.join(QLatin1Char(' ')));
+    }
+    QCOMPARE(parts.join(QStringLiteral("; ")), skipped);
+    // What was carried whole can be carried back (unless current held it already).
+    if (skipped.isEmpty() && expected != to)
+        QCOMPARE(bytes(profile::carryChange(view(to), view(from), carried.text).text), current);
 }
 
 QTEST_GUILESS_MAIN(ProfileTest)

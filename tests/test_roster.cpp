@@ -1,6 +1,7 @@
 // The roster: key names, listing, loading and saving one bot, the text
 // codec, and the slider arithmetic.
 
+#include "profile/profile_file.h"
 #include "roster/roster.h"
 #include "roster/roster_table.h"
 #include "roster/scale.h"
@@ -472,18 +473,26 @@ void RosterTest::averagesSkipWhatIsNotThere()
 void RosterTest::oneValueReadsAndWritesLikeTheBuffer()
 {
     RosterOnDisk roster(Header + "BotNames[0]=  Ann  \r\nBotNames[1]=\r\n");
-    const RosterValue present = roster.file.ReadRosterValue("BotNames[0]");
-    QCOMPARE(present.text, std::string("Ann"));
-    QCOMPARE(present.count, std::size_t(3));
-    QCOMPARE(roster.file.ReadRosterValue("BotNames[1]").count, std::size_t(0));
-    const RosterValue absent = roster.file.ReadRosterValue("BotNames[2]");
-    QVERIFY(!absent.found);
-    QCOMPARE(QString::fromStdString(absent.text), roster.path); // the path is the default
+    const auto read = [&](const char* key) {
+        return profile::readProfileString(BotRoster, key, "absent", profile::WholeValue, roster.file.path());
+    };
+    QCOMPARE(read("BotNames[0]").text, std::string("Ann"));
+    QCOMPARE(read("BotNames[0]").count, std::size_t(3));
+    QCOMPARE(read("BotNames[1]").count, std::size_t(0));
+    QVERIFY(!read("BotNames[2]").found);
+    const RosterSnapshot listed = roster.file.LoadRoster();
+    QCOMPARE(listed.bots.size(), std::size_t(1));
+    QCOMPARE(listed.bots[0].name, std::string("Ann"));
+    QVERIFY(listed.endedOnEmptyName);
 
-    QVERIFY(roster.file.WriteRosterValue("BotNames[1]", "Zo\u00eb").ok);
+    BotEdit name;
+    name.name = "Zo\u00eb";
+    QVERIFY(roster.file.SaveBot(1, name).ok);
     QCOMPARE(roster.bytes(), QByteArray(Header + "BotNames[0]=  Ann  \r\nBotNames[1]=Zo\xeb\r\n"));
-    const SaveOutcome refused = roster.file.WriteRosterValue("BotNames[1]", "\u0141");
+    name.name = "\u0141";
+    const SaveOutcome refused = roster.file.SaveBot(1, name);
     QVERIFY(!refused.ok && refused.refused);
+    QCOMPARE(roster.bytes(), QByteArray(Header + "BotNames[0]=  Ann  \r\nBotNames[1]=Zo\xeb\r\n"));
     QCOMPARE(roster.writes, QStringList({QStringLiteral("BotNames[1]")}));
 }
 

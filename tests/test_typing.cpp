@@ -2,6 +2,7 @@
 // value boxes, and what happens around a load or an open that fails. Every
 // test drives the window with key events, the way a player does.
 
+#include "profile/profile_file.h"
 #include "support/messages.h"
 #include "support/player.h"
 
@@ -14,10 +15,11 @@ using messages::NoBotSelected;
 
 namespace {
 
-// A key's value as the roster reads it back.
+// A key's value as the file holds it.
 QString valueIn(const Editor& editor, const char* key)
 {
-    return QString::fromStdString(roster::RosterFile(testing::toStd(editor.rosterPath)).ReadRosterValue(key).text);
+    return QString::fromStdString(
+        profile::readProfileString(roster::BotRoster, key, "", profile::WholeValue, testing::toStd(editor.rosterPath)).text);
 }
 
 } // namespace

@@ -1,23 +1,13 @@
 #include "profile/profile.h"
 
+#include "profile/lines.h"
+
 #include <algorithm>
 #include <cstring>
 #include <unordered_map>
 
 namespace profile {
 namespace {
-
-// Blanks that the file may hold around names and values.
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v'; }
-
-std::string_view trimBlanks(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
 
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -49,156 +39,17 @@ std::string_view unquote(std::string_view v)
     return v;
 }
 
-// One line of the file: [begin, end) is its text, [end, next) its ending.
-struct Line {
-    std::size_t begin = 0;
-    std::size_t end = 0;
-    std::size_t next = 0;
-};
-
-enum class LineKind { Other, Header, Key };
-
-// What a line means to the profile rules. For a header, `name` is the
-// section's name; for a key line, `name` is the key and `equals` the offset
-// of the first '=' within the file.
-struct Parsed {
-    LineKind kind = LineKind::Other;
-    std::string_view name;
+// One key line of a section: where it stands, its key as spelled, the
+// offset of its first '=' within the file, and what follows that '='.
+struct KeyLine {
+    lines::Line line;
+    std::string_view key;
     std::size_t equals = 0;
+    std::string_view afterEquals;
+
+    // The value with the blanks around it removed but its quotes kept.
+    std::string_view value() const { return lines::trimBlanks(afterEquals); }
 };
-
-class LineCursor {
-public:
-    explicit LineCursor(std::string_view bytes) : bytes_(bytes) {}
-
-    void skipTo(std::size_t offset)
-    {
-        pos_ = offset;
-        nextLf_ = NotSearched;
-    }
-
-    bool next(Line& line)
-    {
-        if (pos_ >= bytes_.size())
-            return false;
-        line.begin = pos_;
-        const char* data = bytes_.data();
-        const std::size_t n = bytes_.size();
-        // Most lines end in LF: find it fast, then look for an earlier CR.
-        // The LF found is remembered, so a file with CR endings only is not
-        // searched to its end once per line.
-        if (nextLf_ < pos_ || nextLf_ == NotSearched) {
-            const void* lf = std::memchr(data + pos_, '\n', n - pos_);
-            nextLf_ = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : n;
-        }
-        std::size_t i = nextLf_;
-        if (const void* cr = std::memchr(data + pos_, '\r', i - pos_))
-            i = static_cast<std::size_t>(static_cast<const char*>(cr) - data);
-        line.end = i;
-        if (i < n) {
-            if (data[i] == '\r' && i + 1 < n && data[i + 1] == '\n')
-                i += 2;
-            else
-                i += 1;
-        }
-        line.next = i;
-        pos_ = i;
-        return true;
-    }
-
-private:
-    static constexpr std::size_t NotSearched = static_cast<std::size_t>(-1);
-
-    std::string_view bytes_;
-    std::size_t pos_ = 0;
-    std::size_t nextLf_ = NotSearched;
-};
-
-Parsed parse(std::string_view bytes, const Line& line)
-{
-    std::string_view text = bytes.substr(line.begin, line.end - line.begin);
-    std::size_t first = 0;
-    while (first < text.size() && isBlank(text[first]))
-        ++first;
-    if (first == text.size() || text[first] == ';')
-        return {};
-    if (text[first] == '[') {
-        std::string_view rest = text.substr(first + 1);
-        return {LineKind::Header, trimBlanks(rest.substr(0, rest.find(']'))), 0};
-    }
-    const std::size_t eq = text.find('=', first);
-    if (eq == std::string_view::npos)
-        return {};
-    return {LineKind::Key, trimBlanks(text.substr(first, eq - first)), line.begin + eq};
-}
-
-// Where a key lives, or where it would go, within the first matching section.
-struct Place {
-    bool sectionFound = false;
-    bool keyFound = false;
-    Line keyLine;           // the key's line when keyFound
-    std::size_t equals = 0; // offset of its '=' when keyFound
-    Line lastKeyLine;       // the section's last key line, or its header
-};
-
-Document::SectionSpan findSection(std::string_view bytes, std::string_view section)
-{
-    Document::SectionSpan span;
-    span.name = std::string(section);
-    // Only headers matter here, and a header's '[' is the first non-blank
-    // character of its line: go from one '[' to the next rather than line
-    // by line.
-    for (std::size_t at = bytes.find('['); at != std::string_view::npos; at = bytes.find('[', at + 1)) {
-        std::size_t begin = at;
-        while (begin > 0 && isBlank(bytes[begin - 1]))
-            --begin;
-        if (begin > 0 && bytes[begin - 1] != '\n' && bytes[begin - 1] != '\r')
-            continue;
-        LineCursor cursor(bytes);
-        cursor.skipTo(begin);
-        Line line;
-        cursor.next(line);
-        const Parsed p = parse(bytes, line);
-        if (p.kind == LineKind::Header && sameName(p.name, section)) {
-            span.found = true;
-            span.header = line.begin;
-            span.body = line.next;
-            break;
-        }
-        at = line.end;
-    }
-    return span;
-}
-
-Place locate(std::string_view bytes, const Document::SectionSpan& span, std::string_view key)
-{
-    Place place;
-    if (!span.found)
-        return place;
-    place.sectionFound = true;
-    LineCursor header(bytes.substr(0, span.body));
-    header.skipTo(span.header);
-    header.next(place.lastKeyLine);
-
-    LineCursor cursor(bytes);
-    cursor.skipTo(span.body);
-    Line line;
-    while (cursor.next(line)) {
-        const Parsed p = parse(bytes, line);
-        if (p.kind == LineKind::Header)
-            break; // only the first section of that name is searched
-        if (p.kind == LineKind::Key) {
-            place.lastKeyLine = line;
-            if (sameName(p.name, key)) {
-                place.keyFound = true;
-                place.keyLine = line;
-                place.equals = p.equals;
-                return place;
-            }
-        }
-    }
-    return place;
-}
 
 } // namespace
 
@@ -218,40 +69,69 @@ Document& Document::operator=(const Document& other)
 
 const Document::SectionSpan& Document::section(std::string_view name) const
 {
-    if (!cached_ || cached_->name != name)
-        cached_ = findSection(bytes(), name);
+    if (cached_ && cached_->name == name)
+        return *cached_;
+    const std::string_view bytes = this->bytes();
+    SectionSpan span;
+    span.name = std::string(name);
+    // Only headers matter here, and a header's '[' is the first non-blank
+    // character of its line: go from one '[' to the next rather than line
+    // by line.
+    for (std::size_t at = bytes.find('['); at != std::string_view::npos; at = bytes.find('[', at + 1)) {
+        std::size_t begin = at;
+        while (begin > 0 && lines::isBlank(bytes[begin - 1]))
+            --begin;
+        if (begin > 0 && bytes[begin - 1] != '\n' && bytes[begin - 1] != '\r')
+            continue;
+        lines::LineCursor cursor(bytes, begin);
+        lines::Line line;
+        cursor.next(line);
+        const lines::Parsed p = lines::parse(bytes.substr(line.begin, line.end - line.begin));
+        if (p.kind == lines::LineKind::Header && sameName(p.name, name)) {
+            span.found = true;
+            span.body = line.next;
+            break;
+        }
+        at = line.end;
+    }
+    cached_ = std::move(span);
     return *cached_;
+}
+
+// The one walk over a section: the lookups, the listing and the editor all
+// go through it, so that they agree on where the section ends and on what
+// a key line is.
+template <class Visit> const Document::SectionSpan& Document::walkKeys(std::string_view section, Visit&& visit) const
+{
+    const SectionSpan& span = this->section(trimSpaces(section));
+    if (!span.found)
+        return span;
+    const std::string_view bytes = this->bytes();
+    lines::LineCursor cursor(bytes, span.body);
+    lines::Line line;
+    while (cursor.next(line)) {
+        const std::string_view text = bytes.substr(line.begin, line.end - line.begin);
+        const lines::Parsed p = lines::parse(text);
+        if (p.kind == lines::LineKind::Header)
+            break; // only the first section of that name is searched
+        if (p.kind != lines::LineKind::Key)
+            continue;
+        if (!visit(KeyLine{line, p.name, line.begin + p.equals, text.substr(p.equals + 1)}))
+            break;
+    }
+    return span;
 }
 
 std::optional<std::string_view> Document::find(std::string_view section, std::string_view key) const
 {
-    const std::string_view bytes = this->bytes();
-    const Place place = locate(bytes, this->section(trimSpaces(section)), trimSpaces(key));
-    if (!place.keyFound)
-        return std::nullopt;
-    const std::size_t valueBegin = place.equals + 1;
-    return unquote(trimBlanks(bytes.substr(valueBegin, place.keyLine.end - valueBegin)));
-}
-
-template <class Visit> void Document::walkKeys(std::string_view section, Visit&& visit) const
-{
-    const SectionSpan& span = this->section(trimSpaces(section));
-    if (!span.found)
-        return;
-    const std::string_view bytes = this->bytes();
-    LineCursor cursor(bytes);
-    cursor.skipTo(span.body);
-    Line line;
-    while (cursor.next(line)) {
-        const Parsed p = parse(bytes, line);
-        if (p.kind == LineKind::Header)
-            return;
-        if (p.kind != LineKind::Key)
-            continue;
-        const std::size_t valueBegin = p.equals + 1;
-        if (!visit(p.name, trimBlanks(bytes.substr(valueBegin, line.end - valueBegin))))
-            return;
-    }
+    key = trimSpaces(key);
+    std::optional<std::string_view> found;
+    walkKeys(section, [&](KeyLine line) {
+        if (sameName(line.key, key))
+            found = unquote(line.value());
+        return !found;
+    });
+    return found;
 }
 
 std::vector<std::optional<std::string_view>> Document::findAll(std::string_view section,
@@ -266,14 +146,14 @@ std::vector<std::optional<std::string_view>> Document::findAll(std::string_view 
         wanted[std::move(name)].push_back(i);
     }
     std::string name;
-    walkKeys(section, [&](std::string_view key, std::string_view value) {
-        name.assign(key);
+    walkKeys(section, [&](KeyLine line) {
+        name.assign(line.key);
         std::transform(name.begin(), name.end(), name.begin(), lowerAscii);
         const auto hit = wanted.find(name);
         if (hit == wanted.end())
             return true; // the first line of a name wins: a later one is never asked for again
         for (std::size_t i : hit->second)
-            found[i] = unquote(value);
+            found[i] = unquote(line.value());
         wanted.erase(hit);
         return !wanted.empty();
     });
@@ -283,8 +163,8 @@ std::vector<std::optional<std::string_view>> Document::findAll(std::string_view 
 std::vector<KeyValue> Document::entries(std::string_view section) const
 {
     std::vector<KeyValue> found;
-    walkKeys(section, [&](std::string_view key, std::string_view value) {
-        found.push_back({std::string(key), std::string(value)});
+    walkKeys(section, [&](KeyLine line) {
+        found.push_back({std::string(line.key), std::string(line.value())});
         return true;
     });
     return found;
@@ -301,17 +181,12 @@ std::string_view Document::lineEnding() const
 
 std::string Document::withValue(std::string_view section, std::string_view key, std::string_view value) const
 {
-    const Splice splice = edit(section, key, value);
+    const Splice splice = editAll(section, {{std::string(key), std::string(value)}});
     const std::string_view b = bytes();
     std::string out;
     out.reserve(b.size() - (splice.resume - splice.keep) + splice.insert.size());
     out.append(b.substr(0, splice.keep)).append(splice.insert).append(b.substr(splice.resume));
     return out;
-}
-
-Splice Document::edit(std::string_view section, std::string_view key, std::string_view value) const
-{
-    return editAll(section, {{std::string(key), std::string(value)}});
 }
 
 Splice Document::editAll(std::string_view section, const std::vector<KeyValue>& values) const
@@ -355,37 +230,31 @@ Splice Document::editAll(std::string_view section, const std::vector<KeyValue>& 
     };
     std::vector<Change> changes;
     const SectionSpan& span = this->section(section);
-    std::size_t at = bytes.size();
-    if (span.found) {
-        at = span.body;
-        // Keys to remove are looked for to the section's end: every line of
-        // them goes, so that no later duplicate comes to light.
-        std::size_t missing = wanted.size();
-        for (const Wanted& w : wanted)
-            missing += w.remove ? 1 : 0;
-        LineCursor cursor(bytes);
-        cursor.skipTo(span.body);
-        Line line;
-        while (missing > 0 && cursor.next(line)) {
-            const Parsed p = parse(bytes, line);
-            if (p.kind == LineKind::Header)
-                break;
-            if (p.kind != LineKind::Key)
-                continue;
-            at = line.next;
-            const auto hit = byName.find(p.name);
-            if (hit != byName.end() && wanted[hit->second].remove) {
-                if (!wanted[hit->second].found)
+    std::size_t at = span.found ? span.body : bytes.size();
+    // Keys to remove are looked for to the section's end: every line of them
+    // goes, so that no later duplicate comes to light.
+    std::size_t missing = wanted.size();
+    for (const Wanted& w : wanted)
+        missing += w.remove ? 1 : 0;
+    if (missing > 0) {
+        walkKeys(section, [&](KeyLine line) {
+            at = line.line.next;
+            const auto hit = byName.find(line.key);
+            if (hit == byName.end())
+                return true;
+            Wanted& w = wanted[hit->second];
+            if (w.remove) {
+                if (!w.found)
                     --missing;
-                wanted[hit->second].found = true;
-                changes.push_back({line.begin, line.next, {}});
-            } else if (hit != byName.end() && !wanted[hit->second].found) {
-                Wanted& w = wanted[hit->second];
+                w.found = true;
+                changes.push_back({line.line.begin, line.line.next, {}});
+            } else if (!w.found) {
                 w.found = true;
                 --missing;
-                changes.push_back({p.equals + 1, line.end, w.value});
+                changes.push_back({line.equals + 1, line.line.end, w.value});
             }
-        }
+            return missing > 0;
+        });
     }
 
     // A new section goes at the end. A line without an ending gets one

@@ -76,12 +76,10 @@ public:
     // value part of an existing line changes; a new key goes after the last
     // key line of the section; a new section goes at the end. New lines use
     // the file's own line ending, CRLF when it has none. The caller has
-    // refused line breaks and NUL characters (see unsafeCharacter).
+    // refused line breaks and NUL characters (see unsafeCharacter). The
+    // writers use editAll; this whole-text form serves the tests and the
+    // fuzzers.
     std::string withValue(std::string_view section, std::string_view key, std::string_view value) const;
-
-    // The same edit, described rather than carried out, so that a writer
-    // can send the unchanged parts straight from this document.
-    Splice edit(std::string_view section, std::string_view key, std::string_view value) const;
 
     // Several keys of one section set in turn, described as one splice: the
     // bytes are exactly those that withValue for each key in turn would give,
@@ -98,22 +96,20 @@ public:
     // The line ending that new lines get: the file's first one, else CRLF.
     std::string_view lineEnding() const;
 
+private:
     // Where a section's first header stands: remembered for the last section
     // looked up, so that a run of lookups in one section (101 bot names)
     // does not scan the whole file each time.
     struct SectionSpan {
         std::string name;
         bool found = false;
-        std::size_t header = 0; // offset of the header line
-        std::size_t body = 0;   // offset of the line after it
+        std::size_t body = 0; // offset of the line after the header
     };
-
-private:
     const SectionSpan& section(std::string_view name) const;
-    // Calls visit(key, value) for each key line of the first section named
-    // `section`, in the file's order, the value trimmed of blanks but not
-    // unquoted, until it returns false.
-    template <class Visit> void walkKeys(std::string_view section, Visit&& visit) const;
+    // Calls visit(line) for each key line of the first section named
+    // `section` (see KeyLine in profile.cpp), in the file's order, until the
+    // section ends or visit returns false. Gives the section's place.
+    template <class Visit> const SectionSpan& walkKeys(std::string_view section, Visit&& visit) const;
 
     std::unique_ptr<char[]> buffer_;
     std::size_t size_ = 0;

@@ -67,12 +67,6 @@ WriteResult replaceFile(const std::string& path, std::string_view bytes)
     return fs::replaceTarget(target, {bytes});
 }
 
-WriteResult writeProfileString(std::string_view section, std::string_view key, std::string_view value,
-                               const std::string& path)
-{
-    return writeProfileStrings(section, {{std::string(key), std::string(value)}}, path);
-}
-
 namespace {
 
 std::optional<std::string> unsafeArgument(std::string_view section, const std::vector<KeyValue>& values)
@@ -86,24 +80,34 @@ std::optional<std::string> unsafeArgument(std::string_view section, const std::v
     return what;
 }
 
-} // namespace
-
-WriteResult writeProfileStrings(std::string_view section, const std::vector<KeyValue>& values,
-                                const std::string& path, const std::function<void()>& beforeReplace)
+WriteResult unsafeText(const std::string& what)
 {
-    if (auto what = unsafeArgument(section, values))
-        return WriteResult::failure("The text holds " + *what + ", which a profile line cannot hold");
-    const auto given = [&](const LoadedFile&, std::vector<KeyValue>& out) {
-        out = values;
-        return true;
-    };
-    return writeProfileStrings(section, given, path, beforeReplace);
+    return WriteResult::failure("The text holds " + what + ", which a profile line cannot hold");
 }
 
-WriteResult writeProfileStrings(std::string_view section, const Preparation& prepare, const std::string& path,
-                                const std::function<void()>& beforeReplace)
+// What one attempt of a transaction writes: the text base[0, keep) +
+// insert + base[resume, end), in the encoding given. `base` stays alive
+// until the attempt is over.
+struct NewText {
+    std::string_view base;
+    Splice splice;
+    bool utf16 = false;
+    std::string_view oddByte;
+};
+
+// Works out the new text from the file as read; gives a result to stop
+// with (refused, or failed) instead of writing.
+using Compose = std::function<std::optional<WriteResult>(const LoadedFile& file, NewText& text)>;
+
+FileText fileTextOf(const LoadedFile& file)
 {
-    std::vector<KeyValue> values;
+    return {std::string(file.document.bytes()), file.utf16, file.oddByte};
+}
+
+// The transaction that every write goes through (see rewriteProfile).
+WriteResult transact(const std::string& path, const Compose& compose, const std::function<void()>& beforeReplace,
+                     Transaction* record)
+{
     for (int attempt = 0; attempt < MaxWriteAttempts; ++attempt) {
         const fs::Target target = fs::resolveTarget(path);
         if (!target.error.empty())
@@ -118,37 +122,107 @@ WriteResult writeProfileStrings(std::string_view section, const Preparation& pre
                 return failed;
             }
         }
-        if (!prepare(current, values))
-            return {false, {}, true, false};
-        if (auto what = unsafeArgument(section, values))
-            return WriteResult::failure("The text holds " + *what + ", which a profile line cannot hold");
+        NewText next;
+        if (std::optional<WriteResult> stop = compose(current, next))
+            return *stop;
         const auto unchanged = [&] {
             if (beforeReplace)
                 beforeReplace();
             return fs::stampOf(target.path) == current.stamp;
         };
-        const std::string_view bytes = current.document.bytes();
-        const Splice splice = current.document.editAll(section, values);
+        const std::string_view head = next.base.substr(0, next.splice.keep);
+        const std::string_view tail = next.base.substr(next.splice.resume);
         bool overtaken = false;
         WriteResult written;
-        if (!current.utf16) {
+        std::string whole; // the new text in one piece, where it had to be made
+        if (!next.utf16) {
             // The unchanged parts go straight from the bytes read to the new file.
-            written = fs::replaceTarget(target,
-                                        {bytes.substr(0, splice.keep), splice.insert, bytes.substr(splice.resume)},
-                                        unchanged, &overtaken);
+            written = fs::replaceTarget(target, {head, next.splice.insert, tail}, unchanged, &overtaken);
         } else {
+            whole.reserve(head.size() + next.splice.insert.size() + tail.size());
+            whole.append(head).append(next.splice.insert).append(tail);
             std::string units;
-            const std::string text
-                = std::string(bytes.substr(0, splice.keep)) + splice.insert + std::string(bytes.substr(splice.resume));
-            if (!utf16leFromUtf8(text, units))
+            if (!utf16leFromUtf8(whole, units))
                 return WriteResult::failure("The text is not valid UTF-8, which a UTF-16 file cannot hold");
-            written = fs::replaceTarget(target, {Utf16LeMark, units, current.oddByte}, unchanged, &overtaken);
+            written = fs::replaceTarget(target, {Utf16LeMark, units, next.oddByte}, unchanged, &overtaken);
         }
-        if (!overtaken)
-            return written;
+        if (overtaken)
+            continue;
+        if (written && record) {
+            record->existedBefore = target.exists;
+            record->before = fileTextOf(current);
+            if (whole.empty()) {
+                whole.reserve(head.size() + next.splice.insert.size() + tail.size());
+                whole.append(head).append(next.splice.insert).append(tail);
+            }
+            record->after = {std::move(whole), next.utf16, std::string(next.utf16 ? next.oddByte : "")};
+        }
+        return written;
     }
     return WriteResult::failure("Another program kept changing the file while it was being written, "
                                 "so it was left as that program wrote it");
+}
+
+// A whole text as the new text of an attempt.
+void wholeText(const FileText& text, NewText& next)
+{
+    next.base = text.text;
+    next.splice = {text.text.size(), {}, text.text.size()};
+    next.utf16 = text.utf16;
+    next.oddByte = text.oddByte;
+}
+
+} // namespace
+
+WriteResult rewriteProfile(const Transform& transform, const std::string& path,
+                           const std::function<void()>& beforeReplace, Transaction* record)
+{
+    FileText result;
+    const auto compose = [&](const LoadedFile& file, NewText& next) -> std::optional<WriteResult> {
+        result = fileTextOf(file);
+        if (!transform(file, result))
+            return WriteResult{false, {}, true, false};
+        wholeText(result, next);
+        return std::nullopt;
+    };
+    return transact(path, compose, beforeReplace, record);
+}
+
+WriteResult writeProfileString(std::string_view section, std::string_view key, std::string_view value,
+                               const std::string& path)
+{
+    return writeProfileStrings(section, {{std::string(key), std::string(value)}}, path);
+}
+
+WriteResult writeProfileStrings(std::string_view section, const std::vector<KeyValue>& values,
+                                const std::string& path, const std::function<void()>& beforeReplace,
+                                Transaction* record)
+{
+    if (auto what = unsafeArgument(section, values))
+        return unsafeText(*what);
+    const auto given = [&](const LoadedFile&, std::vector<KeyValue>& out) {
+        out = values;
+        return true;
+    };
+    return writeProfileStrings(section, given, path, beforeReplace, record);
+}
+
+WriteResult writeProfileStrings(std::string_view section, const Preparation& prepare, const std::string& path,
+                                const std::function<void()>& beforeReplace, Transaction* record)
+{
+    std::vector<KeyValue> values;
+    const auto compose = [&](const LoadedFile& file, NewText& next) -> std::optional<WriteResult> {
+        if (!prepare(file, values))
+            return WriteResult{false, {}, true, false};
+        if (auto what = unsafeArgument(section, values))
+            return unsafeText(*what);
+        next.base = file.document.bytes();
+        next.splice = file.document.editAll(section, values);
+        next.utf16 = file.utf16;
+        next.oddByte = file.oddByte;
+        return std::nullopt;
+    };
+    return transact(path, compose, beforeReplace, record);
 }
 
 namespace {
@@ -261,21 +335,35 @@ std::vector<BackupCopy> listBackups(const std::string& path, std::string* error)
     return found;
 }
 
-Backup restoreBackup(const std::string& path, const std::string& copyPath, std::string_view stamp, std::size_t keep)
+Backup restoreBackup(const std::string& path, const std::string& copyPath, std::string_view stamp, std::size_t keep,
+                     const std::function<void()>& beforeReplace, Transaction* record)
 {
     Backup backup;
-    const fs::RawFile copy = fs::readWholeFile(copyPath);
+    LoadedFile copy = loadProfile(copyPath);
     if (copy.state != FileState::Read) {
         backup.result = WriteResult::failure(copy.state == FileState::Missing ? "The backup is gone" : copy.error);
         backup.result.refused = true;
         return backup;
     }
-    backup = backUpProfile(path, stamp, keep);
-    if (!backup.result) {
-        backup.result.refused = true;
-        return backup;
-    }
-    backup.result = replaceFile(path, std::string_view(copy.bytes.get(), copy.size));
+    // Written back through its own encoding, the copy gives its bytes again
+    // exactly: a UTF-16 copy's text maps back to the same units.
+    const FileText restored = fileTextOf(copy);
+    copy = {};
+    std::optional<FileStamp> backedUp; // the file as the last backup found it
+    const auto compose = [&](const LoadedFile& file, NewText& next) -> std::optional<WriteResult> {
+        if (!backedUp || *backedUp != file.stamp) {
+            Backup made = backUpProfile(path, stamp, keep);
+            if (!made.result) {
+                made.result.refused = true;
+                return made.result;
+            }
+            backup.made = std::move(made.made);
+            backedUp = file.stamp;
+        }
+        wholeText(restored, next);
+        return std::nullopt;
+    };
+    backup.result = transact(path, compose, beforeReplace, record);
     return backup;
 }
 

@@ -58,41 +58,86 @@ LoadedFile loadProfile(const std::string& path);
 ProfileText readProfileString(std::string_view section, std::string_view key,
                               std::string_view defaultText, std::size_t size, const std::string& path);
 
+// A file's text as Document holds it, and enough besides to write it back
+// byte for byte: a UTF-16 file's text (after its mark) as UTF-8, with the
+// odd last byte it may have had.
+struct FileText {
+    std::string text;
+    bool utf16 = false;
+    std::string oddByte;
+    bool operator==(const FileText&) const = default;
+};
+
+// What one write did: the file as it stood just before the rename and as
+// the rename left it. `existedBefore` is false when the write made the file
+// (`before` is then empty).
+struct Transaction {
+    FileText before;
+    FileText after;
+    bool existedBefore = true;
+};
+
+// How many times a write starts again when another program changes the file
+// while it is being written, before it gives up and reports that.
+inline constexpr int MaxWriteAttempts = 5;
+
+// The one transaction behind every write: reads the file, lets `transform`
+// give its new text, writes that to a temporary file beside it, flushes it
+// and renames it over the file. The file keeps its permission bits and owner
+// (on Windows its attributes, creation time and access list), a link stays
+// a link, and a read-only file is refused. A change that another program
+// makes between the reading and the rename is noticed (the file's identity,
+// size and times) and the transaction starts again on the new contents, at
+// most MaxWriteAttempts times. `beforeReplace`, when given, runs just before
+// that check: tests play the other program there.
+//
+// `transform` sees the file as read: Read, or Missing (it decides whether a
+// missing file may be made). `result` comes filled with the file's own text
+// and encoding (empty for a missing file), so that returning true without
+// touching it writes the file back as it was. Returning false writes
+// nothing and the result is `refused`. A file that exists but cannot be
+// read is never written over: the write fails with the reason, and
+// `transform` is not asked. A UTF-16 result whose text is not generalized
+// UTF-8 is not written: the write fails.
+//
+// `record`, when given, is filled in when the write succeeds.
+using Transform = std::function<bool(const LoadedFile& file, FileText& result)>;
+WriteResult rewriteProfile(const Transform& transform, const std::string& path,
+                           const std::function<void()>& beforeReplace = {}, Transaction* record = nullptr);
+
 // WritePrivateProfileStringA, made safe: refuses CR, LF and NUL in any
 // argument, refuses a file the caller may not write (a read-only file stays
 // read-only, though the rename could replace it), follows a symbolic link to
 // its target, keeps the file's permission bits and owner (on Windows its
 // attributes, creation time and access list), keeps a UTF-16 file UTF-16
 // (the arguments are then UTF-8), and reports the system's reason on
-// failure with the original left byte for byte as it was.
+// failure with the original left byte for byte as it was. The program
+// writes through writeProfileStrings; this one-key form serves the tests.
 WriteResult writeProfileString(std::string_view section, std::string_view key, std::string_view value,
                                const std::string& path);
 
-// How many times a write starts again when another program changes the file
-// while it is being written, before it gives up and reports that.
-inline constexpr int MaxWriteAttempts = 5;
-
-// Several keys of one section in one transaction: one reading of the file,
-// the keys set in turn exactly as that many writeProfileString calls would
-// set them, one temporary file, one flush, one rename. The file holds either
-// all of the new values or none of them. A change that another program makes
-// between the reading and the rename is noticed (the file's identity, size
-// and times) and the edit is made again on the new contents, so that change
-// is kept. `beforeReplace`, when given, runs just before that check: tests
-// play the other program there.
+// Several keys of one section in one transaction (rewriteProfile's): one
+// reading of the file, the keys set in turn exactly as that many
+// writeProfileString calls would set them, one temporary file, one flush,
+// one rename. The file holds either all of the new values or none of them;
+// another program's change made meanwhile is kept, the edit being made
+// again on the new contents. The unchanged parts of a file that is not
+// UTF-16 go straight from the bytes read to the new file.
 WriteResult writeProfileStrings(std::string_view section, const std::vector<KeyValue>& values,
-                                const std::string& path, const std::function<void()>& beforeReplace = {});
+                                const std::string& path, const std::function<void()>& beforeReplace = {},
+                                Transaction* record = nullptr);
 
 // The same, with the values worked out from the file as it was read (its
 // encoding, say) each time the write starts: `prepare` fills them in, or
 // returns false to write nothing, and the result is then `refused`.
 using Preparation = std::function<bool(const LoadedFile& file, std::vector<KeyValue>& values)>;
 WriteResult writeProfileStrings(std::string_view section, const Preparation& prepare, const std::string& path,
-                                const std::function<void()>& beforeReplace = {});
+                                const std::function<void()>& beforeReplace = {}, Transaction* record = nullptr);
 
 // Replaces the file at `path` (a regular file, or one still to be made) with
-// `bytes`, atomically and durably. Exposed for measuring the cost of one
-// plain durable rewrite.
+// `bytes`, atomically and durably, without reading it first: for a file
+// written whole (an exported bot file), and the measure of one plain
+// durable rewrite.
 WriteResult replaceFile(const std::string& path, std::string_view bytes);
 
 // Copies the file at `path` (a link's target) beside itself as
@@ -117,12 +162,16 @@ struct BackupCopy {
 };
 std::vector<BackupCopy> listBackups(const std::string& path, std::string* error = nullptr);
 
-// Puts the bytes of the copy at `copyPath` in place of the file at `path` in
-// one atomic replacement, after backing that file up under `stamp` (see
-// backUpProfile; the copy's bytes are read first, so the rotation cannot
-// take them away). The file keeps its permissions; nothing is written when
-// the copy cannot be read or the backup fails.
-Backup restoreBackup(const std::string& path, const std::string& copyPath, std::string_view stamp, std::size_t keep);
+// Puts the bytes of the copy at `copyPath` in place of the file at `path`
+// in one transaction (see rewriteProfile), after backing that file up under
+// `stamp` (see backUpProfile; the copy's bytes are read first, so the
+// rotation cannot take them away). The copy's bytes are written exactly as
+// they are, whatever the file's encoding was. The file keeps its
+// permissions; nothing is written when the copy cannot be read or the
+// backup fails. When another program changes the file before the rename,
+// the restore starts again and backs up the file as it now is first.
+Backup restoreBackup(const std::string& path, const std::string& copyPath, std::string_view stamp, std::size_t keep,
+                     const std::function<void()>& beforeReplace = {}, Transaction* record = nullptr);
 
 // What stands at a path itself: a symbolic link (on Windows any reparse
 // point, a junction too) is a link, never followed to what it names.

@@ -59,6 +59,14 @@ std::optional<std::size_t> fingerprintOf(const profile::LoadedFile& file)
     return file.utf16 ? ~text : text;
 }
 
+// A value as a reading gives it: the count of characters copied and the
+// text (up to the first NUL, blanks at both ends removed, in UTF-8).
+struct RosterValue {
+    std::size_t count = 0;
+    std::string text;
+    bool found = false; // false: the key is absent and `text` is the default
+};
+
 const char* const BlankName = CBT_WORD("roster", "A bot's name cannot be blank: the list of bots would end at it, "
                                                   "and the bots after it could no longer be reached. %1");
 
@@ -94,7 +102,6 @@ public:
     bool missing() const { return file_.state == profile::FileState::Missing; }
     std::optional<std::size_t> fingerprint() const { return fingerprintOf(file_); }
     std::string error() const { return reasonOf(file_.error, file_.inUse); }
-    TextEncoding encoding() const { return encoding_; }
 
     // Many keys of the roster section, found in one pass over it: what each
     // holds, in the order of `keys` (nothing for an absent key).
@@ -102,10 +109,9 @@ public:
     {
         return file_.document.findAll(BotRoster, keys);
     }
-    std::optional<std::string_view> lookUp(std::string_view key) const { return file_.document.find(BotRoster, key); }
 
-    // ReadRosterValue's steps for what a key holds, with the raw bytes kept
-    // for the listing's comparison against the default.
+    // What a key holds, read as the game's read service gives it, with the
+    // raw bytes kept for the listing's comparison against the default.
     RosterValue value(std::optional<std::string_view> held, std::string* rawText = nullptr) const
     {
         profile::ProfileText read;
@@ -150,28 +156,6 @@ void RosterFile::notify(Access access, std::string_view key) const
 {
     if (observer_)
         observer_(access, key);
-}
-
-RosterValue RosterFile::ReadRosterValue(std::string_view key) const
-{
-    notify(Access::Read, key);
-    const Reading reading(path_);
-    return reading.value(reading.lookUp(key));
-}
-
-SaveOutcome RosterFile::WriteRosterValue(std::string_view key, std::string_view text) const
-{
-    const Reading reading(path_);
-    if (reading.unusable())
-        return SaveOutcome::failure(std::string(key), reading.error());
-    std::string bytes;
-    if (SaveOutcome refused = encodeFor(std::string(key), text, reading.encoding(), bytes); !refused.ok)
-        return refused;
-    notify(Access::Write, key);
-    const profile::WriteResult written = profile::writeProfileString(BotRoster, key, bytes, path_);
-    if (!written)
-        return SaveOutcome::failure(std::string(key), reasonOf(written.error, written.inUse));
-    return {};
 }
 
 BotNameList RosterFile::ListBotNames() const

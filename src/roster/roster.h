@@ -1,9 +1,11 @@
 #pragma once
 
 // The bot roster: one section of the game's per-user file, thirteen keys per
-// bot. This is the only place that knows the section and key names, and
-// every access to the file passes through it. Texts cross into and out of
-// this room as UTF-8; the file's own encoding stays inside.
+// bot. The section and key names and the table of fields are defined here
+// and nowhere else. RosterFile reads the roster and saves bots; the bot
+// files (bot_file.h) and the backups (backups.h) go to the profile engine
+// directly, with these names. Texts cross into and out of this room as
+// UTF-8; the file's own encoding stays inside.
 
 #include "roster/text_encoding.h"
 #include "roster/words.h"
@@ -165,14 +167,6 @@ std::string FormKey(std::string_view keyPrefix, BotIndex index);
 // The upper-cased last 20 characters of the path equal "COVERTSTRIKEUSER.INI".
 bool IsRosterFileName(std::string_view path);
 
-// A value as ReadRosterValue gives it: the count of characters copied and
-// the text (up to the first NUL, blanks at both ends removed, in UTF-8).
-struct RosterValue {
-    std::size_t count = 0;
-    std::string text;
-    bool found = false; // false: the key is absent and `text` is the default
-};
-
 struct BotNameList {
     std::vector<std::string> names;
     bool endedOnEmptyName = false; // the listing stopped at a present, empty name
@@ -301,13 +295,6 @@ public:
 
     const std::string& path() const { return path_; }
     void setObserver(AccessObserver observer) { observer_ = std::move(observer); }
-
-    // One key, whole however long, with the path as the default.
-    RosterValue ReadRosterValue(std::string_view key) const;
-
-    // One key. Reports the refusal (a character the file cannot hold, a line
-    // break) or the system's reason for a failed write.
-    SaveOutcome WriteRosterValue(std::string_view key, std::string_view text) const;
 
     // BotNames[0] to BotNames[100], stopping silently at an absent name and
     // at the first present but empty one (the caller beeps for that). The
