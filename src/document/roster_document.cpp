@@ -1,7 +1,10 @@
 #include "document/roster_document.h"
 
+#include "document/roster_change.h"
 #include "platform/file_watch.h"
 #include "platform/platform.h"
+#include "platform/translate.h"
+#include "profile/merge.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -69,6 +72,8 @@ void RosterDocument::follow()
 
 void RosterDocument::followOwnWrite()
 {
+    // The history's clean state is the file as last read or written.
+    history_->setClean();
     const roster::FileNews news = model_.follow();
     if (news.changed)
         emit changed(news, true);
@@ -117,10 +122,15 @@ std::string RosterDocument::backupStampIfDue() const
     return backedUp_.contains(path_) ? std::string() : BackupStampNow();
 }
 
-void RosterDocument::wrote(const roster::SaveOutcome& outcome)
+Outcome RosterDocument::wrote(const QString& text, const roster::SaveOutcome& saved,
+                              const profile::Transaction& record)
 {
-    if (!outcome.backup.empty())
+    if (!saved.backup.empty())
         backedUp_.insert(path_);
+    if (saved.ok && !(record.before == record.after && record.existedBefore))
+        history_->push(new RosterChange(text, record));
+    followOwnWrite();
+    return outcomeOf(saved);
 }
 
 Outcome RosterDocument::outcomeOf(const roster::SaveOutcome& saved) const
@@ -152,16 +162,12 @@ Outcome RosterDocument::saveShownBot()
     // The first write into a file this run copies it beside itself first.
     edit.backupStamp = backupStampIfDue();
     const auto bot = static_cast<roster::BotIndex>(model_.shownBot());
-    const roster::SaveOutcome saved = roster::RosterFile(pathBytes()).SaveBot(bot, edit);
-    wrote(saved);
-    if (!saved.ok) {
-        follow();
-        return outcomeOf(saved);
-    }
-    model_.saved();
-    tellWhetherModified();
-    followOwnWrite();
-    return {};
+    const QString name = QString::fromStdString(model_.shownName());
+    profile::Transaction record;
+    const roster::SaveOutcome saved = roster::RosterFile(pathBytes()).SaveBot(bot, edit, &record);
+    if (saved.ok)
+        model_.saved();
+    return wrote(tr("Save %1").arg(name), saved, record);
 }
 
 Outcome RosterDocument::setValues(const std::vector<roster::BotIndex>& bots,
@@ -170,6 +176,8 @@ Outcome RosterDocument::setValues(const std::vector<roster::BotIndex>& bots,
     // Only bots still listed: the file may have lost some since they were
     // chosen.
     follow();
+    if (model_.roster().state == roster::RosterState::Missing)
+        return Outcome::gone(roster::Gone::File);
     std::vector<roster::BotIndex> listed;
     for (roster::BotIndex bot : bots) {
         if (bot >= 0 && bot < model_.botCount())
@@ -182,33 +190,124 @@ Outcome RosterDocument::setValues(const std::vector<roster::BotIndex>& bots,
     for (auto& [index, edit] : edits)
         edit.mustExist = true;
     edits.front().second.backupStamp = backupStampIfDue();
-    const roster::SaveOutcome saved = roster::RosterFile(pathBytes()).SaveBots(edits);
-    wrote(saved);
-    followOwnWrite();
-    return outcomeOf(saved);
+    profile::Transaction record;
+    const roster::SaveOutcome saved = roster::RosterFile(pathBytes()).SaveBots(edits, &record);
+    return wrote(tr("Set Values (%n bots)", nullptr, static_cast<int>(edits.size())), saved, record);
 }
 
 Outcome RosterDocument::importBots(const std::vector<roster::SharedBot>& bots, const roster::Targets& targets)
 {
-    const roster::SaveOutcome saved = roster::ImportBots(pathBytes(), bots, targets, backupStampIfDue());
-    wrote(saved);
-    followOwnWrite();
-    return outcomeOf(saved);
+    profile::Transaction record;
+    const roster::SaveOutcome saved = roster::ImportBots(pathBytes(), bots, targets, backupStampIfDue(), &record);
+    return wrote(tr("Import Bots (%n bots)", nullptr, static_cast<int>(bots.size())), saved, record);
 }
 
 Outcome RosterDocument::restore(const roster::BackupSummary& backup)
 {
     // A restore always backs the file up first, so that it can be undone
     // by restoring that copy too.
-    const roster::SaveOutcome saved = roster::RestoreBackup(pathBytes(), backup.path, BackupStampNow());
-    wrote(saved);
-    followOwnWrite();
-    return outcomeOf(saved);
+    profile::Transaction record;
+    const roster::SaveOutcome saved = roster::RestoreBackup(pathBytes(), backup.path, BackupStampNow(), &record);
+    return wrote(tr("Restore Backup"), saved, record);
 }
 
-Outcome RosterDocument::undo() { return {}; }
+Outcome RosterDocument::apply(const QString& text, const roster::RosterPlan& plan)
+{
+    profile::Transaction record;
+    const roster::SaveOutcome saved = roster::WriteRoster(pathBytes(), plan, backupStampIfDue(), &record);
+    return wrote(text, saved, record);
+}
 
-Outcome RosterDocument::redo() { return {}; }
+Outcome RosterDocument::undo()
+{
+    if (!history_->canUndo())
+        return {};
+    const auto* change = static_cast<const RosterChange*>(history_->command(history_->index() - 1));
+    const Outcome outcome = carry(change->transaction().after, change->transaction().before);
+    if (outcome.done())
+        history_->undo();
+    return outcome;
+}
+
+Outcome RosterDocument::redo()
+{
+    if (!history_->canRedo())
+        return {};
+    const auto* change = static_cast<const RosterChange*>(history_->command(history_->index()));
+    const Outcome outcome = carry(change->transaction().before, change->transaction().after);
+    if (outcome.done())
+        history_->redo();
+    return outcome;
+}
+
+Outcome RosterDocument::carry(const profile::FileText& from, const profile::FileText& to)
+{
+    // Only keys that still hold what the command wrote are written back;
+    // what another program changed since stays, and is named.
+    std::vector<profile::SkippedPart> skipped;
+    roster::SaveOutcome saved;
+    const std::string stamp = backupStampIfDue();
+    const auto transform = [&](const profile::LoadedFile& file, profile::FileText& result) {
+        if (file.state != profile::FileState::Read) {
+            saved = roster::SaveOutcome::vanished(roster::Gone::File);
+            return false;
+        }
+        skipped.clear();
+        if (result == from) {
+            result = to; // the file as the command left it: back byte for byte
+        } else {
+            profile::CarriedChange carried = profile::carryChange(from.text, to.text, result.text);
+            result.text = std::move(carried.text);
+            skipped = std::move(carried.skipped);
+        }
+        if (!stamp.empty() && saved.backup.empty()) {
+            const profile::Backup backup = profile::backUpProfile(pathBytes(), stamp, roster::KeptBackups);
+            if (!backup.result) {
+                saved = roster::SaveOutcome::refusal(
+                    {}, CBT_WORD("roster", "The roster file could not be backed up before saving: %1. %2"),
+                    {backup.result.error, CBT_WORD("roster", "Nothing was written.")});
+                return false;
+            }
+            saved.backup = backup.made;
+        }
+        return true;
+    };
+    profile::Transaction record;
+    const profile::WriteResult written = profile::rewriteProfile(transform, pathBytes(), {}, &record);
+    if (!written && !written.refused)
+        saved = roster::SaveOutcome::failure({}, written.error, written.inUse);
+    if (!saved.backup.empty())
+        backedUp_.insert(path_);
+    followOwnWrite();
+    Outcome outcome = outcomeOf(saved);
+    for (const profile::SkippedPart& part : skipped) {
+        for (const profile::SkippedKey& key : part.keys)
+            outcome.keptAsChanged.append(keyWords(key.key));
+        if (part.keys.empty())
+            outcome.keptAsChanged.append(tr("A part of the file"));
+    }
+    return outcome;
+}
+
+QString RosterDocument::keyWords(const std::string& key) const
+{
+    // "Camping of Moth": a field's word and the bot's name where the key is
+    // a listed bot's; the key as the file spells it otherwise.
+    const std::optional<roster::NumberedKey> split = roster::SplitBotKey(key);
+    if (!split || split->number >= model_.botCount())
+        return QString::fromStdString(key);
+    QString what = QString::fromStdString(split->prefix + "[]" + split->rest);
+    for (std::size_t box = 0; box < roster::RosterFields.size(); ++box) {
+        const std::string_view prefix = roster::RosterFields[box].keyPrefix;
+        if (split->rest.empty() && QString::fromStdString(split->prefix + "[").compare(
+                                       QLatin1String(prefix.data(), static_cast<qsizetype>(prefix.size())),
+                                       Qt::CaseInsensitive) == 0)
+            what = platform::rosterWord(roster::FieldLabel(static_cast<int>(box)));
+    }
+    if (QString::fromStdString(split->prefix).compare(QStringLiteral("BotNames"), Qt::CaseInsensitive) == 0)
+        what = platform::rosterWord(roster::FieldLabel(roster::NameField));
+    return tr("%1 of %2").arg(what, QString::fromStdString(model_.roster().bots[split->number].name));
+}
 
 roster::CollectedBots RosterDocument::collect(const std::vector<roster::BotIndex>& bots) const
 {

@@ -12,6 +12,7 @@
 #include "roster/bot_file.h"
 #include "roster/roster_model.h"
 #include "roster/set_values.h"
+#include "roster/shape.h"
 
 #include <QObject>
 #include <QSet>
@@ -30,8 +31,6 @@ class System;
 }
 
 namespace document {
-
-class RosterChange;
 
 class RosterDocument : public QObject {
     Q_OBJECT
@@ -80,6 +79,9 @@ public:
     // Bots from a bot file at `targets` (roster::ChooseTargets).
     Outcome importBots(const std::vector<roster::SharedBot>& bots, const roster::Targets& targets);
     Outcome restore(const roster::BackupSummary& backup);
+    // Any other write of the roster section, planned from it as the write
+    // reads it (roster/shape.h): one command, named `text` ("Remove Moth").
+    Outcome apply(const QString& text, const roster::RosterPlan& plan);
 
     // The history: what Undo and Redo would do ("Save Moth"), and doing it.
     // Only keys that still hold what the command wrote are written back;
@@ -116,8 +118,13 @@ private:
     friend class RosterChange;
     // The backup stamp of this run's first write into the file, else empty.
     std::string backupStampIfDue() const;
-    void wrote(const roster::SaveOutcome& outcome);
+    // After a write: its backup noted, a command on the history when it
+    // changed the file, the file followed.
+    Outcome wrote(const QString& text, const roster::SaveOutcome& saved, const profile::Transaction& record);
     Outcome outcomeOf(const roster::SaveOutcome& saved) const;
+    // Writes a command's change back (`from` to `to`) over the file as it is.
+    Outcome carry(const profile::FileText& from, const profile::FileText& to);
+    QString keyWords(const std::string& key) const;
     void followOwnWrite();
     // Tells what changed of the shown bot: which one it is, whether it has changes.
     void tellWhetherModified();

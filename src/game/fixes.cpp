@@ -22,7 +22,7 @@ std::vector<profile::KeyValue> FixAll(const RosterCheck& check)
 }
 
 roster::SaveOutcome ApplyFixes(const std::string& path, const std::vector<profile::KeyValue>& edits,
-                               const std::string& backupStamp)
+                               const std::string& backupStamp, profile::Transaction* record)
 {
     roster::SaveOutcome outcome;
     if (edits.empty())
@@ -66,7 +66,7 @@ roster::SaveOutcome ApplyFixes(const std::string& path, const std::vector<profil
         }
         return true;
     };
-    const profile::WriteResult written = profile::writeProfileStrings(roster::BotRoster, prepare, path);
+    const profile::WriteResult written = profile::writeProfileStrings(roster::BotRoster, prepare, path, {}, record);
     if (!written && !written.refused) {
         std::string backup = std::move(outcome.backup);
         outcome = roster::SaveOutcome::failure(

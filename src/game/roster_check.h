@@ -13,6 +13,7 @@
 
 #include "game/declarations.h"
 #include "profile/profile.h"
+#include "profile/profile_file.h"
 #include "roster/roster.h"
 
 #include <array>
@@ -79,7 +80,7 @@ std::vector<profile::KeyValue> FixAll(const RosterCheck& check);
 // that is gone is not made anew. With a `backupStamp` the file is first
 // backed up, as a save backs it up.
 roster::SaveOutcome ApplyFixes(const std::string& path, const std::vector<profile::KeyValue>& edits,
-                               const std::string& backupStamp);
+                               const std::string& backupStamp, profile::Transaction* record = nullptr);
 
 inline constexpr std::array<std::string_view, 8> SkillNames = {
     CBT_WORD("roster", "Novice"),  CBT_WORD("roster", "Average"),    CBT_WORD("roster", "Experienced"),

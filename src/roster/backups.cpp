@@ -40,9 +40,10 @@ std::vector<BackupSummary> SummariseBackups(const std::string& path, const Roste
     return summaries;
 }
 
-SaveOutcome RestoreBackup(const std::string& path, const std::string& backupPath, const std::string& stamp)
+SaveOutcome RestoreBackup(const std::string& path, const std::string& backupPath, const std::string& stamp,
+                          profile::Transaction* record)
 {
-    const profile::Backup made = profile::restoreBackup(path, backupPath, stamp, KeptBackups);
+    const profile::Backup made = profile::restoreBackup(path, backupPath, stamp, KeptBackups, {}, record);
     SaveOutcome outcome;
     if (!made.result) {
         outcome = made.result.refused ? SaveOutcome::refusal({}, made.result.error)

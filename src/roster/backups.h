@@ -3,6 +3,7 @@
 // The backups that saves leave beside the roster file, described for the
 // player choosing one to restore, and the restore itself.
 
+#include "profile/profile_file.h"
 #include "roster/roster.h"
 
 #include <cstdint>
@@ -32,6 +33,7 @@ int DifferingBots(const RosterSnapshot& a, const RosterSnapshot& b);
 // Replaces the roster's contents with the backup at `backupPath` in one
 // atomic write, after backing the file up under `stamp` so that the restore
 // can itself be undone. `backup` in the outcome names that copy.
-SaveOutcome RestoreBackup(const std::string& path, const std::string& backupPath, const std::string& stamp);
+SaveOutcome RestoreBackup(const std::string& path, const std::string& backupPath, const std::string& stamp,
+                          profile::Transaction* record = nullptr);
 
 } // namespace roster

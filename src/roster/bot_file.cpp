@@ -359,7 +359,7 @@ SaveOutcome SaveBotFile(const std::string& path, std::string_view text)
 }
 
 SaveOutcome ImportBots(const std::string& path, const std::vector<SharedBot>& bots, const Targets& targets,
-                       const std::string& backupStamp)
+                       const std::string& backupStamp, profile::Transaction* record)
 {
     const auto count = static_cast<int>(bots.size());
     if (bots.empty())
@@ -424,7 +424,7 @@ SaveOutcome ImportBots(const std::string& path, const std::vector<SharedBot>& bo
         }
         return true;
     };
-    const profile::WriteResult written = profile::writeProfileStrings(BotRoster, prepare, path);
+    const profile::WriteResult written = profile::writeProfileStrings(BotRoster, prepare, path, {}, record);
     if (!written && !written.refused) {
         std::string backup = std::move(outcome.backup);
         outcome = SaveOutcome::failure({}, written.inUse ? "The roster file is in use by another program (is the game running?)" : written.error, written.inUse);

@@ -178,6 +178,6 @@ SaveOutcome SaveBotFile(const std::string& path, std::string_view text);
 // bot and the key. With a `backupStamp` the file is first backed up, as a
 // save backs it up. Every refusal carries its pattern and arguments.
 SaveOutcome ImportBots(const std::string& path, const std::vector<SharedBot>& bots, const Targets& targets,
-                       const std::string& backupStamp);
+                       const std::string& backupStamp, profile::Transaction* record = nullptr);
 
 } // namespace roster

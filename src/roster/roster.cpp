@@ -261,9 +261,12 @@ RosterSnapshot RosterFile::LoadRoster() const
     return roster;
 }
 
-SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit) const { return SaveBots({{index, edit}}); }
+SaveOutcome RosterFile::SaveBot(BotIndex index, const BotEdit& edit, profile::Transaction* record) const
+{
+    return SaveBots({{index, edit}}, record);
+}
 
-SaveOutcome RosterFile::SaveBots(const BotEdits& bots) const
+SaveOutcome RosterFile::SaveBots(const BotEdits& bots, profile::Transaction* record) const
 {
     // The keys in the save order, bot after bot: the name, then the changed
     // fields. A renamed bot's name is checked for reading back blank.
@@ -352,7 +355,7 @@ SaveOutcome RosterFile::SaveBots(const BotEdits& bots) const
     };
 
     // All the keys in one transaction: the file gets all of them or none.
-    const profile::WriteResult written = profile::writeProfileStrings(BotRoster, prepare, path_);
+    const profile::WriteResult written = profile::writeProfileStrings(BotRoster, prepare, path_, {}, record);
     if (!written && !written.refused) {
         std::string backup = std::move(outcome.backup);
         outcome = SaveOutcome::failure(texts.front().first, reasonOf(written.error, written.inUse), written.inUse);

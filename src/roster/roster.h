@@ -20,6 +20,10 @@
 #include <utility>
 #include <vector>
 
+namespace profile {
+struct Transaction;
+}
+
 namespace roster {
 
 inline constexpr std::string_view BotRoster = "CovertstrikeUT.CovBotInfo";
@@ -313,14 +317,16 @@ public:
     // it was. Everything to be written is checked first: a text the file
     // cannot hold, or a new name that would read back blank, refuses the
     // whole save.
-    SaveOutcome SaveBot(BotIndex index, const BotEdit& edit) const;
+    SaveOutcome SaveBot(BotIndex index, const BotEdit& edit, profile::Transaction* record = nullptr) const;
 
     // Several bots in one transaction, with SaveBot's checks for every one
     // of them: the file ends up as saving them one after another in this
     // order would leave it (new keys placed alike), or as it was. The first
     // backup stamp among the edits makes the one backup.
     using BotEdits = std::vector<std::pair<BotIndex, BotEdit>>;
-    SaveOutcome SaveBots(const BotEdits& bots) const;
+    // `record`, when given, is filled in with what the write replaced
+    // (profile::Transaction): what undo writes back.
+    SaveOutcome SaveBots(const BotEdits& bots, profile::Transaction* record = nullptr) const;
 
 private:
     class Reading;

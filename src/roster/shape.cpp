@@ -202,7 +202,8 @@ SharedBot RenamedBot(SharedBot bot, std::string_view name)
     return bot;
 }
 
-SaveOutcome WriteRoster(const std::string& path, const RosterPlan& plan, const std::string& backupStamp)
+SaveOutcome WriteRoster(const std::string& path, const RosterPlan& plan, const std::string& backupStamp,
+                        profile::Transaction* record)
 {
     const char* const nothingSaved = CBT_WORD("roster", "Nothing of these bots was saved.");
     SaveOutcome outcome;
@@ -234,7 +235,7 @@ SaveOutcome WriteRoster(const std::string& path, const RosterPlan& plan, const s
         values = std::move(planned.edits);
         return true;
     };
-    const profile::WriteResult written = profile::writeProfileStrings(BotRoster, prepare, path);
+    const profile::WriteResult written = profile::writeProfileStrings(BotRoster, prepare, path, {}, record);
     if (!written && !written.refused) {
         std::string backup = std::move(outcome.backup);
         outcome = SaveOutcome::failure(

@@ -15,6 +15,7 @@
 // touched; neither are keys without a number.
 
 #include "profile/profile.h"
+#include "profile/profile_file.h"
 #include "roster/bot_file.h"
 #include "roster/roster.h"
 
@@ -110,6 +111,7 @@ using RosterPlan
 // if another program changes the file in between. Never makes the file
 // anew. With a `backupStamp` the file is first backed up, as a save backs
 // it up. A refusal comes back with its pattern and arguments.
-SaveOutcome WriteRoster(const std::string& path, const RosterPlan& plan, const std::string& backupStamp);
+SaveOutcome WriteRoster(const std::string& path, const RosterPlan& plan, const std::string& backupStamp,
+                        profile::Transaction* record = nullptr);
 
 } // namespace roster

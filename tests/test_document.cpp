@@ -1,0 +1,253 @@
+// The roster document without a window or a display: every write is a
+// command on its history, tells its outcome, and can be undone and redone
+// byte for byte, keeping what another program changed in between.
+
+#include "document/messages.h"
+#include "document/roster_document.h"
+#include "support/files.h"
+#include "support/scripted_platform.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QUndoStack>
+#include <QtTest>
+
+#include <functional>
+
+using document::Outcome;
+using document::Result;
+using document::RosterDocument;
+
+namespace {
+
+const QString RosterName = QStringLiteral("CovertstrikeUser.ini");
+
+// A document over a copy of the sample roster in a fresh folder.
+struct Fixture {
+    explicit Fixture(const QByteArray& content = testing::sampleRoster())
+    {
+        path = dir.filePath(RosterName);
+        testing::writeBytes(path, content);
+        document.open(path);
+    }
+    QByteArray file() const { return testing::readBytes(path); }
+    QStringList backups() const
+    {
+        return QDir(dir.path()).entryList({RosterName + QStringLiteral(".*.bak")}, QDir::Files);
+    }
+
+    QTemporaryDir dir;
+    QString path;
+    ScriptedPlatform platform;
+    RosterDocument document{platform};
+};
+
+// A write, given the document: what a player's command asks of it.
+using Write = std::function<Outcome(RosterDocument&)>;
+
+Outcome saveBot5(RosterDocument& document, const std::string& name = "Cinder")
+{
+    roster::BotTexts texts = roster::TextsOf(document.roster().bots[5]);
+    document.show(5, texts);
+    texts.name = name;
+    texts.fields[4] = "1.000000";
+    document.edit(texts);
+    return document.saveShownBot();
+}
+
+roster::SharedBot sharedBot(const std::string& name)
+{
+    return {name, {{"BotNames", "", name}, {"BotSkills", "", "2.000000"}}};
+}
+
+Outcome importBot(RosterDocument& document, roster::Placement placement, const std::string& name = "Sniper")
+{
+    const roster::Targets targets = roster::ChooseTargets(
+        placement, 1, roster::ReadFirstFreeNumber(document.pathBytes()), {3});
+    return document.importBots({sharedBot(name)}, targets);
+}
+
+Outcome removeBot2(RosterDocument& document)
+{
+    return document.apply(QStringLiteral("Remove Bramble"), [](const auto& entries, roster::TextEncoding) {
+        return roster::RemoveBots(entries, {2});
+    });
+}
+
+Outcome restoreFirst(RosterDocument& document)
+{
+    const std::vector<roster::BackupSummary> backups = document.backups();
+    return backups.empty() ? Outcome{} : document.restore(backups.front());
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Write)
+Q_DECLARE_METATYPE(Result)
+
+class DocumentTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void commandsAreUndoneAndRedoneByteForByte_data();
+    void commandsAreUndoneAndRedoneByteForByte();
+    void failedWritesLeaveFileAndHistory_data();
+    void failedWritesLeaveFileAndHistory();
+    void undoKeepsWhatAnotherProgramChanged();
+    void undoNeverWritesAVanishedFile();
+    void onlyTheRunsFirstWriteBacksUp();
+    void refusalIsReadInThePlayersLanguage();
+};
+
+void DocumentTest::commandsAreUndoneAndRedoneByteForByte_data()
+{
+    QTest::addColumn<Write>("setup");
+    QTest::addColumn<Write>("write");
+    QTest::addColumn<QString>("undoText");
+    const Write none = [](RosterDocument&) { return Outcome{}; };
+    QTest::newRow("save a bot") << none << Write([](RosterDocument& d) { return saveBot5(d, "Ember"); })
+                                << QStringLiteral("Save Ember");
+    QTest::newRow("set values") << none << Write([](RosterDocument& d) {
+        return d.setValues({0, 1, 2}, {{4, 10, 10}, {11, 1, 1}}, 7);
+    }) << QStringLiteral("Set Values (3 bots)");
+    QTest::newRow("import after the last bot, adding keys")
+        << none << Write([](RosterDocument& d) { return importBot(d, roster::Placement::AfterLast); })
+        << QStringLiteral("Import Bots (1 bots)");
+    QTest::newRow("import in place of a bot, removing keys")
+        << none << Write([](RosterDocument& d) { return importBot(d, roster::Placement::Replace); })
+        << QStringLiteral("Import Bots (1 bots)");
+    QTest::newRow("remove a bot") << none << Write(removeBot2) << QStringLiteral("Remove Bramble");
+    QTest::newRow("restore a backup") << Write([](RosterDocument& d) { return saveBot5(d, "Ember"); })
+                                      << Write(restoreFirst) << QStringLiteral("Restore Backup");
+}
+
+void DocumentTest::commandsAreUndoneAndRedoneByteForByte()
+{
+    QFETCH(Write, setup);
+    QFETCH(Write, write);
+    QFETCH(QString, undoText);
+    Fixture fixture;
+    QVERIFY(setup(fixture.document).done());
+    const QByteArray before = fixture.file();
+    const int commands = fixture.document.history()->count();
+    QVERIFY(write(fixture.document).done());
+    const QByteArray after = fixture.file();
+    QVERIFY(after != before);
+    QCOMPARE(fixture.document.history()->count(), commands + 1);
+    QCOMPARE(fixture.document.history()->undoText(), undoText);
+
+    const Outcome undone = fixture.document.undo();
+    QVERIFY(undone.done());
+    QVERIFY(undone.keptAsChanged.isEmpty());
+    QCOMPARE(fixture.file(), before);
+    QVERIFY(fixture.document.redo().done());
+    QCOMPARE(fixture.file(), after);
+    // The document follows its own writes.
+    QCOMPARE(fixture.document.roster().bots.size(), roster::RosterFile(fixture.document.pathBytes()).LoadRoster().bots.size());
+}
+
+void DocumentTest::failedWritesLeaveFileAndHistory_data()
+{
+    QTest::addColumn<Write>("write");
+    QTest::addColumn<bool>("fileRemoved");
+    QTest::addColumn<Result>("result");
+    const auto save = [](const std::string& name) { return Write([name](RosterDocument& d) { return saveBot5(d, name); }); };
+    const Write setValues = [](RosterDocument& d) { return d.setValues({0, 1}, {{4, 10, 10}}, 7); };
+    const auto import = [](const std::string& name) {
+        return Write([name](RosterDocument& d) { return importBot(d, roster::Placement::AfterLast, name); });
+    };
+    // The sample roster is Windows-1252: it holds "é", not "Ł".
+    QTest::newRow("save, a name the file cannot hold") << save("\u0141ukasz") << false << Result::Refused;
+    QTest::newRow("save, a blank name") << save("  ") << false << Result::Refused;
+    QTest::newRow("save, file gone") << save("Ember") << true << Result::Gone;
+    QTest::newRow("set values, file gone") << setValues << true << Result::Gone;
+    QTest::newRow("import, a name the file cannot hold") << import("\u0141ukasz") << false << Result::Refused;
+    QTest::newRow("import, file gone") << import("Sniper") << true << Result::Gone;
+    QTest::newRow("move the first bot up") << Write([](RosterDocument& d) {
+        return d.apply(QStringLiteral("Move"), [](const auto& entries, roster::TextEncoding) {
+            return roster::MoveBot(entries, 0, roster::Direction::Up);
+        });
+    }) << false << Result::Refused;
+    QTest::newRow("remove a bot, file gone") << Write(removeBot2) << true << Result::Gone;
+}
+
+void DocumentTest::failedWritesLeaveFileAndHistory()
+{
+    QFETCH(Write, write);
+    QFETCH(bool, fileRemoved);
+    QFETCH(Result, result);
+    Fixture fixture;
+    if (fileRemoved)
+        QVERIFY(QFile::remove(fixture.path));
+    const Outcome outcome = write(fixture.document);
+    QCOMPARE(outcome.result, result);
+    QVERIFY(!document::Messages::failure(outcome, document::Write::Save, fixture.path).isEmpty());
+    QCOMPARE(QFile::exists(fixture.path), !fileRemoved);
+    if (!fileRemoved)
+        QCOMPARE(fixture.file(), testing::sampleRoster());
+    QCOMPARE(fixture.document.history()->count(), 0);
+    QVERIFY(fixture.backups().isEmpty());
+}
+
+void DocumentTest::undoKeepsWhatAnotherProgramChanged()
+{
+    Fixture fixture;
+    QVERIFY(fixture.document.setValues({4, 5}, {{4, 10, 10}, {7, 10, 10}}, 7).done());
+    // The game changes the camping it set for Cinder, and a line elsewhere.
+    QByteArray game = fixture.file();
+    game.replace("Camping[5]=1.000000", "Camping[5]=0.700000").replace("RoundTimeLimit=8", "RoundTimeLimit=9");
+    QVERIFY(testing::writeBytes(fixture.path, game));
+
+    const Outcome undone = fixture.document.undo();
+    QVERIFY(undone.done());
+    QCOMPARE(undone.keptAsChanged, QStringList({QStringLiteral("Camping of Cinder")}));
+    QCOMPARE(document::Messages::keptAsChanged(undone),
+             QStringLiteral("Camping of Cinder was changed by another program since; it stays."));
+    QByteArray expected = testing::sampleRoster();
+    expected.replace("Camping[5]=0.200000", "Camping[5]=0.700000").replace("RoundTimeLimit=8", "RoundTimeLimit=9");
+    QCOMPARE(fixture.file(), expected);
+    QVERIFY(fixture.document.history()->canRedo());
+}
+
+void DocumentTest::undoNeverWritesAVanishedFile()
+{
+    Fixture fixture;
+    QVERIFY(saveBot5(fixture.document, "Ember").done());
+    QVERIFY(QFile::remove(fixture.path));
+    const Outcome undone = fixture.document.undo();
+    QCOMPARE(undone.result, Result::Gone);
+    QVERIFY(!QFile::exists(fixture.path));
+    QVERIFY(fixture.document.history()->canUndo()); // still there, should the file come back
+    QVERIFY(!fixture.document.history()->canRedo());
+}
+
+void DocumentTest::onlyTheRunsFirstWriteBacksUp()
+{
+    Fixture fixture;
+    QVERIFY(saveBot5(fixture.document, "Ember").done());
+    QCOMPARE(fixture.backups().size(), 1);
+    QCOMPARE(testing::readBytes(fixture.dir.filePath(fixture.backups().constFirst())), testing::sampleRoster());
+    QVERIFY(fixture.document.setValues({0}, {{4, 0, 0}}, 7).done());
+    QVERIFY(fixture.document.undo().done());
+    QCOMPARE(fixture.backups().size(), 1);
+    // Another roster opened: its first write backs it up again.
+    fixture.document.open(fixture.path);
+    QCOMPARE(fixture.document.history()->count(), 0);
+}
+
+void DocumentTest::refusalIsReadInThePlayersLanguage()
+{
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(CBT_I18N_DIR "/covbot_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    Fixture fixture;
+    const QString said = document::Messages::failure(saveBot5(fixture.document, "\u0141ukasz"), document::Write::Save,
+                                                     fixture.path);
+    QCoreApplication::removeTranslator(&german);
+    QVERIFY2(said.contains(QStringLiteral("BotNames[5]")) && !said.contains(QStringLiteral("cannot hold")),
+             qPrintable(said));
+}
+
+QTEST_GUILESS_MAIN(DocumentTest)
+#include "test_document.moc"
