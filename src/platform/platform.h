@@ -90,6 +90,9 @@ public:
     // A modal question with Save, Discard and Cancel buttons, the program's
     // title as its caption; Escape and closing the box answer Cancel.
     virtual SaveAnswer askToSave(QWidget* parent, const QString& question) = 0;
+    // A modal question with Yes and No, the program's title as its caption;
+    // No is the default, and Escape or closing the box answers No. True for Yes.
+    virtual bool confirm(QWidget* parent, const QString& question) = 0;
     // The entered text, or the empty text on Cancel.
     virtual QString inputBox(QWidget* parent, const QString& prompt, const QString& title) = 0;
     // The chosen file's full path, or nothing on Cancel.

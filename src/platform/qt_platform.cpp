@@ -56,6 +56,15 @@ SaveAnswer QtPlatform::askToSave(QWidget* parent, const QString& question)
     }
 }
 
+bool QtPlatform::confirm(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(identity::Title), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 QString QtPlatform::inputBox(QWidget* parent, const QString& prompt, const QString& title)
 {
     QInputDialog dialog(parent);

@@ -12,6 +12,7 @@ class QtPlatform : public Platform {
 public:
     void showMessage(QWidget* parent, const QString& text, MessageIcon icon) override;
     SaveAnswer askToSave(QWidget* parent, const QString& question) override;
+    bool confirm(QWidget* parent, const QString& question) override;
     QString inputBox(QWidget* parent, const QString& prompt, const QString& title) override;
     std::optional<QString> chooseFile(QWidget* parent, const FileDialogSettings& dialog) override;
     std::optional<QString> chooseSaveFile(QWidget* parent, const FileDialogSettings& dialog) override;

@@ -25,6 +25,7 @@ public:
     QList<Message> messages;
     QStringList inputPrompts;
     QStringList saveQuestions;
+    QStringList confirmQuestions;
     QList<platform::FileDialogSettings> dialogsShown;
     int beeps = 0;
     QStringList log; // every call, in order: "message", "probe C:\...", "dialog", ...
@@ -32,6 +33,7 @@ public:
     // The answers. An empty queue answers Cancel.
     QStringList inputAnswers;
     QList<platform::SaveAnswer> saveAnswers;
+    QList<bool> confirmAnswers; // an empty queue answers No
     QList<std::optional<QString>> fileAnswers;
     QMap<QString, QString> settings; // "FileLoc/IniLoc" -> value
     QMap<QString, platform::FolderProbe> probes; // absent: not found
@@ -64,6 +66,13 @@ public:
         saveQuestions.append(question);
         log.append(QStringLiteral("question"));
         return saveAnswers.isEmpty() ? platform::SaveAnswer::Cancel : saveAnswers.takeFirst();
+    }
+
+    bool confirm(QWidget*, const QString& question) override
+    {
+        confirmQuestions.append(question);
+        log.append(QStringLiteral("confirm"));
+        return !confirmAnswers.isEmpty() && confirmAnswers.takeFirst();
     }
 
     QString inputBox(QWidget*, const QString& prompt, const QString& title) override
