@@ -1,6 +1,7 @@
 #include "overview/roster_overview.h"
 
 #include "document/roster_document.h"
+#include "overview/averages_table.h"
 #include "overview/roster_actions.h"
 #include "overview/roster_table_model.h"
 #include "platform/controls.h"
@@ -35,7 +36,6 @@ namespace {
 const QString SettingsSection = QStringLiteral("Overview");
 const QString SizeKey = QStringLiteral("Size");
 
-QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 } // namespace
 
@@ -117,20 +117,13 @@ void RosterOverview::buildControls()
     layout->addWidget(grdRoster, 1);
 
     // The averages, column under column.
-    grdAverages = new QTableWidget(0, static_cast<int>(roster::TableColumns.size()), this);
-    grdAverages->setObjectName(QStringLiteral("grdAverages"));
-    grdAverages->setAccessibleName(tr("Averages"));
-    grdAverages->horizontalHeader()->hide();
-    grdAverages->verticalHeader()->hide();
-    grdAverages->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    grdAverages->setWordWrap(false);
-    grdAverages->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdAverages->setTabKeyNavigation(false);
-    grdAverages->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grdAverages->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grdAverages->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    grdAverages = new AveragesTable(grdRoster, this);
     layout->addWidget(grdAverages);
 
+    // Rows of buttons that features of their own add (addButtonRow), then
+    // the bottom row.
+    buttonRows_ = new QVBoxLayout;
+    layout->addLayout(buttonRows_);
     auto* buttons = new QHBoxLayout;
     lblState = new QLabel(this);
     lblState->setObjectName(QStringLiteral("lblState"));
@@ -154,11 +147,12 @@ void RosterOverview::buildControls()
     connect(chkDescending, &QCheckBox::toggled, this, [this] { sortBy(cboSortBy->currentIndex()); });
     connect(grdRoster->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
             &RosterOverview::followHeaderSort);
-    connect(grdRoster->horizontalHeader(), &QHeaderView::sectionResized, this, &RosterOverview::fitAverageColumns);
     connect(grdRoster, &QTableView::activated, this,
             [this](const QModelIndex& index) { showing_.showBot(model_->botAt(index.row())); });
     connect(grdRoster->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &RosterOverview::showSelectionCount);
+    connect(grdRoster->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &RosterOverview::selectionChanged);
     connect(grdRoster, &QWidget::customContextMenuRequested, this, &RosterOverview::showRowMenu);
     connect(cmdSetValues, &QPushButton::clicked, this, &RosterOverview::setValues);
     connect(actSetValues, &QAction::triggered, this, &RosterOverview::setValues);
@@ -206,7 +200,7 @@ void RosterOverview::showRoster()
         lblState->setText(tr("The roster file cannot be read: %1").arg(platform::rosterWord(roster.error)));
         break;
     }
-    showAverages();
+    grdAverages->showAverages(bots_);
     showSelectionCount();
     // Until the player has sized the window, it fits the first roster shown.
     if (!sizeRemembered_ && !bots_.empty()) {
@@ -252,44 +246,45 @@ void RosterOverview::followHeaderSort(int column, Qt::SortOrder order)
     chkDescending->setChecked(order == Qt::DescendingOrder);
 }
 
-void RosterOverview::showAverages()
+void RosterOverview::addButtonRow(const QList<QAbstractButton*>& buttons)
 {
-    const std::vector<roster::AverageRow> rows = roster::Averages(bots_);
-    grdAverages->clearSpans();
-    grdAverages->setRowCount(static_cast<int>(rows.size()));
-    for (int r = 0; r < grdAverages->rowCount(); ++r) {
-        const roster::AverageRow& row = rows[static_cast<std::size_t>(r)];
-        grdAverages->setSpan(r, roster::NumberColumn, 1, 2);
-        grdAverages->setItem(r, roster::NumberColumn, new QTableWidgetItem(platform::rosterWord(row.label)));
-        for (int column = 2; column < grdAverages->columnCount(); ++column) {
-            const auto& mean = row.means[static_cast<std::size_t>(column)];
-            QString text;
-            if (roster::TableColumns[static_cast<std::size_t>(column)].averaged)
-                text = mean ? QString::fromStdString(roster::ShortNumber(*mean, roster::AverageDecimals)) : qt(roster::AbsentText);
-            auto* item = new QTableWidgetItem(text);
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            grdAverages->setItem(r, column, item);
-        }
+    auto* row = new QHBoxLayout;
+    QWidget* before = cmdSetValues;
+    for (QAbstractButton* button : buttons) {
+        button->setParent(this);
+        row->addWidget(button);
     }
-    int height = 2 * grdAverages->frameWidth();
-    for (int r = 0; r < grdAverages->rowCount(); ++r)
-        height += grdAverages->rowHeight(r);
-    grdAverages->setFixedHeight(height);
-    fitAverageColumns();
+    row->addStretch();
+    buttonRows_->addLayout(row);
+    // In the tab order after the averages and the rows added before.
+    QWidget* previous = lastAddedButton_ ? lastAddedButton_ : static_cast<QWidget*>(grdAverages);
+    for (QAbstractButton* button : buttons) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    setTabOrder(previous, before);
+    lastAddedButton_ = previous;
 }
 
-void RosterOverview::fitAverageColumns()
+void RosterOverview::addRowAction(QAction* action)
 {
-    // Column under column; the label takes the room of "#" and "Name".
-    for (int column = 0; column < grdAverages->columnCount(); ++column)
-        grdAverages->setColumnWidth(column, grdRoster->columnWidth(column));
-    int label = 0;
-    for (int r = 0; r < grdAverages->rowCount(); ++r)
-        label = std::max(label, grdAverages->fontMetrics().horizontalAdvance(
-                                    grdAverages->item(r, roster::NumberColumn)->text()));
-    label += 2 * grdAverages->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grdAverages) + 8;
-    if (grdRoster->columnWidth(roster::NumberColumn) + grdRoster->columnWidth(roster::NameColumn) < label)
-        grdRoster->setColumnWidth(roster::NameColumn, label - grdRoster->columnWidth(roster::NumberColumn));
+    rowActions_.append(action);
+    // Its shortcut works anywhere in the window.
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+}
+
+void RosterOverview::selectBots(const QList<int>& bots)
+{
+    QItemSelection selection;
+    for (int bot : bots) {
+        if (const int row = model_->rowOf(bot); row >= 0)
+            selection.select(model_->index(row, 0), model_->index(row, model_->columnCount() - 1));
+    }
+    grdRoster->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!bots.isEmpty())
+        if (const int row = model_->rowOf(bots.constFirst()); row >= 0)
+            grdRoster->selectionModel()->setCurrentIndex(model_->index(row, 0), QItemSelectionModel::NoUpdate);
 }
 
 void RosterOverview::showSelectionCount()
@@ -306,6 +301,9 @@ void RosterOverview::showRowMenu(const QPoint& at)
     menu.addAction(actSetValues);
     menu.addAction(actExportBots);
     menu.addAction(actImportBots);
+    if (!rowActions_.isEmpty())
+        menu.addSeparator();
+    menu.addActions(rowActions_);
     menu.exec(grdRoster->viewport()->mapToGlobal(at));
 }
 

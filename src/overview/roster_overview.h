@@ -16,7 +16,10 @@
 #include <optional>
 #include <vector>
 
+class AveragesTable;
+class QAbstractButton;
 class QCheckBox;
+class QVBoxLayout;
 class QHBoxLayout;
 class QComboBox;
 class QLabel;
@@ -47,8 +50,22 @@ public:
     // The bots of the selected rows, in roster order.
     QList<int> selectedBots() const;
 
+    // Selects these bots' rows (a bot moved, say), the first one current.
+    void selectBots(const QList<int>& bots);
+
     // Opens the Set Values dialog for the selected bots (window-modal).
     Q_INVOKABLE void setValues();
+
+    // What features of their own (shaping the roster, checking it...) add
+    // to the window: a row of buttons above the bottom row, in the tab order
+    // after the averages; an item of the rows' context menu, whose shortcut
+    // works anywhere in the window.
+    void addButtonRow(const QList<QAbstractButton*>& buttons);
+    void addRowAction(QAction* action);
+
+signals:
+    // The selected rows changed: features enable their buttons.
+    void selectionChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -64,8 +81,6 @@ private:
     void showShownBot(int shownBot);
     void sortBy(int column);
     void followHeaderSort(int column, Qt::SortOrder order);
-    void showAverages();
-    void fitAverageColumns();
     void fitWidthToColumns();
     void rememberSize();
     void showSelectionCount();
@@ -83,7 +98,10 @@ private:
     QComboBox* cboSortBy = nullptr;
     QCheckBox* chkDescending = nullptr;
     QTableView* grdRoster = nullptr;
-    QTableWidget* grdAverages = nullptr;
+    AveragesTable* grdAverages = nullptr;
+    QVBoxLayout* buttonRows_ = nullptr;
+    QWidget* lastAddedButton_ = nullptr;
+    QList<QAction*> rowActions_;
     QLabel* lblState = nullptr;
     QPushButton* cmdSetValues = nullptr;
     QPushButton* cmdClose = nullptr;
