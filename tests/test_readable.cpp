@@ -368,11 +368,15 @@ void ReadableTest::screenReaderNamesEveryControl_data()
     QTest::addColumn<int>("box"); // the value box named after the control's row, or -1
     // In the language under test: a row's caption without its colon, and
     // the scale words at the ends of a slider.
+    // (The captions and scale words are the roster's field table's.)
     const auto tr = [](const char* text) { return QCoreApplication::translate("frmMain", text); };
-    const auto caption = [&tr](const char* name) {
-        return tr(QByteArray(name).append(':').constData()).chopped(1).trimmed();
+    const auto word = [](const char* text) { return QCoreApplication::translate("roster", text); };
+    const auto caption = [&word](const char* name) {
+        return word(QByteArray(name).append(':').constData()).chopped(1).trimmed();
     };
-    const auto range = [&tr](const char* low, const char* high) { return tr("%1 to %2").arg(tr(low), tr(high)); };
+    const auto range = [&tr, &word](const char* low, const char* high) {
+        return tr("%1 to %2").arg(word(low), word(high));
+    };
     const auto row = [](const char* control, const QString& name, const QString& description = {}, int box = -1) {
         QTest::newRow(control) << false << QString::fromLatin1(control) << name << description << box;
     };

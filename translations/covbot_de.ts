@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AveragesTable</name>
+    <message>
+        <source>Averages</source>
+        <translation>Durchschnitte</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Edits the bots of the Covertstrike roster in a CovertstrikeUser.ini file.
@@ -167,6 +174,168 @@ Ohne DATEI öffnet es die zuletzt benutzte Datei oder fragt nach einer.</transla
         <source>&amp;Replace the selected bots</source>
         <translation>Ausgewählte Bots &amp;ersetzen</translation>
     </message>
+    <message>
+        <source>&amp;Take the bots from:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roster to take the bots from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[%1], line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bots to import from [%1]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 ticked bots fit after the last bot: a roster holds at most %3 bots. Untick some, or replace selected bots instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The roster file cannot be read: %1</source>
+        <translation>Die Botliste kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>There is no roster file open. Open one with File, Open first.</source>
+        <translation>Es ist keine Botliste geöffnet. Öffnen Sie zuerst eine mit Datei, Öffnen.</translation>
+    </message>
+    <message>
+        <source>The game does not use this file under Program Files but its own copy:
+%1
+
+The editor edits that copy.</source>
+        <translation>Das Spiel benutzt nicht diese Datei unter „Programme“, sondern seine eigene Kopie:
+%1
+
+Der Editor bearbeitet diese Kopie.</translation>
+    </message>
+    <message>
+        <source>Bot %1 (%2) is no longer in the file. Nothing was saved.</source>
+        <translation>Bot %1 (%2) ist nicht mehr in der Datei. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>A bot is no longer in the file. Nothing was saved.</source>
+        <translation>Ein Bot ist nicht mehr in der Datei. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved; your changes are kept. Use File, Open to choose it again.</source>
+        <translation>Die Botliste ist nicht mehr da: %1. Es wurde nichts gespeichert; Ihre Änderungen bleiben erhalten. Wählen Sie sie mit Datei, Öffnen erneut.</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was imported.</source>
+        <translation>Die Botliste ist nicht mehr da: %1. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved.</source>
+        <translation>Die Botliste ist nicht mehr da: %1. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>The roster file is in use by another program (is the game running?). Nothing was saved; your changes are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file is in use by another program (is the game running?). The file was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1. The roster file was left as it was.</source>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden: %1. Die Botliste blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Error: %1 (bot %2) could not be saved: %3. The file was left as it was.</source>
+        <translation>Fehler: %1 (Bot %2) konnte nicht gespeichert werden: %3. Die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Error: the values could not be saved: %1. The file was left as it was.</source>
+        <translation>Fehler: Die Werte konnten nicht gespeichert werden: %1. Die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Error: the bots could not be imported: %1. The file was left as it was.</source>
+        <translation>Fehler: Die Bots konnten nicht importiert werden: %1. Die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Error: the backup could not be restored: %1. The file was left as it was.</source>
+        <translation>Fehler: Die Sicherung konnte nicht wiederhergestellt werden: %1. Die Datei blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Error: the roster could not be written: %1. The file was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+The file lies under Program Files, which only administrators may change. The game, run as you, writes its own copy instead, once it has saved its settings:
+%1</source>
+        <translation>
+
+Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dürfen. Das Spiel schreibt, unter Ihrem Konto gestartet, stattdessen eine eigene Kopie, sobald es seine Einstellungen gespeichert hat:
+%1</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since; it stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roster file not found</source>
+        <translation>Botliste nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The roster file was not found: %1</source>
+        <translation>Die Botliste wurde nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Roster file unreadable</source>
+        <translation>Botliste nicht lesbar</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1: %2</source>
+        <translation>Die Botliste kann nicht gelesen werden: %1: %2</translation>
+    </message>
+    <message>
+        <source>No bot roster in the file</source>
+        <translation>Keine Botliste in der Datei</translation>
+    </message>
+    <message>
+        <source>The roster file holds no bot roster: %1</source>
+        <translation>Die Datei enthält keine Botliste: %1</translation>
+    </message>
+    <message>
+        <source>File changed on disk</source>
+        <translation>Datei auf Platte geändert</translation>
+    </message>
+    <message>
+        <source>Another program changed the roster file. Your changes are kept; a save writes only what you changed.</source>
+        <translation>Ein anderes Programm hat die Botliste geändert. Ihre Änderungen bleiben erhalten; beim Speichern wird nur geschrieben, was Sie geändert haben.</translation>
+    </message>
+    <message>
+        <source>%1 also changed on disk</source>
+        <translation>%1 auch auf der Platte geändert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields also changed on disk</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File changed on disk: %1 also changed there. Your values are kept; a save writes them over the file&apos;s.</source>
+        <translation>Datei auf der Platte geändert: Auch %1 wurde dort geändert. Ihre Werte bleiben erhalten; beim Speichern ersetzen sie die der Datei.</translation>
+    </message>
+    <message>
+        <source>Bot %1 is no longer in the file</source>
+        <translation>Bot %1 ist nicht mehr in der Datei</translation>
+    </message>
+    <message>
+        <source>Another program removed bot %1 (%2) from the roster file. Your changes are kept but cannot be saved into it.</source>
+        <translation>Ein anderes Programm hat Bot %1 (%2) aus der Botliste entfernt. Ihre Änderungen bleiben erhalten, können aber nicht in sie gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>
@@ -223,6 +392,57 @@ Ohne DATEI öffnet es die zuletzt benutzte Datei oder fragt nach einer.</transla
     </message>
 </context>
 <context>
+    <name>RosterActions</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster holds no bots to export.</source>
+        <translation>Die Botliste enthält keine Bots zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>Export Bots</source>
+        <translation>Bots exportieren</translation>
+    </message>
+    <message>
+        <source>The bots could not be exported to %1: %2.</source>
+        <translation>Die Bots konnten nicht nach %1 exportiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no bots to paste: %1</source>
+        <translation>Die Zwischenablage enthält keine Bots zum Einfügen: %1</translation>
+    </message>
+    <message>
+        <source>Import Bots</source>
+        <translation>Bots importieren</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2</source>
+        <translation>%1 kann nicht importiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
+        <translation>Nur %1 der %2 Bots passen hinter den letzten Bot: Eine Botliste fasst höchstens %3 Bots. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
+        <translation>Wählen Sie so viele zu ersetzende Bots aus, wie Bots importiert werden. Es wurde nichts importiert.</translation>
+    </message>
+</context>
+<context>
     <name>RosterOverview</name>
     <message>
         <source>Roster - %1</source>
@@ -243,10 +463,6 @@ Ohne DATEI öffnet es die zuletzt benutzte Datei oder fragt nach einer.</transla
     <message>
         <source>Roster</source>
         <translation>Botliste</translation>
-    </message>
-    <message>
-        <source>Averages</source>
-        <translation>Durchschnitte</translation>
     </message>
     <message>
         <source>&amp;Set Values...</source>
@@ -354,6 +570,39 @@ Ohne DATEI öffnet es die zuletzt benutzte Datei oder fragt nach einer.</transla
     </message>
 </context>
 <context>
+    <name>document::RosterDocument</name>
+    <message>
+        <source>Save %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Set Values (%n bots)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import Bots (%n bots)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>A part of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About MyApp</source>
@@ -419,47 +668,8 @@ Ohne DATEI öffnet es die zuletzt benutzte Datei oder fragt nach einer.</transla
         <translation>Botname</translation>
     </message>
     <message>
-        <source>The roster file is gone: %1. Nothing was saved; your changes are kept. Use File, Open to choose it again.</source>
-        <translation>Die Botliste ist nicht mehr da: %1. Es wurde nichts gespeichert; Ihre Änderungen bleiben erhalten. Wählen Sie sie mit Datei, Öffnen erneut.</translation>
-    </message>
-    <message>
-        <source>Bot %1 (%2) is no longer in the file. Nothing was saved.</source>
-        <translation>Bot %1 (%2) ist nicht mehr in der Datei. Es wurde nichts gespeichert.</translation>
-    </message>
-    <message>
-        <source>Error: %1 (bot %2) could not be saved: %3. The file was left as it was.</source>
-        <translation>Fehler: %1 (Bot %2) konnte nicht gespeichert werden: %3. Die Datei blieb unverändert.</translation>
-    </message>
-    <message>
-        <source>%1 also changed on disk</source>
-        <translation>%1 auch auf der Platte geändert</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 fields also changed on disk</source>
-        <translation>
-            <numerusform>%1 Feld auch auf der Platte geändert</numerusform>
-            <numerusform>%1 Felder auch auf der Platte geändert</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>File changed on disk: %1 also changed there. Your values are kept; a save writes them over the file&apos;s.</source>
-        <translation>Datei auf der Platte geändert: Auch %1 wurde dort geändert. Ihre Werte bleiben erhalten; beim Speichern ersetzen sie die der Datei.</translation>
-    </message>
-    <message>
         <source>File changed on disk</source>
         <translation>Datei auf Platte geändert</translation>
-    </message>
-    <message>
-        <source>Another program changed the roster file. Your changes are kept; a save writes only what you changed.</source>
-        <translation>Ein anderes Programm hat die Botliste geändert. Ihre Änderungen bleiben erhalten; beim Speichern wird nur geschrieben, was Sie geändert haben.</translation>
-    </message>
-    <message>
-        <source>Bot %1 is no longer in the file</source>
-        <translation>Bot %1 ist nicht mehr in der Datei</translation>
-    </message>
-    <message>
-        <source>Another program removed bot %1 (%2) from the roster file. Your changes are kept but cannot be saved into it.</source>
-        <translation>Ein anderes Programm hat Bot %1 (%2) aus der Botliste entfernt. Ihre Änderungen bleiben erhalten, können aber nicht in sie gespeichert werden.</translation>
     </message>
     <message>
         <source>Open</source>
@@ -474,26 +684,6 @@ Ohne DATEI öffnet es die zuletzt benutzte Datei oder fragt nach einer.</transla
         <translation>Das Spiel läuft. Es liest die Botliste beim Start und schreibt sie womöglich beim Beenden zurück, über das, was Sie jetzt speichern: Beenden Sie zuerst das Spiel.</translation>
     </message>
     <message>
-        <source>The game does not use this file under Program Files but its own copy:
-%1
-
-The editor edits that copy.</source>
-        <translation>Das Spiel benutzt nicht diese Datei unter „Programme“, sondern seine eigene Kopie:
-%1
-
-Der Editor bearbeitet diese Kopie.</translation>
-    </message>
-    <message>
-        <source>
-
-The file lies under Program Files, which only administrators may change. The game, run as you, writes its own copy instead, once it has saved its settings:
-%1</source>
-        <translation>
-
-Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dürfen. Das Spiel schreibt, unter Ihrem Konto gestartet, stattdessen eine eigene Kopie, sobald es seine Einstellungen gespeichert hat:
-%1</translation>
-    </message>
-    <message>
         <source>USE AT YOUR OWN RISK!  This program modifies the settings of one of the initialization files used by your game.  These modifications could be harmful or fatal if swallowed.</source>
         <translation>BENUTZUNG AUF EIGENE GEFAHR!  Dieses Programm ändert die Einstellungen in einer der Initialisierungsdateien Ihres Spiels.  Diese Änderungen können beim Verschlucken schädlich oder tödlich sein.</translation>
     </message>
@@ -506,148 +696,8 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
         <translation>Fehler: Ungültige Datei CovertstrikeUser.ini.</translation>
     </message>
     <message>
-        <source>Roster file not found</source>
-        <translation>Botliste nicht gefunden</translation>
-    </message>
-    <message>
-        <source>The roster file was not found: %1</source>
-        <translation>Die Botliste wurde nicht gefunden: %1</translation>
-    </message>
-    <message>
-        <source>Roster file unreadable</source>
-        <translation>Botliste nicht lesbar</translation>
-    </message>
-    <message>
-        <source>The roster file cannot be read: %1: %2</source>
-        <translation>Die Botliste kann nicht gelesen werden: %1: %2</translation>
-    </message>
-    <message>
-        <source>No bot roster in the file</source>
-        <translation>Keine Botliste in der Datei</translation>
-    </message>
-    <message>
-        <source>The roster file holds no bot roster: %1</source>
-        <translation>Die Datei enthält keine Botliste: %1</translation>
-    </message>
-    <message>
-        <source>The roster file is gone: %1. Nothing was saved.</source>
-        <translation>Die Botliste ist nicht mehr da: %1. Es wurde nichts gespeichert.</translation>
-    </message>
-    <message>
-        <source>A bot is no longer in the file. Nothing was saved.</source>
-        <translation>Ein Bot ist nicht mehr in der Datei. Es wurde nichts gespeichert.</translation>
-    </message>
-    <message>
-        <source>Error: the values could not be saved: %1. The file was left as it was.</source>
-        <translation>Fehler: Die Werte konnten nicht gespeichert werden: %1. Die Datei blieb unverändert.</translation>
-    </message>
-    <message>
         <source>Save changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
-    </message>
-    <message>
-        <source>Voice Type:</source>
-        <translation>Stimme:</translation>
-    </message>
-    <message>
-        <source>Team:</source>
-        <translation>Team:</translation>
-    </message>
-    <message>
-        <source>Accuracy:</source>
-        <translation>Treffsicherheit:</translation>
-    </message>
-    <message>
-        <source>Skill:</source>
-        <translation>Können:</translation>
-    </message>
-    <message>
-        <source>Strafing:</source>
-        <translation>Strafen:</translation>
-    </message>
-    <message>
-        <source>Alertness:</source>
-        <translation>Wachsamkeit:</translation>
-    </message>
-    <message>
-        <source>Combat Style:</source>
-        <translation>Kampfstil:</translation>
-    </message>
-    <message>
-        <source>Camping:</source>
-        <translation>Campen:</translation>
-    </message>
-    <message>
-        <source>Bot Jumpy:</source>
-        <translation>Springt viel:</translation>
-    </message>
-    <message>
-        <source>Bot Faces</source>
-        <translation>Botgesichter</translation>
-    </message>
-    <message>
-        <source>Bot Classes</source>
-        <translation>Botklassen</translation>
-    </message>
-    <message>
-        <source>Bot Skins</source>
-        <translation>Botskins</translation>
-    </message>
-    <message>
-        <source>Voice 1</source>
-        <translation>Stimme 1</translation>
-    </message>
-    <message>
-        <source>Voice 2</source>
-        <translation>Stimme 2</translation>
-    </message>
-    <message>
-        <source>Voice 3</source>
-        <translation>Stimme 3</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Rot</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Blau</translation>
-    </message>
-    <message>
-        <source>Bad</source>
-        <translation>Schlecht</translation>
-    </message>
-    <message>
-        <source>Good</source>
-        <translation>Gut</translation>
-    </message>
-    <message>
-        <source>Avoidant</source>
-        <translation>Ausweichend</translation>
-    </message>
-    <message>
-        <source>Cautious</source>
-        <translation>Vorsichtig</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>Aggressive</source>
-        <translation>Aggressiv</translation>
-    </message>
-    <message>
-        <source>Berzerk</source>
-        <translation>Berserker</translation>
-    </message>
-    <message>
-        <source>Less</source>
-        <translation>Weniger</translation>
-    </message>
-    <message>
-        <source>More</source>
-        <translation>Mehr</translation>
     </message>
     <message>
         <source>Selected Bot</source>
@@ -738,70 +788,6 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
         <translation>Ü&amp;ber</translation>
     </message>
     <message>
-        <source>The roster file cannot be read: %1</source>
-        <translation>Die Botliste kann nicht gelesen werden: %1</translation>
-    </message>
-    <message>
-        <source>There is no roster file open. Open one with File, Open first.</source>
-        <translation>Es ist keine Botliste geöffnet. Öffnen Sie zuerst eine mit Datei, Öffnen.</translation>
-    </message>
-    <message>
-        <source>The roster holds no bots to export.</source>
-        <translation>Die Botliste enthält keine Bots zum Exportieren.</translation>
-    </message>
-    <message>
-        <source>Export Bots</source>
-        <translation>Bots exportieren</translation>
-    </message>
-    <message>
-        <source>The bots could not be exported to %1: %2.</source>
-        <translation>Die Bots konnten nicht nach %1 exportiert werden: %2.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no bots to paste: %1</source>
-        <translation>Die Zwischenablage enthält keine Bots zum Einfügen: %1</translation>
-    </message>
-    <message>
-        <source>Import Bots</source>
-        <translation>Bots importieren</translation>
-    </message>
-    <message>
-        <source>%1 is not a bot file.</source>
-        <translation>%1 ist keine Botdatei.</translation>
-    </message>
-    <message>
-        <source>The bot file %1 cannot be read: %2.</source>
-        <translation>Die Botdatei %1 kann nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be imported: %2</source>
-        <translation>%1 kann nicht importiert werden: %2</translation>
-    </message>
-    <message>
-        <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
-        <translation>Nur %1 der %2 Bots passen hinter den letzten Bot: Eine Botliste fasst höchstens %3 Bots. Es wurde nichts importiert.</translation>
-    </message>
-    <message>
-        <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
-        <translation>Wählen Sie so viele zu ersetzende Bots aus, wie Bots importiert werden. Es wurde nichts importiert.</translation>
-    </message>
-    <message>
-        <source>The roster file is gone: %1. Nothing was imported.</source>
-        <translation>Die Botliste ist nicht mehr da: %1. Es wurde nichts importiert.</translation>
-    </message>
-    <message>
-        <source>Error: the bots could not be imported: %1. The file was left as it was.</source>
-        <translation>Fehler: Die Bots konnten nicht importiert werden: %1. Die Datei blieb unverändert.</translation>
-    </message>
-    <message>
-        <source>The backup could not be restored: %1. The roster file was left as it was.</source>
-        <translation>Die Sicherung konnte nicht wiederhergestellt werden: %1. Die Botliste blieb unverändert.</translation>
-    </message>
-    <message>
-        <source>Error: the backup could not be restored: %1. The file was left as it was.</source>
-        <translation>Fehler: Die Sicherung konnte nicht wiederhergestellt werden: %1. Die Datei blieb unverändert.</translation>
-    </message>
-    <message>
         <source>Restore &amp;Backup...</source>
         <translation>Sicherung &amp;wiederherstellen…</translation>
     </message>
@@ -812,6 +798,18 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     <message>
         <source>&amp;Import Bots...</source>
         <translation>Bots &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1001,326 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     <message>
         <source>The bot is gone</source>
         <translation>Der Bot ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too large for a declaration file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fix for %1 holds %2, which a %3 roster file cannot hold. Nothing was fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file could not be backed up before fixing: %1. Nothing was fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is outside the range the game uses, %2 to %3: the game uses %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game reads a whole number here: %1 counts as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a team of the game (0 to 3, or 255 for none): the game chooses the bot&apos;s team itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a number: the game uses %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a number, and the game may not read it as meant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difficulty %1 and skill %2 make %3, outside 0 to 7: the game plays the bot at %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is already named %2: the game plays this bot as &quot;Bot&quot; and a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot has no name: the game plays it as &quot;Bot&quot; and a number, and the editor&apos;s list of bots ends here, before bot %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot has no name key: the game plays it under its default name, and the editor&apos;s list of bots ends here, before bot %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster&apos;s last named bot is bot %1: the game uses this key only if it adds more bots than the roster names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster names no bot: the game uses this key only if it adds bots without names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the class %1: the game falls back to its default class, and a missing bot class package has crashed it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the skin %1: the game shows the class&apos;s default skin, with no face.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the face %1: the game shows the bot with no face.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin %1 has no texture for the face %2: the game shows the bot with no face.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin %1 is made for another model (%2): the game paints it on this bot&apos;s model all the same, and it looks wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the voice %1: the game gives the bot its class&apos;s default voice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the weapon %1: the bot has no favourite weapon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Novice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experienced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skilled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Masterful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inhuman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Godlike</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
+        <translation>Nur %1 der %2 Bots passen hinter den letzten Bot: Eine Botliste fasst höchstens %3 Bots. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
+        <translation>Wählen Sie so viele zu ersetzende Bots aus, wie Bots importiert werden. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The bot &quot;%1&quot; cannot be imported: its %2 holds %3, which a %4 roster file cannot hold. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file could not be backed up before importing: %1. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is too large for a bot file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a bot file: it is not UTF-8 text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a bot file: it holds no bots (no %1 section, and no section with %2 keys).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a bot file: its section %1 holds no bots.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot file holds a second %1 section, on line %2: which of them holds the bots is not certain.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key %1 on line %2 numbers a bot beyond the roster&apos;s last number, %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key %1 on line %2 numbers its bot with a leading zero, which the game never reads: write %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key %1 on line %2 holds a control character (%3), which a roster file cannot hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value of %1 on line %2 holds a control character (%3), which a roster file cannot hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value of %1 on line %2 is longer than %3 characters, the longest name a roster allows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 holds a key or a section name longer than %2 characters, which no roster uses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 of %2 has no name (%3), which the roster needs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 of %2 has a name of blanks only (%3): the roster&apos;s list of bots would end at it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a bot file: it is a folder or a device, not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A dealt roster holds 1 to %1 bots, not %2. Nothing was dealt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 cannot be kept: it is not in the list of bots. Nothing was dealt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is kept, but a roster of %2 bots ends at bot %3. Nothing was dealt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %1 bots with names of their own pass the filters, and %2 are needed. Nothing was dealt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file of the library folder (it is a link, a folder or a device), so the library leaves it alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot file %1 has changed since the library was read. Nothing was changed; read the library again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a file of the library: a name there holds no /, \ or :, and does not begin with a dot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot file %1 is not in the form the library writes, so the library does not change it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library folder cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot file %1 has room for %2 more bots. Nothing was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice Type:</source>
+        <translation>Stimme:</translation>
+    </message>
+    <message>
+        <source>Bot Faces</source>
+        <translation>Botgesichter</translation>
+    </message>
+    <message>
+        <source>Team:</source>
+        <translation>Team:</translation>
+    </message>
+    <message>
+        <source>Skill:</source>
+        <translation>Können:</translation>
+    </message>
+    <message>
+        <source>Accuracy:</source>
+        <translation>Treffsicherheit:</translation>
+    </message>
+    <message>
+        <source>Combat Style:</source>
+        <translation>Kampfstil:</translation>
+    </message>
+    <message>
+        <source>Alertness:</source>
+        <translation>Wachsamkeit:</translation>
+    </message>
+    <message>
+        <source>Camping:</source>
+        <translation>Campen:</translation>
+    </message>
+    <message>
+        <source>Strafing:</source>
+        <translation>Strafen:</translation>
+    </message>
+    <message>
+        <source>Bot Classes</source>
+        <translation>Botklassen</translation>
+    </message>
+    <message>
+        <source>Bot Skins</source>
+        <translation>Botskins</translation>
+    </message>
+    <message>
+        <source>Bot Jumpy:</source>
+        <translation>Springt viel:</translation>
+    </message>
+    <message>
+        <source>None average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no bot %1 in the list of bots. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is the first bot: it cannot move up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is the last bot of the list: it cannot move down.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list of bots ends at bot %1, which has no name, but higher numbers hold keys of bots: an added bot could not be listed. Nothing was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A roster holds at most %1 bots, and %2 more fit in this one. Nothing was added.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

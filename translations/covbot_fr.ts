@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AveragesTable</name>
+    <message>
+        <source>Averages</source>
+        <translation>Moyennes</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Edits the bots of the Covertstrike roster in a CovertstrikeUser.ini file.
@@ -167,6 +174,168 @@ Sans FICHIER, il ouvre le dernier fichier utilisé ou en demande un.</translatio
         <source>&amp;Replace the selected bots</source>
         <translation>&amp;Remplacer les bots sélectionnés</translation>
     </message>
+    <message>
+        <source>&amp;Take the bots from:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roster to take the bots from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[%1], line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bots to import from [%1]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 ticked bots fit after the last bot: a roster holds at most %3 bots. Untick some, or replace selected bots instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The roster file cannot be read: %1</source>
+        <translation>Impossible de lire le fichier de liste&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>There is no roster file open. Open one with File, Open first.</source>
+        <translation>Aucun fichier de liste n&apos;est ouvert. Ouvrez-en d&apos;abord un avec Fichier, Ouvrir.</translation>
+    </message>
+    <message>
+        <source>The game does not use this file under Program Files but its own copy:
+%1
+
+The editor edits that copy.</source>
+        <translation>Le jeu n&apos;utilise pas ce fichier sous Program Files mais sa propre copie&#xa0;:
+%1
+
+L&apos;éditeur modifie cette copie.</translation>
+    </message>
+    <message>
+        <source>Bot %1 (%2) is no longer in the file. Nothing was saved.</source>
+        <translation>Le bot %1 (%2) n&apos;est plus dans le fichier. Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>A bot is no longer in the file. Nothing was saved.</source>
+        <translation>Un bot n&apos;est plus dans le fichier. Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved; your changes are kept. Use File, Open to choose it again.</source>
+        <translation>Le fichier de liste a disparu&#xa0;: %1. Rien n&apos;a été enregistré&#xa0;; vos modifications sont conservées. Utilisez Fichier, Ouvrir pour le choisir à nouveau.</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was imported.</source>
+        <translation>Le fichier de liste a disparu&#xa0;: %1. Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved.</source>
+        <translation>Le fichier de liste a disparu&#xa0;: %1. Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The roster file is in use by another program (is the game running?). Nothing was saved; your changes are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file is in use by another program (is the game running?). The file was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1. The roster file was left as it was.</source>
+        <translation>Impossible de restaurer la sauvegarde&#xa0;: %1. Le fichier de liste n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>Error: %1 (bot %2) could not be saved: %3. The file was left as it was.</source>
+        <translation>Erreur&#xa0;: impossible d&apos;enregistrer %1 (bot %2)&#xa0;: %3. Le fichier n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>Error: the values could not be saved: %1. The file was left as it was.</source>
+        <translation>Erreur&#xa0;: impossible d&apos;enregistrer les valeurs&#xa0;: %1. Le fichier n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>Error: the bots could not be imported: %1. The file was left as it was.</source>
+        <translation>Erreur&#xa0;: impossible d&apos;importer les bots&#xa0;: %1. Le fichier n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>Error: the backup could not be restored: %1. The file was left as it was.</source>
+        <translation>Erreur&#xa0;: impossible de restaurer la sauvegarde&#xa0;: %1. Le fichier n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>Error: the roster could not be written: %1. The file was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+The file lies under Program Files, which only administrators may change. The game, run as you, writes its own copy instead, once it has saved its settings:
+%1</source>
+        <translation>
+
+Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent modifier. Le jeu, lancé sous votre compte, écrit à la place sa propre copie, une fois ses réglages enregistrés&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since; it stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roster file not found</source>
+        <translation>Fichier de liste introuvable</translation>
+    </message>
+    <message>
+        <source>The roster file was not found: %1</source>
+        <translation>Le fichier de liste est introuvable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Roster file unreadable</source>
+        <translation>Fichier de liste illisible</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1: %2</source>
+        <translation>Impossible de lire le fichier de liste&#xa0;: %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No bot roster in the file</source>
+        <translation>Aucune liste de bots dans le fichier</translation>
+    </message>
+    <message>
+        <source>The roster file holds no bot roster: %1</source>
+        <translation>Le fichier ne contient aucune liste de bots&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>File changed on disk</source>
+        <translation>Fichier modifié sur le disque</translation>
+    </message>
+    <message>
+        <source>Another program changed the roster file. Your changes are kept; a save writes only what you changed.</source>
+        <translation>Un autre programme a modifié le fichier de liste. Vos modifications sont conservées&#xa0;; l&apos;enregistrement n&apos;écrit que ce que vous avez changé.</translation>
+    </message>
+    <message>
+        <source>%1 also changed on disk</source>
+        <translation>%1 modifié aussi sur le disque</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields also changed on disk</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File changed on disk: %1 also changed there. Your values are kept; a save writes them over the file&apos;s.</source>
+        <translation>Fichier modifié sur le disque&#xa0;: %1 y a aussi changé. Vos valeurs sont conservées&#xa0;; l&apos;enregistrement les écrit à la place de celles du fichier.</translation>
+    </message>
+    <message>
+        <source>Bot %1 is no longer in the file</source>
+        <translation>Le bot %1 n&apos;est plus dans le fichier</translation>
+    </message>
+    <message>
+        <source>Another program removed bot %1 (%2) from the roster file. Your changes are kept but cannot be saved into it.</source>
+        <translation>Un autre programme a retiré le bot %1 (%2) du fichier de liste. Vos modifications sont conservées mais ne peuvent pas y être enregistrées.</translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>
@@ -223,6 +392,57 @@ Sans FICHIER, il ouvre le dernier fichier utilisé ou en demande un.</translatio
     </message>
 </context>
 <context>
+    <name>RosterActions</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster holds no bots to export.</source>
+        <translation>La liste ne contient aucun bot à exporter.</translation>
+    </message>
+    <message>
+        <source>Export Bots</source>
+        <translation>Exporter des bots</translation>
+    </message>
+    <message>
+        <source>The bots could not be exported to %1: %2.</source>
+        <translation>Impossible d&apos;exporter les bots vers %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no bots to paste: %1</source>
+        <translation>Le presse-papiers ne contient aucun bot à coller&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Import Bots</source>
+        <translation>Importer des bots</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2</source>
+        <translation>Impossible d&apos;importer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
+        <translation>Seuls %1 des %2 bots tiennent après le dernier bot&#xa0;: une liste contient au plus %3 bots. Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
+        <translation>Sélectionnez autant de bots à remplacer qu&apos;il y a de bots à importer. Rien n&apos;a été importé.</translation>
+    </message>
+</context>
+<context>
     <name>RosterOverview</name>
     <message>
         <source>Roster - %1</source>
@@ -243,10 +463,6 @@ Sans FICHIER, il ouvre le dernier fichier utilisé ou en demande un.</translatio
     <message>
         <source>Roster</source>
         <translation>Liste des bots</translation>
-    </message>
-    <message>
-        <source>Averages</source>
-        <translation>Moyennes</translation>
     </message>
     <message>
         <source>&amp;Set Values...</source>
@@ -354,6 +570,39 @@ Sans FICHIER, il ouvre le dernier fichier utilisé ou en demande un.</translatio
     </message>
 </context>
 <context>
+    <name>document::RosterDocument</name>
+    <message>
+        <source>Save %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Set Values (%n bots)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import Bots (%n bots)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Restaurer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>A part of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About MyApp</source>
@@ -419,47 +668,8 @@ Sans FICHIER, il ouvre le dernier fichier utilisé ou en demande un.</translatio
         <translation>Nom du bot</translation>
     </message>
     <message>
-        <source>The roster file is gone: %1. Nothing was saved; your changes are kept. Use File, Open to choose it again.</source>
-        <translation>Le fichier de liste a disparu&#xa0;: %1. Rien n&apos;a été enregistré&#xa0;; vos modifications sont conservées. Utilisez Fichier, Ouvrir pour le choisir à nouveau.</translation>
-    </message>
-    <message>
-        <source>Bot %1 (%2) is no longer in the file. Nothing was saved.</source>
-        <translation>Le bot %1 (%2) n&apos;est plus dans le fichier. Rien n&apos;a été enregistré.</translation>
-    </message>
-    <message>
-        <source>Error: %1 (bot %2) could not be saved: %3. The file was left as it was.</source>
-        <translation>Erreur&#xa0;: impossible d&apos;enregistrer %1 (bot %2)&#xa0;: %3. Le fichier n&apos;a pas été modifié.</translation>
-    </message>
-    <message>
-        <source>%1 also changed on disk</source>
-        <translation>%1 modifié aussi sur le disque</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 fields also changed on disk</source>
-        <translation>
-            <numerusform>%1 champ modifié aussi sur le disque</numerusform>
-            <numerusform>%1 champs modifiés aussi sur le disque</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>File changed on disk: %1 also changed there. Your values are kept; a save writes them over the file&apos;s.</source>
-        <translation>Fichier modifié sur le disque&#xa0;: %1 y a aussi changé. Vos valeurs sont conservées&#xa0;; l&apos;enregistrement les écrit à la place de celles du fichier.</translation>
-    </message>
-    <message>
         <source>File changed on disk</source>
         <translation>Fichier modifié sur le disque</translation>
-    </message>
-    <message>
-        <source>Another program changed the roster file. Your changes are kept; a save writes only what you changed.</source>
-        <translation>Un autre programme a modifié le fichier de liste. Vos modifications sont conservées&#xa0;; l&apos;enregistrement n&apos;écrit que ce que vous avez changé.</translation>
-    </message>
-    <message>
-        <source>Bot %1 is no longer in the file</source>
-        <translation>Le bot %1 n&apos;est plus dans le fichier</translation>
-    </message>
-    <message>
-        <source>Another program removed bot %1 (%2) from the roster file. Your changes are kept but cannot be saved into it.</source>
-        <translation>Un autre programme a retiré le bot %1 (%2) du fichier de liste. Vos modifications sont conservées mais ne peuvent pas y être enregistrées.</translation>
     </message>
     <message>
         <source>Open</source>
@@ -474,26 +684,6 @@ Sans FICHIER, il ouvre le dernier fichier utilisé ou en demande un.</translatio
         <translation>Le jeu est lancé. Il lit la liste des bots au démarrage et peut la réécrire en quittant, par-dessus ce que vous enregistrez maintenant&#xa0;: fermez d&apos;abord le jeu.</translation>
     </message>
     <message>
-        <source>The game does not use this file under Program Files but its own copy:
-%1
-
-The editor edits that copy.</source>
-        <translation>Le jeu n&apos;utilise pas ce fichier sous Program Files mais sa propre copie&#xa0;:
-%1
-
-L&apos;éditeur modifie cette copie.</translation>
-    </message>
-    <message>
-        <source>
-
-The file lies under Program Files, which only administrators may change. The game, run as you, writes its own copy instead, once it has saved its settings:
-%1</source>
-        <translation>
-
-Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent modifier. Le jeu, lancé sous votre compte, écrit à la place sa propre copie, une fois ses réglages enregistrés&#xa0;:
-%1</translation>
-    </message>
-    <message>
         <source>USE AT YOUR OWN RISK!  This program modifies the settings of one of the initialization files used by your game.  These modifications could be harmful or fatal if swallowed.</source>
         <translation>UTILISATION À VOS RISQUES ET PÉRILS&#xa0;!  Ce programme modifie les réglages d&apos;un des fichiers d&apos;initialisation de votre jeu.  Ces modifications peuvent être nocives ou mortelles en cas d&apos;ingestion.</translation>
     </message>
@@ -506,148 +696,8 @@ Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent m
         <translation>Erreur&#xa0;: fichier CovertstrikeUser.ini non valide.</translation>
     </message>
     <message>
-        <source>Roster file not found</source>
-        <translation>Fichier de liste introuvable</translation>
-    </message>
-    <message>
-        <source>The roster file was not found: %1</source>
-        <translation>Le fichier de liste est introuvable&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Roster file unreadable</source>
-        <translation>Fichier de liste illisible</translation>
-    </message>
-    <message>
-        <source>The roster file cannot be read: %1: %2</source>
-        <translation>Impossible de lire le fichier de liste&#xa0;: %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>No bot roster in the file</source>
-        <translation>Aucune liste de bots dans le fichier</translation>
-    </message>
-    <message>
-        <source>The roster file holds no bot roster: %1</source>
-        <translation>Le fichier ne contient aucune liste de bots&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>The roster file is gone: %1. Nothing was saved.</source>
-        <translation>Le fichier de liste a disparu&#xa0;: %1. Rien n&apos;a été enregistré.</translation>
-    </message>
-    <message>
-        <source>A bot is no longer in the file. Nothing was saved.</source>
-        <translation>Un bot n&apos;est plus dans le fichier. Rien n&apos;a été enregistré.</translation>
-    </message>
-    <message>
-        <source>Error: the values could not be saved: %1. The file was left as it was.</source>
-        <translation>Erreur&#xa0;: impossible d&apos;enregistrer les valeurs&#xa0;: %1. Le fichier n&apos;a pas été modifié.</translation>
-    </message>
-    <message>
         <source>Save changes to %1?</source>
         <translation>Enregistrer les modifications de %1&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Voice Type:</source>
-        <translation>Voix&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Team:</source>
-        <translation>Équipe&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Accuracy:</source>
-        <translation>Précision&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Skill:</source>
-        <translation>Habileté&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Strafing:</source>
-        <translation>Esquive&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Alertness:</source>
-        <translation>Vigilance&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Combat Style:</source>
-        <translation>Style de combat&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Camping:</source>
-        <translation>Camping&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Bot Jumpy:</source>
-        <translation>Sauteur&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Bot Faces</source>
-        <translation>Visages des bots</translation>
-    </message>
-    <message>
-        <source>Bot Classes</source>
-        <translation>Classes des bots</translation>
-    </message>
-    <message>
-        <source>Bot Skins</source>
-        <translation>Skins des bots</translation>
-    </message>
-    <message>
-        <source>Voice 1</source>
-        <translation>Voix 1</translation>
-    </message>
-    <message>
-        <source>Voice 2</source>
-        <translation>Voix 2</translation>
-    </message>
-    <message>
-        <source>Voice 3</source>
-        <translation>Voix 3</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Rouge</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Bleu</translation>
-    </message>
-    <message>
-        <source>Bad</source>
-        <translation>Faible</translation>
-    </message>
-    <message>
-        <source>Good</source>
-        <translation>Bon</translation>
-    </message>
-    <message>
-        <source>Avoidant</source>
-        <translation>Fuyant</translation>
-    </message>
-    <message>
-        <source>Cautious</source>
-        <translation>Prudent</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>Aggressive</source>
-        <translation>Agressif</translation>
-    </message>
-    <message>
-        <source>Berzerk</source>
-        <translation>Enragé</translation>
-    </message>
-    <message>
-        <source>Less</source>
-        <translation>Moins</translation>
-    </message>
-    <message>
-        <source>More</source>
-        <translation>Plus</translation>
     </message>
     <message>
         <source>Selected Bot</source>
@@ -738,70 +788,6 @@ Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent m
         <translation>&amp;À propos</translation>
     </message>
     <message>
-        <source>The roster file cannot be read: %1</source>
-        <translation>Impossible de lire le fichier de liste&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>There is no roster file open. Open one with File, Open first.</source>
-        <translation>Aucun fichier de liste n&apos;est ouvert. Ouvrez-en d&apos;abord un avec Fichier, Ouvrir.</translation>
-    </message>
-    <message>
-        <source>The roster holds no bots to export.</source>
-        <translation>La liste ne contient aucun bot à exporter.</translation>
-    </message>
-    <message>
-        <source>Export Bots</source>
-        <translation>Exporter des bots</translation>
-    </message>
-    <message>
-        <source>The bots could not be exported to %1: %2.</source>
-        <translation>Impossible d&apos;exporter les bots vers %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no bots to paste: %1</source>
-        <translation>Le presse-papiers ne contient aucun bot à coller&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Import Bots</source>
-        <translation>Importer des bots</translation>
-    </message>
-    <message>
-        <source>%1 is not a bot file.</source>
-        <translation>%1 n&apos;est pas un fichier de bots.</translation>
-    </message>
-    <message>
-        <source>The bot file %1 cannot be read: %2.</source>
-        <translation>Impossible de lire le fichier de bots %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be imported: %2</source>
-        <translation>Impossible d&apos;importer %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
-        <translation>Seuls %1 des %2 bots tiennent après le dernier bot&#xa0;: une liste contient au plus %3 bots. Rien n&apos;a été importé.</translation>
-    </message>
-    <message>
-        <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
-        <translation>Sélectionnez autant de bots à remplacer qu&apos;il y a de bots à importer. Rien n&apos;a été importé.</translation>
-    </message>
-    <message>
-        <source>The roster file is gone: %1. Nothing was imported.</source>
-        <translation>Le fichier de liste a disparu&#xa0;: %1. Rien n&apos;a été importé.</translation>
-    </message>
-    <message>
-        <source>Error: the bots could not be imported: %1. The file was left as it was.</source>
-        <translation>Erreur&#xa0;: impossible d&apos;importer les bots&#xa0;: %1. Le fichier n&apos;a pas été modifié.</translation>
-    </message>
-    <message>
-        <source>The backup could not be restored: %1. The roster file was left as it was.</source>
-        <translation>Impossible de restaurer la sauvegarde&#xa0;: %1. Le fichier de liste n&apos;a pas été modifié.</translation>
-    </message>
-    <message>
-        <source>Error: the backup could not be restored: %1. The file was left as it was.</source>
-        <translation>Erreur&#xa0;: impossible de restaurer la sauvegarde&#xa0;: %1. Le fichier n&apos;a pas été modifié.</translation>
-    </message>
-    <message>
         <source>Restore &amp;Backup...</source>
         <translation>Restaurer une &amp;sauvegarde…</translation>
     </message>
@@ -812,6 +798,18 @@ Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent m
     <message>
         <source>&amp;Import Bots...</source>
         <translation>&amp;Importer des bots…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1001,326 @@ Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent m
     <message>
         <source>The bot is gone</source>
         <translation>Le bot a disparu</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too large for a declaration file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fix for %1 holds %2, which a %3 roster file cannot hold. Nothing was fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file could not be backed up before fixing: %1. Nothing was fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is outside the range the game uses, %2 to %3: the game uses %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game reads a whole number here: %1 counts as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a team of the game (0 to 3, or 255 for none): the game chooses the bot&apos;s team itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a number: the game uses %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a number, and the game may not read it as meant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difficulty %1 and skill %2 make %3, outside 0 to 7: the game plays the bot at %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is already named %2: the game plays this bot as &quot;Bot&quot; and a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot has no name: the game plays it as &quot;Bot&quot; and a number, and the editor&apos;s list of bots ends here, before bot %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot has no name key: the game plays it under its default name, and the editor&apos;s list of bots ends here, before bot %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster&apos;s last named bot is bot %1: the game uses this key only if it adds more bots than the roster names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster names no bot: the game uses this key only if it adds bots without names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the class %1: the game falls back to its default class, and a missing bot class package has crashed it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the skin %1: the game shows the class&apos;s default skin, with no face.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the face %1: the game shows the bot with no face.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin %1 has no texture for the face %2: the game shows the bot with no face.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin %1 is made for another model (%2): the game paints it on this bot&apos;s model all the same, and it looks wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the voice %1: the game gives the bot its class&apos;s default voice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the weapon %1: the bot has no favourite weapon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Novice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experienced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skilled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Masterful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inhuman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Godlike</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
+        <translation>Seuls %1 des %2 bots tiennent après le dernier bot&#xa0;: une liste contient au plus %3 bots. Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
+        <translation>Sélectionnez autant de bots à remplacer qu&apos;il y a de bots à importer. Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>The bot &quot;%1&quot; cannot be imported: its %2 holds %3, which a %4 roster file cannot hold. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file could not be backed up before importing: %1. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is too large for a bot file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a bot file: it is not UTF-8 text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a bot file: it holds no bots (no %1 section, and no section with %2 keys).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a bot file: its section %1 holds no bots.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot file holds a second %1 section, on line %2: which of them holds the bots is not certain.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key %1 on line %2 numbers a bot beyond the roster&apos;s last number, %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key %1 on line %2 numbers its bot with a leading zero, which the game never reads: write %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key %1 on line %2 holds a control character (%3), which a roster file cannot hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value of %1 on line %2 holds a control character (%3), which a roster file cannot hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value of %1 on line %2 is longer than %3 characters, the longest name a roster allows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 holds a key or a section name longer than %2 characters, which no roster uses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 of %2 has no name (%3), which the roster needs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 of %2 has a name of blanks only (%3): the roster&apos;s list of bots would end at it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a bot file: it is a folder or a device, not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A dealt roster holds 1 to %1 bots, not %2. Nothing was dealt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 cannot be kept: it is not in the list of bots. Nothing was dealt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is kept, but a roster of %2 bots ends at bot %3. Nothing was dealt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %1 bots with names of their own pass the filters, and %2 are needed. Nothing was dealt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file of the library folder (it is a link, a folder or a device), so the library leaves it alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot file %1 has changed since the library was read. Nothing was changed; read the library again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a file of the library: a name there holds no /, \ or :, and does not begin with a dot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot file %1 is not in the form the library writes, so the library does not change it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library folder cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot file %1 has room for %2 more bots. Nothing was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice Type:</source>
+        <translation>Voix&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bot Faces</source>
+        <translation>Visages des bots</translation>
+    </message>
+    <message>
+        <source>Team:</source>
+        <translation>Équipe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Skill:</source>
+        <translation>Habileté&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Accuracy:</source>
+        <translation>Précision&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Combat Style:</source>
+        <translation>Style de combat&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Alertness:</source>
+        <translation>Vigilance&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Camping:</source>
+        <translation>Camping&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Strafing:</source>
+        <translation>Esquive&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bot Classes</source>
+        <translation>Classes des bots</translation>
+    </message>
+    <message>
+        <source>Bot Skins</source>
+        <translation>Skins des bots</translation>
+    </message>
+    <message>
+        <source>Bot Jumpy:</source>
+        <translation>Sauteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>None average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no bot %1 in the list of bots. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is the first bot: it cannot move up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is the last bot of the list: it cannot move down.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list of bots ends at bot %1, which has no name, but higher numbers hold keys of bots: an added bot could not be listed. Nothing was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A roster holds at most %1 bots, and %2 more fit in this one. Nothing was added.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

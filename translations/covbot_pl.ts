@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>AveragesTable</name>
+    <message>
+        <source>Averages</source>
+        <translation>Średnie</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Edits the bots of the Covertstrike roster in a CovertstrikeUser.ini file.
@@ -167,6 +174,169 @@ Bez PLIKU otwiera plik użyty ostatnio albo pyta o plik.</translation>
         <source>&amp;Replace the selected bots</source>
         <translation>&amp;Zastąp zaznaczone boty</translation>
     </message>
+    <message>
+        <source>&amp;Take the bots from:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roster to take the bots from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[%1], line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bots to import from [%1]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 ticked bots fit after the last bot: a roster holds at most %3 bots. Untick some, or replace selected bots instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The roster file cannot be read: %1</source>
+        <translation>Nie można odczytać pliku listy: %1</translation>
+    </message>
+    <message>
+        <source>There is no roster file open. Open one with File, Open first.</source>
+        <translation>Nie otwarto żadnego pliku listy. Najpierw otwórz go przez Plik, Otwórz.</translation>
+    </message>
+    <message>
+        <source>The game does not use this file under Program Files but its own copy:
+%1
+
+The editor edits that copy.</source>
+        <translation>Gra nie używa tego pliku w Program Files, tylko własnej kopii:
+%1
+
+Edytor edytuje tę kopię.</translation>
+    </message>
+    <message>
+        <source>Bot %1 (%2) is no longer in the file. Nothing was saved.</source>
+        <translation>Bota %1 (%2) nie ma już w pliku. Nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>A bot is no longer in the file. Nothing was saved.</source>
+        <translation>Jednego z botów nie ma już w pliku. Nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved; your changes are kept. Use File, Open to choose it again.</source>
+        <translation>Plik listy zniknął: %1. Nic nie zapisano; twoje zmiany zostają. Wybierz go ponownie przez Plik, Otwórz.</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was imported.</source>
+        <translation>Plik listy zniknął: %1. Nic nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved.</source>
+        <translation>Plik listy zniknął: %1. Nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>The roster file is in use by another program (is the game running?). Nothing was saved; your changes are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file is in use by another program (is the game running?). The file was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1. The roster file was left as it was.</source>
+        <translation>Nie udało się przywrócić kopii zapasowej: %1. Plik listy pozostał bez zmian.</translation>
+    </message>
+    <message>
+        <source>Error: %1 (bot %2) could not be saved: %3. The file was left as it was.</source>
+        <translation>Błąd: nie udało się zapisać %1 (bot %2): %3. Plik pozostał bez zmian.</translation>
+    </message>
+    <message>
+        <source>Error: the values could not be saved: %1. The file was left as it was.</source>
+        <translation>Błąd: nie udało się zapisać wartości: %1. Plik pozostał bez zmian.</translation>
+    </message>
+    <message>
+        <source>Error: the bots could not be imported: %1. The file was left as it was.</source>
+        <translation>Błąd: nie udało się zaimportować botów: %1. Plik pozostał bez zmian.</translation>
+    </message>
+    <message>
+        <source>Error: the backup could not be restored: %1. The file was left as it was.</source>
+        <translation>Błąd: nie udało się przywrócić kopii zapasowej: %1. Plik pozostał bez zmian.</translation>
+    </message>
+    <message>
+        <source>Error: the roster could not be written: %1. The file was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+The file lies under Program Files, which only administrators may change. The game, run as you, writes its own copy instead, once it has saved its settings:
+%1</source>
+        <translation>
+
+Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra uruchomiona z twojego konta zapisuje zamiast tego własną kopię, gdy tylko zapisze swoje ustawienia:
+%1</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since; it stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roster file not found</source>
+        <translation>Nie znaleziono pliku listy</translation>
+    </message>
+    <message>
+        <source>The roster file was not found: %1</source>
+        <translation>Nie znaleziono pliku listy: %1</translation>
+    </message>
+    <message>
+        <source>Roster file unreadable</source>
+        <translation>Plik listy nieczytelny</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1: %2</source>
+        <translation>Nie można odczytać pliku listy: %1: %2</translation>
+    </message>
+    <message>
+        <source>No bot roster in the file</source>
+        <translation>Brak listy botów w pliku</translation>
+    </message>
+    <message>
+        <source>The roster file holds no bot roster: %1</source>
+        <translation>Plik nie zawiera listy botów: %1</translation>
+    </message>
+    <message>
+        <source>File changed on disk</source>
+        <translation>Plik zmieniony na dysku</translation>
+    </message>
+    <message>
+        <source>Another program changed the roster file. Your changes are kept; a save writes only what you changed.</source>
+        <translation>Inny program zmienił plik listy. Twoje zmiany zostają; zapis zapisze tylko to, co zmieniłeś.</translation>
+    </message>
+    <message>
+        <source>%1 also changed on disk</source>
+        <translation>%1 zmienione też na dysku</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields also changed on disk</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File changed on disk: %1 also changed there. Your values are kept; a save writes them over the file&apos;s.</source>
+        <translation>Plik zmienił się na dysku: zmieniono tam też %1. Twoje wartości zostają; zapis nadpisze nimi wartości z pliku.</translation>
+    </message>
+    <message>
+        <source>Bot %1 is no longer in the file</source>
+        <translation>Bota %1 nie ma już w pliku</translation>
+    </message>
+    <message>
+        <source>Another program removed bot %1 (%2) from the roster file. Your changes are kept but cannot be saved into it.</source>
+        <translation>Inny program usunął bota %1 (%2) z pliku listy. Twoje zmiany zostają, ale nie da się ich w nim zapisać.</translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>
@@ -223,6 +393,57 @@ Bez PLIKU otwiera plik użyty ostatnio albo pyta o plik.</translation>
     </message>
 </context>
 <context>
+    <name>RosterActions</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster holds no bots to export.</source>
+        <translation>Lista nie zawiera botów do wyeksportowania.</translation>
+    </message>
+    <message>
+        <source>Export Bots</source>
+        <translation>Eksportuj boty</translation>
+    </message>
+    <message>
+        <source>The bots could not be exported to %1: %2.</source>
+        <translation>Nie udało się wyeksportować botów do %1: %2.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no bots to paste: %1</source>
+        <translation>Schowek nie zawiera botów do wklejenia: %1</translation>
+    </message>
+    <message>
+        <source>Import Bots</source>
+        <translation>Importuj boty</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2</source>
+        <translation>Nie można zaimportować %1: %2</translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
+        <translation>Za ostatnim botem mieści się tylko %1 z %2 botów: lista może zawierać najwyżej %3 botów. Nic nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
+        <translation>Zaznacz tyle botów do zastąpienia, ile botów importujesz. Nic nie zaimportowano.</translation>
+    </message>
+</context>
+<context>
     <name>RosterOverview</name>
     <message>
         <source>Roster - %1</source>
@@ -243,10 +464,6 @@ Bez PLIKU otwiera plik użyty ostatnio albo pyta o plik.</translation>
     <message>
         <source>Roster</source>
         <translation>Lista botów</translation>
-    </message>
-    <message>
-        <source>Averages</source>
-        <translation>Średnie</translation>
     </message>
     <message>
         <source>&amp;Set Values...</source>
@@ -356,6 +573,41 @@ Bez PLIKU otwiera plik użyty ostatnio albo pyta o plik.</translation>
     </message>
 </context>
 <context>
+    <name>document::RosterDocument</name>
+    <message>
+        <source>Save %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Set Values (%n bots)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import Bots (%n bots)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Przywróć kopię zapasową</translation>
+    </message>
+    <message>
+        <source>A part of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About MyApp</source>
@@ -421,48 +673,8 @@ Bez PLIKU otwiera plik użyty ostatnio albo pyta o plik.</translation>
         <translation>Nazwa bota</translation>
     </message>
     <message>
-        <source>The roster file is gone: %1. Nothing was saved; your changes are kept. Use File, Open to choose it again.</source>
-        <translation>Plik listy zniknął: %1. Nic nie zapisano; twoje zmiany zostają. Wybierz go ponownie przez Plik, Otwórz.</translation>
-    </message>
-    <message>
-        <source>Bot %1 (%2) is no longer in the file. Nothing was saved.</source>
-        <translation>Bota %1 (%2) nie ma już w pliku. Nic nie zapisano.</translation>
-    </message>
-    <message>
-        <source>Error: %1 (bot %2) could not be saved: %3. The file was left as it was.</source>
-        <translation>Błąd: nie udało się zapisać %1 (bot %2): %3. Plik pozostał bez zmian.</translation>
-    </message>
-    <message>
-        <source>%1 also changed on disk</source>
-        <translation>%1 zmienione też na dysku</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 fields also changed on disk</source>
-        <translation>
-            <numerusform>%1 pole zmienione też na dysku</numerusform>
-            <numerusform>%1 pola zmienione też na dysku</numerusform>
-            <numerusform>%1 pól zmienionych też na dysku</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>File changed on disk: %1 also changed there. Your values are kept; a save writes them over the file&apos;s.</source>
-        <translation>Plik zmienił się na dysku: zmieniono tam też %1. Twoje wartości zostają; zapis nadpisze nimi wartości z pliku.</translation>
-    </message>
-    <message>
         <source>File changed on disk</source>
         <translation>Plik zmieniony na dysku</translation>
-    </message>
-    <message>
-        <source>Another program changed the roster file. Your changes are kept; a save writes only what you changed.</source>
-        <translation>Inny program zmienił plik listy. Twoje zmiany zostają; zapis zapisze tylko to, co zmieniłeś.</translation>
-    </message>
-    <message>
-        <source>Bot %1 is no longer in the file</source>
-        <translation>Bota %1 nie ma już w pliku</translation>
-    </message>
-    <message>
-        <source>Another program removed bot %1 (%2) from the roster file. Your changes are kept but cannot be saved into it.</source>
-        <translation>Inny program usunął bota %1 (%2) z pliku listy. Twoje zmiany zostają, ale nie da się ich w nim zapisać.</translation>
     </message>
     <message>
         <source>Open</source>
@@ -477,26 +689,6 @@ Bez PLIKU otwiera plik użyty ostatnio albo pyta o plik.</translation>
         <translation>Gra jest uruchomiona. Wczytuje listę botów przy starcie i może ją zapisać przy zamykaniu, nadpisując to, co teraz zapiszesz: najpierw zamknij grę.</translation>
     </message>
     <message>
-        <source>The game does not use this file under Program Files but its own copy:
-%1
-
-The editor edits that copy.</source>
-        <translation>Gra nie używa tego pliku w Program Files, tylko własnej kopii:
-%1
-
-Edytor edytuje tę kopię.</translation>
-    </message>
-    <message>
-        <source>
-
-The file lies under Program Files, which only administrators may change. The game, run as you, writes its own copy instead, once it has saved its settings:
-%1</source>
-        <translation>
-
-Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra uruchomiona z twojego konta zapisuje zamiast tego własną kopię, gdy tylko zapisze swoje ustawienia:
-%1</translation>
-    </message>
-    <message>
         <source>USE AT YOUR OWN RISK!  This program modifies the settings of one of the initialization files used by your game.  These modifications could be harmful or fatal if swallowed.</source>
         <translation>UŻYWASZ NA WŁASNE RYZYKO!  Ten program zmienia ustawienia w jednym z plików inicjalizacyjnych twojej gry.  Zmiany te mogą być szkodliwe lub śmiertelne po połknięciu.</translation>
     </message>
@@ -509,148 +701,8 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
         <translation>Błąd: nieprawidłowy plik CovertstrikeUser.ini.</translation>
     </message>
     <message>
-        <source>Roster file not found</source>
-        <translation>Nie znaleziono pliku listy</translation>
-    </message>
-    <message>
-        <source>The roster file was not found: %1</source>
-        <translation>Nie znaleziono pliku listy: %1</translation>
-    </message>
-    <message>
-        <source>Roster file unreadable</source>
-        <translation>Plik listy nieczytelny</translation>
-    </message>
-    <message>
-        <source>The roster file cannot be read: %1: %2</source>
-        <translation>Nie można odczytać pliku listy: %1: %2</translation>
-    </message>
-    <message>
-        <source>No bot roster in the file</source>
-        <translation>Brak listy botów w pliku</translation>
-    </message>
-    <message>
-        <source>The roster file holds no bot roster: %1</source>
-        <translation>Plik nie zawiera listy botów: %1</translation>
-    </message>
-    <message>
-        <source>The roster file is gone: %1. Nothing was saved.</source>
-        <translation>Plik listy zniknął: %1. Nic nie zapisano.</translation>
-    </message>
-    <message>
-        <source>A bot is no longer in the file. Nothing was saved.</source>
-        <translation>Jednego z botów nie ma już w pliku. Nic nie zapisano.</translation>
-    </message>
-    <message>
-        <source>Error: the values could not be saved: %1. The file was left as it was.</source>
-        <translation>Błąd: nie udało się zapisać wartości: %1. Plik pozostał bez zmian.</translation>
-    </message>
-    <message>
         <source>Save changes to %1?</source>
         <translation>Zapisać zmiany w %1?</translation>
-    </message>
-    <message>
-        <source>Voice Type:</source>
-        <translation>Głos:</translation>
-    </message>
-    <message>
-        <source>Team:</source>
-        <translation>Drużyna:</translation>
-    </message>
-    <message>
-        <source>Accuracy:</source>
-        <translation>Celność:</translation>
-    </message>
-    <message>
-        <source>Skill:</source>
-        <translation>Umiejętności:</translation>
-    </message>
-    <message>
-        <source>Strafing:</source>
-        <translation>Strafowanie:</translation>
-    </message>
-    <message>
-        <source>Alertness:</source>
-        <translation>Czujność:</translation>
-    </message>
-    <message>
-        <source>Combat Style:</source>
-        <translation>Styl walki:</translation>
-    </message>
-    <message>
-        <source>Camping:</source>
-        <translation>Kampienie:</translation>
-    </message>
-    <message>
-        <source>Bot Jumpy:</source>
-        <translation>Skoczny:</translation>
-    </message>
-    <message>
-        <source>Bot Faces</source>
-        <translation>Twarze botów</translation>
-    </message>
-    <message>
-        <source>Bot Classes</source>
-        <translation>Klasy botów</translation>
-    </message>
-    <message>
-        <source>Bot Skins</source>
-        <translation>Skórki botów</translation>
-    </message>
-    <message>
-        <source>Voice 1</source>
-        <translation>Głos 1</translation>
-    </message>
-    <message>
-        <source>Voice 2</source>
-        <translation>Głos 2</translation>
-    </message>
-    <message>
-        <source>Voice 3</source>
-        <translation>Głos 3</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Czerwoni</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Niebiescy</translation>
-    </message>
-    <message>
-        <source>Bad</source>
-        <translation>Słabo</translation>
-    </message>
-    <message>
-        <source>Good</source>
-        <translation>Dobrze</translation>
-    </message>
-    <message>
-        <source>Avoidant</source>
-        <translation>Unikający</translation>
-    </message>
-    <message>
-        <source>Cautious</source>
-        <translation>Ostrożny</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normalny</translation>
-    </message>
-    <message>
-        <source>Aggressive</source>
-        <translation>Agresywny</translation>
-    </message>
-    <message>
-        <source>Berzerk</source>
-        <translation>Szaleniec</translation>
-    </message>
-    <message>
-        <source>Less</source>
-        <translation>Mniej</translation>
-    </message>
-    <message>
-        <source>More</source>
-        <translation>Więcej</translation>
     </message>
     <message>
         <source>Selected Bot</source>
@@ -741,70 +793,6 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
         <translation>&amp;O programie</translation>
     </message>
     <message>
-        <source>The roster file cannot be read: %1</source>
-        <translation>Nie można odczytać pliku listy: %1</translation>
-    </message>
-    <message>
-        <source>There is no roster file open. Open one with File, Open first.</source>
-        <translation>Nie otwarto żadnego pliku listy. Najpierw otwórz go przez Plik, Otwórz.</translation>
-    </message>
-    <message>
-        <source>The roster holds no bots to export.</source>
-        <translation>Lista nie zawiera botów do wyeksportowania.</translation>
-    </message>
-    <message>
-        <source>Export Bots</source>
-        <translation>Eksportuj boty</translation>
-    </message>
-    <message>
-        <source>The bots could not be exported to %1: %2.</source>
-        <translation>Nie udało się wyeksportować botów do %1: %2.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no bots to paste: %1</source>
-        <translation>Schowek nie zawiera botów do wklejenia: %1</translation>
-    </message>
-    <message>
-        <source>Import Bots</source>
-        <translation>Importuj boty</translation>
-    </message>
-    <message>
-        <source>%1 is not a bot file.</source>
-        <translation>%1 nie jest plikiem botów.</translation>
-    </message>
-    <message>
-        <source>The bot file %1 cannot be read: %2.</source>
-        <translation>Nie można odczytać pliku botów %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be imported: %2</source>
-        <translation>Nie można zaimportować %1: %2</translation>
-    </message>
-    <message>
-        <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
-        <translation>Za ostatnim botem mieści się tylko %1 z %2 botów: lista może zawierać najwyżej %3 botów. Nic nie zaimportowano.</translation>
-    </message>
-    <message>
-        <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
-        <translation>Zaznacz tyle botów do zastąpienia, ile botów importujesz. Nic nie zaimportowano.</translation>
-    </message>
-    <message>
-        <source>The roster file is gone: %1. Nothing was imported.</source>
-        <translation>Plik listy zniknął: %1. Nic nie zaimportowano.</translation>
-    </message>
-    <message>
-        <source>Error: the bots could not be imported: %1. The file was left as it was.</source>
-        <translation>Błąd: nie udało się zaimportować botów: %1. Plik pozostał bez zmian.</translation>
-    </message>
-    <message>
-        <source>The backup could not be restored: %1. The roster file was left as it was.</source>
-        <translation>Nie udało się przywrócić kopii zapasowej: %1. Plik listy pozostał bez zmian.</translation>
-    </message>
-    <message>
-        <source>Error: the backup could not be restored: %1. The file was left as it was.</source>
-        <translation>Błąd: nie udało się przywrócić kopii zapasowej: %1. Plik pozostał bez zmian.</translation>
-    </message>
-    <message>
         <source>Restore &amp;Backup...</source>
         <translation>Przywróć &amp;kopię zapasową…</translation>
     </message>
@@ -815,6 +803,18 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     <message>
         <source>&amp;Import Bots...</source>
         <translation>&amp;Importuj boty…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1006,326 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     <message>
         <source>The bot is gone</source>
         <translation>Bot zniknął</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too large for a declaration file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fix for %1 holds %2, which a %3 roster file cannot hold. Nothing was fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file could not be backed up before fixing: %1. Nothing was fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is outside the range the game uses, %2 to %3: the game uses %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game reads a whole number here: %1 counts as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a team of the game (0 to 3, or 255 for none): the game chooses the bot&apos;s team itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a number: the game uses %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a number, and the game may not read it as meant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difficulty %1 and skill %2 make %3, outside 0 to 7: the game plays the bot at %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is already named %2: the game plays this bot as &quot;Bot&quot; and a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot has no name: the game plays it as &quot;Bot&quot; and a number, and the editor&apos;s list of bots ends here, before bot %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot has no name key: the game plays it under its default name, and the editor&apos;s list of bots ends here, before bot %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster&apos;s last named bot is bot %1: the game uses this key only if it adds more bots than the roster names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster names no bot: the game uses this key only if it adds bots without names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the class %1: the game falls back to its default class, and a missing bot class package has crashed it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the skin %1: the game shows the class&apos;s default skin, with no face.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the face %1: the game shows the bot with no face.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin %1 has no texture for the face %2: the game shows the bot with no face.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin %1 is made for another model (%2): the game paints it on this bot&apos;s model all the same, and it looks wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the voice %1: the game gives the bot its class&apos;s default voice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the weapon %1: the bot has no favourite weapon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Novice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experienced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skilled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Masterful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inhuman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Godlike</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
+        <translation>Za ostatnim botem mieści się tylko %1 z %2 botów: lista może zawierać najwyżej %3 botów. Nic nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
+        <translation>Zaznacz tyle botów do zastąpienia, ile botów importujesz. Nic nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>The bot &quot;%1&quot; cannot be imported: its %2 holds %3, which a %4 roster file cannot hold. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file could not be backed up before importing: %1. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is too large for a bot file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a bot file: it is not UTF-8 text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a bot file: it holds no bots (no %1 section, and no section with %2 keys).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a bot file: its section %1 holds no bots.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot file holds a second %1 section, on line %2: which of them holds the bots is not certain.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key %1 on line %2 numbers a bot beyond the roster&apos;s last number, %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key %1 on line %2 numbers its bot with a leading zero, which the game never reads: write %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key %1 on line %2 holds a control character (%3), which a roster file cannot hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value of %1 on line %2 holds a control character (%3), which a roster file cannot hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value of %1 on line %2 is longer than %3 characters, the longest name a roster allows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 holds a key or a section name longer than %2 characters, which no roster uses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 of %2 has no name (%3), which the roster needs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 of %2 has a name of blanks only (%3): the roster&apos;s list of bots would end at it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a bot file: it is a folder or a device, not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A dealt roster holds 1 to %1 bots, not %2. Nothing was dealt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 cannot be kept: it is not in the list of bots. Nothing was dealt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is kept, but a roster of %2 bots ends at bot %3. Nothing was dealt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %1 bots with names of their own pass the filters, and %2 are needed. Nothing was dealt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file of the library folder (it is a link, a folder or a device), so the library leaves it alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot file %1 has changed since the library was read. Nothing was changed; read the library again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a file of the library: a name there holds no /, \ or :, and does not begin with a dot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot file %1 is not in the form the library writes, so the library does not change it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library folder cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot file %1 has room for %2 more bots. Nothing was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice Type:</source>
+        <translation>Głos:</translation>
+    </message>
+    <message>
+        <source>Bot Faces</source>
+        <translation>Twarze botów</translation>
+    </message>
+    <message>
+        <source>Team:</source>
+        <translation>Drużyna:</translation>
+    </message>
+    <message>
+        <source>Skill:</source>
+        <translation>Umiejętności:</translation>
+    </message>
+    <message>
+        <source>Accuracy:</source>
+        <translation>Celność:</translation>
+    </message>
+    <message>
+        <source>Combat Style:</source>
+        <translation>Styl walki:</translation>
+    </message>
+    <message>
+        <source>Alertness:</source>
+        <translation>Czujność:</translation>
+    </message>
+    <message>
+        <source>Camping:</source>
+        <translation>Kampienie:</translation>
+    </message>
+    <message>
+        <source>Strafing:</source>
+        <translation>Strafowanie:</translation>
+    </message>
+    <message>
+        <source>Bot Classes</source>
+        <translation>Klasy botów</translation>
+    </message>
+    <message>
+        <source>Bot Skins</source>
+        <translation>Skórki botów</translation>
+    </message>
+    <message>
+        <source>Bot Jumpy:</source>
+        <translation>Skoczny:</translation>
+    </message>
+    <message>
+        <source>None average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no bot %1 in the list of bots. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is the first bot: it cannot move up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is the last bot of the list: it cannot move down.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list of bots ends at bot %1, which has no name, but higher numbers hold keys of bots: an added bot could not be listed. Nothing was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A roster holds at most %1 bots, and %2 more fit in this one. Nothing was added.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

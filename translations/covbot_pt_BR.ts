@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AveragesTable</name>
+    <message>
+        <source>Averages</source>
+        <translation>Médias</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Edits the bots of the Covertstrike roster in a CovertstrikeUser.ini file.
@@ -167,6 +174,168 @@ Sem ARQUIVO, abre o arquivo usado da última vez ou pede um.</translation>
         <source>&amp;Replace the selected bots</source>
         <translation>&amp;Substituir os bots selecionados</translation>
     </message>
+    <message>
+        <source>&amp;Take the bots from:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roster to take the bots from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[%1], line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bots to import from [%1]:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 ticked bots fit after the last bot: a roster holds at most %3 bots. Untick some, or replace selected bots instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>The roster file cannot be read: %1</source>
+        <translation>Não é possível ler o arquivo de lista: %1</translation>
+    </message>
+    <message>
+        <source>There is no roster file open. Open one with File, Open first.</source>
+        <translation>Nenhum arquivo de lista está aberto. Abra um primeiro com Arquivo, Abrir.</translation>
+    </message>
+    <message>
+        <source>The game does not use this file under Program Files but its own copy:
+%1
+
+The editor edits that copy.</source>
+        <translation>O jogo não usa este arquivo em Program Files, e sim a sua própria cópia:
+%1
+
+O editor edita essa cópia.</translation>
+    </message>
+    <message>
+        <source>Bot %1 (%2) is no longer in the file. Nothing was saved.</source>
+        <translation>O bot %1 (%2) não está mais no arquivo. Nada foi salvo.</translation>
+    </message>
+    <message>
+        <source>A bot is no longer in the file. Nothing was saved.</source>
+        <translation>Um bot não está mais no arquivo. Nada foi salvo.</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved; your changes are kept. Use File, Open to choose it again.</source>
+        <translation>O arquivo de lista sumiu: %1. Nada foi salvo; suas alterações foram mantidas. Use Arquivo, Abrir para escolhê-lo de novo.</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was imported.</source>
+        <translation>O arquivo de lista sumiu: %1. Nada foi importado.</translation>
+    </message>
+    <message>
+        <source>The roster file is gone: %1. Nothing was saved.</source>
+        <translation>O arquivo de lista sumiu: %1. Nada foi salvo.</translation>
+    </message>
+    <message>
+        <source>The roster file is in use by another program (is the game running?). Nothing was saved; your changes are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file is in use by another program (is the game running?). The file was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1. The roster file was left as it was.</source>
+        <translation>Não foi possível restaurar o backup: %1. O arquivo de lista ficou como estava.</translation>
+    </message>
+    <message>
+        <source>Error: %1 (bot %2) could not be saved: %3. The file was left as it was.</source>
+        <translation>Erro: não foi possível salvar %1 (bot %2): %3. O arquivo ficou como estava.</translation>
+    </message>
+    <message>
+        <source>Error: the values could not be saved: %1. The file was left as it was.</source>
+        <translation>Erro: não foi possível salvar os valores: %1. O arquivo ficou como estava.</translation>
+    </message>
+    <message>
+        <source>Error: the bots could not be imported: %1. The file was left as it was.</source>
+        <translation>Erro: não foi possível importar os bots: %1. O arquivo ficou como estava.</translation>
+    </message>
+    <message>
+        <source>Error: the backup could not be restored: %1. The file was left as it was.</source>
+        <translation>Erro: não foi possível restaurar o backup: %1. O arquivo ficou como estava.</translation>
+    </message>
+    <message>
+        <source>Error: the roster could not be written: %1. The file was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+The file lies under Program Files, which only administrators may change. The game, run as you, writes its own copy instead, once it has saved its settings:
+%1</source>
+        <translation>
+
+O arquivo fica em Program Files, que só administradores podem alterar. O jogo, executado com o seu usuário, grava em vez disso a sua própria cópia, depois de salvar as configurações:
+%1</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since; it stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roster file not found</source>
+        <translation>Arquivo de lista não encontrado</translation>
+    </message>
+    <message>
+        <source>The roster file was not found: %1</source>
+        <translation>O arquivo de lista não foi encontrado: %1</translation>
+    </message>
+    <message>
+        <source>Roster file unreadable</source>
+        <translation>Arquivo de lista ilegível</translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1: %2</source>
+        <translation>Não é possível ler o arquivo de lista: %1: %2</translation>
+    </message>
+    <message>
+        <source>No bot roster in the file</source>
+        <translation>Nenhuma lista de bots no arquivo</translation>
+    </message>
+    <message>
+        <source>The roster file holds no bot roster: %1</source>
+        <translation>O arquivo não contém nenhuma lista de bots: %1</translation>
+    </message>
+    <message>
+        <source>File changed on disk</source>
+        <translation>Arquivo alterado no disco</translation>
+    </message>
+    <message>
+        <source>Another program changed the roster file. Your changes are kept; a save writes only what you changed.</source>
+        <translation>Outro programa alterou o arquivo de lista. Suas alterações foram mantidas; ao salvar, só o que você mudou é gravado.</translation>
+    </message>
+    <message>
+        <source>%1 also changed on disk</source>
+        <translation>%1 também mudou no disco</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields also changed on disk</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File changed on disk: %1 also changed there. Your values are kept; a save writes them over the file&apos;s.</source>
+        <translation>Arquivo alterado no disco: %1 também mudou lá. Seus valores foram mantidos; ao salvar, eles substituem os do arquivo.</translation>
+    </message>
+    <message>
+        <source>Bot %1 is no longer in the file</source>
+        <translation>O bot %1 não está mais no arquivo</translation>
+    </message>
+    <message>
+        <source>Another program removed bot %1 (%2) from the roster file. Your changes are kept but cannot be saved into it.</source>
+        <translation>Outro programa removeu o bot %1 (%2) do arquivo de lista. Suas alterações foram mantidas, mas não podem ser salvas nele.</translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>
@@ -223,6 +392,57 @@ Sem ARQUIVO, abre o arquivo usado da última vez ou pede um.</translation>
     </message>
 </context>
 <context>
+    <name>RosterActions</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster holds no bots to export.</source>
+        <translation>A lista não tem bots para exportar.</translation>
+    </message>
+    <message>
+        <source>Export Bots</source>
+        <translation>Exportar bots</translation>
+    </message>
+    <message>
+        <source>The bots could not be exported to %1: %2.</source>
+        <translation>Não foi possível exportar os bots para %1: %2.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no bots to paste: %1</source>
+        <translation>A área de transferência não tem bots para colar: %1</translation>
+    </message>
+    <message>
+        <source>Import Bots</source>
+        <translation>Importar bots</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2</source>
+        <translation>Não é possível importar %1: %2</translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
+        <translation>Só %1 dos %2 bots cabem depois do último bot: uma lista comporta no máximo %3 bots. Nada foi importado.</translation>
+    </message>
+    <message>
+        <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
+        <translation>Selecione tantos bots para substituir quantos bots serão importados. Nada foi importado.</translation>
+    </message>
+</context>
+<context>
     <name>RosterOverview</name>
     <message>
         <source>Roster - %1</source>
@@ -243,10 +463,6 @@ Sem ARQUIVO, abre o arquivo usado da última vez ou pede um.</translation>
     <message>
         <source>Roster</source>
         <translation>Lista de bots</translation>
-    </message>
-    <message>
-        <source>Averages</source>
-        <translation>Médias</translation>
     </message>
     <message>
         <source>&amp;Set Values...</source>
@@ -354,6 +570,39 @@ Sem ARQUIVO, abre o arquivo usado da última vez ou pede um.</translation>
     </message>
 </context>
 <context>
+    <name>document::RosterDocument</name>
+    <message>
+        <source>Save %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Set Values (%n bots)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import Bots (%n bots)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Restaurar backup</translation>
+    </message>
+    <message>
+        <source>A part of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About MyApp</source>
@@ -419,47 +668,8 @@ Sem ARQUIVO, abre o arquivo usado da última vez ou pede um.</translation>
         <translation>Nome do bot</translation>
     </message>
     <message>
-        <source>The roster file is gone: %1. Nothing was saved; your changes are kept. Use File, Open to choose it again.</source>
-        <translation>O arquivo de lista sumiu: %1. Nada foi salvo; suas alterações foram mantidas. Use Arquivo, Abrir para escolhê-lo de novo.</translation>
-    </message>
-    <message>
-        <source>Bot %1 (%2) is no longer in the file. Nothing was saved.</source>
-        <translation>O bot %1 (%2) não está mais no arquivo. Nada foi salvo.</translation>
-    </message>
-    <message>
-        <source>Error: %1 (bot %2) could not be saved: %3. The file was left as it was.</source>
-        <translation>Erro: não foi possível salvar %1 (bot %2): %3. O arquivo ficou como estava.</translation>
-    </message>
-    <message>
-        <source>%1 also changed on disk</source>
-        <translation>%1 também mudou no disco</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 fields also changed on disk</source>
-        <translation>
-            <numerusform>%1 campo também mudou no disco</numerusform>
-            <numerusform>%1 campos também mudaram no disco</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>File changed on disk: %1 also changed there. Your values are kept; a save writes them over the file&apos;s.</source>
-        <translation>Arquivo alterado no disco: %1 também mudou lá. Seus valores foram mantidos; ao salvar, eles substituem os do arquivo.</translation>
-    </message>
-    <message>
         <source>File changed on disk</source>
         <translation>Arquivo alterado no disco</translation>
-    </message>
-    <message>
-        <source>Another program changed the roster file. Your changes are kept; a save writes only what you changed.</source>
-        <translation>Outro programa alterou o arquivo de lista. Suas alterações foram mantidas; ao salvar, só o que você mudou é gravado.</translation>
-    </message>
-    <message>
-        <source>Bot %1 is no longer in the file</source>
-        <translation>O bot %1 não está mais no arquivo</translation>
-    </message>
-    <message>
-        <source>Another program removed bot %1 (%2) from the roster file. Your changes are kept but cannot be saved into it.</source>
-        <translation>Outro programa removeu o bot %1 (%2) do arquivo de lista. Suas alterações foram mantidas, mas não podem ser salvas nele.</translation>
     </message>
     <message>
         <source>Open</source>
@@ -474,26 +684,6 @@ Sem ARQUIVO, abre o arquivo usado da última vez ou pede um.</translation>
         <translation>O jogo está em execução. Ele lê a lista de bots ao iniciar e pode gravá-la de volta ao fechar, por cima do que você salvar agora: feche o jogo antes.</translation>
     </message>
     <message>
-        <source>The game does not use this file under Program Files but its own copy:
-%1
-
-The editor edits that copy.</source>
-        <translation>O jogo não usa este arquivo em Program Files, e sim a sua própria cópia:
-%1
-
-O editor edita essa cópia.</translation>
-    </message>
-    <message>
-        <source>
-
-The file lies under Program Files, which only administrators may change. The game, run as you, writes its own copy instead, once it has saved its settings:
-%1</source>
-        <translation>
-
-O arquivo fica em Program Files, que só administradores podem alterar. O jogo, executado com o seu usuário, grava em vez disso a sua própria cópia, depois de salvar as configurações:
-%1</translation>
-    </message>
-    <message>
         <source>USE AT YOUR OWN RISK!  This program modifies the settings of one of the initialization files used by your game.  These modifications could be harmful or fatal if swallowed.</source>
         <translation>USE POR SUA CONTA E RISCO!  Este programa altera as configurações de um dos arquivos de inicialização do seu jogo.  Essas alterações podem ser nocivas ou fatais se ingeridas.</translation>
     </message>
@@ -506,148 +696,8 @@ O arquivo fica em Program Files, que só administradores podem alterar. O jogo, 
         <translation>Erro: arquivo CovertstrikeUser.ini inválido.</translation>
     </message>
     <message>
-        <source>Roster file not found</source>
-        <translation>Arquivo de lista não encontrado</translation>
-    </message>
-    <message>
-        <source>The roster file was not found: %1</source>
-        <translation>O arquivo de lista não foi encontrado: %1</translation>
-    </message>
-    <message>
-        <source>Roster file unreadable</source>
-        <translation>Arquivo de lista ilegível</translation>
-    </message>
-    <message>
-        <source>The roster file cannot be read: %1: %2</source>
-        <translation>Não é possível ler o arquivo de lista: %1: %2</translation>
-    </message>
-    <message>
-        <source>No bot roster in the file</source>
-        <translation>Nenhuma lista de bots no arquivo</translation>
-    </message>
-    <message>
-        <source>The roster file holds no bot roster: %1</source>
-        <translation>O arquivo não contém nenhuma lista de bots: %1</translation>
-    </message>
-    <message>
-        <source>The roster file is gone: %1. Nothing was saved.</source>
-        <translation>O arquivo de lista sumiu: %1. Nada foi salvo.</translation>
-    </message>
-    <message>
-        <source>A bot is no longer in the file. Nothing was saved.</source>
-        <translation>Um bot não está mais no arquivo. Nada foi salvo.</translation>
-    </message>
-    <message>
-        <source>Error: the values could not be saved: %1. The file was left as it was.</source>
-        <translation>Erro: não foi possível salvar os valores: %1. O arquivo ficou como estava.</translation>
-    </message>
-    <message>
         <source>Save changes to %1?</source>
         <translation>Salvar as alterações em %1?</translation>
-    </message>
-    <message>
-        <source>Voice Type:</source>
-        <translation>Voz:</translation>
-    </message>
-    <message>
-        <source>Team:</source>
-        <translation>Time:</translation>
-    </message>
-    <message>
-        <source>Accuracy:</source>
-        <translation>Precisão:</translation>
-    </message>
-    <message>
-        <source>Skill:</source>
-        <translation>Habilidade:</translation>
-    </message>
-    <message>
-        <source>Strafing:</source>
-        <translation>Esquiva:</translation>
-    </message>
-    <message>
-        <source>Alertness:</source>
-        <translation>Alerta:</translation>
-    </message>
-    <message>
-        <source>Combat Style:</source>
-        <translation>Estilo de combate:</translation>
-    </message>
-    <message>
-        <source>Camping:</source>
-        <translation>Campear:</translation>
-    </message>
-    <message>
-        <source>Bot Jumpy:</source>
-        <translation>Saltitante:</translation>
-    </message>
-    <message>
-        <source>Bot Faces</source>
-        <translation>Rostos dos bots</translation>
-    </message>
-    <message>
-        <source>Bot Classes</source>
-        <translation>Classes dos bots</translation>
-    </message>
-    <message>
-        <source>Bot Skins</source>
-        <translation>Skins dos bots</translation>
-    </message>
-    <message>
-        <source>Voice 1</source>
-        <translation>Voz 1</translation>
-    </message>
-    <message>
-        <source>Voice 2</source>
-        <translation>Voz 2</translation>
-    </message>
-    <message>
-        <source>Voice 3</source>
-        <translation>Voz 3</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Vermelho</translation>
-    </message>
-    <message>
-        <source>Blue</source>
-        <translation>Azul</translation>
-    </message>
-    <message>
-        <source>Bad</source>
-        <translation>Ruim</translation>
-    </message>
-    <message>
-        <source>Good</source>
-        <translation>Bom</translation>
-    </message>
-    <message>
-        <source>Avoidant</source>
-        <translation>Evasivo</translation>
-    </message>
-    <message>
-        <source>Cautious</source>
-        <translation>Cauteloso</translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>Aggressive</source>
-        <translation>Agressivo</translation>
-    </message>
-    <message>
-        <source>Berzerk</source>
-        <translation>Furioso</translation>
-    </message>
-    <message>
-        <source>Less</source>
-        <translation>Menos</translation>
-    </message>
-    <message>
-        <source>More</source>
-        <translation>Mais</translation>
     </message>
     <message>
         <source>Selected Bot</source>
@@ -738,70 +788,6 @@ O arquivo fica em Program Files, que só administradores podem alterar. O jogo, 
         <translation>S&amp;obre</translation>
     </message>
     <message>
-        <source>The roster file cannot be read: %1</source>
-        <translation>Não é possível ler o arquivo de lista: %1</translation>
-    </message>
-    <message>
-        <source>There is no roster file open. Open one with File, Open first.</source>
-        <translation>Nenhum arquivo de lista está aberto. Abra um primeiro com Arquivo, Abrir.</translation>
-    </message>
-    <message>
-        <source>The roster holds no bots to export.</source>
-        <translation>A lista não tem bots para exportar.</translation>
-    </message>
-    <message>
-        <source>Export Bots</source>
-        <translation>Exportar bots</translation>
-    </message>
-    <message>
-        <source>The bots could not be exported to %1: %2.</source>
-        <translation>Não foi possível exportar os bots para %1: %2.</translation>
-    </message>
-    <message>
-        <source>The clipboard holds no bots to paste: %1</source>
-        <translation>A área de transferência não tem bots para colar: %1</translation>
-    </message>
-    <message>
-        <source>Import Bots</source>
-        <translation>Importar bots</translation>
-    </message>
-    <message>
-        <source>%1 is not a bot file.</source>
-        <translation>%1 não é um arquivo de bots.</translation>
-    </message>
-    <message>
-        <source>The bot file %1 cannot be read: %2.</source>
-        <translation>Não é possível ler o arquivo de bots %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1 cannot be imported: %2</source>
-        <translation>Não é possível importar %1: %2</translation>
-    </message>
-    <message>
-        <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
-        <translation>Só %1 dos %2 bots cabem depois do último bot: uma lista comporta no máximo %3 bots. Nada foi importado.</translation>
-    </message>
-    <message>
-        <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
-        <translation>Selecione tantos bots para substituir quantos bots serão importados. Nada foi importado.</translation>
-    </message>
-    <message>
-        <source>The roster file is gone: %1. Nothing was imported.</source>
-        <translation>O arquivo de lista sumiu: %1. Nada foi importado.</translation>
-    </message>
-    <message>
-        <source>Error: the bots could not be imported: %1. The file was left as it was.</source>
-        <translation>Erro: não foi possível importar os bots: %1. O arquivo ficou como estava.</translation>
-    </message>
-    <message>
-        <source>The backup could not be restored: %1. The roster file was left as it was.</source>
-        <translation>Não foi possível restaurar o backup: %1. O arquivo de lista ficou como estava.</translation>
-    </message>
-    <message>
-        <source>Error: the backup could not be restored: %1. The file was left as it was.</source>
-        <translation>Erro: não foi possível restaurar o backup: %1. O arquivo ficou como estava.</translation>
-    </message>
-    <message>
         <source>Restore &amp;Backup...</source>
         <translation>Restaurar &amp;backup…</translation>
     </message>
@@ -812,6 +798,18 @@ O arquivo fica em Program Files, que só administradores podem alterar. O jogo, 
     <message>
         <source>&amp;Import Bots...</source>
         <translation>&amp;Importar bots…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1003,6 +1001,326 @@ O arquivo fica em Program Files, que só administradores podem alterar. O jogo, 
     <message>
         <source>The bot is gone</source>
         <translation>O bot sumiu</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too large for a declaration file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fix for %1 holds %2, which a %3 roster file cannot hold. Nothing was fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file could not be backed up before fixing: %1. Nothing was fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is outside the range the game uses, %2 to %3: the game uses %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game reads a whole number here: %1 counts as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a team of the game (0 to 3, or 255 for none): the game chooses the bot&apos;s team itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a number: the game uses %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a number, and the game may not read it as meant.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difficulty %1 and skill %2 make %3, outside 0 to 7: the game plays the bot at %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is already named %2: the game plays this bot as &quot;Bot&quot; and a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot has no name: the game plays it as &quot;Bot&quot; and a number, and the editor&apos;s list of bots ends here, before bot %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot has no name key: the game plays it under its default name, and the editor&apos;s list of bots ends here, before bot %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster&apos;s last named bot is bot %1: the game uses this key only if it adds more bots than the roster names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster names no bot: the game uses this key only if it adds bots without names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the class %1: the game falls back to its default class, and a missing bot class package has crashed it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the skin %1: the game shows the class&apos;s default skin, with no face.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the face %1: the game shows the bot with no face.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin %1 has no texture for the face %2: the game shows the bot with no face.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The skin %1 is made for another model (%2): the game paints it on this bot&apos;s model all the same, and it looks wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the voice %1: the game gives the bot its class&apos;s default voice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed package declares the weapon %1: the bot has no favourite weapon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Novice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Experienced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skilled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Masterful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inhuman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Godlike</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
+        <translation>Só %1 dos %2 bots cabem depois do último bot: uma lista comporta no máximo %3 bots. Nada foi importado.</translation>
+    </message>
+    <message>
+        <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
+        <translation>Selecione tantos bots para substituir quantos bots serão importados. Nada foi importado.</translation>
+    </message>
+    <message>
+        <source>The bot &quot;%1&quot; cannot be imported: its %2 holds %3, which a %4 roster file cannot hold. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file could not be backed up before importing: %1. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is too large for a bot file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a bot file: it is not UTF-8 text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a bot file: it holds no bots (no %1 section, and no section with %2 keys).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a bot file: its section %1 holds no bots.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot file holds a second %1 section, on line %2: which of them holds the bots is not certain.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key %1 on line %2 numbers a bot beyond the roster&apos;s last number, %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key %1 on line %2 numbers its bot with a leading zero, which the game never reads: write %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key %1 on line %2 holds a control character (%3), which a roster file cannot hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value of %1 on line %2 holds a control character (%3), which a roster file cannot hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value of %1 on line %2 is longer than %3 characters, the longest name a roster allows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 holds a key or a section name longer than %2 characters, which no roster uses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 of %2 has no name (%3), which the roster needs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 of %2 has a name of blanks only (%3): the roster&apos;s list of bots would end at it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a bot file: it is a folder or a device, not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A dealt roster holds 1 to %1 bots, not %2. Nothing was dealt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 cannot be kept: it is not in the list of bots. Nothing was dealt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is kept, but a roster of %2 bots ends at bot %3. Nothing was dealt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only %1 bots with names of their own pass the filters, and %2 are needed. Nothing was dealt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file of the library folder (it is a link, a folder or a device), so the library leaves it alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot file %1 has changed since the library was read. Nothing was changed; read the library again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a file of the library: a name there holds no /, \ or :, and does not begin with a dot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot file %1 is not in the form the library writes, so the library does not change it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library folder cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bot file %1 has room for %2 more bots. Nothing was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice Type:</source>
+        <translation>Voz:</translation>
+    </message>
+    <message>
+        <source>Bot Faces</source>
+        <translation>Rostos dos bots</translation>
+    </message>
+    <message>
+        <source>Team:</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>Skill:</source>
+        <translation>Habilidade:</translation>
+    </message>
+    <message>
+        <source>Accuracy:</source>
+        <translation>Precisão:</translation>
+    </message>
+    <message>
+        <source>Combat Style:</source>
+        <translation>Estilo de combate:</translation>
+    </message>
+    <message>
+        <source>Alertness:</source>
+        <translation>Alerta:</translation>
+    </message>
+    <message>
+        <source>Camping:</source>
+        <translation>Campear:</translation>
+    </message>
+    <message>
+        <source>Strafing:</source>
+        <translation>Esquiva:</translation>
+    </message>
+    <message>
+        <source>Bot Classes</source>
+        <translation>Classes dos bots</translation>
+    </message>
+    <message>
+        <source>Bot Skins</source>
+        <translation>Skins dos bots</translation>
+    </message>
+    <message>
+        <source>Bot Jumpy:</source>
+        <translation>Saltitante:</translation>
+    </message>
+    <message>
+        <source>None average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no bot %1 in the list of bots. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is the first bot: it cannot move up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is the last bot of the list: it cannot move down.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list of bots ends at bot %1, which has no name, but higher numbers hold keys of bots: an added bot could not be listed. Nothing was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A roster holds at most %1 bots, and %2 more fit in this one. Nothing was added.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
