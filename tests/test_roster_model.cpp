@@ -43,7 +43,7 @@ struct ShownBot {
     explicit ShownBot(int bot) : path(dir.filePath(QStringLiteral("CovertstrikeUser.ini")))
     {
         testing::writeBytes(path, rosterWith());
-        model.open(testing::toStd(path));
+        model.open(RosterFile(testing::toStd(path)).LoadRoster());
         model.show(bot, TextsOf(model.roster().bots[std::size_t(bot)]));
     }
     QTemporaryDir dir;
@@ -135,7 +135,7 @@ void RosterModelTest::followsTheFileAndKeepsThePlayersChanges()
         QVERIFY(QFile::remove(path));
     else
         testing::writeBytes(path, fileNow);
-    const FileNews news = model.follow();
+    const FileNews news = model.follow(RosterFile(testing::toStd(path)).LoadRoster());
     QVERIFY(news.changed);
     QCOMPARE(news.listChanged, listChanged);
     QCOMPARE(news.shownGone, shown.isEmpty());
@@ -149,12 +149,12 @@ void RosterModelTest::followsTheFileAndKeepsThePlayersChanges()
         model.tookFileTexts(news.shown);
     }
     QCOMPARE(model.hasChanges(), changes);
-    QVERIFY(!model.follow().changed);
+    QVERIFY(!model.follow(RosterFile(testing::toStd(path)).LoadRoster()).changed);
 
     // The file comes back as it was: the kept changes are still changes,
     // measured against the bot as the file holds it.
     testing::writeBytes(path, rosterWith());
-    const FileNews back = model.follow();
+    const FileNews back = model.follow(RosterFile(testing::toStd(path)).LoadRoster());
     if (model.shownBot() >= 0) {
         QVERIFY(!back.shownGone);
         model.tookFileTexts(back.shown);
@@ -189,13 +189,13 @@ void RosterModelTest::savesNeverMakeAFileOrABot()
         QVERIFY(QFile::remove(path));
     else
         testing::writeBytes(path, without);
-    const SaveOutcome outcome = RosterFile(model.path()).SaveBot(2, model.saveEdit());
+    const SaveOutcome outcome = RosterFile(testing::toStd(path)).SaveBot(2, model.saveEdit());
     QVERIFY(!outcome.ok);
     QCOMPARE(outcome.gone, gone);
     QCOMPARE(QFile::exists(path), !removeFile);
     if (!removeFile)
         QCOMPARE(testing::readBytes(path), without);
-    model.follow();
+    model.follow(RosterFile(testing::toStd(path)).LoadRoster());
     QCOMPARE(model.saveBlock(), removeFile ? SaveBlock::FileGone : SaveBlock::BotGone);
 }
 

@@ -50,7 +50,7 @@ bool RosterDocument::open(const QString& path, QString* usedCopy)
     }
     watch_->watch(path_);
     history_->clear();
-    model_.open(pathBytes());
+    model_.open(roster::RosterFile(pathBytes()).LoadRoster());
     tellWhetherModified();
     emit opened();
     return true;
@@ -64,7 +64,7 @@ void RosterDocument::name(const QString& path)
 
 void RosterDocument::follow()
 {
-    const roster::FileNews news = model_.follow();
+    const roster::FileNews news = model_.follow(roster::RosterFile(pathBytes()).LoadRoster());
     if (news.changed)
         emit changed(news, false);
     tellWhetherModified();
@@ -74,7 +74,7 @@ void RosterDocument::followOwnWrite()
 {
     // The history's clean state is the file as last read or written.
     history_->setClean();
-    const roster::FileNews news = model_.follow();
+    const roster::FileNews news = model_.follow(roster::RosterFile(pathBytes()).LoadRoster());
     if (news.changed)
         emit changed(news, true);
     tellWhetherModified();

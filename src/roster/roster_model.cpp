@@ -48,17 +48,15 @@ std::string FieldLabel(int field)
     return field == NameField ? CBT_WORD("roster", "Name") : std::string(RosterFields[static_cast<std::size_t>(field)].label);
 }
 
-void RosterModel::open(std::string path)
+void RosterModel::open(RosterSnapshot roster)
 {
-    path_ = std::move(path);
-    roster_ = RosterFile(path_).LoadRoster();
+    roster_ = std::move(roster);
     showNoBot();
 }
 
-FileNews RosterModel::follow()
+FileNews RosterModel::follow(RosterSnapshot now)
 {
     FileNews news;
-    RosterSnapshot now = RosterFile(path_).LoadRoster();
     if (sameFile(now, roster_))
         return news;
     news.changed = true;

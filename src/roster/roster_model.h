@@ -50,22 +50,18 @@ enum class SaveBlock { None, NoBot, FileGone, FileUnreadable, BotGone };
 
 class RosterModel {
 public:
-    explicit RosterModel(std::string path = {}) : path_(std::move(path)) {}
-
-    // The roster file, in the file system's own bytes.
-    const std::string& path() const { return path_; }
     const RosterSnapshot& roster() const { return roster_; }
     int botCount() const { return static_cast<int>(roster_.bots.size()); }
 
-    // Reads `path` afresh; no bot is shown.
-    void open(std::string path);
+    // A roster read afresh (RosterFile::LoadRoster); no bot is shown.
+    void open(RosterSnapshot roster);
 
-    // Reads the file again. When it changed, the roster becomes the file's
+    // The file read again. When it changed, the roster becomes the file's
     // and the shown bot follows it: fields the player left alone take the
     // file's values, the player's changes stay. A shown bot that left the
     // file stays shown while it has changes (a save is then refused), and is
     // dropped otherwise.
-    FileNews follow();
+    FileNews follow(RosterSnapshot now);
 
     // The bot whose values the window shows, -1 for none.
     int shownBot() const { return shown_; }
@@ -100,7 +96,6 @@ public:
     void saved() { baseline_ = edits_; }
 
 private:
-    std::string path_;
     RosterSnapshot roster_;
     int shown_ = -1;
     BotTexts fileTexts_; // the shown bot as the file last gave it
