@@ -1,11 +1,12 @@
 // How fast the editor is on generated rosters of 8 KB, 1 MB and 10 MB, each
 // with 101 bots: listing the names, loading one bot, saving one bot (ten
 // durable writes) beside one plain durable rewrite of the same file, setting
-// nine fields of all 101 bots in one save beside the same, opening the
+// nine fields of all 101 bots in one save and undoing it beside the same, opening the
 // roster overview, and start-up beside an empty Qt window. Run with
 // scripts/run-benchmarks.
 
 #include "app/frm_main.h"
+#include "document/roster_document.h"
 #include "bench/generated_roster.h"
 #include "profile/profile_file.h"
 #include "roster/roster.h"
@@ -148,6 +149,44 @@ private slots:
         }
         qInfo("Set Values, 101 bots x 9 fields, %lld bytes: %.3f ms; plain durable rewrite %.3f ms; %.2f x",
               static_cast<long long>(bytes.size()), medianMs(save), medianMs(rewrite), medianMs(save) / medianMs(rewrite));
+    }
+
+    // Undo of that Set Values through the document (the file as the command
+    // left it, so written back whole), beside a plain durable rewrite.
+    void undoSetValues_data() { sizes(); }
+    void undoSetValues()
+    {
+        QFETCH(qsizetype, size);
+        Roster roster(size);
+        RememberingPlatform platform(roster.path);
+        document::RosterDocument document(platform);
+        QVERIFY(document.open(roster.path));
+        std::vector<roster::BotIndex> bots(101);
+        for (std::size_t i = 0; i < bots.size(); ++i)
+            bots[i] = static_cast<roster::BotIndex>(i);
+        std::vector<roster::FieldSetting> fields;
+        for (int box : roster::ControlOrder)
+            fields.push_back({box, roster::RosterFields[static_cast<std::size_t>(box)].minimum,
+                              roster::RosterFields[static_cast<std::size_t>(box)].maximum});
+        QFile f(roster.path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const std::string bytes = f.readAll().toStdString();
+        std::vector<qint64> undo;
+        std::vector<qint64> rewrite;
+        for (int round = 0; round < 41; ++round) {
+            QVERIFY(document.setValues(bots, fields, static_cast<std::uint64_t>(round)).done());
+            QElapsedTimer timer;
+            timer.start();
+            QVERIFY(document.undo().done());
+            undo.push_back(timer.nsecsElapsed());
+            timer.restart();
+            QVERIFY(profile::replaceFile(roster.file(), bytes).ok);
+            rewrite.push_back(timer.nsecsElapsed());
+            document.follow();
+        }
+        qInfo("Undo of Set Values, 101 bots x 9 fields, %lld bytes: %.3f ms; plain durable rewrite %.3f ms; %.2f x",
+              static_cast<long long>(bytes.size()), medianMs(undo), medianMs(rewrite),
+              medianMs(undo) / medianMs(rewrite));
     }
 
     // Roster, Overview over a remembered 101-bot roster: from the command
