@@ -2,6 +2,7 @@
 // controls, renaming, the preset, and saving, down to the file's bytes.
 
 #include "support/editor.h"
+#include "support/player.h"
 #include "support/messages.h"
 
 #include <QFileSystemWatcher>
@@ -52,6 +53,7 @@ private slots:
     void textTheFileCannotHoldIsRefused();
     void untouchedBotSavesNothingNew();
     void playerSessionChangesOnlyThatBotsKeys();
+    void undoAndRedoFromTheKeyboard();
 };
 
 void EditingTest::choosingABotLoadsItOntoTheControls()
@@ -422,6 +424,28 @@ void EditingTest::playerSessionChangesOnlyThatBotsKeys()
     // Saving again without changes leaves the file as it is.
     editor.action("mnuSave")->trigger();
     QCOMPARE(editor.file(), expected);
+}
+
+void EditingTest::undoAndRedoFromTheKeyboard()
+{
+    // The Edit menu says what it would undo; Ctrl+Z and Ctrl+Y write the file
+    // back and forth, and the sliders follow.
+    Editor editor;
+    Player player(editor, 5);
+    QVERIFY(player.ready());
+    QVERIFY(!editor.action("mnuUndo")->isEnabled());
+    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End));
+    QVERIFY(player.save());
+    const QByteArray saved = editor.file();
+    QCOMPARE(editor.action("mnuUndo")->text(), QStringLiteral("&Undo Save Cinder"));
+    player.press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor.file(), testing::sampleRoster());
+    QCOMPARE(editor.box(4)->text(), QStringLiteral("0.200000"));
+    QCOMPARE(editor.action("mnuRedo")->text(), QStringLiteral("&Redo Save Cinder"));
+    player.press(Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(editor.file(), saved);
+    QCOMPARE(editor.slider(3)->value(), 20);
+    QVERIFY(editor.platform.messages.isEmpty());
 }
 
 QTEST_MAIN(EditingTest)
