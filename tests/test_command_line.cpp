@@ -377,8 +377,9 @@ void CommandLineTest::rosterCommands_data()
     const auto row = [](const char* name) -> QTestData& { return QTest::newRow(name); };
 
     row("list") << "--list CovertstrikeUser.ini" << roster << false << 0
-                << title + QStringLiteral("0\tMoth\t\t\t2\t\t\t\t\t\t\n1\tWren\t\t\t\t\t\t\t\t\tCOV_Voices.COVv_VoiceP1\n"
-                                          "2\tTab\\tby\t\t\t\t\t\t\t\t\t\n")
+                << title
+                       + QStringLiteral("0\tMoth\t\t\t2\t\t\t\t\t\t\n1\tWren\t\t\t\t\t\t\t\t\tCOV_Voices.COVv_VoiceP1\n"
+                                        "2\tTab\\tby\t\t\t\t\t\t\t\t\t\n")
                 << QString() << same << none;
     row("list, no roster") << "--list CovertstrikeUser.ini" << QByteArray() << false << 2 << QString()
                            << "The roster file was not found" << same << none;
@@ -397,8 +398,9 @@ void CommandLineTest::rosterCommands_data()
 
     row("set") << "--set BotAccuracy=.5 --set voicetype=3 --bots 1-2 CovertstrikeUser.ini" << roster << false << 0
                << "Set BotAccuracy, VoiceType of 2 bots.\n" << QString()
-               << QByteArray(head).replace("VoiceP1", "VoiceP3") + "BotAccuracy[1]=0.500000\r\nBotAccuracy[2]=0.500000\r\n"
-                      "VoiceType[2]=COV_Voices.COVv_VoiceP3\r\n" + tail
+               << QByteArray(head).replace("VoiceP1", "VoiceP3")
+                      + "BotAccuracy[1]=0.500000\r\nBotAccuracy[2]=0.500000\r\nVoiceType[2]=COV_Voices.COVv_VoiceP3\r\n"
+                      + tail
                << backup;
     row("set, out of range") << "--set Camping=1.5 CovertstrikeUser.ini" << roster << false << 1 << QString()
                              << "Camping takes a number from 0 to 1, not \"1.5\"" << same << none;
@@ -417,7 +419,8 @@ void CommandLineTest::rosterCommands_data()
                                  << "could not be backed up" << same << none;
 
     row("export") << "--export out.covbots --bots 2,0 CovertstrikeUser.ini" << roster << false << 0
-                  << "Exported 2 bots to out.covbots.\n" << QString() << same << QStringList{QStringLiteral("out.covbots")};
+                  << "Exported 2 bots to out.covbots.\n" << QString() << same
+                  << QStringList{QStringLiteral("out.covbots")};
     row("export over the roster") << "--export CovertstrikeUser.ini CovertstrikeUser.ini" << roster << false << 1
                                   << QString() << "whose name ends in .covbots" << same << none;
 
@@ -448,8 +451,8 @@ void CommandLineTest::rosterCommands_data()
                          << "Nothing was dealt" << same << none;
 
     const QString outside = QStringLiteral("2 is outside the range the game uses, -1 to 1: the game uses 1.000000.");
-    row("check") << "--check CovertstrikeUser.ini" << roster << false << 3 << QStringLiteral("BotAccuracy[0]\t2\t%1\n").arg(outside)
-                 << noInstall << same << none;
+    row("check") << "--check CovertstrikeUser.ini" << roster << false << 3
+                 << QStringLiteral("BotAccuracy[0]\t2\t%1\n").arg(outside) << noInstall << same << none;
     row("check and fix") << "--check --fix CovertstrikeUser.ini" << roster << false << 0
                          << "Fixed BotAccuracy[0]: \"2\" is now \"1.000000\".\n" << noInstall
                          << QByteArray(roster).replace("]=2\r", "]=1.000000\r") << backup;
@@ -478,7 +481,8 @@ void CommandLineTest::rosterCommands()
     QVERIFY(folder.mkdir(QStringLiteral("lib")));
     QVERIFY(testing::writeBytes(folder.filePath(QStringLiteral("pair.covbots")), bots));
     QVERIFY(testing::writeBytes(folder.filePath(QStringLiteral("lib/pair.covbots")), bots));
-    QVERIFY(testing::writeBytes(folder.filePath(QStringLiteral("two.ini")), "[A]\nBotNames[0]=X\n[B]\nBotNames[0]=Y\n"));
+    QVERIFY(testing::writeBytes(folder.filePath(QStringLiteral("two.ini")),
+                                "[A]\nBotNames[0]=X\n[B]\nBotNames[0]=Y\n"));
     QVERIFY(roster == "/" ? folder.mkdir(QStringLiteral("CovertstrikeUser.ini"))
                           : roster.isEmpty() || testing::writeBytes(path, roster));
     const QStringList before = folder.entryList(QDir::NoDotAndDotDot | QDir::AllEntries);

@@ -175,14 +175,6 @@ CommandLine readCommandLine(const QStringList& arguments)
         return line;
     }
     const QStringList files = parser.positionalArguments();
-    if (command.request) {
-        line.command = command.request;
-        line.rosterPath = line.command->roster = rosterPathFromArgument(files.constFirst());
-        if (line.rosterPath.isEmpty())
-            line.exitCode
-                = fail(QCoreApplication::translate("CommandLine", "%1 is not a local file").arg(files.constFirst()));
-        return line;
-    }
     if (files.size() > 1) {
         line.exitCode
             = fail(QCoreApplication::translate("CommandLine", "one roster file at most, not %1").arg(files.size()));
@@ -190,10 +182,15 @@ CommandLine readCommandLine(const QStringList& arguments)
     }
     if (!files.isEmpty()) {
         line.rosterPath = rosterPathFromArgument(files.constFirst());
-        if (line.rosterPath.isEmpty())
+        if (line.rosterPath.isEmpty()) {
             line.exitCode
                 = fail(QCoreApplication::translate("CommandLine", "%1 is not a local file").arg(files.constFirst()));
+            return line;
+        }
     }
+    line.command = command.request;
+    if (line.command)
+        line.command->roster = line.rosterPath;
     return line;
 }
 

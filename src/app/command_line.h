@@ -3,9 +3,9 @@
 // The program's command line: --help, --version, --lang and one optional
 // roster file, which the window opens as File, Open opens the file its dialog
 // reports, or a command for scripts that works on the roster file without
-// the window (commands/roster_commands.h). It is judged under an application object without a window system
-// (QCoreApplication), so that what needs no window is answered even where
-// no display can be reached.
+// the window (commands/roster_commands.h). It is judged under an
+// application object without a window system (QCoreApplication), so that
+// what needs no window is answered even where no display can be reached.
 
 #include "commands/roster_commands.h"
 

@@ -136,7 +136,8 @@ FieldValue ReadFieldValue(const QString& assignment)
             read.box = box;
     }
     if (equals < 0) {
-        read.mistake = QCoreApplication::translate("RosterCommands", "--set takes KEY=VALUE, not \"%1\"").arg(assignment);
+        read.mistake
+            = QCoreApplication::translate("RosterCommands", "--set takes KEY=VALUE, not \"%1\"").arg(assignment);
         return read;
     }
     if (read.box < 0) {
@@ -169,11 +170,11 @@ FieldValue ReadFieldValue(const QString& assignment)
     constexpr double slack = 1e-9;
     if (!roster::IsTypedValue(field, typed) || !std::isfinite(value) || (whole && value != std::floor(value))
         || held < lowest - slack || held > highest + slack) {
-        read.mistake = (whole ? QCoreApplication::translate("RosterCommands",
-                                                            "%1 takes a whole number from %2 to %3, not \"%4\"")
-                              : QCoreApplication::translate("RosterCommands", "%1 takes a number from %2 to %3, not \"%4\""))
-                           .arg(KeyName(read.box), shortNumber(lowest), shortNumber(highest),
-                                assignment.mid(equals + 1));
+        const QString range
+            = whole ? QCoreApplication::translate("RosterCommands", "%1 takes a whole number from %2 to %3, not \"%4\"")
+                    : QCoreApplication::translate("RosterCommands", "%1 takes a number from %2 to %3, not \"%4\"");
+        read.mistake
+            = range.arg(KeyName(read.box), shortNumber(lowest), shortNumber(highest), assignment.mid(equals + 1));
         return read;
     }
     read.value = whole ? roster::BoxTextForPosition(field, static_cast<int>(value)) : written;
@@ -186,9 +187,10 @@ Count ReadCount(const QString& text)
     if (isNumber(text, 3) && text.toInt() >= 1 && text.toInt() <= roster::MaxListedBots)
         read.count = text.toInt();
     else
-        read.mistake = QCoreApplication::translate("RosterCommands", "--count takes a number of bots from 1 to %1, not \"%2\"")
-                           .arg(roster::MaxListedBots)
-                           .arg(text);
+        read.mistake
+            = QCoreApplication::translate("RosterCommands", "--count takes a number of bots from 1 to %1, not \"%2\"")
+                  .arg(roster::MaxListedBots)
+                  .arg(text);
     return read;
 }
 
@@ -199,9 +201,10 @@ Seed ReadSeed(const QString& text)
     read.seed = text.toULongLong(&ok);
     if (!ok || !isNumber(text, 20)) {
         read.seed = 0;
-        read.mistake = QCoreApplication::translate("RosterCommands", "--seed takes a whole number from 0 to %1, not \"%2\"")
-                           .arg(std::numeric_limits<std::uint64_t>::max())
-                           .arg(text);
+        read.mistake
+            = QCoreApplication::translate("RosterCommands", "--seed takes a whole number from 0 to %1, not \"%2\"")
+                  .arg(std::numeric_limits<std::uint64_t>::max())
+                  .arg(text);
     }
     return read;
 }

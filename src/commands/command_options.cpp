@@ -8,11 +8,6 @@
 namespace commands {
 namespace {
 
-QString translated(const char* text, const char* comment = nullptr)
-{
-    return QCoreApplication::translate("CommandLine", text, comment);
-}
-
 struct CommandOption {
     const char* name;
     Command command;
@@ -45,57 +40,59 @@ constexpr std::array<Companion, 7> Companions = {{
 
 QString dashed(const char* name) { return QStringLiteral("--") + QLatin1String(name); }
 
-} // namespace
+// The help and the mistakes, in the command line's translation context.
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
-void DescribeOptions(QCommandLineParser& parser)
+public:
+    static void describe(QCommandLineParser& parser);
+    static CommandReading read(const QCommandLineParser& parser);
+};
+
+void Words::describe(QCommandLineParser& parser)
 {
     parser.setApplicationDescription(
         parser.applicationDescription() + QStringLiteral("\n\n")
-        + translated("The commands from --list to --check work on FILE without the window or a display. They end "
-                     "with exit code 0 when done, 1 after a mistake or a refusal (nothing is written then), 2 when "
-                     "FILE cannot be read or written, and --check with 3 when it finds anything."));
-    const QString range = translated("RANGE", "bot numbers such as 0-3,7, as the help names them");
-    parser.addOption({QStringLiteral("list"),
-                      translated("Prints the roster of FILE, tab-separated: a title line, then each bot's number, "
-                                 "name and nine fields as the file holds them.")});
+        + tr("The commands from --list to --check work on FILE without the window or a display. They end with exit "
+             "code 0 when done, 1 after a mistake or a refusal (nothing is written then), 2 when FILE cannot be read "
+             "or written, and --check with 3 when it finds anything."));
+    const QString range = tr("RANGE", "bot numbers such as 0-3,7, as the help names them");
+    parser.addOption({QStringLiteral("list"), tr("Prints the roster of FILE, tab-separated: a title line, then each "
+                                                 "bot's number, name and nine fields as the file holds them.")});
     parser.addOption({QStringLiteral("export"),
-                      translated("Writes the bots of FILE (or those of --bots) to the bot file OUT (.covbots)."),
-                      translated("OUT", "the bot file --export writes, as the help names it")});
+                      tr("Writes the bots of FILE (or those of --bots) to the bot file OUT (.covbots)."),
+                      tr("OUT", "the bot file --export writes, as the help names it")});
     parser.addOption({QStringLiteral("import"),
-                      translated("Adds the bots of the bot file BOTS to FILE after its last bot, or in place of the "
-                                 "bots of --replace."),
-                      translated("BOTS", "the bot file --import reads, as the help names it")});
+                      tr("Adds the bots of the bot file BOTS to FILE after its last bot, or in place of the bots of "
+                         "--replace."),
+                      tr("BOTS", "the bot file --import reads, as the help names it")});
     parser.addOption({QStringLiteral("set"),
-                      translated("Sets KEY (BotSkills, BotAccuracy, Camping...) to VALUE for every bot of FILE, or "
-                                 "those of --bots. Give it once for each key."),
-                      translated("KEY=VALUE", "what --set takes, as the help names it")});
+                      tr("Sets KEY (BotSkills, BotAccuracy, Camping...) to VALUE for every bot of FILE, or those of "
+                         "--bots. Give it once for each key."),
+                      tr("KEY=VALUE", "what --set takes, as the help names it")});
     parser.addOption({QStringLiteral("deal"),
-                      translated("Deals FILE a fresh roster from LIBRARY, a folder of bot files or one bot file, "
-                                 "and prints the seed used."),
-                      translated("LIBRARY", "what --deal deals from, as the help names it")});
+                      tr("Deals FILE a fresh roster from LIBRARY, a folder of bot files or one bot file, and prints "
+                         "the seed used."),
+                      tr("LIBRARY", "what --deal deals from, as the help names it")});
     parser.addOption({QStringLiteral("check"),
-                      translated("Prints each key of FILE the game will not play as it stands, and what the game "
-                                 "will do.")});
+                      tr("Prints each key of FILE the game will not play as it stands, and what the game will do.")});
     parser.addOption({QStringLiteral("fix"),
-                      translated("With --check: makes every sound fix in one write, after a backup, and prints "
-                                 "them.")});
-    parser.addOption({QStringLiteral("bots"), translated("With --export or --set: the bots to take."), range});
-    parser.addOption({QStringLiteral("replace"),
-                      translated("With --import: the bots to replace, one for each bot imported."), range});
+                      tr("With --check: makes every sound fix in one write, after a backup, and prints them.")});
+    parser.addOption({QStringLiteral("bots"), tr("With --export or --set: the bots to take."), range});
+    parser.addOption(
+        {QStringLiteral("replace"), tr("With --import: the bots to replace, one for each bot imported."), range});
     parser.addOption({QStringLiteral("count"),
-                      translated("With --deal: how many bots to deal (1 to 101); as many as FILE lists by "
-                                 "default."),
-                      translated("N", "the value of --count, as the help names it")});
+                      tr("With --deal: how many bots to deal (1 to 101); as many as FILE lists by default."),
+                      tr("N", "the value of --count, as the help names it")});
     parser.addOption({QStringLiteral("seed"),
-                      translated("With --deal: the seed of the draw; the same seed deals the same roster."),
-                      translated("S", "the value of --seed, as the help names it")});
-    parser.addOption({QStringLiteral("keep"), translated("With --deal: the bots that stay as they are."), range});
+                      tr("With --deal: the seed of the draw; the same seed deals the same roster."),
+                      tr("S", "the value of --seed, as the help names it")});
+    parser.addOption({QStringLiteral("keep"), tr("With --deal: the bots that stay as they are."), range});
     parser.addOption({QStringLiteral("balance"),
-                      translated("With --deal: puts the dealt bots on the team with fewer bots, Red and Blue in "
-                                 "turn.")});
+                      tr("With --deal: puts the dealt bots on the team with fewer bots, Red and Blue in turn.")});
 }
 
-CommandReading ReadCommand(const QCommandLineParser& parser)
+CommandReading Words::read(const QCommandLineParser& parser)
 {
     CommandReading reading;
     const CommandOption* chosen = nullptr;
@@ -103,7 +100,7 @@ CommandReading ReadCommand(const QCommandLineParser& parser)
         if (!parser.isSet(QLatin1String(option.name)))
             continue;
         if (chosen) {
-            reading.mistake = translated("%1 and %2 cannot be given together: one command at a time")
+            reading.mistake = tr("%1 and %2 cannot be given together: one command at a time")
                                   .arg(dashed(chosen->name), dashed(option.name));
             return reading;
         }
@@ -117,9 +114,9 @@ CommandReading ReadCommand(const QCommandLineParser& parser)
                 || (companion.commands[1] && QLatin1String(chosen->name) == QLatin1String(companion.commands[1])));
         if (!belongs) {
             reading.mistake = companion.commands[1]
-                ? translated("%1 goes with %2 or %3").arg(dashed(companion.name), dashed(companion.commands[0]),
-                                                          dashed(companion.commands[1]))
-                : translated("%1 goes with %2").arg(dashed(companion.name), dashed(companion.commands[0]));
+                ? tr("%1 goes with %2 or %3")
+                      .arg(dashed(companion.name), dashed(companion.commands[0]), dashed(companion.commands[1]))
+                : tr("%1 goes with %2").arg(dashed(companion.name), dashed(companion.commands[0]));
             return reading;
         }
     }
@@ -129,14 +126,14 @@ CommandReading ReadCommand(const QCommandLineParser& parser)
     // win over the first.
     for (const QString& name : parser.optionNames()) {
         if (name != QLatin1String("set") && parser.optionNames().count(name) > 1) {
-            reading.mistake = translated("%1 is given twice").arg(QStringLiteral("--") + name);
+            reading.mistake = tr("%1 is given twice").arg(QStringLiteral("--") + name);
             return reading;
         }
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1) {
-        reading.mistake = files.isEmpty() ? translated("%1 needs the roster file FILE").arg(dashed(chosen->name))
-                                          : translated("%1 works on one roster file, not %2")
+        reading.mistake = files.isEmpty() ? tr("%1 needs the roster file FILE").arg(dashed(chosen->name))
+                                          : tr("%1 works on one roster file, not %2")
                                                 .arg(dashed(chosen->name))
                                                 .arg(files.size());
         return reading;
@@ -174,5 +171,11 @@ CommandReading ReadCommand(const QCommandLineParser& parser)
     reading.request = std::move(request);
     return reading;
 }
+
+} // namespace
+
+void DescribeOptions(QCommandLineParser& parser) { Words::describe(parser); }
+
+CommandReading ReadCommand(const QCommandLineParser& parser) { return Words::read(parser); }
 
 } // namespace commands

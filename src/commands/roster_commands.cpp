@@ -82,7 +82,8 @@ bool RosterCommands::openRoster()
 {
     QString copy;
     if (!document_.open(request_.roster, &copy)) {
-        exit_ = fail(tr("%1 is not a roster file: its name must end in CovertstrikeUser.ini").arg(native(request_.roster)));
+        exit_ = fail(
+            tr("%1 is not a roster file: its name must end in CovertstrikeUser.ini").arg(native(request_.roster)));
         return false;
     }
     if (!copy.isEmpty())
@@ -167,7 +168,8 @@ int RosterCommands::exportBots()
 {
     // Only a bot file is written: never the roster, nor any other file a
     // slip of the keyboard names.
-    if (!request_.file.endsWith(QString::fromLatin1(roster::BotFileSuffix.data(), qsizetype(roster::BotFileSuffix.size())), Qt::CaseInsensitive))
+    const QString suffix = QString::fromLatin1(roster::BotFileSuffix.data(), qsizetype(roster::BotFileSuffix.size()));
+    if (!request_.file.endsWith(suffix, Qt::CaseInsensitive))
         return fail(tr("--export writes a bot file, whose name ends in .covbots, not %1").arg(native(request_.file)));
     if (request_.bots) {
         if (const BotNumbers read = ReadBotNumbers(QStringLiteral("--bots"), *request_.bots); !read.mistake.isEmpty())

@@ -24,7 +24,8 @@ std::vector<bool> namedNumbers(const std::vector<profile::KeyValue>& entries)
     std::vector<bool> named(roster::MaxListedBots, false);
     for (const profile::KeyValue& entry : entries) {
         const std::optional<roster::NumberedKey> key = roster::SplitBotKey(entry.key);
-        if (key && key->rest.empty() && QString::fromStdString(key->prefix).compare(u"BotNames", Qt::CaseInsensitive) == 0)
+        if (key && key->rest.empty()
+            && QString::fromStdString(key->prefix).compare(u"BotNames", Qt::CaseInsensitive) == 0)
             named[static_cast<std::size_t>(key->number)] = true;
     }
     return named;
@@ -74,12 +75,14 @@ int RosterCommands::setValues()
         return planned;
     };
     const int count = static_cast<int>(bots->size());
-    const int exit = wrote(document_.apply(tr("Set Values (%n bots)", nullptr, count), plan), document::Write::SetValues);
+    const int exit
+        = wrote(document_.apply(tr("Set Values (%n bots)", nullptr, count), plan), document::Write::SetValues);
     if (exit == Done) {
         QStringList keys;
         for (const FieldValue& field : fields)
             keys.append(KeyName(field.box));
-        output_.answer(tr("Set %1 of %n bots.", nullptr, count).arg(keys.join(QStringLiteral(", "))) + QLatin1Char('\n'));
+        output_.answer(tr("Set %1 of %n bots.", nullptr, count).arg(keys.join(QStringLiteral(", ")))
+                       + QLatin1Char('\n'));
     }
     return exit;
 }
@@ -183,10 +186,12 @@ int RosterCommands::check()
             return exit;
         QString fixed;
         for (const profile::KeyValue& edit : game::FixAll(found)) {
-            const auto finding = std::find_if(found.findings.begin(), found.findings.end(), [&](const game::Finding& f) {
-                return QString::fromStdString(f.key).compare(QString::fromStdString(edit.key), Qt::CaseInsensitive) == 0;
-            });
-            const QString key = Cell(edit.key);
+            const QString fixedKey = QString::fromStdString(edit.key);
+            const auto finding
+                = std::find_if(found.findings.begin(), found.findings.end(), [&](const game::Finding& f) {
+                      return QString::fromStdString(f.key).compare(fixedKey, Qt::CaseInsensitive) == 0;
+                  });
+            const QString key = Cell(fixedKey);
             const QString held = finding == found.findings.end() ? QString() : Cell(finding->held);
             if (edit.remove)
                 fixed += tr("Fixed %1: removed \"%2\".").arg(key, held);
