@@ -25,6 +25,9 @@ int main(int argc, char* argv[])
         line = app::readCommandLine(app::withoutWindowSystemOptions(QCoreApplication::arguments()));
         if (line.exitCode)
             return *line.exitCode;
+        // A command for scripts runs here, without a window system.
+        if (line.command)
+            return app::runCommand(*line.command);
     }
     const std::unique_ptr<QApplication> application = app::startWindowSystem(argc, argv, line.withoutDisplay);
     // Ties the window to its desktop entry (its icon in docks and task bars).

@@ -1,10 +1,11 @@
 // Starting the editor with a roster named on the command line, dropping a
-// roster onto its window, and the options the built program answers
-// without a display.
+// roster onto its window, the options the built program answers without a
+// display, and its commands for scripts.
 
 #include "app/command_line.h"
 #include "platform/identity.h"
 #include "overview/roster_overview.h"
+#include "support/child_process.h"
 #include "support/editor.h"
 #include "support/messages.h"
 
@@ -15,7 +16,10 @@
 #include <QListWidget>
 #include <QtTest>
 
+#include <grp.h>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using messages::Disclaimer;
 using messages::InvalidFile;
@@ -49,6 +53,42 @@ bool dragAndDrop(QWidget* target, QMimeData* data)
     return true;
 }
 
+struct Ran {
+    int exitCode = -1;
+    QString out, err;
+};
+
+// Runs the built program as a terminal user would, without a display: in
+// `folder`, with `home` as its home, the desktop's languages `desktop`
+// (English by default); as an unprivileged user when asked and run as root.
+Ran runEditor(const QStringList& arguments, const QString& home, const QString& desktop, const QString& folder = {},
+              bool unprivileged = false)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("LANGUAGE"), desktop.isEmpty() ? QStringLiteral("en") : desktop);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
+    QProcess editor;
+    editor.setProcessEnvironment(environment);
+    editor.setWorkingDirectory(folder);
+    if (unprivileged && ::getuid() == 0) {
+        editor.setChildProcessModifier([] {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(testing::Nobody) != 0 || ::setuid(testing::Nobody) != 0)
+                ::_exit(125);
+        });
+    }
+    editor.start(QStringLiteral(CBT_EDITOR), arguments);
+    Ran ran;
+    if (!editor.waitForFinished(20000) || editor.exitStatus() != QProcess::NormalExit)
+        return ran;
+    ran.exitCode = editor.exitCode();
+    ran.out = QString::fromLocal8Bit(editor.readAllStandardOutput());
+    ran.err = QString::fromLocal8Bit(editor.readAllStandardError());
+    return ran;
+}
+
 } // namespace
 
 class CommandLineTest : public QObject {
@@ -66,6 +106,8 @@ private slots:
     void dropRoster();
     void answersWithoutDisplay_data();
     void answersWithoutDisplay();
+    void rosterCommands_data();
+    void rosterCommands();
 };
 
 void CommandLineTest::startWithGivenRoster_data()
@@ -299,23 +341,167 @@ void CommandLineTest::answersWithoutDisplay()
     QFETCH(QString, desktop);
 
     QTemporaryDir home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environment.remove(QLatin1String(name));
-    environment.insert(QStringLiteral("HOME"), home.path());
-    environment.insert(QStringLiteral("LANGUAGE"), desktop.isEmpty() ? QStringLiteral("en") : desktop);
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
-    QProcess editor;
-    editor.setProcessEnvironment(environment);
-    editor.start(QStringLiteral(CBT_EDITOR), arguments);
-    QVERIFY(editor.waitForFinished(20000));
-    QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(editor.exitCode(), exitCode);
-    const QByteArray bytes = exitCode == 0 ? editor.readAllStandardOutput() : editor.readAllStandardError();
-    const QString said = QString::fromLocal8Bit(bytes);
+    const Ran ran = runEditor(arguments, home.path(), desktop);
+    QCOMPARE(ran.exitCode, exitCode);
+    const QString said = exitCode == 0 ? ran.out : ran.err;
     QVERIFY2(said.contains(output), qPrintable(said));
     if (exitCode != 0)
         QVERIFY2(said.count(QLatin1Char('\n')) == 1 && said.endsWith(QLatin1Char('\n')), qPrintable(said));
+    QCOMPARE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+// The commands for scripts, run as a launch script runs them: in the
+// roster's folder, without a display. Beside the roster lie a bot file of
+// two bots, the same in a library folder, and a text with two rosters.
+void CommandLineTest::rosterCommands_data()
+{
+    QTest::addColumn<QString>("arguments"); // split at blanks
+    QTest::addColumn<QByteArray>("roster"); // "": none; "/": a folder in its place
+    QTest::addColumn<bool>("locked");       // its folder read-only to the program
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");       // the whole standard output
+    QTest::addColumn<QString>("err");       // a part of the standard error; "": none at all
+    QTest::addColumn<QByteArray>("after");  // the roster's bytes after; null: as they were
+    QTest::addColumn<QStringList>("made");  // files made beside it, a backup as "bak"
+
+    const QByteArray head = "[CovertstrikeUT.CovBotInfo]\r\nBotNames[0]=Moth\r\nBotAccuracy[0]=2\r\n"
+                            "BotNames[1]=Wren\r\nVoiceType[1]=COV_Voices.COVv_VoiceP1\r\nBotNames[2]=Tab\tby\r\n";
+    const QByteArray tail = "[Other]\r\nBotAccuracy[0]=kept\r\n";
+    const QByteArray roster = head + tail;
+    const QByteArray same;
+    const QStringList none;
+    const QStringList backup{QStringLiteral("bak")};
+    const QString title = QStringLiteral("#\tBotNames\tBotTeams\tBotSkills\tBotAccuracy\tAlertness\tStrafingAbility\t"
+                                         "CombatStyle\tCamping\tBotJumpy\tVoiceType\n");
+    const QString noInstall = QStringLiteral("classes, skins, faces, voices and weapons are not checked");
+    const auto row = [](const char* name) -> QTestData& { return QTest::newRow(name); };
+
+    row("list") << "--list CovertstrikeUser.ini" << roster << false << 0
+                << title
+                       + QStringLiteral("0\tMoth\t\t\t2\t\t\t\t\t\t\n1\tWren\t\t\t\t\t\t\t\t\tCOV_Voices.COVv_VoiceP1\n"
+                                        "2\tTab\\tby\t\t\t\t\t\t\t\t\t\n")
+                << QString() << same << none;
+    row("list, no roster") << "--list CovertstrikeUser.ini" << QByteArray() << false << 2 << QString()
+                           << "The roster file was not found" << same << none;
+    row("list, roster unreadable") << "--list CovertstrikeUser.ini" << QByteArray("/") << false << 2 << QString()
+                                   << "The roster file cannot be read" << same << none;
+    row("list, no roster, in German") << "--lang de --list CovertstrikeUser.ini" << QByteArray() << false << 2
+                                      << QString() << "Die Botliste wurde nicht gefunden" << same << none;
+    row("list, not a roster") << "--list pair.covbots" << roster << false << 1 << QString()
+                              << "its name must end in CovertstrikeUser.ini" << same << none;
+    row("no roster named") << "--list" << roster << false << 1 << QString() << "--list needs the roster file" << same
+                           << none;
+    row("two commands") << "--list --check CovertstrikeUser.ini" << roster << false << 1 << QString()
+                        << "one command at a time" << same << none;
+    row("option of another command") << "--check --bots 1 CovertstrikeUser.ini" << roster << false << 1
+                                     << QString() << "--bots goes with --export or --set" << same << none;
+
+    row("set") << "--set BotAccuracy=.5 --set voicetype=3 --bots 1-2 CovertstrikeUser.ini" << roster << false << 0
+               << "Set BotAccuracy, VoiceType of 2 bots.\n" << QString()
+               << QByteArray(head).replace("VoiceP1", "VoiceP3")
+                      + "BotAccuracy[1]=0.500000\r\nBotAccuracy[2]=0.500000\r\nVoiceType[2]=COV_Voices.COVv_VoiceP3\r\n"
+                      + tail
+               << backup;
+    row("set, out of range") << "--set Camping=1.5 CovertstrikeUser.ini" << roster << false << 1 << QString()
+                             << "Camping takes a number from 0 to 1, not \"1.5\"" << same << none;
+    row("set, not whole") << "--set BotTeams=0.5 CovertstrikeUser.ini" << roster << false << 1 << QString()
+                          << "BotTeams takes a whole number from 0 to 1" << same << none;
+    row("set, the looks") << "--set BotSkins=x CovertstrikeUser.ini" << roster << false << 1 << QString()
+                          << "BotSkins cannot be set here" << same << none;
+    row("set, unknown key") << "--set Accuracy=1 CovertstrikeUser.ini" << roster << false << 1 << QString()
+                            << "unknown key Accuracy" << same << none;
+    row("set, bot not listed") << "--set Camping=1 --bots 1,3 CovertstrikeUser.ini" << roster << false << 1
+                               << QString() << "--bots: the roster lists bots 0 to 2; 3 is not one of them" << same
+                               << none;
+    row("set, range backwards") << "--set Camping=1 --bots 2-1 CovertstrikeUser.ini" << roster << false << 1
+                                << QString() << "the range 2-1 runs backwards" << same << none;
+    row("set, folder read-only") << "--set Camping=1 CovertstrikeUser.ini" << roster << true << 2 << QString()
+                                 << "could not be backed up" << same << none;
+
+    row("export") << "--export out.covbots --bots 2,0 CovertstrikeUser.ini" << roster << false << 0
+                  << "Exported 2 bots to out.covbots.\n" << QString() << same
+                  << QStringList{QStringLiteral("out.covbots")};
+    row("export over the roster") << "--export CovertstrikeUser.ini CovertstrikeUser.ini" << roster << false << 1
+                                  << QString() << "whose name ends in .covbots" << same << none;
+
+    const QByteArray pair = "BotNames[3]=Solo\r\nBotSkills[3]=1.000000\r\nBotNames[4]=Duo\r\n";
+    row("import") << "--import pair.covbots CovertstrikeUser.ini" << roster << false << 0
+                  << "Imported 2 bots, numbered 3,4.\n" << QString() << head + pair + tail << backup;
+    row("import in place") << "--import pair.covbots --replace 2,0 CovertstrikeUser.ini" << roster << false << 0
+                           << "Imported 2 bots, numbered 2,0.\n" << QString()
+                           << "[CovertstrikeUT.CovBotInfo]\r\nBotNames[0]=Duo\r\nBotNames[1]=Wren\r\n"
+                              "VoiceType[1]=COV_Voices.COVv_VoiceP1\r\nBotNames[2]=Solo\r\nBotSkills[2]=1.000000\r\n"
+                              + tail
+                           << backup;
+    row("import, too few to replace") << "--import pair.covbots --replace 1 CovertstrikeUser.ini" << roster << false
+                                      << 1 << QString() << "holds 2 bots, and --replace names 1" << same << none;
+    row("import, two rosters") << "--import two.ini CovertstrikeUser.ini" << roster << false << 1 << QString()
+                               << "holds bots in 2 sections: [A] on line 1, [B] on line 3" << same << none;
+
+    row("deal") << "--deal lib --count 2 --seed 7 --balance CovertstrikeUser.ini" << roster << false << 0
+                << "Dealt 2 bots with seed 7.\n" << QString()
+                << "[CovertstrikeUT.CovBotInfo]\r\nBotNames[0]=Duo\r\nBotNames[1]=Solo\r\nBotTeams[0]=0\r\n"
+                   "BotSkills[1]=1.000000\r\nBotTeams[1]=1\r\n" + tail
+                << backup;
+    row("deal, count 0") << "--deal lib --count 0 CovertstrikeUser.ini" << roster << false << 1 << QString()
+                         << "--count takes a number of bots from 1 to 101, not \"0\"" << same << none;
+    row("deal, count 102") << "--deal lib --count 102 CovertstrikeUser.ini" << roster << false << 1 << QString()
+                           << "not \"102\"" << same << none;
+    row("deal, too few") << "--deal pair.covbots --seed 1 CovertstrikeUser.ini" << roster << false << 1 << QString()
+                         << "Nothing was dealt" << same << none;
+
+    const QString outside = QStringLiteral("2 is outside the range the game uses, -1 to 1: the game uses 1.000000.");
+    row("check") << "--check CovertstrikeUser.ini" << roster << false << 3
+                 << QStringLiteral("BotAccuracy[0]\t2\t%1\n").arg(outside) << noInstall << same << none;
+    row("check and fix") << "--check --fix CovertstrikeUser.ini" << roster << false << 0
+                         << "Fixed BotAccuracy[0]: \"2\" is now \"1.000000\".\n" << noInstall
+                         << QByteArray(roster).replace("]=2\r", "]=1.000000\r") << backup;
+    row("check, nothing found") << "--check CovertstrikeUser.ini" << tail << false << 0 << QString() << noInstall
+                                << same << none;
+    row("check, roster unreadable") << "--check CovertstrikeUser.ini" << QByteArray("/") << false << 2 << QString()
+                                    << "cannot be read" << same << none;
+}
+
+void CommandLineTest::rosterCommands()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QByteArray, roster);
+    QFETCH(bool, locked);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QFETCH(QByteArray, after);
+    QFETCH(QStringList, made);
+
+    QTemporaryDir home;
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    const QString path = folder.filePath(QStringLiteral("CovertstrikeUser.ini"));
+    const QByteArray bots = "[CovertstrikeBots]\nBotNames[0]=Solo\nBotSkills[0]=1.000000\nBotNames[1]=Duo\n";
+    QVERIFY(folder.mkdir(QStringLiteral("lib")));
+    QVERIFY(testing::writeBytes(folder.filePath(QStringLiteral("pair.covbots")), bots));
+    QVERIFY(testing::writeBytes(folder.filePath(QStringLiteral("lib/pair.covbots")), bots));
+    QVERIFY(testing::writeBytes(folder.filePath(QStringLiteral("two.ini")),
+                                "[A]\nBotNames[0]=X\n[B]\nBotNames[0]=Y\n"));
+    QVERIFY(roster == "/" ? folder.mkdir(QStringLiteral("CovertstrikeUser.ini"))
+                          : roster.isEmpty() || testing::writeBytes(path, roster));
+    const QStringList before = folder.entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), locked ? 0555 : 0777) == 0);
+
+    const Ran ran = runEditor(arguments.split(QLatin1Char(' ')), home.path(), {}, dir.path(), locked);
+    QCOMPARE(ran.exitCode, exitCode);
+    QCOMPARE(ran.out, out);
+    if (err.isEmpty())
+        QCOMPARE(ran.err, QString());
+    QVERIFY2(ran.err.contains(err), qPrintable(ran.err));
+    for (const QString& line : ran.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        QVERIFY2(line.startsWith(QStringLiteral("CovBotEd: ")), qPrintable(line));
+    QCOMPARE(testing::readBytes(path), !after.isNull() ? after : roster == "/" ? QByteArray() : roster);
+    QStringList madeNow;
+    for (const QString& name : folder.entryList(QDir::NoDotAndDotDot | QDir::AllEntries))
+        if (!before.contains(name))
+            madeNow.append(name.endsWith(QStringLiteral(".bak")) ? QStringLiteral("bak") : name);
+    QCOMPARE(madeNow, made);
     QCOMPARE(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
 

@@ -90,6 +90,8 @@ private slots:
     void namesTheSkillInPlay_data();
     void namesTheSkillInPlay();
     void fixAllIsOneTransaction();
+    void fixPlanWritesTheFilesEncoding_data();
+    void fixPlanWritesTheFilesEncoding();
 };
 
 void GameTest::readsIntFiles_data()
@@ -359,6 +361,37 @@ void GameTest::fixAllIsOneTransaction()
     const std::string gone = testing::toStd(dir.filePath(QStringLiteral("gone.ini")));
     QCOMPARE(ApplyFixes(gone, FixAll(check), {}).gone, roster::Gone::File);
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("gone.ini"))));
+}
+
+// A fix's value (UTF-8) in the roster's own bytes, or the whole plan refused.
+void GameTest::fixPlanWritesTheFilesEncoding_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<bool>("utf8");
+    QTest::addColumn<QByteArray>("written"); // null: the plan is refused
+    QTest::newRow("Windows-1252") << QByteArray("M\xC3\xB6th 2") << false << QByteArray("M\xF6th 2");
+    QTest::newRow("UTF-8") << QByteArray("M\xC3\xB6th 2") << true << QByteArray("M\xC3\xB6th 2");
+    QTest::newRow("not in Windows-1252") << QByteArray("\xC5\x81ucja 2") << false << QByteArray();
+    QTest::newRow("a line break") << QByteArray("Moth\r\n[Other]") << true << QByteArray();
+}
+
+void GameTest::fixPlanWritesTheFilesEncoding()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(bool, utf8);
+    QFETCH(QByteArray, written);
+    const std::vector<profile::KeyValue> fixes{{"BotNames[0]", "x", true}, {"BotNames[1]", value.toStdString()}};
+    const roster::RosterEdits planned
+        = FixPlan(fixes)({}, utf8 ? roster::TextEncoding::Utf8 : roster::TextEncoding::Windows1252);
+    QCOMPARE(planned.refusal.has_value(), written.isNull());
+    if (planned.refusal) {
+        QVERIFY(planned.edits.empty());
+        QCOMPARE(planned.refusal->arguments.front(), std::string("BotNames[1]"));
+        return;
+    }
+    QCOMPARE(planned.edits.size(), std::size_t{2});
+    QVERIFY(planned.edits[0].remove);
+    QCOMPARE(QByteArray::fromStdString(planned.edits[1].value), written);
 }
 
 QTEST_GUILESS_MAIN(GameTest)

@@ -1,6 +1,8 @@
 #include "app/command_line.h"
 
 #include "app/language.h"
+#include "commands/command_options.h"
+#include "platform/qt_platform.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -42,6 +44,7 @@ void describeOptions(QCommandLineParser& parser)
         QCoreApplication::translate("CommandLine", "FILE", "the roster file, as the help names it"),
         QCoreApplication::translate("CommandLine", "The CovertstrikeUser.ini file to open, as File, Open would."),
         QCoreApplication::translate("CommandLine", "[FILE]", "the roster file in the help's usage line"));
+    commands::DescribeOptions(parser);
 }
 
 int fail(const QString& text)
@@ -166,6 +169,11 @@ CommandLine readCommandLine(const QStringList& arguments)
             return line;
         }
     }
+    const commands::CommandReading command = commands::ReadCommand(parser);
+    if (!command.mistake.isEmpty()) {
+        line.exitCode = fail(command.mistake);
+        return line;
+    }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         line.exitCode
@@ -174,11 +182,24 @@ CommandLine readCommandLine(const QStringList& arguments)
     }
     if (!files.isEmpty()) {
         line.rosterPath = rosterPathFromArgument(files.constFirst());
-        if (line.rosterPath.isEmpty())
+        if (line.rosterPath.isEmpty()) {
             line.exitCode
                 = fail(QCoreApplication::translate("CommandLine", "%1 is not a local file").arg(files.constFirst()));
+            return line;
+        }
     }
+    line.command = command.request;
+    if (line.command)
+        line.command->roster = line.rosterPath;
     return line;
+}
+
+int runCommand(const commands::Request& request)
+{
+    platform::QtPlatform system;
+    const commands::Output output{[](const QString& text) { tellPlayer(text, Telling::Answer); },
+                                  [](const QString& text) { tellPlayer(text, Telling::Mistake); }};
+    return commands::Run(request, system, output);
 }
 
 namespace {

@@ -2,9 +2,12 @@
 
 // The program's command line: --help, --version, --lang and one optional
 // roster file, which the window opens as File, Open opens the file its dialog
-// reports. It is judged under an application object without a window system
-// (QCoreApplication), so that what needs no window is answered even where
-// no display can be reached.
+// reports, or a command for scripts that works on the roster file without
+// the window (commands/roster_commands.h). It is judged under an
+// application object without a window system (QCoreApplication), so that
+// what needs no window is answered even where no display can be reached.
+
+#include "commands/roster_commands.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,6 +29,9 @@ struct CommandLine {
     // What to tell, in the player's language, when the window cannot be
     // opened for want of a display (see startWindowSystem).
     QString withoutDisplay;
+    // A command to run on the roster instead of opening the window
+    // (runCommand); its roster is then `rosterPath`.
+    std::optional<commands::Request> command;
 };
 
 // The arguments without the options that the window system takes for
@@ -35,10 +41,16 @@ struct CommandLine {
 QStringList withoutWindowSystemOptions(const QStringList& arguments);
 
 // Reads the arguments that the window system left (the program's name
-// first): at most one roster file, no unknown options. --help, --help-all
-// (with the window system's options), --version and mistakes are answered
-// here, in the language installed, and come back with their exit code.
+// first): at most one roster file, no unknown options, at most one command.
+// --help, --help-all (with the window system's options), --version and
+// mistakes are answered here, in the language installed, and come back with
+// their exit code.
 CommandLine readCommandLine(const QStringList& arguments);
+
+// Runs a command of the command line on this system, telling its answers
+// and mistakes as tellPlayer tells them; its exit code comes back. Needs
+// only an application object without a window system.
+int runCommand(const commands::Request& request);
 
 // A roster named on the command line, as a path or a file:// URL, made
 // absolute against the current folder. Empty for a URL that names no local

@@ -15,17 +15,22 @@ QString Messages::refusal(const roster::SaveOutcome& outcome)
 {
     if (outcome.pattern.empty())
         return platform::rosterWord(outcome.error);
+    return filled(outcome.pattern, outcome.arguments);
+}
+
+QString Messages::filled(std::string_view pattern, const std::vector<std::string>& arguments)
+{
     // In one pass, as the roster fills it: a name holding "%2" stays a name.
-    const QString pattern = platform::rosterWord(outcome.pattern);
+    const QString translated = platform::rosterWord(pattern);
     QString text;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const auto n = i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1].digitValue() - 1)
-                                               : outcome.arguments.size();
-        if (pattern[i] == u'%' && n < outcome.arguments.size()) {
-            text += platform::rosterWord(outcome.arguments[n]);
+    for (qsizetype i = 0; i < translated.size(); ++i) {
+        const auto n = i + 1 < translated.size() ? static_cast<std::size_t>(translated[i + 1].digitValue() - 1)
+                                                 : arguments.size();
+        if (translated[i] == u'%' && n < arguments.size()) {
+            text += platform::rosterWord(arguments[n]);
             ++i;
         } else {
-            text += pattern[i];
+            text += translated[i];
         }
     }
     return text;
@@ -98,6 +103,7 @@ QString Messages::failure(const Outcome& outcome, Write write, const QString& ro
             break;
         case Write::Undo:
         case Write::Redo:
+        case Write::Change:
             text = tr("Error: the roster could not be written: %1. The file was left as it was.").arg(reason);
             break;
         }

@@ -11,11 +11,14 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace document {
 
 // Which write an outcome is of: its sentence says what was not done.
-enum class Write { Save, SetValues, Import, Restore, Undo, Redo };
+// Change: any other write of the roster section (RosterDocument::apply).
+enum class Write { Save, SetValues, Import, Restore, Undo, Redo, Change };
 
 // A note beside the bot's number: a few words, and the whole sentence for
 // the tooltip and screen readers.
@@ -38,6 +41,10 @@ public:
     // A refusal the roster worded, in the player's language (its pattern
     // and arguments translated and filled in one pass).
     static QString refusal(const roster::SaveOutcome& outcome);
+    // A pattern the roster or the game room marked (with %1, %2... standing
+    // for `arguments`), in the player's language: the pattern and each
+    // argument translated, and filled in one pass.
+    static QString filled(std::string_view pattern, const std::vector<std::string>& arguments);
     // "The roster file cannot be read: <the reason>".
     static QString unreadable(const std::string& reason);
     static QString noRosterOpen();

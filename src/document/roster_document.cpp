@@ -48,7 +48,7 @@ bool RosterDocument::open(const QString& path, QString* usedCopy)
         if (usedCopy)
             *usedCopy = copy;
     }
-    watch_->watch(path_);
+    watch_->watch(watching_ ? path_ : QString());
     history_->clear();
     model_.open(roster::RosterFile(pathBytes()).LoadRoster());
     tellWhetherModified();

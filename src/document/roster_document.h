@@ -52,6 +52,11 @@ public:
     // game keeps its own copy in the VirtualStore, that copy is opened and
     // `usedCopy` names it. The history of the roster before goes.
     bool open(const QString& path, QString* usedCopy = nullptr);
+    // Whether open() watches the file for what other programs change (on by
+    // default, as the windows keep up with the game). A command of the
+    // command line, over in a moment, turns it off: the system may take
+    // longer to close a watch than the command takes to run.
+    void setWatching(bool watching) { watching_ = watching; }
     // With no roster in force, names a path without reading it: the path
     // the start-up found stays named though it failed the name check.
     void name(const QString& path);
@@ -137,6 +142,7 @@ private:
     QUndoStack* history_ = nullptr;
     bool modified_ = false;
     int shown_ = -1; // as last told
+    bool watching_ = true;
 };
 
 // The local time a backup copy is named after ("YYYYMMDD-HHMMSS").

@@ -2,7 +2,6 @@
 
 #include "game/names.h"
 #include "game/roster_check.h"
-#include "profile/profile_file.h"
 
 #include <unordered_set>
 
@@ -21,22 +20,12 @@ std::vector<profile::KeyValue> FixAll(const RosterCheck& check)
     return edits;
 }
 
-roster::SaveOutcome ApplyFixes(const std::string& path, const std::vector<profile::KeyValue>& edits,
-                               const std::string& backupStamp, profile::Transaction* record)
+roster::RosterPlan FixPlan(std::vector<profile::KeyValue> edits)
 {
-    roster::SaveOutcome outcome;
-    if (edits.empty())
-        return outcome;
-    bool backedUp = false;
-    const auto prepare = [&](const profile::LoadedFile& file, std::vector<profile::KeyValue>& values) {
-        if (file.state != profile::FileState::Read) { // a fix never makes the roster anew
-            outcome = roster::SaveOutcome::vanished(roster::Gone::File);
-            return false;
-        }
-        const roster::TextEncoding encoding
-            = file.utf16 ? roster::TextEncoding::Utf8 : roster::detectEncoding(file.document.bytes());
-        values = edits;
-        for (profile::KeyValue& kv : values) {
+    return [edits = std::move(edits)](const std::vector<profile::KeyValue>&, roster::TextEncoding encoding) {
+        roster::RosterEdits planned;
+        planned.edits = edits;
+        for (profile::KeyValue& kv : planned.edits) {
             if (kv.remove)
                 continue;
             std::string refused;
@@ -46,35 +35,25 @@ roster::SaveOutcome ApplyFixes(const std::string& path, const std::vector<profil
                 bytes.reset();
             }
             if (!bytes) {
-                outcome = roster::SaveOutcome::refusal(
-                    kv.key, CBT_WORD("roster", "The fix for %1 holds %2, which a %3 roster file cannot hold. Nothing was fixed."),
-                    {kv.key, refused, roster::encodingName(encoding)});
-                return false;
+                planned.refusal = roster::Refusal{
+                    CBT_WORD("roster",
+                             "The fix for %1 holds %2, which a %3 roster file cannot hold. Nothing was fixed."),
+                    {kv.key, refused, roster::encodingName(encoding)}};
+                planned.edits.clear();
+                return planned;
             }
             kv.value = std::move(*bytes);
         }
-        if (!backupStamp.empty() && !backedUp) {
-            const profile::Backup backup = profile::backUpProfile(path, backupStamp, roster::KeptBackups);
-            if (!backup.result) {
-                outcome = roster::SaveOutcome::refusal(
-                    {}, CBT_WORD("roster", "The roster file could not be backed up before fixing: %1. Nothing was fixed."),
-                    {backup.result.error});
-                return false;
-            }
-            backedUp = true;
-            outcome.backup = backup.made;
-        }
-        return true;
+        return planned;
     };
-    const profile::WriteResult written = profile::writeProfileStrings(roster::BotRoster, prepare, path, {}, record);
-    if (!written && !written.refused) {
-        std::string backup = std::move(outcome.backup);
-        outcome = roster::SaveOutcome::failure(
-            {}, written.inUse ? CBT_WORD("roster", "The roster file is in use by another program (is the game running?)")
-                              : written.error);
-        outcome.backup = std::move(backup); // made all the same
-    }
-    return outcome;
+}
+
+roster::SaveOutcome ApplyFixes(const std::string& path, const std::vector<profile::KeyValue>& edits,
+                               const std::string& backupStamp, profile::Transaction* record)
+{
+    if (edits.empty())
+        return {};
+    return roster::WriteRoster(path, FixPlan(edits), backupStamp, record);
 }
 
 } // namespace game

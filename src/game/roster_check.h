@@ -15,6 +15,7 @@
 #include "profile/profile.h"
 #include "profile/profile_file.h"
 #include "roster/roster.h"
+#include "roster/shape.h"
 
 #include <array>
 #include <optional>
@@ -74,11 +75,16 @@ RosterCheck CheckRosterFile(const std::string& path, const Declarations* install
 // The union of every finding's fix, each key once (the first fix for it).
 std::vector<profile::KeyValue> FixAll(const RosterCheck& check);
 
-// Writes fixes (values in UTF-8) into the roster at `path` in one
-// transaction, each value in the file's own encoding: all of them or
-// nothing. A value the file cannot hold refuses the whole write; a file
-// that is gone is not made anew. With a `backupStamp` the file is first
-// backed up, as a save backs it up.
+// The plan that writes fixes (values in UTF-8) into the roster section,
+// each value in the file's own encoding (roster::RosterPlan): carried out
+// by roster::WriteRoster, or a document's apply, as one transaction. A
+// value the file cannot hold, or that would break its line (a line end, a
+// NUL), refuses the whole plan, naming the key; a removal passes as it is.
+roster::RosterPlan FixPlan(std::vector<profile::KeyValue> edits);
+
+// Writes fixes into the roster at `path` in one transaction (FixPlan): all
+// of them or nothing. A file that is gone is not made anew. With a
+// `backupStamp` the file is first backed up, as a save backs it up.
 roster::SaveOutcome ApplyFixes(const std::string& path, const std::vector<profile::KeyValue>& edits,
                                const std::string& backupStamp, profile::Transaction* record = nullptr);
 
