@@ -98,6 +98,7 @@ QString Messages::failure(const Outcome& outcome, Write write, const QString& ro
             break;
         case Write::Undo:
         case Write::Redo:
+        case Write::Shape:
             text = tr("Error: the roster could not be written: %1. The file was left as it was.").arg(reason);
             break;
         }

@@ -15,7 +15,8 @@
 namespace document {
 
 // Which write an outcome is of: its sentence says what was not done.
-enum class Write { Save, SetValues, Import, Restore, Undo, Redo };
+// Shape: adding, removing, moving bots and dealing the roster.
+enum class Write { Save, SetValues, Import, Restore, Undo, Redo, Shape };
 
 // A note beside the bot's number: a few words, and the whole sentence for
 // the tooltip and screen readers.
