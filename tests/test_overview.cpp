@@ -144,6 +144,7 @@ private slots:
     void importTakesTheChosenRosterAndWhatFits();
     void shapesTheRosterThroughKeys_data();
     void shapesTheRosterThroughKeys();
+    void shapeWritesNothingOverBotsChangedMeanwhile();
     void libraryListsAndFilters();
     void dealsWithASeedAndUndoesByteForByte();
     void libraryTakesAndLosesBots();
@@ -522,6 +523,28 @@ void OverviewTest::shapesTheRosterThroughKeys()
     editor.platform.saveAnswers = {platform::SaveAnswer::Discard};
     player.press(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(editor.file(), original);
+}
+
+// The game rewrites the roster while the question is open: the bot at the
+// number chosen is another one now, and stays.
+void OverviewTest::shapeWritesNothingOverBotsChangedMeanwhile()
+{
+    Editor editor;
+    Player player(editor);
+    QVERIFY(player.ready());
+    QVERIFY(openOverview(editor));
+    Overview overview(editor);
+    selectRows(overview.table, 2, 1);
+    const QByteArray game = withBot("BotNames[2]", "Renamed");
+    QVERIFY(testing::writeBytes(editor.rosterPath, game));
+    editor.platform.confirmAnswers = {true};
+    QTest::keyClick(overview.table, Qt::Key_Delete);
+    QCOMPARE(editor.platform.confirmQuestions.size(), 1);
+    QCOMPARE(editor.platform.messageTexts(),
+             QStringList({QStringLiteral("Bot 2 is no longer Bramble: the roster changed meanwhile. Nothing was "
+                                         "changed.")}));
+    QCOMPARE(editor.file(), game);
+    QCOMPARE(editor.action("mnuUndo")->text(), QStringLiteral("&Undo"));
 }
 
 void OverviewTest::libraryListsAndFilters()

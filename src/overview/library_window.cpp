@@ -67,8 +67,6 @@ LibraryWindow::LibraryWindow(platform::Platform& platform, document::RosterDocum
     lblFolder->setText(folder_);
 }
 
-QString LibraryWindow::folder() const { return folder_; }
-
 void LibraryWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);

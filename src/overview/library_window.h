@@ -48,9 +48,6 @@ public:
     LibraryWindow(platform::Platform& platform, document::RosterDocument& document, RosterActions& actions,
                   RosterShapeActions& shape, QWidget* parent);
 
-    // The folder in force, in the system's separators.
-    QString folder() const;
-
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -80,7 +77,7 @@ private:
     document::RosterDocument& document_;
     RosterActions& actions_;
     RosterShapeActions& shape_;
-    QString folder_;
+    QString folder_; // in the system's separators
     bool chosenFolder_ = false; // the player's, not the data folder's
     roster::Library library_;
     LibraryTableModel* model_ = nullptr;

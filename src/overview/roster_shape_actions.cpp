@@ -19,8 +19,8 @@ namespace {
 
 // Why a write by the numbers the player chose was not made (the roster's
 // words, translated where the refusal is shown).
-const char* const ChangedSince = QT_TRANSLATE_NOOP("roster", "Bot %1 is no longer %2: another program changed the "
-                                                             "roster meanwhile. Nothing was changed.");
+const char* const ChangedSince
+    = QT_TRANSLATE_NOOP("roster", "Bot %1 is no longer %2: the roster changed meanwhile. Nothing was changed.");
 
 std::vector<roster::BotIndex> indexes(const QList<int>& bots) { return {bots.begin(), bots.end()}; }
 
@@ -37,57 +37,52 @@ RosterShapeActions::RosterShapeActions(platform::Platform& platform, document::R
 void RosterShapeActions::serve(RosterOverview& overview)
 {
     overview_ = &overview;
-    struct Item {
-        const char* name;
-        QString text;
-        QKeySequence key;
-    };
-    const Item items[] = {
-        {"AddBot", tr("&Add Bot"), QKeySequence(Qt::Key_Insert)},
-        {"Duplicate", tr("D&uplicate"), QKeySequence(Qt::CTRL | Qt::Key_D)},
-        {"Remove", tr("&Remove"), QKeySequence(QKeySequence::Delete)},
-        {"MoveUp", tr("Move U&p"), QKeySequence(Qt::ALT | Qt::Key_Up)},
-        {"MoveDown", tr("Move Do&wn"), QKeySequence(Qt::ALT | Qt::Key_Down)},
-    };
-    QList<QAbstractButton*> buttons;
-    QList<QAction*> actions;
-    for (const Item& item : items) {
-        auto* button = new QPushButton(item.text, &overview);
-        button->setObjectName(QStringLiteral("cmd") + QLatin1String(item.name));
-        auto* action = new QAction(item.text, &overview);
-        action->setObjectName(QStringLiteral("act") + QLatin1String(item.name));
-        action->setShortcut(item.key);
-        // The buttons say their keys where the pointer rests.
-        button->setToolTip(item.key.toString(QKeySequence::NativeText));
-        buttons.append(button);
-        actions.append(action);
-        overview.addRowAction(action);
-    }
-    overview.addButtonRow(buttons);
-
     QWidget* from = &overview;
     const auto selected = [this] { return overview_ ? overview_->selectedBots() : QList<int>(); };
     const auto single = [selected] {
         const QList<int> bots = selected();
         return bots.size() == 1 ? bots.constFirst() : -1;
     };
-    const std::function<void()> verbs[] = {
-        [this, from] { addBot(from); },
-        [this, from, selected] { duplicateBots(from, selected()); },
-        [this, from, selected] { removeBots(from, selected()); },
-        [this, from, single] { moveBot(from, single(), roster::Direction::Up); },
-        [this, from, single] { moveBot(from, single(), roster::Direction::Down); },
+    const auto any = [](const QList<int>& bots) { return !bots.isEmpty(); };
+    struct Item {
+        const char* name;
+        QString text;
+        QKeySequence key;
+        std::function<void()> verb;
+        std::function<bool(const QList<int>&)> allowed; // for the bots selected
     };
-    for (qsizetype i = 0; i < actions.size(); ++i) {
-        connect(actions[i], &QAction::triggered, this, verbs[i]);
-        connect(static_cast<QPushButton*>(buttons[i]), &QPushButton::clicked, this, verbs[i]);
+    const Item items[] = {
+        {"AddBot", tr("&Add Bot"), QKeySequence(Qt::Key_Insert), [this, from] { addBot(from); },
+         [](const QList<int>&) { return true; }},
+        {"Duplicate", tr("D&uplicate"), QKeySequence(Qt::CTRL | Qt::Key_D),
+         [this, from, selected] { duplicateBots(from, selected()); }, any},
+        {"Remove", tr("&Remove"), QKeySequence(QKeySequence::Delete),
+         [this, from, selected] { removeBots(from, selected()); }, any},
+        {"MoveUp", tr("Move U&p"), QKeySequence(Qt::ALT | Qt::Key_Up),
+         [this, from, single] { moveBot(from, single(), roster::Direction::Up); },
+         [](const QList<int>& bots) { return bots.size() == 1 && bots.constFirst() > 0; }},
+        {"MoveDown", tr("Move Do&wn"), QKeySequence(Qt::ALT | Qt::Key_Down),
+         [this, from, single] { moveBot(from, single(), roster::Direction::Down); },
+         [this](const QList<int>& bots) {
+             return bots.size() == 1 && bots.constFirst() + 1 < document_.model().botCount();
+         }},
+    };
+    QList<QAbstractButton*> buttons;
+    for (const Item& item : items) {
+        auto* button = new QPushButton(item.text, &overview);
+        button->setObjectName(QStringLiteral("cmd") + QLatin1String(item.name));
+        // The buttons say their keys where the pointer rests.
+        button->setToolTip(item.key.toString(QKeySequence::NativeText));
+        auto* action = new QAction(item.text, &overview);
+        action->setObjectName(QStringLiteral("act") + QLatin1String(item.name));
+        action->setShortcut(item.key);
+        connect(action, &QAction::triggered, this, item.verb);
+        connect(button, &QPushButton::clicked, this, item.verb);
+        overview.addRowAction(action);
+        buttons.append(button);
+        controls_.push_back({action, button, item.allowed});
     }
-    selectionActions_ = {actions[1], actions[2]};
-    selectionButtons_ = {static_cast<QPushButton*>(buttons[1]), static_cast<QPushButton*>(buttons[2])};
-    actMoveUp_ = actions[3];
-    actMoveDown_ = actions[4];
-    cmdMoveUp_ = static_cast<QPushButton*>(buttons[3]);
-    cmdMoveDown_ = static_cast<QPushButton*>(buttons[4]);
+    overview.addButtonRow(buttons);
     connect(&overview, &RosterOverview::selectionChanged, this, &RosterShapeActions::enableButtons);
     connect(&document_, &document::RosterDocument::changed, this, &RosterShapeActions::enableButtons);
     enableButtons();
@@ -96,17 +91,11 @@ void RosterShapeActions::serve(RosterOverview& overview)
 void RosterShapeActions::enableButtons()
 {
     const QList<int> bots = overview_ ? overview_->selectedBots() : QList<int>();
-    for (QAction* action : std::as_const(selectionActions_))
-        action->setEnabled(!bots.isEmpty());
-    for (QPushButton* button : std::as_const(selectionButtons_))
-        button->setEnabled(!bots.isEmpty());
-    const int one = bots.size() == 1 ? bots.constFirst() : -1;
-    const bool up = one > 0;
-    const bool down = one >= 0 && one + 1 < document_.model().botCount();
-    actMoveUp_->setEnabled(up);
-    cmdMoveUp_->setEnabled(up);
-    actMoveDown_->setEnabled(down);
-    cmdMoveDown_->setEnabled(down);
+    for (const Control& control : controls_) {
+        const bool allowed = control.allowed(bots);
+        control.action->setEnabled(allowed);
+        control.button->setEnabled(allowed);
+    }
 }
 
 void RosterShapeActions::showLibrary()

@@ -6,9 +6,9 @@
 // Each is one write of the document and one command on its history; a
 // write that touches the bot the main window shows asks about that bot's
 // unsaved changes first. Bots are written by the numbers the player chose
-// them at only while those numbers still hold the same names: when another
-// program changed the roster meanwhile, nothing is written and the player
-// is told. It also opens the library window (one, made on first use).
+// them at only while those numbers still hold the same names: when the
+// roster changed meanwhile (the game wrote it while a question was open),
+// nothing is written and the player is told. It also opens the library window (one, made on first use).
 
 #include "roster/deal.h"
 #include "roster/shape.h"
@@ -17,6 +17,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <vector>
 
 class BotShowing;
@@ -91,10 +92,11 @@ private:
     QWidget* mainWindow_;
     QPointer<RosterOverview> overview_;
     QPointer<LibraryWindow> library_;
-    QList<QAction*> selectionActions_; // need a selected bot
-    QList<QPushButton*> selectionButtons_;
-    QAction* actMoveUp_ = nullptr;
-    QAction* actMoveDown_ = nullptr;
-    QPushButton* cmdMoveUp_ = nullptr;
-    QPushButton* cmdMoveDown_ = nullptr;
+    // The overview's buttons and row items, and when the selection allows them.
+    struct Control {
+        QAction* action;
+        QPushButton* button;
+        std::function<bool(const QList<int>&)> allowed;
+    };
+    std::vector<Control> controls_;
 };
