@@ -118,6 +118,9 @@ void DocumentTest::commandsAreUndoneAndRedoneByteForByte_data()
         << none << Write([](RosterDocument& d) { return importBot(d, roster::Placement::Replace); })
         << QStringLiteral("Import Bots (1 bots)");
     QTest::newRow("remove a bot") << none << Write(removeBot2) << QStringLiteral("Remove Bramble");
+    QTest::newRow("add a bot after the last") << none << Write([](RosterDocument& d) {
+        return d.addBots(QStringLiteral("Add Sniper"), {sharedBot("Sniper")});
+    }) << QStringLiteral("Add Sniper");
     QTest::newRow("restore a backup") << Write([](RosterDocument& d) { return saveBot5(d, "Ember"); })
                                       << Write(restoreFirst) << QStringLiteral("Restore Backup");
 }
@@ -170,6 +173,9 @@ void DocumentTest::failedWritesLeaveFileAndHistory_data()
         });
     }) << false << Result::Refused;
     QTest::newRow("remove a bot, file gone") << Write(removeBot2) << true << Result::Gone;
+    QTest::newRow("add, a name the file cannot hold") << Write([](RosterDocument& d) {
+        return d.addBots(QStringLiteral("Add"), {sharedBot("\u0141ukasz")});
+    }) << false << Result::Refused;
 }
 
 void DocumentTest::failedWritesLeaveFileAndHistory()

@@ -300,7 +300,8 @@ void LanguagesTest::accessKeysAreUnique()
     QVERIFY(editor.showActive());
     WindowWalk walk{editor.window.get(), {}, {}};
     walk.visit(walk.main);
-    for (const char* window : {"frmMain", "frmAbout", "frmOverview", "SetValues", "frmImportBots", "frmRestoreBackup"})
+    for (const char* window : {"frmMain", "frmAbout", "frmOverview", "SetValues", "frmImportBots", "frmRestoreBackup",
+                               "frmLibrary", "frmDeal"})
         QVERIFY2(walk.visited.contains(QLatin1String(window)), qPrintable(walk.visited.join(QLatin1Char(' '))));
 
     QTimer::singleShot(0, [&walk] {

@@ -4,12 +4,14 @@
 #include "overview/import_bots_dialog.h"
 #include "overview/roster_overview.h"
 #include "roster/bot_file.h"
+#include "roster/deal.h"
 #include "roster/roster_table.h"
 #include "support/player.h"
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QListWidget>
 #include <QTreeWidget>
@@ -60,6 +62,53 @@ struct Overview {
     QTableWidget* averages = nullptr;
 };
 
+// Selects `count` rows of a table from `first` on, with a click and Shift+Down.
+void selectRows(QTableView* table, int first, int count)
+{
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      table->visualRect(table->model()->index(first, 0)).center());
+    for (int i = 1; i < count; ++i)
+        QTest::keyClick(table, Qt::Key_Down, Qt::ShiftModifier);
+}
+
+// A library folder of bot files: name -> text after the section's header.
+QString writeLibrary(const Editor& editor, const QMap<QString, QByteArray>& files)
+{
+    const QString folder = editor.platform.dataPath + QStringLiteral("/Library");
+    QDir().mkpath(folder);
+    for (auto file = files.begin(); file != files.end(); ++file)
+        testing::writeBytes(folder + QLatin1Char('/') + file.key(), "[CovertstrikeBots]\n" + file.value());
+    return folder;
+}
+
+// Brings a window over the others, with the keyboard.
+bool activate(QWidget* window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
+// Opens the library with Ctrl+L from the main window; its table, or null.
+QTableView* openLibrary(const Editor& editor)
+{
+    if (!activate(editor.window.get()))
+        return nullptr;
+    QTest::keyClick(editor.window.get(), Qt::Key_L, Qt::ControlModifier);
+    auto* library = editor.window->findChild<QWidget*>(QStringLiteral("frmLibrary"));
+    if (!library || !QTest::qWaitFor([library] { return QApplication::activeWindow() == library; }))
+        return nullptr;
+    return library->findChild<QTableView*>(QStringLiteral("grdLibrary"));
+}
+
+QStringList column(const QTableView* table, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        texts.append(table->model()->index(row, column).data().toString());
+    return texts;
+}
+
 // Opens the overview with Ctrl+R and waits for it to take the focus.
 bool openOverview(const Editor& editor)
 {
@@ -76,6 +125,13 @@ bool openOverview(const Editor& editor)
 class OverviewTest : public QObject {
     Q_OBJECT
 
+public slots:
+    // Where QDesktopServices sends the folders it is asked to open.
+    void openUrl(const QUrl& url) { opened_.append(url); }
+
+private:
+    QList<QUrl> opened_;
+
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void showsTheRosterSortedByAnyColumn();
@@ -86,6 +142,12 @@ private slots:
     void ownWriteBesideUnsavedChangesIsNoNews();
     void sharesBotsAndRestoresABackup();
     void importTakesTheChosenRosterAndWhatFits();
+    void shapesTheRosterThroughKeys_data();
+    void shapesTheRosterThroughKeys();
+    void shapeWritesNothingOverBotsChangedMeanwhile();
+    void libraryListsAndFilters();
+    void dealsWithASeedAndUndoesByteForByte();
+    void libraryTakesAndLosesBots();
     void namesEveryControl_data();
     void namesEveryControl();
 };
@@ -379,6 +441,266 @@ void OverviewTest::importTakesTheChosenRosterAndWhatFits()
         names << QString::fromStdString(bot.name);
     QCOMPARE(names, QStringList({QStringLiteral("Ash"), QStringLiteral("Rae")}));
     QCOMPARE(asked, QList<int>({3, 2}));
+}
+
+void OverviewTest::shapesTheRosterThroughKeys_data()
+{
+    QTest::addColumn<int>("first"); // the rows selected
+    QTest::addColumn<int>("count");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("yes");          // the answer to the question before removing
+    QTest::addColumn<QString>("names");     // the roster after; empty: as it was
+    QTest::addColumn<int>("like");          // the row whose values the last row took, or -1
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<bool>("asked");        // about Cinder's change not saved
+    QTest::addColumn<QString>("undo");      // the command, empty for none
+    const QString all = QStringLiteral("Havoc|Nightjar|Bramble|Stroud|Ember|Cinder|Thorne|Mallory|Vesper|Quarry|"
+                                       "Larkin|Draven|Isolde|Crag|Fable|Rourke");
+    const int none = Qt::NoModifier;
+    QTest::newRow("add: the shown values, unsaved ones too") << 0 << 1 << Qt::Key_Insert << none << false
+        << all + QStringLiteral("|New Bot") << 5 << QList<int>{16} << false << QStringLiteral("Add New Bot");
+    QTest::newRow("duplicate two") << 2 << 2 << Qt::Key_D << int(Qt::ControlModifier) << false
+        << all + QStringLiteral("|Bramble 2|Stroud 2") << 3 << QList<int>{16, 17} << false
+        << QStringLiteral("Duplicate 2 bots");
+    QTest::newRow("remove: the shown bot moves up") << 2 << 1 << Qt::Key_Delete << none << true
+        << QString(all).remove(QStringLiteral("Bramble|")) << -1 << QList<int>{2} << true
+        << QStringLiteral("Remove Bramble");
+    QTest::newRow("remove answered No") << 2 << 1 << Qt::Key_Delete << none << false << QString() << -1
+        << QList<int>{2} << false << QString();
+    QTest::newRow("remove the last two") << 14 << 2 << Qt::Key_Delete << none << true
+        << QString(all).remove(QStringLiteral("|Fable|Rourke")) << -1 << QList<int>{13} << false
+        << QStringLiteral("Remove 2 bots");
+    QTest::newRow("move the shown bot up") << 5 << 1 << Qt::Key_Up << int(Qt::AltModifier) << false
+        << QString(all).replace(QStringLiteral("Ember|Cinder"), QStringLiteral("Cinder|Ember")) << -1
+        << QList<int>{4} << true << QStringLiteral("Move Cinder Up");
+    QTest::newRow("move down") << 0 << 1 << Qt::Key_Down << int(Qt::AltModifier) << false
+        << QString(all).replace(QStringLiteral("Havoc|Nightjar"), QStringLiteral("Nightjar|Havoc")) << -1
+        << QList<int>{1} << false << QStringLiteral("Move Havoc Down");
+}
+
+void OverviewTest::shapesTheRosterThroughKeys()
+{
+    QFETCH(int, first);
+    QFETCH(int, count);
+    QFETCH(Qt::Key, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, yes);
+    QFETCH(QString, names);
+    QFETCH(int, like);
+    QFETCH(QList<int>, selected);
+    QFETCH(bool, asked);
+    QFETCH(QString, undo);
+    const QByteArray original = testing::sampleRoster();
+    Editor editor(original);
+    Player player(editor, 5);
+    QVERIFY(player.ready());
+    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_End)); // Cinder's accuracy, not saved
+    editor.platform.saveAnswers = {platform::SaveAnswer::Discard};
+    editor.platform.confirmAnswers = {yes};
+    QVERIFY(openOverview(editor));
+    Overview overview(editor);
+    const QString before = overview.column(1).join(QLatin1Char('|'));
+    selectRows(overview.table, first, count);
+    QTest::keyClick(overview.table, key, Qt::KeyboardModifiers(modifiers));
+
+    QCOMPARE(editor.platform.saveQuestions.size(), asked ? 1 : 0);
+    QCOMPARE(editor.platform.confirmQuestions.size(), key == Qt::Key_Delete ? 1 : 0);
+    QCOMPARE(overview.column(1).join(QLatin1Char('|')), names.isEmpty() ? before : names);
+    for (int column = 2; like >= 0 && column < overview.table->model()->columnCount(); ++column)
+        QCOMPARE(overview.cell(overview.table->model()->rowCount() - 1, column),
+                 column == 4 && like == 5 ? QStringLiteral("1") : overview.cell(like, column));
+    QCOMPARE(overview.window->selectedBots(), selected);
+    // The main window keeps showing Cinder wherever it went.
+    QCOMPARE(editor.combo()->currentText(), QStringLiteral("Cinder"));
+    QCOMPARE(editor.action("mnuUndo")->text(), undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);
+    if (undo.isEmpty()) {
+        QCOMPARE(editor.file(), original);
+        return;
+    }
+    QVERIFY(editor.file() != original);
+    QVERIFY(activate(editor.window.get()));
+    editor.platform.saveAnswers = {platform::SaveAnswer::Discard};
+    player.press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor.file(), original);
+}
+
+// The game rewrites the roster while the question is open: the bot at the
+// number chosen is another one now, and stays.
+void OverviewTest::shapeWritesNothingOverBotsChangedMeanwhile()
+{
+    Editor editor;
+    Player player(editor);
+    QVERIFY(player.ready());
+    QVERIFY(openOverview(editor));
+    Overview overview(editor);
+    selectRows(overview.table, 2, 1);
+    const QByteArray game = withBot("BotNames[2]", "Renamed");
+    QVERIFY(testing::writeBytes(editor.rosterPath, game));
+    editor.platform.confirmAnswers = {true};
+    QTest::keyClick(overview.table, Qt::Key_Delete);
+    QCOMPARE(editor.platform.confirmQuestions.size(), 1);
+    QCOMPARE(editor.platform.messageTexts(),
+             QStringList({QStringLiteral("Bot 2 is no longer Bramble: the roster changed meanwhile. Nothing was "
+                                         "changed.")}));
+    QCOMPARE(editor.file(), game);
+    QCOMPARE(editor.action("mnuUndo")->text(), QStringLiteral("&Undo"));
+}
+
+void OverviewTest::libraryListsAndFilters()
+{
+    Editor editor;
+    const QString folder = writeLibrary(
+        editor, {{QStringLiteral("a.covbots"), "BotNames[0]=Moth\nBotTeams[0]=0\nBotSkills[0]=1.000000\n"
+                                               "BotNames[1]=Sniper\nBotTeams[1]=1\nBotSkills[1]=3.000000\n"},
+                 {QStringLiteral("b.covbots"), "BotNames[0]=Rookie\nBotTeams[0]=1\n"},
+                 {QStringLiteral("broken.covbots"), "BotNames[0]= \n"}});
+    QTableView* table = openLibrary(editor);
+    QVERIFY(table);
+    QWidget* library = table->window();
+    const auto names = [table] { return column(table, 0).join(QLatin1Char('|')); };
+    QCOMPARE(names(), QStringLiteral("Moth|Sniper|Rookie"));
+    QCOMPARE(column(table, 10), QStringList({QStringLiteral("a.covbots"), QStringLiteral("a.covbots"),
+                                             QStringLiteral("b.covbots")}));
+    auto* problems = library->findChild<QListWidget*>(QStringLiteral("lstProblems"));
+    QCOMPARE(problems->count(), 1);
+    QVERIFY2(problems->item(0)->text().startsWith(QStringLiteral("broken.covbots: ")), qPrintable(problems->item(0)->text()));
+
+    // A part of the name, in any case; then a team.
+    QCOMPARE(Player::focusName(), QStringLiteral("txtName"));
+    QTest::keyClicks(Player::focus(), QStringLiteral("OO"));
+    QCOMPARE(names(), QStringLiteral("Rookie"));
+    QTest::keyClick(Player::focus(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(Player::focus(), Qt::Key_Backspace);
+    QTest::keyClick(Player::focus(), Qt::Key_T, Qt::AltModifier);
+    QTest::keyClick(Player::focus(), Qt::Key_Down);
+    QCOMPARE(names(), QStringLiteral("Moth"));
+    QTest::keyClick(Player::focus(), Qt::Key_Up);
+    // A field's range: a bot without the key does not pass.
+    auto* skill = library->findChild<QCheckBox*>(QStringLiteral("FilterSlider2"));
+    QTest::mouseClick(skill, Qt::LeftButton, Qt::NoModifier, QPoint(6, skill->height() / 2));
+    QCOMPARE(names(), QStringLiteral("Moth|Sniper"));
+    QTest::keyClick(skill, Qt::Key_Tab);
+    QCOMPARE(Player::focus()->objectName(), QStringLiteral("Slider2Lowest"));
+    QTest::keyClick(Player::focus(), Qt::Key_End);
+    QCOMPARE(names(), QStringLiteral("Sniper"));
+    QCOMPARE(library->findChild<QLabel*>(QStringLiteral("lblState"))->text(), QStringLiteral("1 of 3 bots pass the filters"));
+    QTest::mouseClick(skill, Qt::LeftButton, Qt::NoModifier, QPoint(6, skill->height() / 2));
+
+    // Sorted by a header's click; a file coming into the folder joins in.
+    QHeaderView* header = table->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(header->sectionViewportPosition(0) + 4, header->height() / 2));
+    QCOMPARE(names(), QStringLiteral("Moth|Rookie|Sniper"));
+    QVERIFY(testing::writeBytes(folder + QStringLiteral("/c.covbots"), "[CovertstrikeBots]\nBotNames[0]=Ace\n"));
+    QTRY_COMPARE(names(), QStringLiteral("Ace|Moth|Rookie|Sniper"));
+}
+
+void OverviewTest::dealsWithASeedAndUndoesByteForByte()
+{
+    const QByteArray original = testing::sampleRoster();
+    Editor editor(original);
+    QByteArray pool;
+    for (int n = 0; n < 20; ++n)
+        pool += "BotNames[" + QByteArray::number(n) + "]=Pool " + QByteArray::number(n) + "\n";
+    const QString folder = writeLibrary(editor, {{QStringLiteral("pool.covbots"), pool}});
+    Player player(editor);
+    QVERIFY(player.ready());
+    QVERIFY(openOverview(editor));
+    Overview overview(editor);
+    selectRows(overview.table, 0, 1); // Havoc stays
+    const auto deal = [&](Qt::Key field, const QString& text) {
+        QVERIFY(openLibrary(editor));
+        QTest::keyClick(Player::focus(), Qt::Key_D, Qt::AltModifier);
+        QTRY_VERIFY(overview.dialog());
+        QDialog* dialog = overview.dialog();
+        QVERIFY(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+        QTest::keyClick(dialog, field, Qt::AltModifier);
+        QTest::keyClick(Player::focus(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(Player::focus(), text);
+        QTest::keyClick(Player::focus(), Qt::Key_Return);
+        QTRY_VERIFY(!dialog->isVisible());
+    };
+    deal(Qt::Key_S, QStringLiteral("42"));
+
+    // The same library and seed deal the same roster, planned without a window.
+    QTemporaryDir elsewhere;
+    const QString copy = elsewhere.filePath(QStringLiteral("CovertstrikeUser.ini"));
+    QVERIFY(testing::writeBytes(copy, original));
+    const roster::Library library = roster::ReadLibrary(testing::toStd(folder));
+    const roster::DealRequest request{16, {0}, {}, roster::TeamChoice::AsStored, 42};
+    QVERIFY(roster::WriteRoster(testing::toStd(copy), [&](const auto& entries, roster::TextEncoding encoding) {
+        return roster::PlanDeal(entries, encoding, library.bots, request);
+    }, {}).ok);
+    QCOMPARE(editor.file(), testing::readBytes(copy));
+    QCOMPARE(overview.cell(0, 1), QStringLiteral("Havoc"));
+    QVERIFY(overview.cell(1, 1).startsWith(QStringLiteral("Pool ")));
+    QCOMPARE(editor.action("mnuUndo")->text(), QStringLiteral("&Undo Deal Roster (16 bots)"));
+    QVERIFY(activate(editor.window.get()));
+    QVERIFY(player.tabTo(editor.slider(1))); // the bot list's own field undoes its typing
+    player.press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor.file(), original);
+
+    // More bots than pass: the player is told how many, and nothing is dealt.
+    deal(Qt::Key_B, QStringLiteral("30"));
+    QCOMPARE(editor.platform.messages.size(), 1);
+    QVERIFY2(editor.platform.messages[0].text.startsWith(QStringLiteral("Only 20 bots with names of their own pass the "
+                                                                        "filters, and 29 are needed")),
+             qPrintable(editor.platform.messages[0].text));
+    QCOMPARE(editor.file(), original);
+}
+
+void OverviewTest::libraryTakesAndLosesBots()
+{
+    Editor editor;
+    Player player(editor);
+    QVERIFY(player.ready());
+    QVERIFY(openOverview(editor));
+    Overview overview(editor);
+    selectRows(overview.table, 2, 2);
+    QTableView* table = openLibrary(editor);
+    QVERIFY(table);
+    const QString folder = editor.platform.dataPath + QStringLiteral("/Library");
+    QVERIFY(!QFileInfo::exists(folder)); // made when first needed
+
+    // The overview's selection into a new file of the library.
+    QTest::keyClick(Player::focus(), Qt::Key_L, Qt::AltModifier);
+    QTRY_VERIFY(overview.dialog());
+    QDialog* dialog = overview.dialog();
+    QVERIFY(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+    QTest::keyClick(Player::focus(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(Player::focus(), QStringLiteral("Squad"));
+    QTest::keyClick(Player::focus(), Qt::Key_Return);
+    QTRY_VERIFY(!dialog->isVisible());
+    QVERIFY(activate(table->window()));
+    QCOMPARE(column(table, 0), QStringList({QStringLiteral("Bramble"), QStringLiteral("Stroud")}));
+    QCOMPARE(column(table, 10).constFirst(), QStringLiteral("Squad.covbots"));
+
+    // Removed from the library after a question naming them. (A button's
+    // access key clicks it after a moment, as a press shows.)
+    editor.platform.confirmAnswers = {true};
+    selectRows(table, 0, 1);
+    QTest::keyClick(table, Qt::Key_M, Qt::AltModifier);
+    QTRY_COMPARE(column(table, 0), QStringList({QStringLiteral("Stroud")}));
+    QCOMPARE(editor.platform.confirmQuestions,
+             QStringList({QStringLiteral("Remove Bramble (Squad.covbots) from the library? A file left without bots is "
+                                         "deleted.")}));
+
+    // A bot file taken in; another folder chosen and remembered; the folder opened.
+    const QString other = editor.dir.filePath(QStringLiteral("shared.covbots"));
+    QVERIFY(testing::writeBytes(other, "[CovertstrikeBots]\nBotNames[0]=Ace\n"));
+    editor.platform.fileAnswers = {other, editor.dir.path()};
+    QTest::keyClick(table, Qt::Key_I, Qt::AltModifier);
+    QTRY_COMPARE(column(table, 0), QStringList({QStringLiteral("Stroud"), QStringLiteral("Ace")}));
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("/shared.covbots")));
+    QTest::keyClick(table, Qt::Key_C, Qt::AltModifier);
+    QTRY_COMPARE(column(table, 0), QStringList({QStringLiteral("Ace")}));
+    QCOMPARE(editor.platform.settings.value(QStringLiteral("Library/Folder")), editor.dir.path());
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+    QTest::keyClick(table, Qt::Key_O, Qt::AltModifier);
+    QTRY_COMPARE(opened_, QList<QUrl>({QUrl::fromLocalFile(editor.dir.path())}));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QVERIFY(editor.platform.messages.isEmpty());
 }
 
 void OverviewTest::namesEveryControl_data()

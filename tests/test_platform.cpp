@@ -104,6 +104,8 @@ void PlatformTest::settingsRoundTripUnderTheApplicationName()
     QCOMPARE(app, QStringLiteral("test_platform"));
     const QString file = dir.filePath(app + QLatin1Char('/') + app + QStringLiteral(".ini"));
     QVERIFY2(testing::readBytes(file).contains("IniLoc=/g/CovertstrikeUser.ini"), qPrintable(file));
+    // The program's own files go under ~/.local/share (in Qt's test mode ~/.qttest/share).
+    QCOMPARE(platform.dataFolder(), QDir::homePath() + QStringLiteral("/.qttest/share/") + app);
 }
 
 void PlatformTest::systemInformationComesFromThePath()

@@ -10,7 +10,9 @@
 #include "about/frm_about.h"
 #include "app/language.h"
 #include "document/messages.h"
+#include "overview/deal_dialog.h"
 #include "overview/import_bots_dialog.h"
+#include "overview/library_file_dialog.h"
 #include "overview/restore_backup_dialog.h"
 #include "overview/roster_overview.h"
 #include "platform/controls.h"
@@ -428,8 +430,9 @@ void ReadableTest::overviewTextsFit_data()
         QTest::newRow(*family ? family : "desktop font") << QString::fromLatin1(family) << points;
 }
 
-// The overview's and the Set Values dialog's controls get the room their
-// texts ask for; every cell of the tables and every column title shows whole.
+// The overview's, the library's and their dialogs' controls get the room
+// their texts ask for; every cell of the tables and every column title
+// shows whole.
 void ReadableTest::overviewTextsFit()
 {
     QFETCH(QString, family);
@@ -492,7 +495,15 @@ void ReadableTest::overviewTextsFit()
     RestoreBackupDialog none({}, editor.window.get());
     RestoreBackupDialog some({{"b", "20261207-101501-2", 123456, true, 16, 2}, {"a", "20261207-101500", 9, false}},
                              editor.window.get());
-    for (QDialog* shown : std::initializer_list<QDialog*>{&import, &none, &some}) {
+    // The library's: its window, dealing, and the file bots go into.
+    editor.window->findChild<QAction*>(QStringLiteral("mnuLibrary"))->trigger();
+    auto* library = editor.window->findChild<QWidget*>(QStringLiteral("frmLibrary"));
+    QVERIFY(QTest::qWaitForWindowExposed(library));
+    checkControls(library);
+    const QString longName = QStringLiteral("Wolfeschlegelsteinhausenbergerdorff");
+    DealDialog deal(16, 40, {0, 1}, {longName, QStringLiteral("Solo")}, editor.window.get());
+    LibraryFileDialog file({longName + QStringLiteral(".covbots")}, 3, editor.window.get());
+    for (QDialog* shown : std::initializer_list<QDialog*>{&import, &none, &some, &deal, &file}) {
         shown->show();
         QVERIFY(QTest::qWaitForWindowExposed(shown));
         checkControls(shown);

@@ -17,7 +17,8 @@
 namespace document {
 
 // Which write an outcome is of: its sentence says what was not done.
-// Change: any other write of the roster section (RosterDocument::apply).
+// Change: any other write of the roster section (RosterDocument::apply):
+// the roster's shape, a deal, a fix.
 enum class Write { Save, SetValues, Import, Restore, Undo, Redo, Change };
 
 // A note beside the bot's number: a few words, and the whole sentence for

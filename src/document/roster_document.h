@@ -87,6 +87,11 @@ public:
     // Any other write of the roster section, planned from it as the write
     // reads it (roster/shape.h): one command, named `text` ("Remove Moth").
     Outcome apply(const QString& text, const roster::RosterPlan& plan);
+    // New bots after the highest number that holds any key, as an import
+    // writes them (roster::ImportValues), through apply. Refused, writing
+    // nothing, where they could not be listed or would not fit
+    // (roster::NumberForAddedBots) and where a text cannot stand in the file.
+    Outcome addBots(const QString& text, const std::vector<roster::SharedBot>& bots);
 
     // The history: what Undo and Redo would do ("Save Moth"), and doing it.
     // Only keys that still hold what the command wrote are written back;

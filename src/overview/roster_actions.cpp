@@ -3,6 +3,7 @@
 #include "overview/import_bots_dialog.h"
 #include "overview/restore_backup_dialog.h"
 #include "overview/roster_overview.h"
+#include "overview/roster_shape_actions.h"
 #include "overview/set_values_dialog.h"
 #include "platform/identity.h"
 #include "platform/platform.h"
@@ -42,6 +43,7 @@ RosterActions::RosterActions(platform::Platform& platform, document::RosterDocum
     : QObject(mainWindow), platform_(platform), document_(document), mainWindow_(mainWindow), showing_(showing)
 {
     setObjectName(QStringLiteral("rosterActions"));
+    shape_ = new RosterShapeActions(platform, document, *this, showing, mainWindow);
 }
 
 void RosterActions::serve(const Menu& menu)
@@ -53,6 +55,7 @@ void RosterActions::serve(const Menu& menu)
     connect(menu.overview, &QAction::triggered, this, &RosterActions::showOverview);
     connect(menu.exportBots, &QAction::triggered, this, [this, window] { exportBots(window, {}); });
     connect(menu.importBots, &QAction::triggered, this, [this, window] { importFromFile(window); });
+    connect(menu.library, &QAction::triggered, shape_, &RosterShapeActions::showLibrary);
     QUndoStack* history = document_.history();
     menu.undo->setEnabled(history->canUndo());
     menu.redo->setEnabled(history->canRedo());
@@ -69,8 +72,10 @@ void RosterActions::serve(const Menu& menu)
 void RosterActions::showOverview()
 {
     // One overview, kept while closed.
-    if (!overview_)
+    if (!overview_) {
         overview_ = new RosterOverview(platform_, document_, *this, showing_, mainWindow_);
+        shape_->serve(*overview_);
+    }
     if (!overview_->isVisible()) {
         document_.follow();
         overview_->show();

@@ -20,6 +20,7 @@
 class QAction;
 class QWidget;
 class RosterOverview;
+class RosterShapeActions;
 
 namespace platform {
 class Platform;
@@ -43,6 +44,7 @@ public:
         QAction* overview;
         QAction* exportBots;
         QAction* importBots;
+        QAction* library;
     };
     void serve(const Menu& menu);
 
@@ -60,6 +62,9 @@ public:
     void importFromFile(QWidget* from);
     void importBotFile(QWidget* from, const QString& path);
     void pasteBots(QWidget* from, const QString& text);
+    // The bots of a reading (a bot file's, the library's) into the Import
+    // Bots dialog, and where it places them.
+    void importBots(QWidget* from, const roster::BotFileReading& reading);
     // Set Values over the bots given, starting from `start` (the values the
     // main window shows, or none).
     void setValues(QWidget* from, const QList<int>& bots, const roster::ListedBot* start);
@@ -68,7 +73,6 @@ public:
     void redo(QWidget* from);
 
 private:
-    void importBots(QWidget* from, const roster::BotFileReading& reading);
     void placeImportedBots(QWidget* from, std::vector<roster::SharedBot> bots, roster::Placement placement,
                            const QList<int>& selected);
     bool rosterInForce(QWidget* from);
@@ -81,4 +85,5 @@ private:
     QWidget* mainWindow_;
     BotShowing& showing_;
     QPointer<RosterOverview> overview_;
+    RosterShapeActions* shape_ = nullptr; // adding, removing, moving bots; the library; dealing
 };

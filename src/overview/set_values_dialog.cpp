@@ -141,7 +141,7 @@ QWidget* SetValuesDialog::addControl(QWidget* parent, int box, const QString& ob
     slider->setValue(position);
     column->addWidget(slider);
     auto* words = new QHBoxLayout;
-    words->setSpacing(fontMetrics().averageCharWidth());
+    words->setSpacing(parent->fontMetrics().averageCharWidth());
     QStringList said;
     for (std::string_view word : sliderWords(box)) {
         if (!said.isEmpty())

@@ -33,6 +33,14 @@ public:
     // The included fields, in the main window's row order.
     std::vector<roster::FieldSetting> settings() const;
 
+    // A field's control as the main window shows it (a slider with its scale
+    // words under it, or a check box), named `objectName` and, for screen
+    // readers, `name`, at `position`; the library's filters use them too.
+    static QWidget* addControl(QWidget* parent, int box, const QString& objectName, const QString& name,
+                               int position);
+    // The position a control made by addControl stands at.
+    static int positionOf(const QWidget* control);
+
 private:
     // One field's row: the check box that includes it, its control for the
     // same value, and its lowest and highest controls.
@@ -44,8 +52,6 @@ private:
         QWidget* highest = nullptr;
     };
 
-    QWidget* addControl(QWidget* parent, int box, const QString& objectName, const QString& name, int position);
-    static int positionOf(const QWidget* control);
     void showMode();
 
     std::vector<FieldRow> rows_;

@@ -78,6 +78,10 @@ public:
     // value cannot be read.
     virtual std::optional<RegistryValue> readMachineValue(const QString& key, const QString& valueName) = 0;
     virtual bool fileExists(const QString& path) = 0;
+    // The folder where the program keeps files of its own for this user,
+    // named as the settings store is named: ~/.local/share/CovBotEd on
+    // Linux, %APPDATA%\CovBotEd on Windows. Only named: it may not exist.
+    virtual QString dataFolder() = 0;
     // Starts a program detached, without arguments; false with the reason.
     virtual bool launch(const QString& program, QString* error) = 0;
 };
@@ -100,6 +104,9 @@ public:
     // The file-save dialog: the path to write (the filter's suffix added
     // when the name has none), or nothing on Cancel.
     virtual std::optional<QString> chooseSaveFile(QWidget* parent, const FileDialogSettings& dialog) = 0;
+    // The folder dialog, starting at `startFolder`: the chosen folder's full
+    // path, or nothing on Cancel.
+    virtual std::optional<QString> chooseFolder(QWidget* parent, const QString& title, const QString& startFolder) = 0;
     virtual void beep() = 0;
 };
 

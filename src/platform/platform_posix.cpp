@@ -154,6 +154,11 @@ SearchRoots searchRootsOfThisMachine()
     return roots;
 }
 
+QString QtPlatform::dataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/') + programName();
+}
+
 // Wine keeps no VirtualStore: the game writes where it was installed.
 QString QtPlatform::virtualStoreCopy(const QString&) { return {}; }
 

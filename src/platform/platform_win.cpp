@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -157,6 +158,14 @@ SearchRoots searchRootsOfThisMachine()
     for (const QString& programs : std::as_const(roots.programFiles))
         roots.steam.append(programs + QStringLiteral("/Steam"));
     return roots;
+}
+
+QString QtPlatform::dataFolder()
+{
+    // Beside the settings store: %APPDATA%\CovBotEd.
+    const QString app = programName();
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, app, app);
+    return QDir::toNativeSeparators(QFileInfo(settings.fileName()).absolutePath());
 }
 
 QString QtPlatform::virtualStoreCopy(const QString& path)

@@ -19,15 +19,15 @@ namespace {
 
 QSettings userSettings()
 {
-    // Named after the executable file without its extension, so that a copy
-    // of the program under another name remembers a path of its own. The
-    // file is the one really run: a link to it (the installed lower-case
-    // name) shares its store.
-    const QString app = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    // Named after the executable file, so that a copy of the program under
+    // another name remembers a path of its own.
+    const QString app = programName();
     return QSettings(QSettings::IniFormat, QSettings::UserScope, app, app);
 }
 
 } // namespace
+
+QString programName() { return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(); }
 
 QString qtNameFilter(const QString& filter)
 {
@@ -110,6 +110,16 @@ std::optional<QString> QtPlatform::chooseSaveFile(QWidget* parent, const FileDia
         dialog.setDefaultSuffix(pattern.mid(2));
     if (!settings.fileName.isEmpty())
         dialog.selectFile(settings.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+std::optional<QString> QtPlatform::chooseFolder(QWidget* parent, const QString& title, const QString& startFolder)
+{
+    QFileDialog dialog(parent, title, startFolder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());

@@ -16,6 +16,7 @@ public:
     QString inputBox(QWidget* parent, const QString& prompt, const QString& title) override;
     std::optional<QString> chooseFile(QWidget* parent, const FileDialogSettings& dialog) override;
     std::optional<QString> chooseSaveFile(QWidget* parent, const FileDialogSettings& dialog) override;
+    std::optional<QString> chooseFolder(QWidget* parent, const QString& title, const QString& startFolder) override;
     void beep() override;
     QString readSetting(const QString& section, const QString& key) override;
     void writeSetting(const QString& section, const QString& key, const QString& value) override;
@@ -26,8 +27,13 @@ public:
     bool gameRunning() override;
     std::optional<RegistryValue> readMachineValue(const QString& key, const QString& valueName) override;
     bool fileExists(const QString& path) override;
+    QString dataFolder() override;
     bool launch(const QString& program, QString* error) override;
 };
+
+// The program's name as the settings store and the data folder take it:
+// the file really run, without its extension (a link shares its store).
+QString programName();
 
 // The folders of this machine that the search for the game starts from.
 struct SearchRoots;

@@ -31,6 +31,7 @@ public:
         rosterPath = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
         testing::writeBytes(rosterPath, content);
         platform.settings.insert(QStringLiteral("FileLoc/IniLoc"), rosterPath);
+        platform.dataPath = dir.filePath(QStringLiteral("data"));
         window = std::make_unique<frmMain>(platform);
         if (start)
             window->Form_Load();

@@ -44,6 +44,7 @@ public:
     QMap<QString, platform::RegistryValue> registry; // "key|value name"
     QStringList registryReads;
     QSet<QString> existingFiles;
+    QString dataPath;                       // the program's own folder
     QStringList launched;
     bool launchSucceeds = true;
 
@@ -96,6 +97,14 @@ public:
         return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.takeFirst();
     }
 
+    // Answered from fileAnswers too.
+    std::optional<QString> chooseFolder(QWidget*, const QString& title, const QString& startFolder) override
+    {
+        dialogsShown.append({title, {}, startFolder, {}});
+        log.append(QStringLiteral("folder dialog"));
+        return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.takeFirst();
+    }
+
     void beep() override { ++beeps; }
 
     QString readSetting(const QString& section, const QString& key) override
@@ -140,6 +149,8 @@ public:
     }
 
     bool fileExists(const QString& path) override { return existingFiles.contains(path); }
+
+    QString dataFolder() override { return dataPath; }
 
     bool launch(const QString& program, QString* error) override
     {
