@@ -1,6 +1,7 @@
 #include "document/messages.h"
 
 #include "platform/translate.h"
+#include "roster/roster_table.h"
 
 #include <QDir>
 
@@ -9,26 +10,68 @@ namespace {
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
-} // namespace
-
-QString Messages::refusal(const roster::SaveOutcome& outcome)
+// A pattern of the roster's and its arguments, translated and filled in
+// one pass, as the roster fills it: a name holding "%2" stays a name.
+QString filled(std::string_view english, const std::vector<std::string>& arguments)
 {
-    if (outcome.pattern.empty())
-        return platform::rosterWord(outcome.error);
-    // In one pass, as the roster fills it: a name holding "%2" stays a name.
-    const QString pattern = platform::rosterWord(outcome.pattern);
+    const QString pattern = platform::rosterWord(english);
     QString text;
     for (qsizetype i = 0; i < pattern.size(); ++i) {
         const auto n = i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1].digitValue() - 1)
-                                               : outcome.arguments.size();
-        if (pattern[i] == u'%' && n < outcome.arguments.size()) {
-            text += platform::rosterWord(outcome.arguments[n]);
+                                               : arguments.size();
+        if (pattern[i] == u'%' && n < arguments.size()) {
+            text += platform::rosterWord(arguments[n]);
             ++i;
         } else {
             text += pattern[i];
         }
     }
     return text;
+}
+
+} // namespace
+
+QString Messages::refusal(const roster::SaveOutcome& outcome)
+{
+    if (outcome.pattern.empty())
+        return platform::rosterWord(outcome.error);
+    return filled(outcome.pattern, outcome.arguments);
+}
+
+QString Messages::finding(const game::Finding& finding) { return filled(finding.pattern, finding.arguments); }
+
+QString Messages::fixOf(const game::Finding& finding)
+{
+    QStringList writes;
+    for (const profile::KeyValue& edit : finding.fix)
+        writes.append(edit.remove ? tr("Remove the key") : QString::fromStdString(edit.value));
+    return writes.join(QStringLiteral(", "));
+}
+
+QString Messages::findings(const std::vector<const game::Finding*>& findings)
+{
+    QStringList lines;
+    for (const game::Finding* f : findings)
+        lines.append(tr("%1: %2").arg(QString::fromStdString(f->key), finding(*f)));
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString Messages::skillInPlay(const std::optional<std::string>& difficulty, const std::string& botSkill)
+{
+    const std::optional<game::PlayedSkill> skill
+        = game::SkillInPlay(difficulty ? std::optional<std::string_view>(*difficulty) : std::nullopt, botSkill);
+    if (!skill)
+        return {};
+    return tr("The game plays this bot at %1 (%2): difficulty %3 and skill %4.")
+        .arg(QString::fromStdString(roster::ShortNumber(skill->played)), platform::rosterWord(skill->name),
+             QString::fromStdString(*difficulty),
+             botSkill.empty() ? QStringLiteral("0") : QString::fromStdString(botSkill));
+}
+
+QString Messages::noInstall()
+{
+    return tr("No installed game was found beside the roster (its folder holds no .int files of the game): "
+              "classes, skins, faces, voices and weapons were not checked.");
 }
 
 QString Messages::unreadable(const std::string& reason)
@@ -95,6 +138,12 @@ QString Messages::failure(const Outcome& outcome, Write write, const QString& ro
             break;
         case Write::Restore:
             text = tr("Error: the backup could not be restored: %1. The file was left as it was.").arg(reason);
+            break;
+        case Write::Fix:
+            text = tr("Error: the fixes could not be written: %1. The file was left as it was.").arg(reason);
+            break;
+        case Write::Appearance:
+            text = tr("Error: the appearance could not be saved: %1. The file was left as it was.").arg(reason);
             break;
         case Write::Undo:
         case Write::Redo:
