@@ -10,6 +10,7 @@
 #include "about/frm_about.h"
 #include "app/language.h"
 #include "document/messages.h"
+#include "overview/appearance_dialog.h"
 #include "overview/import_bots_dialog.h"
 #include "overview/restore_backup_dialog.h"
 #include "overview/roster_overview.h"
@@ -465,6 +466,8 @@ void ReadableTest::overviewTextsFit()
         const QFontMetrics fm(view->font());
         const int padding = 2 * view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 2;
         for (int column = 0; column < view->model()->columnCount(); ++column) {
+            if (view->isColumnHidden(column))
+                continue;
             QStringList texts;
             for (int row = 0; row < view->model()->rowCount(); ++row) {
                 if (view->columnSpan(row, column) == 1)
@@ -492,7 +495,15 @@ void ReadableTest::overviewTextsFit()
     RestoreBackupDialog none({}, editor.window.get());
     RestoreBackupDialog some({{"b", "20261207-101501-2", 123456, true, 16, 2}, {"a", "20261207-101500", 9, false}},
                              editor.window.get());
-    for (QDialog* shown : std::initializer_list<QDialog*>{&import, &none, &some}) {
+    // The looks of bots, with an install and without; the roster's check.
+    AppearanceDialog looks(std::make_shared<game::InstallReading>(game::ReadInstall(CBT_TEST_DATA "/install")),
+                           {}, QStringLiteral("Appearance (12 bots)"), editor.window.get());
+    AppearanceDialog noLooks(std::make_shared<game::InstallReading>(), {}, {}, editor.window.get());
+    editor.action("mnuCheckRoster")->trigger();
+    QWidget* checkRoster = editor.find(QStringLiteral("frmCheckRoster"));
+    QVERIFY(QTest::qWaitForWindowExposed(checkRoster));
+    checkControls(checkRoster);
+    for (QDialog* shown : std::initializer_list<QDialog*>{&import, &none, &some, &looks, &noLooks}) {
         shown->show();
         QVERIFY(QTest::qWaitForWindowExposed(shown));
         checkControls(shown);

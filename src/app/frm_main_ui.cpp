@@ -358,6 +358,7 @@ void frmMainUi::buildMenus(QMainWindow* window)
     mnuOverview = addItem(mnuRoster, "mnuOverview", tr("&Overview..."), {QKeySequence(Qt::CTRL | Qt::Key_R)});
     mnuExportBots = addItem(mnuRoster, "mnuExportBots", tr("&Export Bots..."));
     mnuImportBots = addItem(mnuRoster, "mnuImportBots", tr("&Import Bots..."));
+    mnuCheckRoster = addItem(mnuRoster, "mnuCheckRoster", tr("&Check Roster..."));
     QMenu* mnuHelp = addMenu("mnuHelp", tr("&Help"));
     mnuAbout = addItem(mnuHelp, "mnuAbout", tr("&About"));
 }

@@ -64,6 +64,7 @@ public:
     QAction* mnuOverview = nullptr;
     QAction* mnuExportBots = nullptr;
     QAction* mnuImportBots = nullptr;
+    QAction* mnuCheckRoster = nullptr;
     QAction* mnuAbout = nullptr;
 
 private:

@@ -62,10 +62,11 @@ QString Messages::skillInPlay(const std::optional<std::string>& difficulty, cons
         = game::SkillInPlay(difficulty ? std::optional<std::string_view>(*difficulty) : std::nullopt, botSkill);
     if (!skill)
         return {};
+    const std::optional<double> number = roster::NumberOfText(botSkill);
+    const std::string skillText = number ? roster::ShortNumber(*number) : botSkill.empty() ? "0" : botSkill;
     return tr("The game plays this bot at %1 (%2): difficulty %3 and skill %4.")
         .arg(QString::fromStdString(roster::ShortNumber(skill->played)), platform::rosterWord(skill->name),
-             QString::fromStdString(*difficulty),
-             botSkill.empty() ? QStringLiteral("0") : QString::fromStdString(botSkill));
+             QString::fromStdString(*difficulty), QString::fromStdString(skillText));
 }
 
 QString Messages::noInstall()

@@ -2,6 +2,7 @@
 
 #include "overview/import_bots_dialog.h"
 #include "overview/restore_backup_dialog.h"
+#include "overview/roster_checking.h"
 #include "overview/roster_overview.h"
 #include "overview/set_values_dialog.h"
 #include "platform/identity.h"
@@ -39,7 +40,8 @@ QString refusalText(const roster::BotFileReading& reading)
 
 RosterActions::RosterActions(platform::Platform& platform, document::RosterDocument& document, QWidget* mainWindow,
                              BotShowing& showing)
-    : QObject(mainWindow), platform_(platform), document_(document), mainWindow_(mainWindow), showing_(showing)
+    : QObject(mainWindow), platform_(platform), document_(document), mainWindow_(mainWindow), showing_(showing),
+      checking_(new RosterChecking(platform, document, showing, mainWindow))
 {
     setObjectName(QStringLiteral("rosterActions"));
 }
@@ -53,6 +55,7 @@ void RosterActions::serve(const Menu& menu)
     connect(menu.overview, &QAction::triggered, this, &RosterActions::showOverview);
     connect(menu.exportBots, &QAction::triggered, this, [this, window] { exportBots(window, {}); });
     connect(menu.importBots, &QAction::triggered, this, [this, window] { importFromFile(window); });
+    connect(menu.checkRoster, &QAction::triggered, checking_, &RosterChecking::showCheckWindow);
     QUndoStack* history = document_.history();
     menu.undo->setEnabled(history->canUndo());
     menu.redo->setEnabled(history->canRedo());
@@ -69,8 +72,10 @@ void RosterActions::serve(const Menu& menu)
 void RosterActions::showOverview()
 {
     // One overview, kept while closed.
-    if (!overview_)
+    if (!overview_) {
         overview_ = new RosterOverview(platform_, document_, *this, showing_, mainWindow_);
+        checking_->serveOverview(overview_);
+    }
     if (!overview_->isVisible()) {
         document_.follow();
         overview_->show();

@@ -19,6 +19,7 @@
 
 class QAction;
 class QWidget;
+class RosterChecking;
 class RosterOverview;
 
 namespace platform {
@@ -43,6 +44,7 @@ public:
         QAction* overview;
         QAction* exportBots;
         QAction* importBots;
+        QAction* checkRoster;
     };
     void serve(const Menu& menu);
 
@@ -81,4 +83,5 @@ private:
     QWidget* mainWindow_;
     BotShowing& showing_;
     QPointer<RosterOverview> overview_;
+    RosterChecking* checking_;
 };
