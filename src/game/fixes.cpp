@@ -149,7 +149,8 @@ roster::RosterPlan AppearancePlan(std::vector<roster::BotIndex> bots, std::array
             for (std::size_t look = 0; look < LookKeys.size(); ++look) {
                 const std::string key = roster::FormKey(std::string(LookKeys[look]) + "[", bot);
                 const auto now = held.find(lowered(key));
-                if (now == held.end() ? chosen[look].empty() : now->second == chosen[look])
+                // Names are the game's, alike in any case.
+                if (now == held.end() ? chosen[look].empty() : sameName(now->second, chosen[look]))
                     continue;
                 edits.push_back({key, chosen[look]});
             }

@@ -46,6 +46,7 @@ void RosterTableModel::setBots(const std::vector<roster::ListedBot>& bots, const
                                const game::Declarations* install)
 {
     beginResetModel();
+    looksChecked_ = check.looksChecked;
     cells_.resize(bots.size());
     tips_.assign(bots.size(), {});
     std::vector<std::vector<const game::Finding*>> findings(bots.size());
@@ -156,6 +157,8 @@ QVariant RosterTableModel::data(const QModelIndex& index, int role) const
 
 QVariant RosterTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Horizontal && section == roster::CheckColumn && role == Qt::ToolTipRole)
+        return looksChecked_ ? tr("What the game will not play as the file holds it") : document::Messages::noInstall();
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
     const std::string_view title = roster::TableColumns[static_cast<std::size_t>(section)].title;

@@ -47,6 +47,7 @@ private:
     std::vector<std::array<QString, roster::TableColumns.size()>> tips_;            // by bot; empty: none
     std::vector<int> order_; // the bot of each row
     int shownBot_ = -1;
+    bool looksChecked_ = false;
     int sortColumn_ = roster::NumberColumn;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };
