@@ -208,6 +208,12 @@ void DocumentTest::failedWritesLeaveFileAndHistory_data()
         });
     }) << false << Result::Refused;
     QTest::newRow("remove a bot, file gone") << Write(removeBot2) << true << Result::Gone;
+    QTest::newRow("appearance of a bot no longer named") << Write([](RosterDocument& d) {
+        return d.setAppearance({3, 40}, {"Trooper.TrooperBot", {}, {}, {}, {}});
+    }) << false << Result::Refused;
+    QTest::newRow("fix, file gone") << Write([](RosterDocument& d) {
+        return d.fix({{3, "Stroud", "BotAccuracy[3]", "9", game::FindingKind::OutOfRange, {}, {}, {{"BotAccuracy[3]", "1"}}}});
+    }) << true << Result::Gone;
 }
 
 void DocumentTest::failedWritesLeaveFileAndHistory()
