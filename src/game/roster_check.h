@@ -111,9 +111,8 @@ roster::RosterPlan FixFindingsPlan(std::vector<Finding> chosen, const Declaratio
 // Gives `bots` the looks `chosen` (UTF-8 names as the roster holds them;
 // empty: the game's default, for the weapon none). A key that already
 // reads so (in any case, as the game compares names), or is absent where
-// the default is chosen, is left as it is;
-// no other key is touched. Refused when one of the bots is no longer named
-// in the file.
+// the default is chosen, is left as it is; no other key is touched.
+// Refused when one of the bots is no longer named in the file.
 roster::RosterPlan AppearancePlan(std::vector<roster::BotIndex> bots, std::array<std::string, LookKeys.size()> chosen);
 
 inline constexpr std::array<std::string_view, 8> SkillNames = {
