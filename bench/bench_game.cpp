@@ -1,4 +1,5 @@
-// Times reading a System folder's .int files and checking a full roster
+// Times reading a System folder's .int files, telling whether they changed,
+// and checking a full roster
 // against them. The folder is generated in a temporary folder: 500 files as
 // an install with many mods has them (450 skin packs of about 2 KB, 40 mods
 // of about 20 KB, 10 of the game's large files of about 200 KB, each with a
@@ -120,6 +121,7 @@ int main()
         return install.declarations.list(game::Kind::Skin).size() + install.declarations.list(game::Kind::Face).size()
             + install.declarations.list(game::Kind::BotClass).size();
     });
+    time("InstallStamp, 500 files (bytes)", [&] { return game::InstallStamp(system).size(); });
     const game::InstallReading install = game::ReadInstall(system);
     const std::vector<profile::KeyValue> roster = fullRoster();
     time("CheckRoster, 101 bots, every key, install known (findings)", [&] {

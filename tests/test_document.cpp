@@ -8,7 +8,9 @@
 #include "support/scripted_platform.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTranslator>
 #include <QUndoStack>
 #include <QtTest>
@@ -23,13 +25,30 @@ namespace {
 
 const QString RosterName = QStringLiteral("CovertstrikeUser.ini");
 
-// A document over a copy of the sample roster in a fresh folder.
+// A document over a copy of the sample roster in a fresh folder, the
+// game's .int files beside it when `installed`.
 struct Fixture {
-    explicit Fixture(const QByteArray& content = testing::sampleRoster())
+    explicit Fixture(const QByteArray& content = testing::sampleRoster(), bool installed = false)
     {
         path = dir.filePath(RosterName);
         testing::writeBytes(path, content);
+        if (installed)
+            install();
         document.open(path);
+    }
+    void install() const
+    {
+        for (const QString& name : {QStringLiteral("Trooper.int"), QStringLiteral("Ranger.int")})
+            QFile::copy(QStringLiteral(CBT_TEST_DATA "/install/") + name, dir.filePath(name));
+    }
+    // Lets the file watch's settled change through at once.
+    bool settle()
+    {
+        auto* timer = document.findChild<QTimer*>(QStringLiteral("rosterSettle"));
+        if (!QTest::qWaitFor([timer] { return timer->isActive(); }, 5000))
+            return false;
+        timer->stop();
+        return QMetaObject::invokeMethod(timer, "timeout");
     }
     QByteArray file() const { return testing::readBytes(path); }
     QStringList backups() const
@@ -75,6 +94,21 @@ Outcome removeBot2(RosterDocument& document)
     });
 }
 
+// A roster of the bot keys given, and another section after it.
+QByteArray rosterOf(const QByteArray& keys)
+{
+    return "[CovertstrikeUT.CovBotInfo]\r\nDifficulty=3\r\n" + keys + "[Other]\r\nBotAccuracy[1]=kept\r\n";
+}
+
+const game::Finding* findingOf(const RosterDocument& document, const QString& key)
+{
+    for (const game::Finding& finding : document.check().findings) {
+        if (QString::fromStdString(finding.key) == key)
+            return &finding;
+    }
+    return nullptr;
+}
+
 Outcome restoreFirst(RosterDocument& document)
 {
     const std::vector<roster::BackupSummary> backups = document.backups();
@@ -98,6 +132,10 @@ private slots:
     void undoNeverWritesAVanishedFile();
     void onlyTheRunsFirstWriteBacksUp();
     void refusalIsReadInThePlayersLanguage();
+    void eachFixWritesItsKeyAlone_data();
+    void eachFixWritesItsKeyAlone();
+    void fixAfterTheFileChangedWritesWhatStillNeedsIt();
+    void followsTheInstall();
 };
 
 void DocumentTest::commandsAreUndoneAndRedoneByteForByte_data()
@@ -176,6 +214,12 @@ void DocumentTest::failedWritesLeaveFileAndHistory_data()
     QTest::newRow("add, a name the file cannot hold") << Write([](RosterDocument& d) {
         return d.addBots(QStringLiteral("Add"), {sharedBot("\u0141ukasz")});
     }) << false << Result::Refused;
+    QTest::newRow("appearance of a bot no longer named") << Write([](RosterDocument& d) {
+        return d.setAppearance({3, 40}, {"Trooper.TrooperBot", {}, {}, {}, {}});
+    }) << false << Result::Refused;
+    QTest::newRow("fix, file gone") << Write([](RosterDocument& d) {
+        return d.fix({{3, "Stroud", "BotAccuracy[3]", "9", game::FindingKind::OutOfRange, {}, {}, {{"BotAccuracy[3]", "1"}}}});
+    }) << true << Result::Gone;
 }
 
 void DocumentTest::failedWritesLeaveFileAndHistory()
@@ -253,6 +297,83 @@ void DocumentTest::refusalIsReadInThePlayersLanguage()
     QCoreApplication::removeTranslator(&german);
     QVERIFY2(said.contains(QStringLiteral("BotNames[5]")) && !said.contains(QStringLiteral("cannot hold")),
              qPrintable(said));
+}
+
+void DocumentTest::eachFixWritesItsKeyAlone_data()
+{
+    QTest::addColumn<QByteArray>("keys");
+    QTest::addColumn<QString>("key");      // of the finding fixed
+    QTest::addColumn<QByteArray>("fixed"); // its line now; empty: gone
+    const QByteArray ab = "BotNames[0]=Ash\r\nBotNames[1]=Birch\r\n";
+    QTest::newRow("out of range, beside another") << ab + "BotAccuracy[1]=1.5\r\nCamping[1]=-3\r\n"
+                                                  << "BotAccuracy[1]" << QByteArray("BotAccuracy[1]=1.000000");
+    QTest::newRow("text in a number") << ab + "Camping[0]=lots\r\n" << "Camping[0]" << QByteArray("Camping[0]=0.000000");
+    QTest::newRow("a name used twice, Windows-1252") << QByteArray("BotNames[0]=M\xF6th\r\nBotNames[1]=m\xF6th\r\n")
+                                                     << "BotNames[1]" << QByteArray("BotNames[1]=m\xF6th 2");
+    QTest::newRow("a name used twice, UTF-8") << QByteArray("BotNames[0]=M\xC3\xB6th\r\nBotNames[1]=m\xC3\xB6th\r\n")
+                                              << "BotNames[1]" << QByteArray("BotNames[1]=m\xC3\xB6th 2");
+    QTest::newRow("a blank name") << QByteArray("BotNames[0]=Ash\r\nBotNames[1]=\r\nBotNames[2]=Cedar\r\n")
+                                  << "BotNames[1]" << QByteArray("BotNames[1]=Bot");
+    QTest::newRow("a key left over") << ab + "BotSkills[3]=1\r\n" << "BotSkills[3]" << QByteArray();
+    QTest::newRow("a face not of the skin")
+        << ab + "BotSkins[0]=TrooperSkins.snow\r\nBotFaces[0]=TrooperSkins.Hawk\r\n" << "BotFaces[0]"
+        << QByteArray("BotFaces[0]=TrooperSkins.Yeti");
+}
+
+void DocumentTest::eachFixWritesItsKeyAlone()
+{
+    QFETCH(QByteArray, keys);
+    QFETCH(QString, key);
+    QFETCH(QByteArray, fixed);
+    Fixture fixture(rosterOf(keys), true);
+    const QByteArray before = fixture.file();
+    QVERIFY(fixture.document.check().looksChecked);
+    const game::Finding* finding = findingOf(fixture.document, key);
+    QVERIFY(finding && !finding->fix.empty());
+    QVERIFY(fixture.document.fix({*finding}).done());
+    QByteArray expected = before;
+    const qsizetype at = expected.indexOf(key.toLatin1() + '=');
+    const qsizetype end = expected.indexOf("\r\n", at);
+    expected.replace(at, end - at + (fixed.isEmpty() ? 2 : 0), fixed);
+    QCOMPARE(fixture.file(), expected);
+    QCOMPARE(fixture.document.history()->undoText(), QStringLiteral("Fix ") + key);
+    QVERIFY(!findingOf(fixture.document, key));
+    QVERIFY(fixture.document.undo().done());
+    QCOMPARE(fixture.file(), before);
+}
+
+void DocumentTest::fixAfterTheFileChangedWritesWhatStillNeedsIt()
+{
+    Fixture fixture(rosterOf("BotNames[0]=Ash\r\nBotAccuracy[0]=2\r\nCamping[0]=-1\r\n"));
+    const std::vector<game::Finding> shown = fixture.document.check().findings;
+    QCOMPARE(shown.size(), std::size_t{2});
+    // The game sets the accuracy its own way and spoils the strafing.
+    QByteArray game = fixture.file();
+    game.replace("BotAccuracy[0]=2", "BotAccuracy[0]=0.5").replace("Camping[0]=-1", "Camping[0]=-1\r\nStrafingAbility[0]=9");
+    QVERIFY(testing::writeBytes(fixture.path, game));
+    QVERIFY(fixture.document.fix(shown).done());
+    QCOMPARE(fixture.file(), QByteArray(game).replace("Camping[0]=-1", "Camping[0]=0.000000"));
+    QCOMPARE(fixture.document.history()->undoText(), QStringLiteral("Fix (2 findings)"));
+    // Nothing of them is left to fix: nothing is written.
+    QVERIFY(fixture.document.fix(shown).done());
+    QCOMPARE(fixture.document.history()->count(), 1);
+}
+
+void DocumentTest::followsTheInstall()
+{
+    Fixture fixture(rosterOf("BotNames[0]=Ash\r\nBotClasses[0]=Nowhere.NowhereBot\r\n"));
+    QVERIFY(!fixture.document.install()->found());
+    QVERIFY(!fixture.document.check().looksChecked);
+    QSignalSpy installs(&fixture.document, &RosterDocument::installChanged);
+    fixture.install();
+    QVERIFY(fixture.settle());
+    QCOMPARE(installs.count(), 1);
+    QVERIFY(fixture.document.check().looksChecked);
+    QCOMPARE(fixture.document.check().findings.at(0).kind, game::FindingKind::UnknownClass);
+    // The roster's own writes leave the install as it was read.
+    QVERIFY(fixture.document.setValues({0}, {{4, 10, 10}}, 7).done());
+    QVERIFY(fixture.settle());
+    QCOMPARE(installs.count(), 1);
 }
 
 QTEST_GUILESS_MAIN(DocumentTest)

@@ -296,7 +296,8 @@ void LayoutTest::menusAndTimerAreAsDesigned()
                                  QStringLiteral("mnuEdit=&Edit:mnuUndo=&Undo Ctrl+Z,mnuRedo=&Redo Ctrl+Shift+Z"),
                                  QStringLiteral("mnuPresets=Presets:mnuHuman=Human"),
                                  QStringLiteral("mnuRoster=&Roster:mnuOverview=&Overview... Ctrl+R,mnuExportBots=&Export Bots...,"
-                                                "mnuImportBots=&Import Bots...,mnuLibrary=&Library... Ctrl+L"),
+                                                "mnuImportBots=&Import Bots...,mnuLibrary=&Library... Ctrl+L,"
+                                                "mnuCheckRoster=&Check Roster..."),
                                  QStringLiteral("mnuHelp=&Help:mnuAbout=&About")}));
     QCOMPARE(editor.timer()->interval(), 3000);
     QVERIFY(!editor.timer()->isActive());

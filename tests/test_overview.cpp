@@ -14,6 +14,7 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QTreeWidget>
 #include <QHeaderView>
 #include <QRadioButton>
@@ -150,6 +151,10 @@ private slots:
     void libraryTakesAndLosesBots();
     void namesEveryControl_data();
     void namesEveryControl();
+    void checkColumnAndWindowTellTheFindings();
+    void appearanceWritesTheFiveKeysOfTheSelectedBots_data();
+    void appearanceWritesTheFiveKeysOfTheSelectedBots();
+    void columnChoiceIsRemembered();
 };
 
 void OverviewTest::showsTheRosterSortedByAnyColumn()
@@ -747,8 +752,138 @@ void OverviewTest::namesEveryControl()
                 headers.append(reader->child(i)->text(QAccessible::Name));
         }
         QCOMPARE(headers.join(QLatin1Char('|')), QStringLiteral("#|Name|Team|Skill|Accuracy|Alertness|Strafing|Combat "
-                                                                 "Style|Camping|Jumpy|Voice"));
+                                                                 "Style|Camping|Jumpy|Voice|Check|Class|Skin|Face|Weapon"));
     }
+}
+
+void OverviewTest::checkColumnAndWindowTellTheFindings()
+{
+    Editor editor(withBot("BotAccuracy[4]", "1.5"));
+    Player player(editor);
+    QVERIFY(player.ready());
+    QVERIFY(openOverview(editor));
+    Overview overview(editor);
+    const QModelIndex check = overview.table->model()->index(4, roster::CheckColumn);
+    const QString said
+        = QStringLiteral("BotAccuracy[4]: 1.5 is outside the range the game uses, -1 to 1: the game uses 1.000000.");
+    QCOMPARE(check.data().toString(), QString::fromUtf8("\u26A0 1"));
+    QCOMPARE(check.data(Qt::ToolTipRole).toString(), said);
+    QCOMPARE(check.data(Qt::AccessibleDescriptionRole).toString(), said);
+    QCOMPARE(overview.cell(5, roster::CheckColumn), QString());
+    QCOMPARE(overview.table->model()->index(5, 3).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("The game plays this bot at 4 (Adept): difficulty 3 and skill 1."));
+
+    // Check Roster from the overview: Fix writes the finding's key, and both windows follow.
+    // A button's access key clicks it after a moment, as a press shows.
+    player.press(Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(editor.find(QStringLiteral("frmCheckRoster")));
+    QWidget* window = editor.find(QStringLiteral("frmCheckRoster"));
+    QVERIFY(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }));
+    auto* list = window->findChild<QTreeWidget*>(QStringLiteral("lstFindings"));
+    QCOMPARE(list->topLevelItemCount(), 1);
+    QCOMPARE(list->topLevelItem(0)->text(4), QStringLiteral("1.000000"));
+    QVERIFY(window->findChild<QLabel*>(QStringLiteral("lblInstall"))->isVisible());
+    player.press(Qt::Key_F, Qt::AltModifier);
+    QTRY_COMPARE(list->topLevelItemCount(), 0);
+    QCOMPARE(editor.file(), withBot("BotAccuracy[4]", "1.000000"));
+    QCOMPARE(overview.cell(4, roster::CheckColumn), QString());
+    QCOMPARE(editor.action("mnuUndo")->text(), QStringLiteral("&Undo Fix BotAccuracy[4]"));
+}
+
+void OverviewTest::appearanceWritesTheFiveKeysOfTheSelectedBots_data()
+{
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("installed") << true;
+    QTest::newRow("no install beside the roster") << false;
+}
+
+void OverviewTest::appearanceWritesTheFiveKeysOfTheSelectedBots()
+{
+    QFETCH(bool, installed);
+    Editor editor(testing::sampleRoster(), false);
+    for (const QString& name : {QStringLiteral("Trooper.int"), QStringLiteral("Ranger.int")}) {
+        if (installed)
+            QFile::copy(QStringLiteral(CBT_TEST_DATA "/install/") + name, editor.dir.filePath(name));
+    }
+    editor.window->Form_Load();
+    const QByteArray before = editor.file();
+    Player player(editor);
+    QVERIFY(player.ready());
+    QVERIFY(openOverview(editor));
+    Overview overview(editor);
+    QTest::mouseClick(overview.table->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      overview.table->visualRect(overview.table->model()->index(2, 1)).center());
+    QTest::keyClick(overview.table, Qt::Key_Down, Qt::ShiftModifier);
+    player.press(Qt::Key_R, Qt::AltModifier);
+    QTRY_VERIFY(overview.dialog());
+    QDialog* dialog = overview.dialog();
+    QVERIFY(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Appearance (2 bots)"));
+    QCOMPARE(dialog->findChildren<QComboBox*>().isEmpty(), !installed);
+    // The class Ranger brings its skin and face; then the voice and the weapon.
+    for (const Qt::Key access : {Qt::Key_C, Qt::Key_V, Qt::Key_W}) {
+        player.press(access, Qt::AltModifier);
+        player.press(Qt::Key_Home);
+        player.press(Qt::Key_Down);
+    }
+    player.press(installed ? Qt::Key_Return : Qt::Key_Escape);
+    QTRY_VERIFY(!dialog->isVisible());
+    QStringList added, removed;
+    for (const QByteArray& line : editor.file().split('\n'))
+        if (!before.split('\n').contains(line))
+            added.append(QString::fromLatin1(line.trimmed()));
+    for (const QByteArray& line : before.split('\n'))
+        if (!editor.file().split('\n').contains(line))
+            removed.append(QString::fromLatin1(line.left(line.indexOf('='))));
+    QStringList expected;
+    for (const char* bot : {"2", "3"}) {
+        for (const char* line : {"BotClasses[%1]=Ranger.RangerBot", "BotSkins[%1]=RangerSkins.leaf",
+                                 "BotFaces[%1]=RangerSkins.Fern", "VoiceType[%1]=Trooper.VoiceGruff",
+                                 "FavoriteWeapon[%1]=Trooper.Carbine"})
+            expected.append(QString::fromLatin1(line).arg(QLatin1String(bot)));
+    }
+    added.sort();
+    expected.sort();
+    QCOMPARE(added, installed ? expected : QStringList());
+    for (const QString& key : removed)
+        QVERIFY2(expected.join(QLatin1Char(' ')).contains(key + QLatin1Char('=')), qPrintable(key));
+    if (installed) {
+        QCOMPARE(editor.action("mnuUndo")->text(), QStringLiteral("&Undo Appearance (2 bots)"));
+        QCOMPARE(overview.cell(3, roster::ClassColumn), QStringLiteral("Ranger"));
+    }
+}
+
+void OverviewTest::columnChoiceIsRemembered()
+{
+    Editor editor;
+    Player player(editor);
+    QVERIFY(player.ready());
+    QVERIFY(openOverview(editor));
+    Overview overview(editor);
+    QVERIFY(overview.table->isColumnHidden(roster::ClassColumn));
+    QVERIFY(overview.averages->isColumnHidden(roster::ClassColumn));
+    QVERIFY(!overview.table->isColumnHidden(roster::CheckColumn));
+    // The header's menu, from the last item up: Weapon, Face, Skin, Class.
+    QHeaderView* header = overview.table->horizontalHeader();
+    QTest::mouseClick(overview.window->windowHandle(), Qt::RightButton, Qt::NoModifier,
+                      header->viewport()->mapTo(overview.window, QPoint(10, header->height() / 2)));
+    auto* menu = overview.window->findChild<QMenu*>(QStringLiteral("mnuColumns"));
+    QTRY_VERIFY(menu->isVisible());
+    for (int up = 0; up < 4; ++up)
+        QTest::keyClick(menu, Qt::Key_Up);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QTRY_VERIFY(!overview.table->isColumnHidden(roster::ClassColumn));
+    QVERIFY(!overview.averages->isColumnHidden(roster::ClassColumn));
+
+    // The next start opens the overview with the same columns.
+    Editor next;
+    next.platform.settings = editor.platform.settings;
+    Player again(next);
+    QVERIFY(again.ready());
+    QVERIFY(openOverview(next));
+    Overview reopened(next);
+    QVERIFY(!reopened.table->isColumnHidden(roster::ClassColumn));
+    QVERIFY(reopened.table->isColumnHidden(roster::SkinColumn));
 }
 
 QTEST_MAIN(OverviewTest)

@@ -11,6 +11,7 @@
 #include "app/language.h"
 #include "document/messages.h"
 #include "overview/deal_dialog.h"
+#include "overview/appearance_dialog.h"
 #include "overview/import_bots_dialog.h"
 #include "overview/library_file_dialog.h"
 #include "overview/restore_backup_dialog.h"
@@ -468,6 +469,8 @@ void ReadableTest::overviewTextsFit()
         const QFontMetrics fm(view->font());
         const int padding = 2 * view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 2;
         for (int column = 0; column < view->model()->columnCount(); ++column) {
+            if (view->isColumnHidden(column))
+                continue;
             QStringList texts;
             for (int row = 0; row < view->model()->rowCount(); ++row) {
                 if (view->columnSpan(row, column) == 1)
@@ -503,7 +506,15 @@ void ReadableTest::overviewTextsFit()
     const QString longName = QStringLiteral("Wolfeschlegelsteinhausenbergerdorff");
     DealDialog deal(16, 40, {0, 1}, {longName, QStringLiteral("Solo")}, editor.window.get());
     LibraryFileDialog file({longName + QStringLiteral(".covbots")}, 3, editor.window.get());
-    for (QDialog* shown : std::initializer_list<QDialog*>{&import, &none, &some, &deal, &file}) {
+    // The looks of bots, with an install and without; the roster's check.
+    AppearanceDialog looks(std::make_shared<game::InstallReading>(game::ReadInstall(CBT_TEST_DATA "/install")),
+                           {}, QStringLiteral("Appearance (12 bots)"), editor.window.get());
+    AppearanceDialog noLooks(std::make_shared<game::InstallReading>(), {}, {}, editor.window.get());
+    editor.action("mnuCheckRoster")->trigger();
+    QWidget* checkRoster = editor.find(QStringLiteral("frmCheckRoster"));
+    QVERIFY(QTest::qWaitForWindowExposed(checkRoster));
+    checkControls(checkRoster);
+    for (QDialog* shown : std::initializer_list<QDialog*>{&import, &none, &some, &deal, &file, &looks, &noLooks}) {
         shown->show();
         QVERIFY(QTest::qWaitForWindowExposed(shown));
         checkControls(shown);

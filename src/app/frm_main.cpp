@@ -30,7 +30,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     actions_ = new RosterActions(platform_, *document_, this, *this);
     // What concerns the whole roster goes straight to its actions.
     actions_->serve({ui_.mnuRestoreBackup, ui_.mnuUndo, ui_.mnuRedo, ui_.mnuOverview, ui_.mnuExportBots,
-                     ui_.mnuImportBots, ui_.mnuLibrary});
+                     ui_.mnuImportBots, ui_.mnuLibrary, ui_.mnuCheckRoster});
     connect(ui_.Combo1, qOverload<int>(&QComboBox::activated), this, &frmMain::Combo1_Click);
     connect(ui_.Label2, &platform::CaptionLabel::changed, this, &frmMain::Label2_Change);
     connect(ui_.Command3, &QPushButton::clicked, this, &frmMain::Command3_Click);

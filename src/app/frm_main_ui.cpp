@@ -359,6 +359,7 @@ void frmMainUi::buildMenus(QMainWindow* window)
     mnuExportBots = addItem(mnuRoster, "mnuExportBots", tr("&Export Bots..."));
     mnuImportBots = addItem(mnuRoster, "mnuImportBots", tr("&Import Bots..."));
     mnuLibrary = addItem(mnuRoster, "mnuLibrary", tr("&Library..."), {QKeySequence(Qt::CTRL | Qt::Key_L)});
+    mnuCheckRoster = addItem(mnuRoster, "mnuCheckRoster", tr("&Check Roster..."));
     QMenu* mnuHelp = addMenu("mnuHelp", tr("&Help"));
     mnuAbout = addItem(mnuHelp, "mnuAbout", tr("&About"));
 }

@@ -65,6 +65,7 @@ public:
     QAction* mnuExportBots = nullptr;
     QAction* mnuImportBots = nullptr;
     QAction* mnuLibrary = nullptr;
+    QAction* mnuCheckRoster = nullptr;
     QAction* mnuAbout = nullptr;
 
 private:

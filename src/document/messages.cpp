@@ -1,6 +1,7 @@
 #include "document/messages.h"
 
 #include "platform/translate.h"
+#include "roster/roster_table.h"
 
 #include <QDir>
 
@@ -34,6 +35,43 @@ QString Messages::filled(std::string_view pattern, const std::vector<std::string
         }
     }
     return text;
+}
+
+QString Messages::finding(const game::Finding& finding) { return filled(finding.pattern, finding.arguments); }
+
+QString Messages::fixOf(const game::Finding& finding)
+{
+    QStringList writes;
+    for (const profile::KeyValue& edit : finding.fix)
+        writes.append(edit.remove ? tr("Remove the key") : QString::fromStdString(edit.value));
+    return writes.join(QStringLiteral(", "));
+}
+
+QString Messages::findings(const std::vector<const game::Finding*>& findings)
+{
+    QStringList lines;
+    for (const game::Finding* f : findings)
+        lines.append(tr("%1: %2").arg(QString::fromStdString(f->key), finding(*f)));
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString Messages::skillInPlay(const std::optional<std::string>& difficulty, const std::string& botSkill)
+{
+    const std::optional<game::PlayedSkill> skill
+        = game::SkillInPlay(difficulty ? std::optional<std::string_view>(*difficulty) : std::nullopt, botSkill);
+    if (!skill)
+        return {};
+    const std::optional<double> number = roster::NumberOfText(botSkill);
+    const std::string skillText = number ? roster::ShortNumber(*number) : botSkill.empty() ? "0" : botSkill;
+    return tr("The game plays this bot at %1 (%2): difficulty %3 and skill %4.")
+        .arg(QString::fromStdString(roster::ShortNumber(skill->played)), platform::rosterWord(skill->name),
+             QString::fromStdString(*difficulty), QString::fromStdString(skillText));
+}
+
+QString Messages::noInstall()
+{
+    return tr("No installed game was found beside the roster (its folder holds no .int files of the game): "
+              "classes, skins, faces, voices and weapons were not checked.");
 }
 
 QString Messages::unreadable(const std::string& reason)
@@ -100,6 +138,12 @@ QString Messages::failure(const Outcome& outcome, Write write, const QString& ro
             break;
         case Write::Restore:
             text = tr("Error: the backup could not be restored: %1. The file was left as it was.").arg(reason);
+            break;
+        case Write::Fix:
+            text = tr("Error: the fixes could not be written: %1. The file was left as it was.").arg(reason);
+            break;
+        case Write::Appearance:
+            text = tr("Error: the appearance could not be saved: %1. The file was left as it was.").arg(reason);
             break;
         case Write::Undo:
         case Write::Redo:

@@ -5,6 +5,7 @@
 // show them, the command line prints them.
 
 #include "document/outcome.h"
+#include "game/roster_check.h"
 #include "roster/roster_model.h"
 
 #include <QCoreApplication>
@@ -18,8 +19,8 @@ namespace document {
 
 // Which write an outcome is of: its sentence says what was not done.
 // Change: any other write of the roster section (RosterDocument::apply):
-// the roster's shape, a deal, a fix.
-enum class Write { Save, SetValues, Import, Restore, Undo, Redo, Change };
+// the roster's shape, a deal.
+enum class Write { Save, SetValues, Import, Restore, Undo, Redo, Change, Fix, Appearance };
 
 // A note beside the bot's number: a few words, and the whole sentence for
 // the tooltip and screen readers.
@@ -51,6 +52,19 @@ public:
     static QString noRosterOpen();
     // The game's own copy of a roster under Program Files was opened instead.
     static QString gameCopyOpened(const QString& copy);
+
+    // What the game will do with a finding's key ("1.5 is outside the
+    // range..."), and what its fix writes ("1.000000", "Remove the key";
+    // "" when it has none).
+    static QString finding(const game::Finding& finding);
+    static QString fixOf(const game::Finding& finding);
+    // A bot's findings, one a line, each with its key: a tooltip.
+    static QString findings(const std::vector<const game::Finding*>& findings);
+    // "The game plays this bot at 4 (Adept): difficulty 3 and skill 1.";
+    // "" without a Difficulty key.
+    static QString skillInPlay(const std::optional<std::string>& difficulty, const std::string& botSkill);
+    // Why the looks were not checked.
+    static QString noInstall();
 
     // The note for a roster that shows no bots (missing, unreadable, none
     // in it), or none.

@@ -23,6 +23,7 @@ RosterDocument::RosterDocument(platform::System& system, QObject* parent)
     setObjectName(QStringLiteral("rosterDocument"));
     history_->setObjectName(QStringLiteral("history"));
     connect(watch_, &platform::FileWatch::settled, this, &RosterDocument::follow);
+    connect(watch_, &platform::FileWatch::settled, this, &RosterDocument::followInstall);
 }
 
 RosterDocument::~RosterDocument() = default;
@@ -51,6 +52,7 @@ bool RosterDocument::open(const QString& path, QString* usedCopy)
     watch_->watch(watching_ ? path_ : QString());
     history_->clear();
     model_.open(roster::RosterFile(pathBytes()).LoadRoster());
+    inPlay_.open(game::FolderOf(bytes.toStdString()), pathBytes());
     tellWhetherModified();
     emit opened();
     return true;
@@ -65,9 +67,17 @@ void RosterDocument::name(const QString& path)
 void RosterDocument::follow()
 {
     const roster::FileNews news = model_.follow(roster::RosterFile(pathBytes()).LoadRoster());
-    if (news.changed)
+    if (news.changed) {
+        inPlay_.rosterChanged();
         emit changed(news, false);
+    }
     tellWhetherModified();
+}
+
+void RosterDocument::followInstall()
+{
+    if (inPlay_.followInstall())
+        emit installChanged();
 }
 
 void RosterDocument::followOwnWrite()
@@ -75,8 +85,10 @@ void RosterDocument::followOwnWrite()
     // The history's clean state is the file as last read or written.
     history_->setClean();
     const roster::FileNews news = model_.follow(roster::RosterFile(pathBytes()).LoadRoster());
-    if (news.changed)
+    if (news.changed) {
+        inPlay_.rosterChanged();
         emit changed(news, true);
+    }
     tellWhetherModified();
 }
 
@@ -254,6 +266,24 @@ Outcome RosterDocument::addBots(const QString& text, const std::vector<roster::S
         }
         return planned;
     });
+}
+
+Outcome RosterDocument::fix(const std::vector<game::Finding>& findings)
+{
+    const QString text = findings.size() == 1
+        ? tr("Fix %1").arg(QString::fromStdString(findings.front().key))
+        : tr("Fix (%n findings)", nullptr, static_cast<int>(findings.size()));
+    return apply(text, game::FixFindingsPlan(findings, declarations()));
+}
+
+Outcome RosterDocument::setAppearance(const std::vector<roster::BotIndex>& bots,
+                                      const std::array<std::string, game::LookKeys.size()>& chosen)
+{
+    const auto& listed = model_.roster().bots;
+    const QString text = bots.size() == 1 && bots.front() >= 0 && bots.front() < model_.botCount()
+        ? tr("Appearance of %1").arg(QString::fromStdString(listed[static_cast<std::size_t>(bots.front())].name))
+        : tr("Appearance (%n bots)", nullptr, static_cast<int>(bots.size()));
+    return apply(text, game::AppearancePlan(bots, chosen));
 }
 
 Outcome RosterDocument::undo()

@@ -8,6 +8,7 @@
 // display. Every write returns an Outcome; document/messages.h words them.
 
 #include "document/outcome.h"
+#include "document/roster_in_play.h"
 #include "roster/backups.h"
 #include "roster/bot_file.h"
 #include "roster/roster_model.h"
@@ -18,6 +19,7 @@
 #include <QSet>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -93,6 +95,24 @@ public:
     // (roster::NumberForAddedBots) and where a text cannot stand in the file.
     Outcome addBots(const QString& text, const std::vector<roster::SharedBot>& bots);
 
+    // What the installed game declares, from the .int files beside the
+    // roster the player opened (under Program Files, not beside the game's
+    // own copy): read as it is opened and again when those files change
+    // (installChanged). Found or not, never null.
+    std::shared_ptr<const game::InstallReading> install() const { return inPlay_.install(); }
+    const game::Declarations* declarations() const { return inPlay_.declarations(); }
+    // The roster as the game will play it: the checks of the file as last
+    // followed, of its looks only where an install was found.
+    const game::RosterCheck& check() const { return inPlay_.check(); }
+    // Fixes the findings that a check of the file as the write reads it
+    // still finds (game::FixFindingsPlan): one command, "Fix BotAccuracy[4]"
+    // or "Fix (3 findings)".
+    Outcome fix(const std::vector<game::Finding>& findings);
+    // Gives the bots the looks chosen (game::AppearancePlan): one command,
+    // "Appearance of Moth" or "Appearance (3 bots)".
+    Outcome setAppearance(const std::vector<roster::BotIndex>& bots,
+                          const std::array<std::string, game::LookKeys.size()>& chosen);
+
     // The history: what Undo and Redo would do ("Save Moth"), and doing it.
     // Only keys that still hold what the command wrote are written back;
     // `keptAsChanged` names the others, which stay as another program left
@@ -119,6 +139,8 @@ signals:
     // A new reading of the file that differs from the last. `ownWrite`: it
     // is this document's own write, no news from another program.
     void changed(const roster::FileNews& news, bool ownWrite);
+    // The install was read again: its .int files changed.
+    void installChanged();
     // The shown bot has, or no longer has, changes not yet saved.
     void modifiedChanged(bool modified);
     // The window shows another bot (-1: none).
@@ -136,12 +158,14 @@ private:
     Outcome carry(const profile::FileText& from, const profile::FileText& to);
     QString keyWords(const std::string& key) const;
     void followOwnWrite();
+    void followInstall();
     // Tells what changed of the shown bot: which one it is, whether it has changes.
     void tellWhetherModified();
 
     platform::System& system_;
     QString path_;
     roster::RosterModel model_;
+    RosterInPlay inPlay_;
     QSet<QString> backedUp_; // files copied beside themselves before this run's first write
     platform::FileWatch* watch_ = nullptr;
     QUndoStack* history_ = nullptr;

@@ -55,8 +55,9 @@ const char* const Unreadable = CBT_WORD("roster", "cannot be read");
 
 void Declarations::enlist(Kind kind, std::string name, const std::string& description)
 {
-    if (listed_.insert(static_cast<char>('0' + static_cast<int>(kind)) + lowered(name)).second)
-        lists_[static_cast<std::size_t>(kind)].push_back({std::move(name), description});
+    std::vector<Declared>& list = lists_[static_cast<std::size_t>(kind)];
+    if (listed_.try_emplace(static_cast<char>('0' + static_cast<int>(kind)) + lowered(name), list.size()).second)
+        list.push_back({std::move(name), description});
 }
 
 void Declarations::add(const IntFile& file)
@@ -152,6 +153,12 @@ bool Declarations::declares(Kind kind, std::string_view name) const
 }
 
 const std::vector<Declared>& Declarations::list(Kind kind) const { return lists_[static_cast<std::size_t>(kind)]; }
+
+const Declared* Declarations::find(Kind kind, std::string_view name) const
+{
+    const auto at = listed_.find(static_cast<char>('0' + static_cast<int>(kind)) + lowered(name));
+    return at == listed_.end() ? nullptr : &lists_[static_cast<std::size_t>(kind)][at->second];
+}
 
 bool Declarations::hasFaceTexture(std::string_view skin, std::string_view face) const
 {
@@ -265,12 +272,14 @@ std::optional<Declared> Declarations::otherModelOf(std::string_view skin, std::s
     return Declared{best->name, best->description};
 }
 
-InstallReading ReadInstall(const std::string& systemFolder)
+namespace {
+
+namespace fs = std::filesystem;
+
+// The .int files directly in a folder, by their names (UTF-8), sorted.
+std::vector<std::pair<std::string, fs::directory_entry>> intFiles(const std::string& systemFolder, std::error_code& error)
 {
-    namespace fs = std::filesystem;
-    InstallReading reading;
-    std::vector<std::pair<std::string, fs::path>> files;
-    std::error_code error;
+    std::vector<std::pair<std::string, fs::directory_entry>> files;
     const fs::path folder(std::u8string(systemFolder.begin(), systemFolder.end()));
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const std::u8string name8 = it->path().filename().u8string();
@@ -278,15 +287,41 @@ InstallReading ReadInstall(const std::string& systemFolder)
         std::error_code statError;
         if (name.size() > 4 && sameName(std::string_view(name).substr(name.size() - 4), ".int")
             && it->is_regular_file(statError))
-            files.emplace_back(std::move(name), it->path());
+            files.emplace_back(std::move(name), *it);
     }
+    std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    return files;
+}
+
+} // namespace
+
+std::string InstallStamp(const std::string& systemFolder)
+{
+    std::error_code error;
+    const auto files = intFiles(systemFolder, error);
+    if (error)
+        return {};
+    std::string stamp;
+    for (const auto& [name, entry] : files) {
+        std::error_code ignored;
+        stamp.append(name).append(1, '\0').append(std::to_string(entry.file_size(ignored))).append(1, '\0');
+        stamp.append(std::to_string(entry.last_write_time(ignored).time_since_epoch().count())).append(1, '\n');
+    }
+    return stamp;
+}
+
+InstallReading ReadInstall(const std::string& systemFolder)
+{
+    InstallReading reading;
+    std::error_code error;
+    const auto files = intFiles(systemFolder, error);
     if (error) {
         reading.error = error.message();
         return reading;
     }
-    std::sort(files.begin(), files.end());
     std::string bytes;
-    for (const auto& [name, path] : files) {
+    for (const auto& [name, entry] : files) {
+        const fs::path& path = entry.path();
         std::error_code sizeError;
         const std::uintmax_t size = fs::file_size(path, sizeError);
         if (!sizeError && size > MaxIntFileBytes) {

@@ -68,6 +68,10 @@ public:
     // description, a skin named by four characters and a digit.
     const std::vector<Declared>& list(Kind kind) const;
 
+    // The listed thing of a kind by its name (any case), for its
+    // description; null when the menus do not offer it.
+    const Declared* find(Kind kind, std::string_view name) const;
+
     // Whether the game finds a texture for `face` on `skin` (see above).
     bool hasFaceTexture(std::string_view skin, std::string_view face) const;
 
@@ -111,7 +115,7 @@ private:
 
     std::size_t objects_ = 0;
     std::array<std::vector<Declared>, 6> lists_;
-    std::unordered_set<std::string> listed_; // kind and lowered name of every listed thing
+    std::unordered_map<std::string, std::size_t> listed_; // kind and lowered name -> place in its list
     std::unordered_map<std::string, ClassEntry> classes_; // by lowered name
     std::unordered_set<std::string> textures_;            // lowered "package.item"
     std::unordered_set<std::string> faces_;               // lowered "package.face"
@@ -143,6 +147,11 @@ struct InstallReading {
 // MaxIntFileBytes and files that cannot be read are skipped and named.
 // Listing uses std::filesystem.
 InstallReading ReadInstall(const std::string& systemFolder);
+
+// What ReadInstall would read, told cheaply: the names, sizes and times of
+// those files, without opening one. Two equal stamps: nothing to read again.
+// Empty when the folder cannot be listed.
+std::string InstallStamp(const std::string& systemFolder);
 
 // The folder that holds the roster at `rosterPath`: the game's System
 // folder, where its .int files lie, when the roster is where the game keeps it.

@@ -1,5 +1,6 @@
 #include "game/roster_check.h"
 
+#include "game/key_text.h"
 #include "game/names.h"
 #include "profile/profile_file.h"
 #include "roster/bot_file.h"
@@ -99,15 +100,6 @@ std::string shortNumber(double value)
     if (text.back() == '.')
         text.pop_back();
     return text;
-}
-
-// A key line's value as the roster reads it: one pair of outer quotes off,
-// up to a NUL, spaces at the ends off, in UTF-8.
-std::string textOf(std::string_view raw, roster::TextEncoding encoding)
-{
-    if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') && raw.back() == raw.front())
-        raw = raw.substr(1, raw.size() - 2);
-    return roster::decodeText(profile::trimSpaces(raw.substr(0, raw.find('\0'))), encoding);
 }
 
 // A name as the game compares names: blanks at the ends off, any case.
@@ -406,6 +398,17 @@ RosterCheck CheckRoster(const std::vector<profile::KeyValue>& entries, roster::T
     }
     RosterCheck check;
     check.looksChecked = install != nullptr;
+    check.difficulty = difficulty;
+    for (const auto& [number, slot] : slots) {
+        if (number < roster::MaxListedBots && slot.named())
+            check.looks.resize(static_cast<std::size_t>(number) + 1);
+    }
+    for (const auto& [number, slot] : slots) {
+        for (std::size_t look = 0; look < LookKeys.size() && number < static_cast<int>(check.looks.size()); ++look) {
+            if (const BotKey* key = slot.key(LookKeys[look]))
+                check.looks[static_cast<std::size_t>(number)][look] = key->text;
+        }
+    }
     check.findings = Checker(std::move(slots), std::move(difficulty), install).run(entries);
     return check;
 }

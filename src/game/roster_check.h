@@ -57,10 +57,22 @@ struct Finding {
     std::string sentence() const { return roster::FillPattern(pattern, arguments); }
 };
 
+// The keys of a bot's looks, as the game's own bot menu sets them.
+enum class Look { Class, Skin, Face, Voice, Weapon };
+inline constexpr std::array<std::string_view, 5> LookKeys = {"BotClasses", "BotSkins", "BotFaces", "VoiceType",
+                                                             "FavoriteWeapon"};
+// A bot's looks as the game reads them, indexed by Look: each key's first
+// line without its quotes, in UTF-8; nothing where the section lacks it.
+using Looks = std::array<std::optional<std::string>, LookKeys.size()>;
+
 struct RosterCheck {
     std::vector<Finding> findings; // bot by bot, then the left-over keys, in the file's order
     bool looksChecked = false;     // an install was known: classes, skins, faces, voices and weapons were checked
     std::string error;             // CheckRosterFile only: the file cannot be read (the system's words)
+    // What the checks read on the way: the section's Difficulty, and the
+    // looks of bots 0 to the last named one, by number.
+    std::optional<std::string> difficulty;
+    std::vector<Looks> looks;
 };
 
 // Checks the roster section's key lines (profile::Document::entries) whose
@@ -87,6 +99,21 @@ roster::RosterPlan FixPlan(std::vector<profile::KeyValue> edits);
 // `backupStamp` the file is first backed up, as a save backs it up.
 roster::SaveOutcome ApplyFixes(const std::string& path, const std::vector<profile::KeyValue>& edits,
                                const std::string& backupStamp, profile::Transaction* record = nullptr);
+
+// The fixes of `chosen` findings, for a file that may have changed since
+// they were found: the section as the write reads it is checked again
+// (against `install`, which must outlive the plan; null: looks unchecked),
+// and each chosen finding still found there, with the same key and kind,
+// gets its fix as that check gives it, changing no key but its own. A
+// finding no longer found writes nothing.
+roster::RosterPlan FixFindingsPlan(std::vector<Finding> chosen, const Declarations* install);
+
+// Gives `bots` the looks `chosen` (UTF-8 names as the roster holds them;
+// empty: the game's default, for the weapon none). A key that already
+// reads so (in any case, as the game compares names), or is absent where
+// the default is chosen, is left as it is; no other key is touched.
+// Refused when one of the bots is no longer named in the file.
+roster::RosterPlan AppearancePlan(std::vector<roster::BotIndex> bots, std::array<std::string, LookKeys.size()> chosen);
 
 inline constexpr std::array<std::string_view, 8> SkillNames = {
     CBT_WORD("roster", "Novice"),  CBT_WORD("roster", "Average"),    CBT_WORD("roster", "Experienced"),

@@ -56,8 +56,10 @@ void AveragesTable::showAverages(const std::vector<roster::ListedBot>& bots)
 void AveragesTable::fitColumns()
 {
     // The label takes the room of "#" and "Name", which grows if it must.
-    for (int column = 0; column < columnCount(); ++column)
+    for (int column = 0; column < columnCount(); ++column) {
+        setColumnHidden(column, roster_->isColumnHidden(column) || roster_->columnWidth(column) == 0);
         setColumnWidth(column, roster_->columnWidth(column));
+    }
     int label = 0;
     for (int r = 0; r < rowCount(); ++r)
         label = std::max(label, fontMetrics().horizontalAdvance(item(r, roster::NumberColumn)->text()));

@@ -2,6 +2,7 @@
 
 #include "overview/import_bots_dialog.h"
 #include "overview/restore_backup_dialog.h"
+#include "overview/roster_checking.h"
 #include "overview/roster_overview.h"
 #include "overview/roster_shape_actions.h"
 #include "overview/set_values_dialog.h"
@@ -40,7 +41,8 @@ QString refusalText(const roster::BotFileReading& reading)
 
 RosterActions::RosterActions(platform::Platform& platform, document::RosterDocument& document, QWidget* mainWindow,
                              BotShowing& showing)
-    : QObject(mainWindow), platform_(platform), document_(document), mainWindow_(mainWindow), showing_(showing)
+    : QObject(mainWindow), platform_(platform), document_(document), mainWindow_(mainWindow), showing_(showing),
+      checking_(new RosterChecking(platform, document, showing, mainWindow))
 {
     setObjectName(QStringLiteral("rosterActions"));
     shape_ = new RosterShapeActions(platform, document, *this, showing, mainWindow);
@@ -56,6 +58,7 @@ void RosterActions::serve(const Menu& menu)
     connect(menu.exportBots, &QAction::triggered, this, [this, window] { exportBots(window, {}); });
     connect(menu.importBots, &QAction::triggered, this, [this, window] { importFromFile(window); });
     connect(menu.library, &QAction::triggered, shape_, &RosterShapeActions::showLibrary);
+    connect(menu.checkRoster, &QAction::triggered, checking_, &RosterChecking::showCheckWindow);
     QUndoStack* history = document_.history();
     menu.undo->setEnabled(history->canUndo());
     menu.redo->setEnabled(history->canRedo());
@@ -75,6 +78,7 @@ void RosterActions::showOverview()
     if (!overview_) {
         overview_ = new RosterOverview(platform_, document_, *this, showing_, mainWindow_);
         shape_->serve(*overview_);
+        checking_->serveOverview(overview_);
     }
     if (!overview_->isVisible()) {
         document_.follow();

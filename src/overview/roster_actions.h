@@ -19,6 +19,7 @@
 
 class QAction;
 class QWidget;
+class RosterChecking;
 class RosterOverview;
 class RosterShapeActions;
 
@@ -45,6 +46,7 @@ public:
         QAction* exportBots;
         QAction* importBots;
         QAction* library;
+        QAction* checkRoster;
     };
     void serve(const Menu& menu);
 
@@ -86,4 +88,5 @@ private:
     BotShowing& showing_;
     QPointer<RosterOverview> overview_;
     RosterShapeActions* shape_ = nullptr; // adding, removing, moving bots; the library; dealing
+    RosterChecking* checking_;
 };

@@ -2,6 +2,7 @@
 
 #include "document/roster_document.h"
 #include "overview/averages_table.h"
+#include "overview/column_chooser.h"
 #include "overview/roster_actions.h"
 #include "overview/roster_table_model.h"
 #include "platform/controls.h"
@@ -58,6 +59,7 @@ RosterOverview::RosterOverview(platform::Platform& platform, document::RosterDoc
     };
     connect(&document_, &document::RosterDocument::opened, this, follow);
     connect(&document_, &document::RosterDocument::changed, this, follow);
+    connect(&document_, &document::RosterDocument::installChanged, this, follow);
     connect(&document_, &document::RosterDocument::shownBotChanged, this, &RosterOverview::showShownBot);
 }
 
@@ -114,6 +116,7 @@ void RosterOverview::buildControls()
     grdRoster->setSortingEnabled(true);
     grdRoster->sortByColumn(roster::NumberColumn, Qt::AscendingOrder);
     grdRoster->setContextMenuPolicy(Qt::CustomContextMenu);
+    new ColumnChooser(platform_, grdRoster);
     layout->addWidget(grdRoster, 1);
 
     // The averages, column under column.
@@ -176,7 +179,7 @@ void RosterOverview::showRoster()
     const QList<int> selected = selectedBots();
     const int current = model_->botAt(grdRoster->currentIndex().row());
     bots_ = roster.bots;
-    model_->setBots(bots_);
+    model_->setBots(bots_, document_.check(), document_.declarations());
     showShownBot(document_.model().shownBot());
     // The same bots stay selected, where they are still listed.
     QItemSelection selection;

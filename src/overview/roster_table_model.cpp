@@ -1,5 +1,6 @@
 #include "overview/roster_table_model.h"
 
+#include "document/messages.h"
 #include "platform/controls.h"
 
 #include <QFont>
@@ -7,14 +8,72 @@
 #include <algorithm>
 #include <numeric>
 
-void RosterTableModel::setBots(const std::vector<roster::ListedBot>& bots)
+namespace {
+
+// What the game's menus call a look, where the install declares it.
+const game::Declared* declared(const game::Declarations* install, int column, const std::string& name)
+{
+    if (!install)
+        return nullptr;
+    switch (column) {
+    case roster::ClassColumn:
+        if (const game::Declared* bot = install->find(game::Kind::BotClass, name))
+            return bot;
+        return install->find(game::Kind::PlayerClass, name);
+    case roster::SkinColumn:
+        return install->find(game::Kind::Skin, name);
+    case roster::FaceColumn:
+        return install->find(game::Kind::Face, name);
+    case roster::WeaponColumn:
+        return install->find(game::Kind::Weapon, name);
+    default:
+        return nullptr;
+    }
+}
+
+// The box of the bots' skill, and its column.
+constexpr std::size_t SkillBox = [] {
+    std::size_t box = 0;
+    while (roster::RosterFields[box].keyPrefix != "BotSkills[")
+        ++box;
+    return box;
+}();
+constexpr auto SkillColumn = static_cast<std::size_t>(roster::RosterFields[SkillBox].column);
+
+} // namespace
+
+void RosterTableModel::setBots(const std::vector<roster::ListedBot>& bots, const game::RosterCheck& check,
+                               const game::Declarations* install)
 {
     beginResetModel();
+    looksChecked_ = check.looksChecked;
     cells_.resize(bots.size());
+    tips_.assign(bots.size(), {});
+    std::vector<std::vector<const game::Finding*>> findings(bots.size());
+    for (const game::Finding& finding : check.findings) {
+        if (finding.bot >= 0 && finding.bot < static_cast<int>(bots.size()))
+            findings[static_cast<std::size_t>(finding.bot)].push_back(&finding);
+    }
     for (std::size_t bot = 0; bot < bots.size(); ++bot) {
-        for (int column = 0; column < columnCount(); ++column)
-            cells_[bot][static_cast<std::size_t>(column)]
-                = roster::MakeCell(column, static_cast<roster::BotIndex>(bot), bots[bot]);
+        roster::BotInPlay inPlay{static_cast<int>(findings[bot].size()), {}};
+        if (bot < check.looks.size())
+            inPlay.weapon = check.looks[bot][static_cast<std::size_t>(game::Look::Weapon)];
+        auto& tips = tips_[bot];
+        for (int column = 0; column < columnCount(); ++column) {
+            roster::TableCell& cell = cells_[bot][static_cast<std::size_t>(column)];
+            cell = roster::MakeCell(column, static_cast<roster::BotIndex>(bot), bots[bot], inPlay);
+            // A look by its description, its name in the tooltip.
+            const game::Declared* look = cell.absent ? nullptr : declared(install, column, cell.text);
+            if (look && !look->description.empty()) {
+                tips[static_cast<std::size_t>(column)] = QString::fromStdString(cell.text);
+                cell.text = look->description;
+            }
+        }
+        tips[roster::CheckColumn] = findings[bot].empty()
+            ? tr("Nothing found: the game plays this bot as the file holds it")
+            : document::Messages::findings(findings[bot]);
+        if (check.error.empty())
+            tips[SkillColumn] = document::Messages::skillInPlay(check.difficulty, bots[bot].fields[SkillBox].text);
     }
     order_.resize(bots.size());
     applySort();
@@ -62,9 +121,11 @@ QVariant RosterTableModel::data(const QModelIndex& index, int role) const
     const roster::TableCell& cell = cells_[static_cast<std::size_t>(bot)][static_cast<std::size_t>(index.column())];
     switch (role) {
     case Qt::DisplayRole:
-        // A bot's name is shown as it is; the other cells in the player's words.
-        return index.column() == roster::NameColumn ? QString::fromStdString(cell.text)
-                                                     : platform::rosterWord(cell.text);
+        // A bot's name, the findings and the looks are shown as they are;
+        // the other cells in the player's words.
+        return index.column() == roster::NameColumn || index.column() >= roster::CheckColumn
+            ? QString::fromStdString(cell.text)
+            : platform::rosterWord(cell.text);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter
                                    | (roster::TableColumns[static_cast<std::size_t>(index.column())].averaged
@@ -80,6 +141,9 @@ QVariant RosterTableModel::data(const QModelIndex& index, int role) const
         break;
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
+        if (const QString& tip = tips_[static_cast<std::size_t>(bot)][static_cast<std::size_t>(index.column())];
+            !tip.isEmpty())
+            return tip;
         if (bot == shownBot_)
             return tr("Shown in the editor");
         if (cell.absent && role == Qt::ToolTipRole)
@@ -93,6 +157,8 @@ QVariant RosterTableModel::data(const QModelIndex& index, int role) const
 
 QVariant RosterTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Horizontal && section == roster::CheckColumn && role == Qt::ToolTipRole)
+        return looksChecked_ ? tr("What the game will not play as the file holds it") : document::Messages::noInstall();
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
     const std::string_view title = roster::TableColumns[static_cast<std::size_t>(section)].title;

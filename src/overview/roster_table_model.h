@@ -2,8 +2,13 @@
 
 // The roster as the overview's table shows it: one row per listed bot, the
 // cells as roster/roster_table.h words them, sortable by any column, and the
-// bot shown in the main window marked.
+// bot shown in the main window marked. With a check of the roster, each
+// row's findings (their number, and their sentences as the tooltip and the
+// accessible description), the skill the game plays the bot at (the Skill
+// tooltip) and its looks, by their descriptions where the install has them.
 
+#include "game/declarations.h"
+#include "game/roster_check.h"
 #include "roster/roster.h"
 #include "roster/roster_table.h"
 
@@ -17,8 +22,10 @@ class RosterTableModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Takes the bots of a reading of the file, keeping the sort in force.
-    void setBots(const std::vector<roster::ListedBot>& bots);
+    // Takes the bots of a reading of the file, and what a check of the same
+    // file found, keeping the sort in force. `install` may be null.
+    void setBots(const std::vector<roster::ListedBot>& bots, const game::RosterCheck& check = {},
+                 const game::Declarations* install = nullptr);
     // Marks the row of bot `bot` (-1: none).
     void setShownBot(int bot);
 
@@ -37,8 +44,10 @@ private:
     void applySort();
 
     std::vector<std::array<roster::TableCell, roster::TableColumns.size()>> cells_; // by bot
+    std::vector<std::array<QString, roster::TableColumns.size()>> tips_;            // by bot; empty: none
     std::vector<int> order_; // the bot of each row
     int shownBot_ = -1;
+    bool looksChecked_ = false;
     int sortColumn_ = roster::NumberColumn;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };

@@ -110,13 +110,19 @@ std::optional<double> NumberOfText(std::string_view text)
     return value;
 }
 
-TableCell MakeCell(int column, BotIndex index, const ListedBot& bot)
+TableCell MakeCell(int column, BotIndex index, const ListedBot& bot, const BotInPlay& inPlay)
 {
     const TableColumn& shown = TableColumns[static_cast<std::size_t>(column)];
     if (column == NumberColumn)
         return {std::to_string(index), index, false};
     if (column == NameColumn)
         return {bot.name, std::nullopt, false};
+    if (column == CheckColumn)
+        return {inPlay.findings > 0 ? std::string(FindingsMark) + " " + std::to_string(inPlay.findings) : std::string(),
+                inPlay.findings, false};
+    if (column == WeaponColumn)
+        return inPlay.weapon ? TableCell{*inPlay.weapon, std::nullopt, false}
+                             : TableCell{std::string(AbsentText), std::nullopt, true};
     const LoadedField& field = bot.fields[static_cast<std::size_t>(shown.box)];
     if (field.state == FieldState::Absent)
         return {std::string(AbsentText), std::nullopt, true};

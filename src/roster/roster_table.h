@@ -18,34 +18,50 @@ namespace roster {
 // What an absent key shows: the game then uses its default.
 inline constexpr std::string_view AbsentText = "\u2014";
 
-// The overview's columns, in their order: the bot's number, its name, then
-// the fields that RosterFields gives a column. `box` is the field's value
-// box, or -1 for the number and the name.
+// The overview's columns, in their order: the bot's number, its name, the
+// fields that RosterFields gives a column, then the check's findings and
+// the bot's looks (class, skin, face, favourite weapon), which the player
+// shows when wanted. `box` is the field's value box, or -1 for a column
+// that is no field's.
 struct TableColumn {
     std::string_view title;
     int box;
     bool averaged; // shown as a number, so it has an average
+    bool hidden;   // until the player shows it
 };
 
 namespace detail {
 
-constexpr std::array<TableColumn, 11> tableColumns()
+constexpr std::array<TableColumn, 16> tableColumns()
 {
-    std::array<TableColumn, 11> columns{{{"#", -1, false}, {CBT_WORD("roster", "Name"), -1, false}}};
+    std::array<TableColumn, 16> columns{{{"#", -1, false, false}, {CBT_WORD("roster", "Name"), -1, false, false}}};
     for (std::size_t box = 0; box < RosterFields.size(); ++box) {
         const RosterField& field = RosterFields[box];
         if (field.column >= 0)
-            columns[static_cast<std::size_t>(field.column)] = {field.title, static_cast<int>(box), field.averaged};
+            columns[static_cast<std::size_t>(field.column)] = {field.title, static_cast<int>(box), field.averaged, false};
     }
+    columns[11] = {CBT_WORD("roster", "Check"), -1, false, false};
+    columns[12] = {CBT_WORD("roster", "Class"), 9, false, true};
+    columns[13] = {CBT_WORD("roster", "Skin"), 10, false, true};
+    columns[14] = {CBT_WORD("roster", "Face"), 1, false, true};
+    columns[15] = {CBT_WORD("roster", "Weapon"), -1, false, true};
     return columns;
 }
 
 } // namespace detail
 
-inline constexpr std::array<TableColumn, 11> TableColumns = detail::tableColumns();
+inline constexpr std::array<TableColumn, 16> TableColumns = detail::tableColumns();
 
 inline constexpr int NumberColumn = 0;
 inline constexpr int NameColumn = 1;
+inline constexpr int CheckColumn = 11;
+inline constexpr int ClassColumn = 12;
+inline constexpr int SkinColumn = 13;
+inline constexpr int FaceColumn = 14;
+inline constexpr int WeaponColumn = 15;
+
+// What the check column shows before the number of a bot's findings.
+inline constexpr std::string_view FindingsMark = "\u26A0";
 
 // The words a field's scale shows for its positions, from its minimum up,
 // or none where the scale shows numbers (its words name only its ends).
@@ -74,8 +90,16 @@ struct TableCell {
     bool absent = false;
 };
 
-// The cell of column `column` for bot `index`.
-TableCell MakeCell(int column, BotIndex index, const ListedBot& bot);
+// What a bot's row shows beyond the fields the roster lists: from a check
+// of the roster as the game will play it.
+struct BotInPlay {
+    int findings = 0;
+    std::optional<std::string> weapon; // the favourite weapon, UTF-8; nothing: no such key
+};
+
+// The cell of column `column` for bot `index`. The check column shows the
+// mark and the number of findings, or nothing (sorting as 0) for none.
+TableCell MakeCell(int column, BotIndex index, const ListedBot& bot, const BotInPlay& inPlay = {});
 
 // Whether `a` sorts before `b` in a column sorted up.
 bool SortsBefore(const TableCell& a, const TableCell& b);
