@@ -814,7 +814,7 @@ void OverviewTest::appearanceWritesTheFiveKeysOfTheSelectedBots()
     QTest::mouseClick(overview.table->viewport(), Qt::LeftButton, Qt::NoModifier,
                       overview.table->visualRect(overview.table->model()->index(2, 1)).center());
     QTest::keyClick(overview.table, Qt::Key_Down, Qt::ShiftModifier);
-    player.press(Qt::Key_R, Qt::AltModifier);
+    player.press(Qt::Key_N, Qt::AltModifier);
     QTRY_VERIFY(overview.dialog());
     QDialog* dialog = overview.dialog();
     QVERIFY(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));

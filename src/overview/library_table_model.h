@@ -20,8 +20,9 @@ class LibraryTableModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // The overview's columns from the name on, then the file.
-    static constexpr int FileColumn = static_cast<int>(roster::TableColumns.size()) - 1;
+    // The overview's columns of the bot itself (from the name to the voice;
+    // not the roster's check nor its looks), then the file.
+    static constexpr int FileColumn = roster::CheckColumn - 1;
 
     void setLibrary(const roster::Library& library);
     // The library bot of a row, its index in roster::Library::bots.

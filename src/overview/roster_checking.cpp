@@ -34,10 +34,10 @@ void RosterChecking::serveOverview(RosterOverview* overview)
 {
     auto* cmdCheckRoster = new QPushButton(tr("&Check Roster..."), overview);
     cmdCheckRoster->setObjectName(QStringLiteral("cmdCheckRoster"));
-    auto* cmdAppearance = new QPushButton(tr("Appea&rance..."), overview);
+    auto* cmdAppearance = new QPushButton(tr("Appeara&nce..."), overview);
     cmdAppearance->setObjectName(QStringLiteral("cmdAppearance"));
     overview->addButtonRow({cmdCheckRoster, cmdAppearance});
-    auto* actAppearance = new QAction(tr("Appea&rance..."), overview);
+    auto* actAppearance = new QAction(tr("Appeara&nce..."), overview);
     actAppearance->setObjectName(QStringLiteral("actAppearance"));
     overview->addRowAction(actAppearance);
 
