@@ -1,0 +1,62 @@
+#include "platform/desktop.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace platform {
+
+QPoint placeBeside(const QRect& anchor, const QSize& size, const QRect& screen)
+{
+    const int roomRight = screen.right() - anchor.right();
+    const int roomLeft = anchor.left() - screen.left();
+    int x = 0;
+    if (roomRight >= size.width())
+        x = anchor.right() + 1;
+    else if (roomLeft >= size.width())
+        x = anchor.left() - size.width();
+    else if (roomRight >= roomLeft)
+        x = screen.right() + 1 - size.width();
+    else
+        x = screen.left();
+    const int y = std::min(anchor.top(), screen.bottom() + 1 - size.height());
+    return {std::max(x, screen.left()), std::max(y, screen.top())};
+}
+
+void keepOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // The frame around the client area, as the window system draws it.
+    const QSize frame = window->frameGeometry().size() - window->size();
+    const QSize most = area.size() - frame;
+    if (window->width() > most.width() || window->height() > most.height())
+        window->resize(window->size().boundedTo(most));
+    QRect at = window->frameGeometry();
+    at.moveLeft(std::max(area.left(), std::min(at.left(), area.right() + 1 - at.width())));
+    at.moveTop(std::max(area.top(), std::min(at.top(), area.bottom() + 1 - at.height())));
+    window->move(at.topLeft());
+}
+
+void openOver(QDialog* dialog, QWidget* from)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::finished, dialog, [window = QPointer<QWidget>(from)] { giveKeysBack(window); });
+    dialog->open();
+}
+
+void giveKeysBack(QWidget* from)
+{
+    // The window system would hand the keys to a window of its choosing
+    // (often the main window, under the one the box was opened from).
+    if (!from || !from->window()->isVisible())
+        return;
+    from->window()->activateWindow();
+}
+
+} // namespace platform
