@@ -8,6 +8,7 @@
 #include "support/scripted_platform.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QUndoStack>
@@ -98,6 +99,8 @@ private slots:
     void undoNeverWritesAVanishedFile();
     void onlyTheRunsFirstWriteBacksUp();
     void refusalIsReadInThePlayersLanguage();
+    void aRosterThatCannotBeReadIsNeverGone_data();
+    void aRosterThatCannotBeReadIsNeverGone();
 };
 
 void DocumentTest::commandsAreUndoneAndRedoneByteForByte_data()
@@ -247,6 +250,58 @@ void DocumentTest::refusalIsReadInThePlayersLanguage()
     QCoreApplication::removeTranslator(&german);
     QVERIFY2(said.contains(QStringLiteral("BotNames[5]")) && !said.contains(QStringLiteral("cannot hold")),
              qPrintable(said));
+}
+
+void DocumentTest::aRosterThatCannotBeReadIsNeverGone_data()
+{
+    QTest::addColumn<QString>("hold"); // what stands in the way of the save
+    QTest::addColumn<Result>("result");
+    QTest::addColumn<QString>("said"); // how the save's message starts
+    QTest::newRow("a folder in its place") << QStringLiteral("folder") << Result::Unwritable
+                                           << QStringLiteral("The roster file cannot be read: ");
+#ifdef Q_OS_WIN
+    // The game, or an antivirus scan, holding the file open.
+    const QString inUse = QStringLiteral("The roster file is in use by another program");
+    QTest::newRow("held open without sharing") << QStringLiteral("exclusive") << Result::InUse << inUse;
+    QTest::newRow("held open, shared but for deleting") << QStringLiteral("no delete") << Result::InUse << inUse;
+#endif
+}
+
+// The save says what the note beside the bot's number says, never that the
+// file is gone, and the player's change stays.
+void DocumentTest::aRosterThatCannotBeReadIsNeverGone()
+{
+    QFETCH(QString, hold);
+    QFETCH(Result, result);
+    QFETCH(QString, said);
+    Fixture fixture;
+    roster::BotTexts texts = roster::TextsOf(fixture.document.roster().bots[5]);
+    fixture.document.show(5, texts);
+    texts.fields[4] = "1.000000";
+    fixture.document.edit(texts);
+    if (hold == QLatin1String("folder"))
+        QVERIFY(QFile::remove(fixture.path) && QDir().mkdir(fixture.path));
+#ifdef Q_OS_WIN
+    const DWORD sharing = hold == QLatin1String("exclusive") ? 0 : FILE_SHARE_READ | FILE_SHARE_WRITE;
+    HANDLE held = hold == QLatin1String("folder")
+        ? INVALID_HANDLE_VALUE
+        : ::CreateFileW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(fixture.path).utf16()),
+                        GENERIC_READ | GENERIC_WRITE, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
+    const auto release = qScopeGuard([held] {
+        if (held != INVALID_HANDLE_VALUE)
+            ::CloseHandle(held);
+    });
+#endif
+    const Outcome outcome = fixture.document.saveShownBot();
+    QCOMPARE(outcome.result, result);
+    const QString message = document::Messages::failure(outcome, document::Write::Save, fixture.path, {}, 5);
+    QVERIFY2(message.startsWith(said), qPrintable(message));
+    const document::Note note = document::Messages::whyNoBots(fixture.document.roster(), fixture.path);
+    if (fixture.document.roster().state == roster::RosterState::Unreadable) {
+        QCOMPARE(note.text, QStringLiteral("Roster file unreadable"));
+        QVERIFY2(message.startsWith(note.explanation) || result == Result::InUse, qPrintable(message));
+    }
+    QVERIFY(fixture.document.hasChanges());
 }
 
 QTEST_GUILESS_MAIN(DocumentTest)

@@ -153,8 +153,12 @@ Outcome RosterDocument::saveShownBot()
         return Outcome::of(roster::SaveOutcome::refusal({}, "no bot"));
     case roster::SaveBlock::FileGone:
         return Outcome::gone(roster::Gone::File);
-    case roster::SaveBlock::FileUnreadable:
-        return Outcome::of(roster::SaveOutcome::failure({}, model_.roster().error, true));
+    case roster::SaveBlock::FileUnreadable: {
+        Outcome outcome
+            = Outcome::of(roster::SaveOutcome::failure({}, model_.roster().error, model_.roster().inUse));
+        outcome.unreadable = true;
+        return outcome;
+    }
     case roster::SaveBlock::BotGone:
         return Outcome::gone(roster::Gone::Bot);
     }
