@@ -5,6 +5,7 @@
 #include "overview/roster_actions.h"
 #include "overview/roster_table_model.h"
 #include "platform/controls.h"
+#include "platform/desktop.h"
 #include "platform/identity.h"
 #include "platform/platform.h"
 #include "roster/bot_file.h"
@@ -17,6 +18,7 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QShowEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -65,6 +67,21 @@ void RosterOverview::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     showRoster();
+    if (!event->spontaneous())
+        placeBesideMainWindow();
+}
+
+void RosterOverview::placeBesideMainWindow()
+{
+    const QWidget* main = parentWidget();
+    const QScreen* s = main ? main->screen() : nullptr;
+    if (!s)
+        return;
+    // The window system frames both windows alike.
+    const QSize frame = main->frameGeometry().size() - main->size();
+    const QRect area = s->availableGeometry();
+    resize(size().boundedTo(area.size() - frame));
+    move(platform::placeBeside(main->frameGeometry(), size() + frame, area));
 }
 
 RosterOverview::~RosterOverview()
