@@ -44,6 +44,17 @@ QString valueText(int box, int position)
     return QString::fromStdString(roster::ShortNumber(roster::ValueOfText(roster::BoxTextForPosition(field, position))));
 }
 
+// The width of the widest value of any field with a control.
+int widestValue(const QFontMetrics& metrics)
+{
+    int widest = 0;
+    for (int box : roster::ControlOrder) {
+        for (int p = fieldOf(box).minimum; p <= fieldOf(box).maximum; ++p)
+            widest = std::max(widest, metrics.horizontalAdvance(valueText(box, p)));
+    }
+    return widest;
+}
+
 // Where a control starts: the bot's value, or the middle of the range.
 int startPosition(int box, const roster::ListedBot* bot)
 {
@@ -173,13 +184,11 @@ QWidget* SetValuesDialog::addControl(QWidget* parent, int box, const QString& ob
     slider->setObjectName(objectName);
     slider->setAccessibleName(name);
     grid->addWidget(slider, 0, 0);
+    // As wide as any field's widest value, so that the sliders line up.
     auto* value = new QLabel(control);
     value->setObjectName(objectName + QStringLiteral("Value"));
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    int widest = 0;
-    for (int p = field.minimum; p <= field.maximum; ++p)
-        widest = std::max(widest, fontMetrics().horizontalAdvance(valueText(box, p)));
-    value->setMinimumWidth(widest);
+    value->setMinimumWidth(widestValue(fontMetrics()));
     grid->addWidget(value, 0, 1);
     connect(slider, &QSlider::valueChanged, value, [value, box](int p) { value->setText(valueText(box, p)); });
     slider->setValue(position);
