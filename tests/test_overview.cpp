@@ -5,6 +5,7 @@
 #include "overview/restore_backup_dialog.h"
 #include "overview/roster_actions.h"
 #include "overview/roster_overview.h"
+#include "platform/desktop.h"
 #include "platform/qt_platform.h"
 #include "roster/bot_file.h"
 #include "roster/roster_table.h"
@@ -130,9 +131,12 @@ private slots:
     void setValuesWritesExactlyTheTickedFields_data();
     void setValuesWritesExactlyTheTickedFields();
     void followsTheFile();
+    void opensBesideTheMainWindow_data();
+    void opensBesideTheMainWindow();
     void ownWriteBesideUnsavedChangesIsNoNews();
     void sharesBotsAndRestoresABackup();
     void restoresOnlyARosterAndAsksFirst();
+    void botFilesGoWhereThePlayerKeepsThem();
     void dialogsGiveTheKeysBack_data();
     void dialogsGiveTheKeysBack();
     void everyWriteAsksWhileTheGameRuns_data();
@@ -241,9 +245,15 @@ void OverviewTest::setValuesWritesExactlyTheTickedFields()
     auto* accuracy = dialog->findChild<QCheckBox*>(QStringLiteral("IncludeSlider3"));
     QTest::mouseClick(accuracy, Qt::LeftButton, Qt::NoModifier, QPoint(6, accuracy->height() / 2));
     QVERIFY(accuracy->isChecked());
-    QVERIFY(player.tabTo(dialog->findChild<QSlider*>(random ? QStringLiteral("Slider3Lowest") : QStringLiteral("Slider3"))));
+    const QString slider = random ? QStringLiteral("Slider3Lowest") : QStringLiteral("Slider3");
+    QVERIFY(player.tabTo(dialog->findChild<QSlider*>(slider)));
     for (Qt::Key key : sliderKeys)
         player.press(key);
+    // The value beside the slider; the editor's unsaved values, said to be so.
+    QCOMPARE(dialog->findChild<QLabel*>(slider + QStringLiteral("Value"))->text(),
+             QString::fromStdString(roster::ShortNumber(allowed.first().toDouble())));
+    QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("lblStart"))->text(),
+             QStringLiteral("The sliders start at the values of Cinder in the editor, with changes not yet saved."));
     player.press(Qt::Key_Return);
     QTRY_VERIFY(!dialog->isVisible());
 
@@ -293,6 +303,36 @@ void OverviewTest::ownWriteBesideUnsavedChangesIsNoNews()
     QCOMPARE(editor.box(4)->text(), QStringLiteral("1.000000"));
     QVERIFY(editor.window->isWindowModified());
     QVERIFY(!editor.label("lblFileChanged")->isVisibleTo(editor.window.get()));
+}
+
+void OverviewTest::opensBesideTheMainWindow_data()
+{
+    QTest::addColumn<QRect>("main");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QPoint>("at");
+    const QRect wide(0, 0, 1280, 1024);
+    QTest::newRow("room on the right") << QRect(100, 100, 400, 500) << QSize(300, 400) << wide << QPoint(500, 100);
+    QTest::newRow("room on the left only") << QRect(800, 100, 400, 500) << QSize(300, 400) << wide << QPoint(500, 100);
+    QTest::newRow("no room, more on the left: flush left") << QRect(400, 0, 500, 500) << QSize(900, 560) << wide
+                                                           << QPoint(0, 0);
+    QTest::newRow("no room, more on the right: flush right") << QRect(300, 0, 400, 500) << QSize(900, 560)
+                                                             << QRect(0, 0, 1024, 768) << QPoint(124, 0);
+    QTest::newRow("low on the screen: raised") << QRect(100, 600, 400, 100) << QSize(300, 400)
+                                               << QRect(0, 0, 1024, 768) << QPoint(500, 368);
+    QTest::newRow("larger than the screen") << QRect(100, 100, 400, 500) << QSize(1100, 900)
+                                            << QRect(0, 0, 1024, 768) << QPoint(0, 0);
+    QTest::newRow("a second screen") << QRect(1400, 100, 400, 500) << QSize(300, 400)
+                                     << QRect(1280, 0, 1024, 768) << QPoint(1800, 100);
+}
+
+void OverviewTest::opensBesideTheMainWindow()
+{
+    QFETCH(QRect, main);
+    QFETCH(QSize, size);
+    QFETCH(QRect, screen);
+    QFETCH(QPoint, at);
+    QCOMPARE(platform::placeBeside(main, size, screen), at);
 }
 
 void OverviewTest::followsTheFile()
@@ -426,6 +466,35 @@ void OverviewTest::restoresOnlyARosterAndAsksFirst()
              QStringList({QStringLiteral("Replace the roster with the copy of %1? 1 bot differs.")
                               .arg(RestoreBackupDialog::stampText("20261207-101500"))}));
     QCOMPARE(editor.file(), original);
+}
+
+void OverviewTest::botFilesGoWhereThePlayerKeepsThem()
+{
+    Editor editor(withBot("BotNames[2]", "AC/DC"));
+    Player player(editor);
+    QVERIFY(player.ready());
+    QVERIFY(openOverview(editor));
+    Overview overview(editor);
+    const QString mine = editor.dir.filePath(QStringLiteral("mine"));
+    QVERIFY(QDir().mkdir(mine));
+    // No row selected: every bot, from the player's documents.
+    editor.platform.fileAnswers = {mine + QStringLiteral("/all")};
+    player.press(Qt::Key_E, Qt::AltModifier);
+    QTRY_COMPARE(editor.platform.dialogsShown.size(), 1);
+    QCOMPARE(editor.platform.dialogsShown[0].startFolder,
+             QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
+    const QByteArray all = testing::readBytes(mine + QStringLiteral("/all.covbots"));
+    QCOMPARE(roster::ReadBotFile(all.toStdString()).sections.at(0).bots.size(), std::size_t{16});
+    // One bot: a file named after it, in the folder of the last bot file, as an import starts.
+    QTest::mouseClick(overview.table->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      overview.table->visualRect(overview.table->model()->index(2, 1)).center());
+    player.press(Qt::Key_E, Qt::AltModifier);
+    QTRY_COMPARE(editor.platform.dialogsShown.size(), 2);
+    player.press(Qt::Key_I, Qt::AltModifier);
+    QTRY_COMPARE(editor.platform.dialogsShown.size(), 3);
+    QCOMPARE(editor.platform.dialogsShown[1].fileName, QStringLiteral("AC_DC.covbots"));
+    for (int dialog : {1, 2})
+        QCOMPARE(editor.platform.dialogsShown[dialog].startFolder, QDir::toNativeSeparators(mine));
 }
 
 void OverviewTest::dialogsGiveTheKeysBack_data()

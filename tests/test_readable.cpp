@@ -5,7 +5,8 @@
 // Windows the system's own); the pictures are sharp; a screen reader can name
 // every control. All of it in the language named by CBT_LANG (set by ctest;
 // English without it), where no caption the catalogue translates may show
-// in English.
+// in English. Every window and dialog opens wholly on a screen of
+// 1280 x 1024 and of 1024 x 768 (the offscreen platform is given both).
 
 #include "about/frm_about.h"
 #include "app/language.h"
@@ -15,6 +16,7 @@
 #include "overview/roster_overview.h"
 #include "platform/controls.h"
 #include "support/editor.h"
+#include "support/messages.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -25,6 +27,8 @@
 #include <QTableWidget>
 #include <QHash>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
@@ -35,6 +39,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -222,6 +228,8 @@ private slots:
     void overviewTextsFit_data();
     void overviewTextsFit();
     void noCaptionLeftInEnglish();
+    void windowsOpenOnTheScreen_data();
+    void windowsOpenOnTheScreen();
 
 private:
     QFont desktopFont_;
@@ -571,8 +579,110 @@ void ReadableTest::noCaptionLeftInEnglish()
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
+void ReadableTest::windowsOpenOnTheScreen_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::newRow("1280 x 1024") << 0;
+    QTest::newRow("1024 x 768") << 1;
+}
+
+// At the default font, every window and dialog opened over the main window
+// on this screen lies wholly inside its available area: the main window,
+// the overview, Set Values both ways, About, Import, Restore, the message
+// boxes at their longest.
+void ReadableTest::windowsOpenOnTheScreen()
+{
+    QFETCH(int, screen);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        QSKIP("only the offscreen platform is given screens of these sizes");
+    QCOMPARE(screens.size(), 2);
+    QScreen* shown = screens[screen];
+    const QRect area = shown->availableGeometry();
+    QStringList faults;
+    const auto check = [&faults, shown, area](QWidget* w) {
+        QApplication::processEvents();
+        const QRect at = w->frameGeometry();
+        if (w->screen() != shown || !area.contains(at))
+            faults.append(QStringLiteral("%1 lies at %2,%3 %4 x %5 on %6").arg(w->objectName()).arg(at.x()).arg(at.y())
+                              .arg(at.width()).arg(at.height()).arg(w->screen()->name()));
+    };
+    Editor editor(testing::sampleRoster(), false);
+    QWidget* main = editor.window.get();
+    main->setScreen(shown);
+    editor.window->Form_Load();
+    main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    check(main);
+    editor.action("mnuOverview")->trigger();
+    auto* overview = editor.window->findChild<RosterOverview*>();
+    QVERIFY(QTest::qWaitForWindowExposed(overview));
+    check(overview);
+    overview->findChild<QTableView*>(QStringLiteral("grdRoster"))->selectAll();
+    overview->setValues();
+    auto* setValues = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    QVERIFY(setValues);
+    for (const char* way : {"optSame", "optRandom"}) {
+        setValues->findChild<QRadioButton*>(QLatin1String(way))->setChecked(true);
+        check(setValues);
+    }
+    setValues->reject();
+
+    frmAbout about(editor.platform, main);
+    ImportBotsDialog import({{"Botpack.ChallengeBotInfo", 12, {{"Wolfeschlegelsteinhausenbergerdorff", {}}}}}, 2, {},
+                            main);
+    RestoreBackupDialog restore({{"b", "20261207-101501-2", 123456, true, 16, 2}, {"a", "20261207-101500", 9, false}},
+                                main);
+    document::Outcome refused = document::Outcome::of(roster::SaveOutcome::failure({}, "Access is denied"));
+    refused.gameCopy = QStringLiteral("C:\\Users\\Player\\AppData\\Local\\VirtualStore\\Program Files (x86)\\Unreal "
+                                      "Tournament\\System\\CovertstrikeUser.ini");
+    const QStringList texts = {
+        QCoreApplication::translate("frmMain", messages::Disclaimer.toUtf8().constData()),
+        document::Messages::failure(refused, document::Write::Save,
+                                    QStringLiteral("C:\\Program Files (x86)\\Unreal Tournament\\System\\"
+                                                   "CovertstrikeUser.ini"),
+                                    QStringLiteral("Wolfeschlegelsteinhausenbergerdorff"), 100),
+        QCoreApplication::translate("RosterActions", "The game is running and may write the roster back when it "
+                                                     "closes. Save anyway?"),
+    };
+    std::vector<std::unique_ptr<QMessageBox>> boxes;
+    for (const QString& text : texts) {
+        boxes.push_back(std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Covertstrike Bot Tweaker"),
+                                                      text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                                      main));
+        boxes.back()->setObjectName(QStringLiteral("message %1").arg(boxes.size()));
+    }
+    QList<QWidget*> dialogs = {&about, &import, &restore};
+    for (const auto& box : boxes)
+        dialogs.append(box.get());
+    for (QWidget* dialog : dialogs) {
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        check(dialog);
+        dialog->hide();
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
 int main(int argc, char* argv[])
 {
+    // Two screens side by side, of sizes players have, at the scale factor
+    // of this run: 1280 x 1024 and 1024 x 768 pixels as the windows count
+    // them. (Given by a relative name: the platform's options take no
+    // drive letter.)
+    QTemporaryFile screens(QStringLiteral("cbt-screens-XXXXXX.json"));
+    if (qEnvironmentVariable("QT_QPA_PLATFORM") == QLatin1String("offscreen") && screens.open()) {
+        const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
+        const auto pixels = [scale](int size) { return QByteArray::number(qRound(size * scale)); };
+        screens.write("{\"screens\": [{\"name\": \"big\", \"x\": 0, \"y\": 0, \"width\": " + pixels(1280)
+                      + ", \"height\": " + pixels(1024) + ", \"logicalDpi\": 96, \"logicalBaseDpi\": 96},"
+                      + " {\"name\": \"small\", \"x\": " + pixels(1280) + ", \"y\": 0, \"width\": " + pixels(1024)
+                      + ", \"height\": " + pixels(768) + ", \"logicalDpi\": 96, \"logicalBaseDpi\": 96}]}");
+        screens.close();
+        qputenv("QT_QPA_PLATFORM",
+                "offscreen:configfile=" + QDir::current().relativeFilePath(screens.fileName()).toLocal8Bit());
+    }
     QApplication application(argc, argv);
     // The language under test, as --lang would give it.
     const QString language = qEnvironmentVariable("CBT_LANG");
