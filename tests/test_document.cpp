@@ -165,6 +165,8 @@ void DocumentTest::failedWritesLeaveFileAndHistory_data()
     QTest::newRow("save, a blank name") << save("  ") << false << Result::Refused;
     QTest::newRow("save, file gone") << save("Ember") << true << Result::Gone;
     QTest::newRow("set values, file gone") << setValues << true << Result::Gone;
+    QTest::newRow("set values, none of the bots listed any more")
+        << Write([](RosterDocument& d) { return d.setValues({40, 41}, {{4, 10, 10}}, 7); }) << false << Result::Gone;
     QTest::newRow("import, a name the file cannot hold") << import("\u0141ukasz") << false << Result::Refused;
     QTest::newRow("import, file gone") << import("Sniper") << true << Result::Gone;
     QTest::newRow("move the first bot up") << Write([](RosterDocument& d) {
@@ -268,7 +270,7 @@ void DocumentTest::aRosterThatCannotBeReadIsNeverGone_data()
 }
 
 // The save says what the note beside the bot's number says, never that the
-// file is gone, and the player's change stays.
+// file is gone, and the player's change stays; Set Values is refused alike.
 void DocumentTest::aRosterThatCannotBeReadIsNeverGone()
 {
     QFETCH(QString, hold);
@@ -292,6 +294,8 @@ void DocumentTest::aRosterThatCannotBeReadIsNeverGone()
             ::CloseHandle(held);
     });
 #endif
+    // Set Values too: never nothing written and nothing said.
+    QCOMPARE(fixture.document.setValues({0}, {{4, 0, 0}}, 7).result, result);
     const Outcome outcome = fixture.document.saveShownBot();
     QCOMPARE(outcome.result, result);
     const QString message = document::Messages::failure(outcome, document::Write::Save, fixture.path, {}, 5);

@@ -84,7 +84,9 @@ QString Messages::failure(const Outcome& outcome, Write write, const QString& ro
     case Result::Unwritable:
         // In the words of the note beside the bot's number.
         if (outcome.unreadable)
-            return tr("The roster file cannot be read: %1: %2. Nothing was saved; your changes are kept.")
+            return (write == Write::Save
+                        ? tr("The roster file cannot be read: %1: %2. Nothing was saved; your changes are kept.")
+                        : tr("The roster file cannot be read: %1: %2. The file was left as it was."))
                 .arg(native(rosterPath), reason);
         switch (write) {
         case Write::Save:
