@@ -6,7 +6,10 @@
 // English editor's, byte for byte.
 
 #include "app/language.h"
+#include "document/messages.h"
+#include "document/roster_document.h"
 #include "platform/qt_platform.h"
+#include "roster/bot_file.h"
 #include "support/editor.h"
 #include "support/player.h"
 
@@ -24,6 +27,8 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -197,7 +202,84 @@ struct WindowWalk {
     QStringList faults;
 };
 
+// A refusal as the player reads it, and the data in it that stays as it is
+// in every language (paths, the system's reasons).
+struct Said {
+    QString text;
+    QStringList data;
+};
+// Brings one refusal about, with a fresh roster at the path given.
+using Refusal = std::function<Said(const QString& roster)>;
+
+// The shown bot 5 renamed `name`, saved.
+Refusal savingName(const std::string& name)
+{
+    return [name](const QString& path) {
+        ScriptedPlatform system;
+        document::RosterDocument roster(system);
+        roster.open(path);
+        roster::BotTexts texts = roster::TextsOf(roster.roster().bots[5]);
+        roster.show(5, texts);
+        texts.name = name;
+        roster.edit(texts);
+        return Said{document::Messages::failure(roster.saveShownBot(), document::Write::Save, path, {}, 5), {}};
+    };
+}
+
+// A save of bot 5 (or an import) after the file became `what`: "gone" or "folder".
+Refusal writingInto(const QString& what, document::Write write)
+{
+    return [what, write](const QString& path) {
+        ScriptedPlatform system;
+        document::RosterDocument roster(system);
+        roster.open(path);
+        roster::BotTexts texts = roster::TextsOf(roster.roster().bots[5]);
+        roster.show(5, texts);
+        texts.fields[4] = "1.000000";
+        roster.edit(texts);
+        QFile::remove(path);
+        if (what == QLatin1String("folder"))
+            QDir().mkdir(path);
+        const roster::SharedBot solo{"Solo", {{"BotNames", "", "Solo"}}};
+        const document::Outcome outcome = write == document::Write::Save
+            ? roster.saveShownBot()
+            : roster.importBots({solo}, roster::ChooseTargets(roster::Placement::AfterLast, 1, 16, {}));
+        QDir().rmdir(path);
+        return Said{document::Messages::failure(outcome, write, path, {}, 5),
+                    {QDir::toNativeSeparators(path), QString::fromStdString(outcome.detail.error)}};
+    };
+}
+
+// The refusal of a bot-file text.
+Refusal reading(const char* text)
+{
+    return [text](const QString&) {
+        const roster::BotFileReading read = roster::ReadBotFile(text);
+        return Said{document::Messages::refusal(roster::SaveOutcome::refusal({}, read.pattern, read.arguments)), {}};
+    };
+}
+
+// The English words of `english` found again in `translated`: each part
+// between its data and its stops, of three words or more.
+QStringList leftInEnglish(const Said& english, const QString& translated)
+{
+    QString parts = english.text;
+    for (const QString& data : english.data) {
+        if (!data.isEmpty())
+            parts.replace(data, QStringLiteral("\n"));
+    }
+    static const QRegularExpression stops(QStringLiteral("[.:?!()\\n]"));
+    QStringList left;
+    for (const QString& part : parts.split(stops)) {
+        if (part.simplified().count(QLatin1Char(' ')) >= 2 && translated.contains(part.simplified()))
+            left.append(part.simplified());
+    }
+    return left;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Refusal)
 
 class LanguagesTest : public QObject {
     Q_OBJECT
@@ -210,6 +292,8 @@ private slots:
     void savesAsEnglishDoes();
     void accessKeysAreUnique_data();
     void accessKeysAreUnique();
+    void refusalsAreSaidInTheLanguage_data();
+    void refusalsAreSaidInTheLanguage();
 };
 
 void LanguagesTest::catalogueIsComplete_data()
@@ -314,6 +398,53 @@ void LanguagesTest::accessKeysAreUnique()
     system.askToSave(editor.window.get(), QStringLiteral("Save changes to Havoc?"));
 
     QVERIFY2(walk.faults.isEmpty(), qPrintable(walk.faults.join(QLatin1Char('\n'))));
+}
+
+void LanguagesTest::refusalsAreSaidInTheLanguage_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<Refusal>("refusal");
+    const QList<std::pair<const char*, Refusal>> kinds = {
+        {"a name the encoding cannot hold", savingName("\u0141ukasz")},
+        {"a blank name", savingName("  ")},
+        {"a bot file without bots", reading("[Other]\nx=1\n")},
+        {"a bot file numbering past the last bot", reading("[CovertstrikeBots]\nBotNames[0]=A\nBotSkills[101]=1\n")},
+        {"a bot file with a leading zero", reading("[CovertstrikeBots]\nBotNames[0]=A\nBotSkills[07]=1\n")},
+        {"a bot file with a second section", reading("[CovertstrikeBots]\nBotNames[0]=A\n[CovertstrikeBots]\n")},
+        {"a bot file with a blank name", reading("[CovertstrikeBots]\nBotNames[0]=  \n")},
+        {"in use", [](const QString& path) {
+             const document::Outcome held = document::Outcome::of(roster::SaveOutcome::failure({}, "held", true));
+             return Said{document::Messages::failure(held, document::Write::Save, path, {}, 5), {}};
+         }},
+        {"gone", writingInto(QStringLiteral("gone"), document::Write::Save)},
+        {"unwritable", writingInto(QStringLiteral("folder"), document::Write::Import)},
+        {"unreadable", writingInto(QStringLiteral("folder"), document::Write::Save)},
+    };
+    for (const QString& code : Languages) {
+        for (const auto& [kind, refusal] : kinds)
+            QTest::newRow(qPrintable(code + QStringLiteral(", ") + QLatin1String(kind))) << code << refusal;
+    }
+}
+
+// Every kind of refusal the player meets, in the language under test: no
+// sentence of it is left in English.
+void LanguagesTest::refusalsAreSaidInTheLanguage()
+{
+    QFETCH(QString, code);
+    QFETCH(Refusal, refusal);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
+    QVERIFY(testing::writeBytes(path, testing::sampleRoster()));
+    const Said english = refusal(path);
+    QVERIFY(!english.text.isEmpty());
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/covbot_%1.qm").arg(code)));
+    QCoreApplication::installTranslator(&translator);
+    QVERIFY(testing::writeBytes(path, testing::sampleRoster()));
+    const QString translated = refusal(path).text;
+    QCoreApplication::removeTranslator(&translator);
+    const QStringList left = leftInEnglish(english, translated);
+    QVERIFY2(left.isEmpty(), qPrintable(translated + QStringLiteral("\nleft in English: ") + left.join(QStringLiteral(" | "))));
 }
 
 QTEST_MAIN(LanguagesTest)
