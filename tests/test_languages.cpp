@@ -7,7 +7,6 @@
 
 #include "app/language.h"
 #include "document/messages.h"
-#include "document/roster_document.h"
 #include "platform/qt_platform.h"
 #include "roster/bot_file.h"
 #include "support/editor.h"
@@ -28,7 +27,7 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-#include <functional>
+#include <tuple>
 
 namespace {
 
@@ -202,75 +201,15 @@ struct WindowWalk {
     QStringList faults;
 };
 
-// A refusal as the player reads it, and the data in it that stays as it is
-// in every language (paths, the system's reasons).
-struct Said {
-    QString text;
-    QStringList data;
-};
-// Brings one refusal about, with a fresh roster at the path given.
-using Refusal = std::function<Said(const QString& roster)>;
-
-// The shown bot 5 renamed `name`, saved.
-Refusal savingName(const std::string& name)
+// The parts of `english`, between its stops and the data that stays as it
+// is in every language (a path, the system's reason), of three words or
+// more, that `translated` holds as they are.
+QStringList leftInEnglish(QString english, const QString& translated, const QStringList& data)
 {
-    return [name](const QString& path) {
-        ScriptedPlatform system;
-        document::RosterDocument roster(system);
-        roster.open(path);
-        roster::BotTexts texts = roster::TextsOf(roster.roster().bots[5]);
-        roster.show(5, texts);
-        texts.name = name;
-        roster.edit(texts);
-        return Said{document::Messages::failure(roster.saveShownBot(), document::Write::Save, path, {}, 5), {}};
-    };
-}
-
-// A save of bot 5 (or an import) after the file became `what`: "gone" or "folder".
-Refusal writingInto(const QString& what, document::Write write)
-{
-    return [what, write](const QString& path) {
-        ScriptedPlatform system;
-        document::RosterDocument roster(system);
-        roster.open(path);
-        roster::BotTexts texts = roster::TextsOf(roster.roster().bots[5]);
-        roster.show(5, texts);
-        texts.fields[4] = "1.000000";
-        roster.edit(texts);
-        QFile::remove(path);
-        if (what == QLatin1String("folder"))
-            QDir().mkdir(path);
-        const roster::SharedBot solo{"Solo", {{"BotNames", "", "Solo"}}};
-        const document::Outcome outcome = write == document::Write::Save
-            ? roster.saveShownBot()
-            : roster.importBots({solo}, roster::ChooseTargets(roster::Placement::AfterLast, 1, 16, {}));
-        QDir().rmdir(path);
-        return Said{document::Messages::failure(outcome, write, path, {}, 5),
-                    {QDir::toNativeSeparators(path), QString::fromStdString(outcome.detail.error)}};
-    };
-}
-
-// The refusal of a bot-file text.
-Refusal reading(const char* text)
-{
-    return [text](const QString&) {
-        const roster::BotFileReading read = roster::ReadBotFile(text);
-        return Said{document::Messages::refusal(roster::SaveOutcome::refusal({}, read.pattern, read.arguments)), {}};
-    };
-}
-
-// The English words of `english` found again in `translated`: each part
-// between its data and its stops, of three words or more.
-QStringList leftInEnglish(const Said& english, const QString& translated)
-{
-    QString parts = english.text;
-    for (const QString& data : english.data) {
-        if (!data.isEmpty())
-            parts.replace(data, QStringLiteral("\n"));
-    }
-    static const QRegularExpression stops(QStringLiteral("[.:?!()\\n]"));
+    for (const QString& same : data)
+        english.replace(same, QStringLiteral("\n"));
     QStringList left;
-    for (const QString& part : parts.split(stops)) {
+    for (const QString& part : english.split(QRegularExpression(QStringLiteral("[.:?!()\\n]")))) {
         if (part.simplified().count(QLatin1Char(' ')) >= 2 && translated.contains(part.simplified()))
             left.append(part.simplified());
     }
@@ -279,7 +218,8 @@ QStringList leftInEnglish(const Said& english, const QString& translated)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Refusal)
+Q_DECLARE_METATYPE(document::Outcome)
+Q_DECLARE_METATYPE(document::Write)
 
 class LanguagesTest : public QObject {
     Q_OBJECT
@@ -403,26 +343,42 @@ void LanguagesTest::accessKeysAreUnique()
 void LanguagesTest::refusalsAreSaidInTheLanguage_data()
 {
     QTest::addColumn<QString>("code");
-    QTest::addColumn<Refusal>("refusal");
-    const QList<std::pair<const char*, Refusal>> kinds = {
-        {"a name the encoding cannot hold", savingName("\u0141ukasz")},
-        {"a blank name", savingName("  ")},
-        {"a bot file without bots", reading("[Other]\nx=1\n")},
-        {"a bot file numbering past the last bot", reading("[CovertstrikeBots]\nBotNames[0]=A\nBotSkills[101]=1\n")},
-        {"a bot file with a leading zero", reading("[CovertstrikeBots]\nBotNames[0]=A\nBotSkills[07]=1\n")},
-        {"a bot file with a second section", reading("[CovertstrikeBots]\nBotNames[0]=A\n[CovertstrikeBots]\n")},
-        {"a bot file with a blank name", reading("[CovertstrikeBots]\nBotNames[0]=  \n")},
-        {"in use", [](const QString& path) {
-             const document::Outcome held = document::Outcome::of(roster::SaveOutcome::failure({}, "held", true));
-             return Said{document::Messages::failure(held, document::Write::Save, path, {}, 5), {}};
-         }},
-        {"gone", writingInto(QStringLiteral("gone"), document::Write::Save)},
-        {"unwritable", writingInto(QStringLiteral("folder"), document::Write::Import)},
-        {"unreadable", writingInto(QStringLiteral("folder"), document::Write::Save)},
+    QTest::addColumn<document::Outcome>("outcome");
+    QTest::addColumn<document::Write>("write");
+    QTemporaryDir dir;
+    const std::string roster = testing::toStd(dir.filePath(QStringLiteral("CovertstrikeUser.ini")));
+    testing::writeBytes(dir.filePath(QStringLiteral("CovertstrikeUser.ini")), testing::sampleRoster());
+    const auto saving = [&roster](const std::string& name) {
+        roster::BotEdit edit;
+        edit.name = name;
+        return roster::RosterFile(roster).SaveBot(5, edit);
+    };
+    const auto reading = [](const char* text) {
+        const roster::BotFileReading read = roster::ReadBotFile(text);
+        return roster::SaveOutcome::refusal({}, read.pattern, read.arguments);
+    };
+    document::Outcome unreadable = document::Outcome::of(roster::SaveOutcome::failure({}, "Is a directory"));
+    unreadable.unreadable = true;
+    const QList<std::tuple<const char*, document::Outcome, document::Write>> kinds = {
+        {"a name the encoding cannot hold", document::Outcome::of(saving("\u0141ukasz")), document::Write::Save},
+        {"a blank name", document::Outcome::of(saving("  ")), document::Write::Save},
+        {"a bot file without bots", document::Outcome::of(reading("[Other]\nx=1\n")), document::Write::Import},
+        {"a bot number past the last", document::Outcome::of(reading("[CovertstrikeBots]\nBotSkills[101]=1\n")),
+         document::Write::Import},
+        {"a bot number with a leading zero", document::Outcome::of(reading("[CovertstrikeBots]\nBotSkills[07]=1\n")),
+         document::Write::Import},
+        {"a second bot section", document::Outcome::of(reading("[CovertstrikeBots]\nBotNames[0]=A\n[CovertstrikeBots]\n")),
+         document::Write::Import},
+        {"a bot file's blank name", document::Outcome::of(reading("[CovertstrikeBots]\nBotNames[0]=  \n")),
+         document::Write::Import},
+        {"in use", document::Outcome::of(roster::SaveOutcome::failure({}, "held", true)), document::Write::Save},
+        {"gone", document::Outcome::gone(roster::Gone::File), document::Write::Save},
+        {"unwritable", document::Outcome::of(roster::SaveOutcome::failure({}, "Is a directory")), document::Write::Import},
+        {"unreadable", unreadable, document::Write::Save},
     };
     for (const QString& code : Languages) {
-        for (const auto& [kind, refusal] : kinds)
-            QTest::newRow(qPrintable(code + QStringLiteral(", ") + QLatin1String(kind))) << code << refusal;
+        for (const auto& [kind, outcome, write] : kinds)
+            QTest::newRow(qPrintable(code + QStringLiteral(", ") + QLatin1String(kind))) << code << outcome << write;
     }
 }
 
@@ -431,20 +387,18 @@ void LanguagesTest::refusalsAreSaidInTheLanguage_data()
 void LanguagesTest::refusalsAreSaidInTheLanguage()
 {
     QFETCH(QString, code);
-    QFETCH(Refusal, refusal);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
-    QVERIFY(testing::writeBytes(path, testing::sampleRoster()));
-    const Said english = refusal(path);
-    QVERIFY(!english.text.isEmpty());
+    QFETCH(document::Outcome, outcome);
+    QFETCH(document::Write, write);
+    const QString path = QStringLiteral("/games/ut/System/CovertstrikeUser.ini");
+    const QString english = document::Messages::failure(outcome, write, path, QStringLiteral("Cinder"), 5);
+    QVERIFY(!english.isEmpty());
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(":/i18n/covbot_%1.qm").arg(code)));
     QCoreApplication::installTranslator(&translator);
-    QVERIFY(testing::writeBytes(path, testing::sampleRoster()));
-    const QString translated = refusal(path).text;
+    const QString said = document::Messages::failure(outcome, write, path, QStringLiteral("Cinder"), 5);
     QCoreApplication::removeTranslator(&translator);
-    const QStringList left = leftInEnglish(english, translated);
-    QVERIFY2(left.isEmpty(), qPrintable(translated + QStringLiteral("\nleft in English: ") + left.join(QStringLiteral(" | "))));
+    const QStringList left = leftInEnglish(english, said, {QDir::toNativeSeparators(path), QStringLiteral("Is a directory")});
+    QVERIFY2(left.isEmpty(), qPrintable(said + QStringLiteral("\nleft in English: ") + left.join(QStringLiteral(" | "))));
 }
 
 QTEST_MAIN(LanguagesTest)

@@ -593,72 +593,50 @@ void ReadableTest::windowsOpenOnTheScreen_data()
 void ReadableTest::windowsOpenOnTheScreen()
 {
     QFETCH(int, screen);
-    const QList<QScreen*> screens = QGuiApplication::screens();
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         QSKIP("only the offscreen platform is given screens of these sizes");
-    QCOMPARE(screens.size(), 2);
-    QScreen* shown = screens[screen];
-    const QRect area = shown->availableGeometry();
+    QCOMPARE(QGuiApplication::screens().size(), 2);
+    QScreen* shown = QGuiApplication::screens()[screen];
     QStringList faults;
-    const auto check = [&faults, shown, area](QWidget* w) {
+    const auto check = [&faults, shown](QWidget* w) {
         QApplication::processEvents();
-        const QRect at = w->frameGeometry();
-        if (w->screen() != shown || !area.contains(at))
-            faults.append(QStringLiteral("%1 lies at %2,%3 %4 x %5 on %6").arg(w->objectName()).arg(at.x()).arg(at.y())
-                              .arg(at.width()).arg(at.height()).arg(w->screen()->name()));
+        if (w->screen() != shown || !shown->availableGeometry().contains(w->frameGeometry()))
+            faults.append(QLatin1String(w->metaObject()->className()) + QStringLiteral(" lies off the screen"));
     };
     Editor editor(testing::sampleRoster(), false);
     QWidget* main = editor.window.get();
     main->setScreen(shown);
     editor.window->Form_Load();
-    main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main));
-    check(main);
     editor.action("mnuOverview")->trigger();
     auto* overview = editor.window->findChild<RosterOverview*>();
-    QVERIFY(QTest::qWaitForWindowExposed(overview));
-    check(overview);
+    for (QWidget* window : {main, static_cast<QWidget*>(overview)}) {
+        window->show();
+        check(window);
+    }
     overview->findChild<QTableView*>(QStringLiteral("grdRoster"))->selectAll();
     overview->setValues();
     auto* setValues = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    QVERIFY(setValues);
     for (const char* way : {"optSame", "optRandom"}) {
         setValues->findChild<QRadioButton*>(QLatin1String(way))->setChecked(true);
         check(setValues);
     }
     setValues->reject();
-
-    frmAbout about(editor.platform, main);
-    ImportBotsDialog import({{"Botpack.ChallengeBotInfo", 12, {{"Wolfeschlegelsteinhausenbergerdorff", {}}}}}, 2, {},
-                            main);
-    RestoreBackupDialog restore({{"b", "20261207-101501-2", 123456, true, 16, 2}, {"a", "20261207-101500", 9, false}},
-                                main);
     document::Outcome refused = document::Outcome::of(roster::SaveOutcome::failure({}, "Access is denied"));
     refused.gameCopy = QStringLiteral("C:\\Users\\Player\\AppData\\Local\\VirtualStore\\Program Files (x86)\\Unreal "
                                       "Tournament\\System\\CovertstrikeUser.ini");
-    const QStringList texts = {
-        QCoreApplication::translate("frmMain", messages::Disclaimer.toUtf8().constData()),
-        document::Messages::failure(refused, document::Write::Save,
-                                    QStringLiteral("C:\\Program Files (x86)\\Unreal Tournament\\System\\"
-                                                   "CovertstrikeUser.ini"),
-                                    QStringLiteral("Wolfeschlegelsteinhausenbergerdorff"), 100),
-        QCoreApplication::translate("RosterActions", "The game is running and may write the roster back when it "
-                                                     "closes. Save anyway?"),
-    };
-    std::vector<std::unique_ptr<QMessageBox>> boxes;
-    for (const QString& text : texts) {
-        boxes.push_back(std::make_unique<QMessageBox>(QMessageBox::Warning, QStringLiteral("Covertstrike Bot Tweaker"),
-                                                      text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                                                      main));
-        boxes.back()->setObjectName(QStringLiteral("message %1").arg(boxes.size()));
-    }
-    QList<QWidget*> dialogs = {&about, &import, &restore};
-    for (const auto& box : boxes)
-        dialogs.append(box.get());
-    for (QWidget* dialog : dialogs) {
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.emplace_back(new frmAbout(editor.platform, main));
+    dialogs.emplace_back(new ImportBotsDialog({{"Botpack.ChallengeBotInfo", 12, {{"Wolfeschlegelsteinhausenbergerdorff", {}}}}},
+                                              2, {}, main));
+    dialogs.emplace_back(new RestoreBackupDialog({{"b", "20261207-101501-2", 123456, true, 16, 2}}, main));
+    for (const QString& text : {QCoreApplication::translate("frmMain", messages::Disclaimer.toUtf8().constData()),
+                                document::Messages::failure(refused, document::Write::Save, refused.gameCopy,
+                                                            QStringLiteral("Wolfeschlegelsteinhausenbergerdorff"), 100)})
+        dialogs.emplace_back(new QMessageBox(QMessageBox::Warning, QStringLiteral("Covertstrike Bot Tweaker"), text,
+                                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, main));
+    for (const auto& dialog : dialogs) {
         dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
-        check(dialog);
+        check(dialog.get());
         dialog->hide();
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
