@@ -487,6 +487,8 @@ void OverviewTest::dialogsGiveTheKeysBack_data()
         << true << keys(Qt::CTRL | Qt::Key_V) << keys(Qt::Key_Escape) << QString();
     QTest::newRow("the file dialog, Escape") << true << keys(Qt::ALT | Qt::Key_I) << QKeySequence()
                                              << QStringLiteral("QFileDialog");
+    QTest::newRow("showing a bot, the question about unsaved changes escaped")
+        << true << keys(Qt::Key_Return) << QKeySequence() << QStringLiteral("QMessageBox");
     QTest::newRow("Restore Backup, Escape") << false << keys(Qt::ALT | Qt::Key_F, Qt::Key_B) << keys(Qt::Key_Escape)
                                             << QString();
 }

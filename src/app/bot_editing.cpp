@@ -6,7 +6,7 @@
 #include "overview/roster_actions.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <exception>
 
@@ -30,10 +30,11 @@ void frmMain::showBot(int bot)
     // name). Unsaved changes of the shown bot, a typed name among them, are
     // settled first, with the list back on that bot; a cancelled question
     // or a failed save leaves it there. Picking the shown bot again asks
-    // too: the list's field has dropped a name being typed.
+    // too: the list's field has dropped a name being typed. Asked from the
+    // overview, the question opens over it, which keeps the keys on Cancel.
     if (document_->hasChanges()) {
         controls_->returnToShownBot();
-        if (!settleChanges(this))
+        if (!settleChanges(QApplication::activeWindow() ? QApplication::activeWindow() : this))
             return;
     }
     // The pick loads the bot as the file holds it now.

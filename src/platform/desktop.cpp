@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QPointer>
-#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -24,23 +23,6 @@ QPoint placeBeside(const QRect& anchor, const QSize& size, const QRect& screen)
         x = screen.left();
     const int y = std::min(anchor.top(), screen.bottom() + 1 - size.height());
     return {std::max(x, screen.left()), std::max(y, screen.top())};
-}
-
-void keepOnScreen(QWidget* window)
-{
-    const QScreen* screen = window->screen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    // The frame around the client area, as the window system draws it.
-    const QSize frame = window->frameGeometry().size() - window->size();
-    const QSize most = area.size() - frame;
-    if (window->width() > most.width() || window->height() > most.height())
-        window->resize(window->size().boundedTo(most));
-    QRect at = window->frameGeometry();
-    at.moveLeft(std::max(area.left(), std::min(at.left(), area.right() + 1 - at.width())));
-    at.moveTop(std::max(area.top(), std::min(at.top(), area.bottom() + 1 - at.height())));
-    window->move(at.topLeft());
 }
 
 void openOver(QDialog* dialog, QWidget* from)

@@ -24,10 +24,6 @@ namespace platform {
 // window larger than the screen gets the screen's top left corner.
 QPoint placeBeside(const QRect& anchor, const QSize& size, const QRect& screen);
 
-// `window`'s frame inside the available area of its screen: shrunk to the
-// area where larger, then moved in as little as it takes.
-void keepOnScreen(QWidget* window);
-
 // Opens `dialog` window-modal over `from`'s window and deletes it once it
 // closes; that window is then the active one again, with the focus where
 // it was.
