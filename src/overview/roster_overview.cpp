@@ -67,21 +67,9 @@ void RosterOverview::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     showRoster();
+    // Beside the main window where there is room, wholly on its screen.
     if (!event->spontaneous())
-        placeBesideMainWindow();
-}
-
-void RosterOverview::placeBesideMainWindow()
-{
-    const QWidget* main = parentWidget();
-    const QScreen* s = main ? main->screen() : nullptr;
-    if (!s)
-        return;
-    // The window system frames both windows alike.
-    const QSize frame = main->frameGeometry().size() - main->size();
-    const QRect area = s->availableGeometry();
-    resize(size().boundedTo(area.size() - frame));
-    move(platform::placeBeside(main->frameGeometry(), size() + frame, area));
+        platform::placeBeside(this, parentWidget());
 }
 
 RosterOverview::~RosterOverview()

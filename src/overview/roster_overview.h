@@ -82,8 +82,6 @@ private:
     void sortBy(int column);
     void followHeaderSort(int column, Qt::SortOrder order);
     void fitWidthToColumns();
-    // Beside the main window where there is room, wholly on its screen.
-    void placeBesideMainWindow();
     void rememberSize();
     void showSelectionCount();
     void showRowMenu(const QPoint& at);

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -23,6 +24,18 @@ QPoint placeBeside(const QRect& anchor, const QSize& size, const QRect& screen)
         x = screen.left();
     const int y = std::min(anchor.top(), screen.bottom() + 1 - size.height());
     return {std::max(x, screen.left()), std::max(y, screen.top())};
+}
+
+void placeBeside(QWidget* window, const QWidget* anchor)
+{
+    const QScreen* screen = anchor ? anchor->screen() : nullptr;
+    if (!screen)
+        return;
+    // The window system frames both windows alike.
+    const QSize frame = anchor->frameGeometry().size() - anchor->size();
+    const QRect area = screen->availableGeometry();
+    window->resize(window->size().boundedTo(area.size() - frame));
+    window->move(placeBeside(anchor->frameGeometry(), window->size() + frame, area));
 }
 
 void openOver(QDialog* dialog, QWidget* from)

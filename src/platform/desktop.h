@@ -23,6 +23,9 @@ namespace platform {
 // `anchor`'s, raised as far as its bottom must be to stay on the screen. A
 // window larger than the screen gets the screen's top left corner.
 QPoint placeBeside(const QRect& anchor, const QSize& size, const QRect& screen);
+// So moves `window` beside `anchor`, on its screen, shrunk to the screen
+// where it is larger.
+void placeBeside(QWidget* window, const QWidget* anchor);
 
 // Opens `dialog` window-modal over `from`'s window and deletes it once it
 // closes; that window is then the active one again, with the focus where
