@@ -77,6 +77,8 @@ private slots:
     void namesTheExportedFile_data();
     void namesTheExportedFile();
     void restoreCanBeUndone();
+    void onlyARosterIsRestored_data();
+    void onlyARosterIsRestored();
 };
 
 void BotFileTest::exportThenImportReproducesTheKeys_data()
@@ -487,6 +489,48 @@ void BotFileTest::restoreCanBeUndone()
 
     QVERIFY(RestoreBackup(file, backups[0].path, "20261207-120000").ok);
     QCOMPARE(testing::readBytes(path), after);
+}
+
+void BotFileTest::onlyARosterIsRestored_data()
+{
+    QTest::addColumn<QByteArray>("copy"); // "folder": a folder of the copy's name
+    QTest::addColumn<QString>("bots");    // as summarised: "bots/differing", "not a roster" or "unreadable"
+    const QByteArray two = Head + "BotNames[0]=A\r\nBotNames[1]=B\r\n";
+    QTest::newRow("the roster as it is") << two << "2/0";
+    QTest::newRow("a bot renamed, one added") << QByteArray(Head + "BotNames[0]=A\r\nBotNames[1]=C\r\nBotNames[2]=D\r\n")
+                                              << "3/2";
+    QTest::newRow("random bytes") << QByteArray("\x7f" "ELF\x02\x01\0\0[x]\0\xff\xfe", 14) << "not a roster";
+    QTest::newRow("no bot section") << QByteArray("[Engine.GameInfo]\r\nbBots=True\r\n") << "not a roster";
+    QTest::newRow("the section, no bots") << QByteArray(Head + "BotNames[0]=\r\n") << "not a roster";
+    QTest::newRow("empty") << QByteArray() << "not a roster";
+    QTest::newRow("a folder") << QByteArray("folder") << "unreadable";
+}
+
+void BotFileTest::onlyARosterIsRestored()
+{
+    QFETCH(QByteArray, copy);
+    QFETCH(QString, bots);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("CovertstrikeUser.ini"));
+    const QByteArray current = Head + "BotNames[0]=A\r\nBotNames[1]=B\r\n";
+    QVERIFY(testing::writeBytes(path, current));
+    const QString backup = path + QStringLiteral(".20261207-100000.bak");
+    QVERIFY(copy == "folder" ? QDir().mkdir(backup) : testing::writeBytes(backup, copy));
+
+    const std::string file = testing::toStd(path);
+    const std::vector<BackupSummary> backups = SummariseBackups(file, RosterFile(file).LoadRoster());
+    QCOMPARE(backups.size(), std::size_t{1});
+    const BackupSummary& summary = backups[0];
+    QCOMPARE(summary.isRoster() ? QStringLiteral("%1/%2").arg(summary.bots).arg(summary.differing)
+                 : summary.readable ? QStringLiteral("not a roster")
+                                    : QStringLiteral("unreadable"),
+             bots);
+    const SaveOutcome restored = RestoreBackup(file, summary.path, "20261207-110000");
+    QCOMPARE(restored.ok, summary.isRoster());
+    QCOMPARE(testing::readBytes(path), summary.isRoster() ? copy : current);
+    // A refused copy leaves no backup of the file behind either.
+    QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.bak")}, QDir::AllEntries).size(),
+             summary.isRoster() ? 2 : 1);
 }
 
 QTEST_GUILESS_MAIN(BotFileTest)

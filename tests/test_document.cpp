@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QSignalSpy>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
@@ -136,6 +137,8 @@ private slots:
     void eachFixWritesItsKeyAlone();
     void fixAfterTheFileChangedWritesWhatStillNeedsIt();
     void followsTheInstall();
+    void aRosterThatCannotBeReadIsNeverGone_data();
+    void aRosterThatCannotBeReadIsNeverGone();
 };
 
 void DocumentTest::commandsAreUndoneAndRedoneByteForByte_data()
@@ -203,6 +206,8 @@ void DocumentTest::failedWritesLeaveFileAndHistory_data()
     QTest::newRow("save, a blank name") << save("  ") << false << Result::Refused;
     QTest::newRow("save, file gone") << save("Ember") << true << Result::Gone;
     QTest::newRow("set values, file gone") << setValues << true << Result::Gone;
+    QTest::newRow("set values, none of the bots listed any more")
+        << Write([](RosterDocument& d) { return d.setValues({40, 41}, {{4, 10, 10}}, 7); }) << false << Result::Gone;
     QTest::newRow("import, a name the file cannot hold") << import("\u0141ukasz") << false << Result::Refused;
     QTest::newRow("import, file gone") << import("Sniper") << true << Result::Gone;
     QTest::newRow("move the first bot up") << Write([](RosterDocument& d) {
@@ -374,6 +379,44 @@ void DocumentTest::followsTheInstall()
     QVERIFY(fixture.document.setValues({0}, {{4, 10, 10}}, 7).done());
     QVERIFY(fixture.settle());
     QCOMPARE(installs.count(), 1);
+void DocumentTest::aRosterThatCannotBeReadIsNeverGone_data()
+{
+    QTest::addColumn<int>("sharing"); // held open by another program sharing this, or a folder in its place (-1)
+    QTest::addColumn<Result>("result");
+    QTest::newRow("a folder in its place") << -1 << Result::Unwritable;
+#ifdef Q_OS_WIN
+    QTest::newRow("held open without sharing") << 0 << Result::InUse;
+    QTest::newRow("held open, shared but for deleting") << int(FILE_SHARE_READ | FILE_SHARE_WRITE) << Result::InUse;
+#endif
+}
+
+// Saving says what the note beside the bot's number says (in use when
+// another program holds the file), never that the file is gone, and keeps
+// the player's change; Set Values is refused alike.
+void DocumentTest::aRosterThatCannotBeReadIsNeverGone()
+{
+    QFETCH(int, sharing);
+    QFETCH(Result, result);
+    Fixture fixture;
+    roster::BotTexts texts = roster::TextsOf(fixture.document.roster().bots[5]);
+    fixture.document.show(5, texts);
+    texts.fields[4] = "1.000000";
+    fixture.document.edit(texts);
+    if (sharing < 0)
+        QVERIFY(QFile::remove(fixture.path) && QDir().mkdir(fixture.path));
+#ifdef Q_OS_WIN
+    const std::wstring native = QDir::toNativeSeparators(fixture.path).toStdWString();
+    HANDLE held = sharing < 0 ? INVALID_HANDLE_VALUE
+        : ::CreateFileW(native.c_str(), GENERIC_READ | GENERIC_WRITE, DWORD(sharing), nullptr, OPEN_EXISTING, 0, nullptr);
+    const auto release = qScopeGuard([held] { ::CloseHandle(held); });
+#endif
+    QCOMPARE(fixture.document.setValues({0}, {{4, 0, 0}}, 7).result, result);
+    const Outcome outcome = fixture.document.saveShownBot();
+    QCOMPARE(outcome.result, result);
+    const QString said = document::Messages::failure(outcome, document::Write::Save, fixture.path, {}, 5);
+    const QString note = document::Messages::whyNoBots(fixture.document.roster(), fixture.path).explanation;
+    QVERIFY2(result == Result::InUse ? said.contains(QStringLiteral("in use")) : said.startsWith(note), qPrintable(said));
+    QVERIFY(fixture.document.hasChanges());
 }
 
 QTEST_GUILESS_MAIN(DocumentTest)

@@ -6,7 +6,9 @@
 // English editor's, byte for byte.
 
 #include "app/language.h"
+#include "document/messages.h"
 #include "platform/qt_platform.h"
+#include "roster/bot_file.h"
 #include "support/editor.h"
 #include "support/player.h"
 
@@ -24,6 +26,8 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <tuple>
 
 namespace {
 
@@ -197,7 +201,25 @@ struct WindowWalk {
     QStringList faults;
 };
 
+// The parts of `english`, between its stops and the data that stays as it
+// is in every language (a path, the system's reason), of three words or
+// more, that `translated` holds as they are.
+QStringList leftInEnglish(QString english, const QString& translated, const QStringList& data)
+{
+    for (const QString& same : data)
+        english.replace(same, QStringLiteral("\n"));
+    QStringList left;
+    for (const QString& part : english.split(QRegularExpression(QStringLiteral("[.:?!()\\n]")))) {
+        if (part.simplified().count(QLatin1Char(' ')) >= 2 && translated.contains(part.simplified()))
+            left.append(part.simplified());
+    }
+    return left;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(document::Outcome)
+Q_DECLARE_METATYPE(document::Write)
 
 class LanguagesTest : public QObject {
     Q_OBJECT
@@ -210,6 +232,8 @@ private slots:
     void savesAsEnglishDoes();
     void accessKeysAreUnique_data();
     void accessKeysAreUnique();
+    void refusalsAreSaidInTheLanguage_data();
+    void refusalsAreSaidInTheLanguage();
 };
 
 void LanguagesTest::catalogueIsComplete_data()
@@ -315,6 +339,67 @@ void LanguagesTest::accessKeysAreUnique()
     system.askToSave(editor.window.get(), QStringLiteral("Save changes to Havoc?"));
 
     QVERIFY2(walk.faults.isEmpty(), qPrintable(walk.faults.join(QLatin1Char('\n'))));
+}
+
+void LanguagesTest::refusalsAreSaidInTheLanguage_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<document::Outcome>("outcome");
+    QTest::addColumn<document::Write>("write");
+    QTemporaryDir dir;
+    const std::string roster = testing::toStd(dir.filePath(QStringLiteral("CovertstrikeUser.ini")));
+    testing::writeBytes(dir.filePath(QStringLiteral("CovertstrikeUser.ini")), testing::sampleRoster());
+    const auto saving = [&roster](const std::string& name) {
+        roster::BotEdit edit;
+        edit.name = name;
+        return roster::RosterFile(roster).SaveBot(5, edit);
+    };
+    const auto reading = [](const char* text) {
+        const roster::BotFileReading read = roster::ReadBotFile(text);
+        return roster::SaveOutcome::refusal({}, read.pattern, read.arguments);
+    };
+    document::Outcome unreadable = document::Outcome::of(roster::SaveOutcome::failure({}, "Is a directory"));
+    unreadable.unreadable = true;
+    const QList<std::tuple<const char*, document::Outcome, document::Write>> kinds = {
+        {"a name the encoding cannot hold", document::Outcome::of(saving("\u0141ukasz")), document::Write::Save},
+        {"a blank name", document::Outcome::of(saving("  ")), document::Write::Save},
+        {"a bot file without bots", document::Outcome::of(reading("[Other]\nx=1\n")), document::Write::Import},
+        {"a bot number past the last", document::Outcome::of(reading("[CovertstrikeBots]\nBotSkills[101]=1\n")),
+         document::Write::Import},
+        {"a bot number with a leading zero", document::Outcome::of(reading("[CovertstrikeBots]\nBotSkills[07]=1\n")),
+         document::Write::Import},
+        {"a second bot section", document::Outcome::of(reading("[CovertstrikeBots]\nBotNames[0]=A\n[CovertstrikeBots]\n")),
+         document::Write::Import},
+        {"a bot file's blank name", document::Outcome::of(reading("[CovertstrikeBots]\nBotNames[0]=  \n")),
+         document::Write::Import},
+        {"in use", document::Outcome::of(roster::SaveOutcome::failure({}, "held", true)), document::Write::Save},
+        {"gone", document::Outcome::gone(roster::Gone::File), document::Write::Save},
+        {"unwritable", document::Outcome::of(roster::SaveOutcome::failure({}, "Is a directory")), document::Write::Import},
+        {"unreadable", unreadable, document::Write::Save},
+    };
+    for (const QString& code : Languages) {
+        for (const auto& [kind, outcome, write] : kinds)
+            QTest::newRow(qPrintable(code + QStringLiteral(", ") + QLatin1String(kind))) << code << outcome << write;
+    }
+}
+
+// Every kind of refusal the player meets, in the language under test: no
+// sentence of it is left in English.
+void LanguagesTest::refusalsAreSaidInTheLanguage()
+{
+    QFETCH(QString, code);
+    QFETCH(document::Outcome, outcome);
+    QFETCH(document::Write, write);
+    const QString path = QStringLiteral("/games/ut/System/CovertstrikeUser.ini");
+    const QString english = document::Messages::failure(outcome, write, path, QStringLiteral("Cinder"), 5);
+    QVERIFY(!english.isEmpty());
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/covbot_%1.qm").arg(code)));
+    QCoreApplication::installTranslator(&translator);
+    const QString said = document::Messages::failure(outcome, write, path, QStringLiteral("Cinder"), 5);
+    QCoreApplication::removeTranslator(&translator);
+    const QStringList left = leftInEnglish(english, said, {QDir::toNativeSeparators(path), QStringLiteral("Is a directory")});
+    QVERIFY2(left.isEmpty(), qPrintable(said + QStringLiteral("\nleft in English: ") + left.join(QStringLiteral(" | "))));
 }
 
 QTEST_MAIN(LanguagesTest)

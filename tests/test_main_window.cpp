@@ -56,6 +56,7 @@ private slots:
     void eraseRegInfoForgetsOnlyTheSetting();
     void noteShowsWhileTheGameRuns_data();
     void noteShowsWhileTheGameRuns();
+    void noteFollowsTheGameWhileTheEditorIsActive();
     void rememberedPathHasTheSystemsSeparators();
 };
 
@@ -291,6 +292,26 @@ void MainWindowTest::noteShowsWhileTheGameRuns()
     frmMain window(platform);
     window.Form_Load();
     QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblGameRunning"))->isVisibleTo(&window), shown);
+}
+
+void MainWindowTest::noteFollowsTheGameWhileTheEditorIsActive()
+{
+    Editor editor;
+    QVERIFY(editor.showActive());
+    auto* look = editor.find<QTimer>(QStringLiteral("lookoutTimer"));
+    const auto noteShown = [&editor] { return editor.label("lblGameRunning")->isVisibleTo(editor.window.get()); };
+    QVERIFY(look->isActive());
+    for (bool running : {true, false}) {
+        editor.platform.processes = running ? QStringList{QStringLiteral("UnrealTournament.exe")} : QStringList{};
+        QVERIFY(QMetaObject::invokeMethod(look, "timeout"));
+        QCOMPARE(noteShown(), running);
+    }
+    // Another program active, no looking. (The offscreen platform never
+    // deactivates the application itself: its signal stands in for it.)
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    QVERIFY(!look->isActive());
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    QVERIFY(look->isActive());
 }
 
 void MainWindowTest::rememberedPathHasTheSystemsSeparators()

@@ -2,7 +2,11 @@
 // table, its sorting and marking, showing a bot from it, and Set Values.
 
 #include "overview/import_bots_dialog.h"
+#include "overview/restore_backup_dialog.h"
+#include "overview/roster_actions.h"
 #include "overview/roster_overview.h"
+#include "platform/desktop.h"
+#include "platform/qt_platform.h"
 #include "roster/bot_file.h"
 #include "roster/deal.h"
 #include "roster/roster_table.h"
@@ -21,6 +25,8 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -121,7 +127,38 @@ bool openOverview(const Editor& editor)
     return QTest::qWaitFor([overview] { return QApplication::activeWindow() == overview; });
 }
 
+// Presses each key of `keys` on what has them: an open menu, else the focus.
+void press(const QKeySequence& keys)
+{
+    for (int i = 0; i < keys.count(); ++i) {
+        QWidget* popup = QApplication::activePopupWidget();
+        QTest::keyClick(popup ? popup : QApplication::focusWidget(), keys[i].key(), keys[i].keyboardModifiers());
+    }
+}
+
+// Presses Escape in the next box of class `box` to open, once it has the
+// keys: from inside its own event loop. The timer goes once it has.
+QPointer<QTimer> escapeNextBox(const QString& box)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, box] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->inherits(qPrintable(box)) || QApplication::activeWindow() != modal)
+            return;
+        timer->deleteLater();
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : modal, Qt::Key_Escape);
+    });
+    timer->start();
+    return timer;
+}
+
+// A request of the player's, with the roster's actions at hand.
+using Request = std::function<void(Editor&, RosterActions&)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Request)
 
 class OverviewTest : public QObject {
     Q_OBJECT
@@ -140,8 +177,16 @@ private slots:
     void setValuesWritesExactlyTheTickedFields_data();
     void setValuesWritesExactlyTheTickedFields();
     void followsTheFile();
+    void opensBesideTheMainWindow_data();
+    void opensBesideTheMainWindow();
     void ownWriteBesideUnsavedChangesIsNoNews();
     void sharesBotsAndRestoresABackup();
+    void restoresOnlyARosterAndAsksFirst();
+    void botFilesGoWhereThePlayerKeepsThem();
+    void dialogsGiveTheKeysBack_data();
+    void dialogsGiveTheKeysBack();
+    void everyWriteAsksWhileTheGameRuns_data();
+    void everyWriteAsksWhileTheGameRuns();
     void importTakesTheChosenRosterAndWhatFits();
     void shapesTheRosterThroughKeys_data();
     void shapesTheRosterThroughKeys();
@@ -256,9 +301,15 @@ void OverviewTest::setValuesWritesExactlyTheTickedFields()
     auto* accuracy = dialog->findChild<QCheckBox*>(QStringLiteral("IncludeSlider3"));
     QTest::mouseClick(accuracy, Qt::LeftButton, Qt::NoModifier, QPoint(6, accuracy->height() / 2));
     QVERIFY(accuracy->isChecked());
-    QVERIFY(player.tabTo(dialog->findChild<QSlider*>(random ? QStringLiteral("Slider3Lowest") : QStringLiteral("Slider3"))));
+    const QString slider = random ? QStringLiteral("Slider3Lowest") : QStringLiteral("Slider3");
+    QVERIFY(player.tabTo(dialog->findChild<QSlider*>(slider)));
     for (Qt::Key key : sliderKeys)
         player.press(key);
+    // The value beside the slider; the editor's unsaved values, said to be so.
+    QCOMPARE(dialog->findChild<QLabel*>(slider + QStringLiteral("Value"))->text(),
+             QString::fromStdString(roster::ShortNumber(allowed.first().toDouble())));
+    QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("lblStart"))->text(),
+             QStringLiteral("The sliders start at the values of Cinder in the editor, with changes not yet saved."));
     player.press(Qt::Key_Return);
     QTRY_VERIFY(!dialog->isVisible());
 
@@ -308,6 +359,30 @@ void OverviewTest::ownWriteBesideUnsavedChangesIsNoNews()
     QCOMPARE(editor.box(4)->text(), QStringLiteral("1.000000"));
     QVERIFY(editor.window->isWindowModified());
     QVERIFY(!editor.label("lblFileChanged")->isVisibleTo(editor.window.get()));
+}
+
+void OverviewTest::opensBesideTheMainWindow_data()
+{
+    QTest::addColumn<QRect>("main");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QPoint>("at");
+    const QRect wide(0, 0, 1280, 1024);
+    QTest::newRow("room on the right") << QRect(100, 100, 400, 500) << QSize(300, 400) << wide << QPoint(500, 100);
+    QTest::newRow("room on the left only") << QRect(800, 100, 400, 500) << QSize(300, 400) << wide << QPoint(500, 100);
+    QTest::newRow("no room: flush with the edge of more room, raised")
+        << QRect(1580, 600, 400, 100) << QSize(900, 560) << QRect(1280, 0, 1024, 768) << QPoint(1404, 208);
+    QTest::newRow("larger than the screen") << QRect(100, 100, 400, 500) << QSize(1100, 900)
+                                            << QRect(0, 0, 1024, 768) << QPoint(0, 0);
+}
+
+void OverviewTest::opensBesideTheMainWindow()
+{
+    QFETCH(QRect, main);
+    QFETCH(QSize, size);
+    QFETCH(QRect, screen);
+    QFETCH(QPoint, at);
+    QCOMPARE(platform::placeBeside(main, size, screen), at);
 }
 
 void OverviewTest::followsTheFile()
@@ -399,10 +474,195 @@ void OverviewTest::sharesBotsAndRestoresABackup()
     auto* list = dialog->findChild<QTreeWidget*>(QStringLiteral("lstBackups"));
     QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("16"));
     QCOMPARE(list->topLevelItem(0)->text(3), QStringLiteral("2"));
+    editor.platform.confirmAnswers = {true};
     player.press(Qt::Key_Return);
     QTRY_COMPARE(editor.file(), original);
+    QCOMPARE(editor.platform.confirmQuestions.size(), 1);
+    QVERIFY(editor.platform.confirmQuestions[0].endsWith(QStringLiteral("? 2 bots differ.")));
     QCOMPARE(QDir(editor.dir.path()).entryList({QStringLiteral("*.bak")}).size(), 2);
     QCOMPARE(overview.cell(5, 1), editor.combo()->currentText());
+}
+
+void OverviewTest::restoresOnlyARosterAndAsksFirst()
+{
+    const QByteArray original = testing::sampleRoster();
+    Editor editor(original);
+    // The newest copy is random bytes; the one before it the roster with a bot renamed.
+    QVERIFY(testing::writeBytes(editor.rosterPath + QStringLiteral(".20261207-101500.bak"),
+                                QByteArray(original).replace("BotNames[2]=Bramble", "BotNames[2]=Briar")));
+    QVERIFY(testing::writeBytes(editor.rosterPath + QStringLiteral(".20261207-101501.bak"),
+                                QByteArray("\x7f" "ELF\x02\x01\0\0\xff\xfe", 10)));
+    Player player(editor);
+    QVERIFY(player.ready() && player.menu(Qt::Key_F, Qt::Key_B));
+    QPointer<QDialog> dialog = editor.find<QDialog>(QStringLiteral("frmRestoreBackup"));
+    QVERIFY(dialog && QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+    auto* list = dialog->findChild<QTreeWidget*>(QStringLiteral("lstBackups"));
+    auto* restore = dialog->findChild<QPushButton*>(QStringLiteral("cmdRestore"));
+    QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("not a roster"));
+    // The roster comes chosen. On the copy that is none, Restore is disabled and Enter does nothing.
+    QCOMPARE(list->currentIndex().row(), 1);
+    player.press(Qt::Key_Up);
+    QVERIFY(!restore->isEnabled());
+    player.press(Qt::Key_Return);
+    QVERIFY(dialog->isVisible());
+    // The roster: asked first, and No leaves the file as it is.
+    player.press(Qt::Key_Down);
+    QVERIFY(restore->isEnabled());
+    player.press(Qt::Key_Return);
+    QTRY_VERIFY(!dialog);
+    QCOMPARE(editor.platform.confirmQuestions,
+             QStringList({QStringLiteral("Replace the roster with the copy of %1? 1 bot differs.")
+                              .arg(RestoreBackupDialog::stampText("20261207-101500"))}));
+    QCOMPARE(editor.file(), original);
+}
+
+void OverviewTest::botFilesGoWhereThePlayerKeepsThem()
+{
+    Editor editor(withBot("BotNames[2]", "AC/DC"));
+    Player player(editor);
+    QVERIFY(player.ready() && openOverview(editor));
+    Overview overview(editor);
+    // One bot, from the player's documents; then both dialogs start where it went.
+    QTest::mouseClick(overview.table->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      overview.table->visualRect(overview.table->model()->index(2, 1)).center());
+    editor.platform.fileAnswers = {editor.dir.filePath(QStringLiteral("mine"))};
+    const QList<platform::FileDialogSettings>& shown = editor.platform.dialogsShown;
+    for (Qt::Key key : {Qt::Key_E, Qt::Key_E, Qt::Key_I}) {
+        const qsizetype before = shown.size();
+        player.press(key, Qt::AltModifier);
+        QTRY_COMPARE(shown.size(), before + 1);
+    }
+    QCOMPARE(shown[2].title, QStringLiteral("Import Bots"));
+    QCOMPARE(shown[0].fileName, QStringLiteral("AC_DC.covbots"));
+    QCOMPARE(shown[0].startFolder,
+             QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
+    QCOMPARE(shown[1].startFolder, QDir::toNativeSeparators(editor.dir.path()));
+    QCOMPARE(shown[2].startFolder, QDir::toNativeSeparators(editor.dir.path()));
+}
+
+void OverviewTest::dialogsGiveTheKeysBack_data()
+{
+    QTest::addColumn<bool>("fromOverview");
+    QTest::addColumn<QKeySequence>("open");   // pressed in the window
+    QTest::addColumn<QKeySequence>("answer"); // pressed in the dialog it opens, if any
+    QTest::addColumn<QString>("box");         // a box that opens meanwhile, escaped
+    const auto keys = [](auto... key) { return QKeySequence(QKeyCombination(key)...); };
+    QTest::newRow("Set Values, Escape") << true << keys(Qt::ALT | Qt::Key_S) << keys(Qt::Key_Escape) << QString();
+    QTest::newRow("Set Values, Enter, the question about unsaved changes escaped")
+        << true << keys(Qt::ALT | Qt::Key_S) << keys(Qt::Key_Space, Qt::Key_Return) << QStringLiteral("QMessageBox");
+    QTest::newRow("Import Bots from the clipboard, Escape")
+        << true << keys(Qt::CTRL | Qt::Key_V) << keys(Qt::Key_Escape) << QString();
+    QTest::newRow("the file dialog, Escape") << true << keys(Qt::ALT | Qt::Key_I) << QKeySequence()
+                                             << QStringLiteral("QFileDialog");
+    QTest::newRow("showing a bot, the question about unsaved changes escaped")
+        << true << keys(Qt::Key_Return) << QKeySequence() << QStringLiteral("QMessageBox");
+    QTest::newRow("Restore Backup, Escape") << false << keys(Qt::ALT | Qt::Key_F, Qt::Key_B) << keys(Qt::Key_Escape)
+                                            << QString();
+}
+
+// The window a dialog was opened from is the active one again when it
+// closes, with the focus where it was: the same keys, pressed again, reach
+// it again rather than the main window's name field.
+void OverviewTest::dialogsGiveTheKeysBack()
+{
+    QFETCH(bool, fromOverview);
+    QFETCH(QKeySequence, open);
+    QFETCH(QKeySequence, answer);
+    QFETCH(QString, box);
+    Editor editor;
+    platform::QtPlatform real;
+    editor.platform.realDialogs = &real;
+    QVERIFY(testing::writeBytes(editor.rosterPath + QStringLiteral(".20261207-101500.bak"), testing::sampleRoster()));
+    QGuiApplication::clipboard()->setText(QStringLiteral("[CovertstrikeBots]\nBotNames[0]=Solo\n"));
+    Player player(editor, 5);
+    QVERIFY(player.ready());
+    QVERIFY(player.pressOn(editor.slider(3), Qt::Key_Left)); // bot 5's accuracy, not saved
+    QWidget* window = editor.window.get();
+    if (fromOverview) {
+        QVERIFY(openOverview(editor));
+        Overview overview(editor);
+        window = overview.window;
+        QTest::mouseClick(overview.table->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          overview.table->visualRect(overview.table->model()->index(5, 1)).center());
+    }
+    QWidget* focus = QApplication::focusWidget();
+    for (int time = 0; time < 2; ++time) {
+        const QPointer<QTimer> escaping = box.isEmpty() ? nullptr : escapeNextBox(box);
+        press(open);
+        if (!answer.isEmpty()) {
+            QTRY_VERIFY(QApplication::activeModalWidget());
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+            press(answer);
+        }
+        // (A button's access key clicks it after a moment.)
+        QTRY_VERIFY(!escaping);
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+        QCOMPARE(QApplication::focusWidget(), focus);
+    }
+    QCOMPARE(editor.combo()->currentText(), QStringLiteral("Cinder"));
+    QVERIFY(editor.window->isWindowModified());
+    QCOMPARE(editor.file(), testing::sampleRoster());
+}
+
+void OverviewTest::everyWriteAsksWhileTheGameRuns_data()
+{
+    QTest::addColumn<Request>("before"); // while the game is not running
+    QTest::addColumn<Request>("request");
+    QTest::addColumn<QKeySequence>("keys"); // in the dialog the request opens
+    const auto menu = [](const char* item) {
+        return Request([item](Editor& editor, RosterActions&) { editor.action(item)->trigger(); });
+    };
+    const Request none = [](Editor&, RosterActions&) {};
+    const QKeySequence enter(Qt::Key_Return);
+    QTest::newRow("save") << none << menu("mnuSave") << QKeySequence();
+    QTest::newRow("Set Values") << none << Request([](Editor& e, RosterActions& a) {
+        a.setValues(e.window.get(), {4, 5}, nullptr);
+    }) << QKeySequence(Qt::Key_Space, Qt::Key_Return);
+    QTest::newRow("import") << none << Request([](Editor& e, RosterActions& a) {
+        a.pasteBots(e.window.get(), QStringLiteral("[CovertstrikeBots]\nBotNames[0]=Solo\n"));
+    }) << enter;
+    QTest::newRow("restore") << none << Request([](Editor& e, RosterActions& a) {
+        e.platform.confirmAnswers.prepend(true); // the restore's own question
+        a.restoreBackup(e.window.get());
+    }) << enter;
+    QTest::newRow("undo") << menu("mnuSave") << menu("mnuUndo") << QKeySequence();
+    QTest::newRow("redo") << Request([=](Editor& e, RosterActions& a) { menu("mnuSave")(e, a), menu("mnuUndo")(e, a); })
+                          << menu("mnuRedo") << QKeySequence();
+}
+
+// While the game runs, a write asks first; No writes nothing, Yes writes,
+// and the shown bot's changes saved first do not ask again.
+void OverviewTest::everyWriteAsksWhileTheGameRuns()
+{
+    QFETCH(Request, before);
+    QFETCH(Request, request);
+    QFETCH(QKeySequence, keys);
+    Editor editor;
+    auto* actions = editor.window->findChild<RosterActions*>();
+    QVERIFY(testing::writeBytes(editor.rosterPath + QStringLiteral(".20261207-101500.bak"),
+                                QByteArray(testing::sampleRoster()).replace("BotNames[2]=Bramble", "BotNames[2]=Briar")));
+    editor.choose(5);
+    QTest::keyClick(editor.slider(3), Qt::Key_End); // bot 5's accuracy, not saved
+    before(editor, *actions);
+    editor.platform.processes = {QStringLiteral("UnrealTournament.exe")};
+    editor.platform.saveAnswers = {platform::SaveAnswer::Save};
+    const QByteArray file = editor.file();
+    for (bool yes : {false, true}) {
+        editor.platform.confirmQuestions.clear();
+        editor.platform.confirmAnswers = {yes};
+        request(editor, *actions);
+        for (int i = 0; i < keys.count(); ++i) {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, keys[i].key());
+        }
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(editor.platform.confirmQuestions.count(QStringLiteral(
+                     "The game is running and may write the roster back when it closes. Save anyway?")),
+                 1);
+        QCOMPARE(editor.file() != file, yes);
+    }
+    QVERIFY(editor.label("lblGameRunning")->isVisibleTo(editor.window.get()));
 }
 
 // A text holding two rosters: the player takes the second, and unticks a

@@ -5,7 +5,8 @@
 // Windows the system's own); the pictures are sharp; a screen reader can name
 // every control. All of it in the language named by CBT_LANG (set by ctest;
 // English without it), where no caption the catalogue translates may show
-// in English.
+// in English. Every window and dialog opens wholly on a screen of
+// 1280 x 1024 and of 1024 x 768 (the offscreen platform is given both).
 
 #include "about/frm_about.h"
 #include "app/language.h"
@@ -18,6 +19,7 @@
 #include "overview/roster_overview.h"
 #include "platform/controls.h"
 #include "support/editor.h"
+#include "support/messages.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -28,6 +30,8 @@
 #include <QTableWidget>
 #include <QHash>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
@@ -38,6 +42,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -225,6 +231,8 @@ private slots:
     void overviewTextsFit_data();
     void overviewTextsFit();
     void noCaptionLeftInEnglish();
+    void windowsOpenOnTheScreen_data();
+    void windowsOpenOnTheScreen();
 
 private:
     QFont desktopFont_;
@@ -593,8 +601,88 @@ void ReadableTest::noCaptionLeftInEnglish()
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
+void ReadableTest::windowsOpenOnTheScreen_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::newRow("1280 x 1024") << 0;
+    QTest::newRow("1024 x 768") << 1;
+}
+
+// At the default font, every window and dialog opened over the main window
+// on this screen lies wholly inside its available area: the main window,
+// the overview, Set Values both ways, About, Import, Restore, the message
+// boxes at their longest.
+void ReadableTest::windowsOpenOnTheScreen()
+{
+    QFETCH(int, screen);
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        QSKIP("only the offscreen platform is given screens of these sizes");
+    QCOMPARE(QGuiApplication::screens().size(), 2);
+    QScreen* shown = QGuiApplication::screens()[screen];
+    QStringList faults;
+    const auto check = [&faults, shown](QWidget* w) {
+        QApplication::processEvents();
+        if (w->screen() != shown || !shown->availableGeometry().contains(w->frameGeometry()))
+            faults.append(QLatin1String(w->metaObject()->className()) + QStringLiteral(" lies off the screen"));
+    };
+    Editor editor(testing::sampleRoster(), false);
+    QWidget* main = editor.window.get();
+    main->setScreen(shown);
+    editor.window->Form_Load();
+    editor.action("mnuOverview")->trigger();
+    auto* overview = editor.window->findChild<RosterOverview*>();
+    for (QWidget* window : {main, static_cast<QWidget*>(overview)}) {
+        window->show();
+        check(window);
+    }
+    overview->findChild<QTableView*>(QStringLiteral("grdRoster"))->selectAll();
+    overview->setValues();
+    auto* setValues = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    for (const char* way : {"optSame", "optRandom"}) {
+        setValues->findChild<QRadioButton*>(QLatin1String(way))->setChecked(true);
+        check(setValues);
+    }
+    setValues->reject();
+    document::Outcome refused = document::Outcome::of(roster::SaveOutcome::failure({}, "Access is denied"));
+    refused.gameCopy = QStringLiteral("C:\\Users\\Player\\AppData\\Local\\VirtualStore\\Program Files (x86)\\Unreal "
+                                      "Tournament\\System\\CovertstrikeUser.ini");
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.emplace_back(new frmAbout(editor.platform, main));
+    dialogs.emplace_back(new ImportBotsDialog({{"Botpack.ChallengeBotInfo", 12, {{"Wolfeschlegelsteinhausenbergerdorff", {}}}}},
+                                              2, {}, main));
+    dialogs.emplace_back(new RestoreBackupDialog({{"b", "20261207-101501-2", 123456, true, 16, 2}}, main));
+    for (const QString& text : {QCoreApplication::translate("frmMain", messages::Disclaimer.toUtf8().constData()),
+                                document::Messages::failure(refused, document::Write::Save, refused.gameCopy,
+                                                            QStringLiteral("Wolfeschlegelsteinhausenbergerdorff"), 100)})
+        dialogs.emplace_back(new QMessageBox(QMessageBox::Warning, QStringLiteral("Covertstrike Bot Tweaker"), text,
+                                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, main));
+    for (const auto& dialog : dialogs) {
+        dialog->show();
+        check(dialog.get());
+        dialog->hide();
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
 int main(int argc, char* argv[])
 {
+    // Two screens side by side, of sizes players have, at the scale factor
+    // of this run: 1280 x 1024 and 1024 x 768 pixels as the windows count
+    // them. (Given by a relative name: the platform's options take no
+    // drive letter.)
+    QTemporaryFile screens(QStringLiteral("cbt-screens-XXXXXX.json"));
+    if (qEnvironmentVariable("QT_QPA_PLATFORM") == QLatin1String("offscreen") && screens.open()) {
+        const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
+        const auto pixels = [scale](int size) { return QByteArray::number(qRound(size * scale)); };
+        screens.write("{\"screens\": [{\"name\": \"big\", \"x\": 0, \"y\": 0, \"width\": " + pixels(1280)
+                      + ", \"height\": " + pixels(1024) + ", \"logicalDpi\": 96, \"logicalBaseDpi\": 96},"
+                      + " {\"name\": \"small\", \"x\": " + pixels(1280) + ", \"y\": 0, \"width\": " + pixels(1024)
+                      + ", \"height\": " + pixels(768) + ", \"logicalDpi\": 96, \"logicalBaseDpi\": 96}]}");
+        screens.close();
+        qputenv("QT_QPA_PLATFORM",
+                "offscreen:configfile=" + QDir::current().relativeFilePath(screens.fileName()).toLocal8Bit());
+    }
     QApplication application(argc, argv);
     // The language under test, as --lang would give it.
     const QString language = qEnvironmentVariable("CBT_LANG");

@@ -460,13 +460,14 @@ void RosterTest::averagesSkipWhatIsNotThere()
     // Skill is column 3; an absent key and a text that is no number count for nothing.
     const std::vector<AverageRow> rows = Averages(
         {bot("0", "1.000000"), bot("0", nullptr), bot("0", "x"), bot("1", "-2.000000"), bot("3", "3.000000"),
-         bot("1", "-1.000000"), bot(nullptr, "2.000000")});
+         bot("1", "-1.000000"), bot(nullptr, "2.000000"), bot("255", "-3.000000")});
     QStringList seen;
     for (const AverageRow& row : rows)
         seen.append(QString::fromStdString(row.label) + QLatin1Char('=')
                     + (row.means[3] ? QString::fromStdString(ShortNumber(*row.means[3])) : QStringLiteral("none")));
     QCOMPARE(seen, QStringList({QStringLiteral("Red average=1"), QStringLiteral("Blue average=-1.5"),
-                                QStringLiteral("Gold average=3"), QStringLiteral("All average=0.6")}));
+                                QStringLiteral("Gold average=3"), QStringLiteral("None average=-3"),
+                                QStringLiteral("All average=0")}));
     QVERIFY(!rows.back().means[4]); // nobody holds an accuracy
 }
 

@@ -3,9 +3,10 @@
 #include "app/bot_controls.h"
 #include "app/note_row.h"
 #include "document/roster_document.h"
+#include "overview/roster_actions.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <exception>
 
@@ -29,10 +30,11 @@ void frmMain::showBot(int bot)
     // name). Unsaved changes of the shown bot, a typed name among them, are
     // settled first, with the list back on that bot; a cancelled question
     // or a failed save leaves it there. Picking the shown bot again asks
-    // too: the list's field has dropped a name being typed.
+    // too: the list's field has dropped a name being typed. Asked from the
+    // overview, the question opens over it, which keeps the keys on Cancel.
     if (document_->hasChanges()) {
         controls_->returnToShownBot();
-        if (!settleChanges(this))
+        if (!settleChanges(QApplication::activeWindow() ? QApplication::activeWindow() : this))
             return;
     }
     // The pick loads the bot as the file holds it now.
@@ -86,32 +88,31 @@ void frmMain::Command3_Click()
         controls_->rename(name);
 }
 
-void frmMain::Command1_Click() { saveShownBot(); }
+void frmMain::Command1_Click() { saveShownBot(this); }
 
-void frmMain::mnuSave_Click() { saveShownBot(); }
+void frmMain::mnuSave_Click() { saveShownBot(this); }
 
-bool frmMain::saveShownBot()
+bool frmMain::saveShownBot(QWidget* asker)
 {
     controls_->finishEdits();
     if (ui_.Combo1->currentText().isEmpty() || document_->model().shownBot() < 0) {
-        platform_.showMessage(this, tr(NoBotSelected), MessageIcon::None);
+        platform_.showMessage(asker, tr(NoBotSelected), MessageIcon::None);
         return false;
     }
-    notes_->showGameRunning(document_->gameRunning());
-    return SaveBotSettings();
+    return actions_->mayWrite(asker) && SaveBotSettings(asker);
 }
 
-bool frmMain::SaveBotSettings()
+bool frmMain::SaveBotSettings(QWidget* asker)
 {
     try {
         if (!document_->isOpen()) {
-            platform_.showMessage(this, tr(NothingToSave), MessageIcon::None);
+            platform_.showMessage(asker, tr(NothingToSave), MessageIcon::None);
             return false;
         }
         const document::Outcome outcome = document_->saveShownBot();
         const roster::RosterModel& model = document_->model();
         if (!outcome.done()) {
-            platform_.showMessage(this,
+            platform_.showMessage(asker,
                                   document::Messages::failure(outcome, document::Write::Save, iniPath(),
                                                               QString::fromStdString(model.shownName()), model.shownBot()),
                                   MessageIcon::None);
@@ -121,7 +122,7 @@ bool frmMain::SaveBotSettings()
         notes_->showSaved();
         return true;
     } catch (const std::exception& e) {
-        platform_.showMessage(this, QString::fromLocal8Bit(e.what()), MessageIcon::None);
+        platform_.showMessage(asker, QString::fromLocal8Bit(e.what()), MessageIcon::None);
         return false;
     }
 }
@@ -135,7 +136,7 @@ bool frmMain::settleChanges(QWidget* asker)
     const QString name = QString::fromStdString(document_->model().shownName());
     switch (platform_.askToSave(asker, tr("Save changes to %1?").arg(name))) {
     case platform::SaveAnswer::Save:
-        return saveShownBot();
+        return saveShownBot(asker);
     case platform::SaveAnswer::Discard:
         discardChanges();
         return true;

@@ -5,7 +5,7 @@
 #include "app/note_row.h"
 #include "document/roster_document.h"
 #include "overview/roster_actions.h"
-#include "platform/platform.h"
+#include "platform/desktop.h"
 #include "roster/bot_file.h"
 
 #include <QAction>
@@ -26,8 +26,8 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
 
     ui_.setupUi(this);
     controls_ = new BotControls(ui_, *document_, platform_, this);
-    notes_ = new NoteRow(ui_, this);
     actions_ = new RosterActions(platform_, *document_, this, *this);
+    notes_ = new NoteRow(ui_, *actions_->lookout(), this);
     // What concerns the whole roster goes straight to its actions.
     actions_->serve({ui_.mnuRestoreBackup, ui_.mnuUndo, ui_.mnuRedo, ui_.mnuOverview, ui_.mnuExportBots,
                      ui_.mnuImportBots, ui_.mnuLibrary, ui_.mnuCheckRoster});
@@ -50,7 +50,6 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     // Another program's change waits while the player answers a question
     // or has a menu open.
     document_->setHoldOff([] { return QApplication::activeModalWidget() || QApplication::activePopupWidget(); });
-    notes_->showGameRunning(document_->gameRunning());
 
     // The value boxes and the bot list's edit field take dropped text; a
     // dragged file passes them by and comes to the window.
@@ -69,9 +68,7 @@ void frmMain::mnuExit_Click() { close(); }
 void frmMain::mnuAbout_Click()
 {
     // Window-modal: the main window takes no input until the dialog closes.
-    auto* about = new frmAbout(platform_, this);
-    about->setAttribute(Qt::WA_DeleteOnClose);
-    about->open();
+    platform::openOver(new frmAbout(platform_, this), this);
 }
 
 void frmMain::mnuHuman_Click() { controls_->applyHumanPreset(); }

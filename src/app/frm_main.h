@@ -78,9 +78,10 @@ private:
     void Command3_Click();
     void Command1_Click();
     void mnuSave_Click();
-    // A bot must be shown and named; false when nothing was saved.
-    bool saveShownBot();
-    bool SaveBotSettings();
+    // A bot must be shown and named; false when nothing was saved. Its
+    // questions and messages open over `asker`.
+    bool saveShownBot(QWidget* asker);
+    bool SaveBotSettings(QWidget* asker);
     void discardChanges();
     void Timer1_Timer();
     void mnuHuman_Click();

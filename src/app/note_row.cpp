@@ -2,11 +2,16 @@
 
 #include "app/frm_main_ui.h"
 #include "document/roster_document.h"
+#include "overview/lookout.h"
 
 #include <QLabel>
 #include <QTimer>
 
-NoteRow::NoteRow(frmMainUi& ui, QObject* parent) : QObject(parent), ui_(ui) {}
+NoteRow::NoteRow(frmMainUi& ui, const Lookout& lookout, QObject* parent) : QObject(parent), ui_(ui)
+{
+    connect(&lookout, &Lookout::gameRunningChanged, this, &NoteRow::showGameRunning);
+    showGameRunning(lookout.gameRunning());
+}
 
 void NoteRow::show(const document::Note& note, Kind kind)
 {

@@ -10,6 +10,7 @@
 
 #include <QObject>
 
+class Lookout;
 class frmMainUi;
 
 namespace document {
@@ -25,7 +26,8 @@ public:
     // they are back).
     enum class Kind { None, Change, FileState };
 
-    NoteRow(frmMainUi& ui, QObject* parent);
+    // The game's note follows what the lookout finds.
+    NoteRow(frmMainUi& ui, const Lookout& lookout, QObject* parent);
 
     Kind kind() const { return kind_; }
     void show(const document::Note& note, Kind kind);

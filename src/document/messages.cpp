@@ -125,6 +125,12 @@ QString Messages::failure(const Outcome& outcome, Write write, const QString& ro
             return tr("The backup could not be restored: %1. The roster file was left as it was.").arg(reason);
         return refusal(outcome.detail);
     case Result::Unwritable:
+        // In the words of the note beside the bot's number.
+        if (outcome.unreadable)
+            return (write == Write::Save
+                        ? tr("The roster file cannot be read: %1: %2. Nothing was saved; your changes are kept.")
+                        : tr("The roster file cannot be read: %1: %2. The file was left as it was."))
+                .arg(native(rosterPath), reason);
         switch (write) {
         case Write::Save:
             text = tr("Error: %1 (bot %2) could not be saved: %3. The file was left as it was.")

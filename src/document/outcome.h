@@ -26,6 +26,9 @@ struct Outcome {
     QString gameCopy;
     // Undo and redo: what another program changed since, and stays ("Camping of Moth").
     QStringList keptAsChanged;
+    // The file could not be read, so nothing was tried (a folder in its
+    // place; when another program holds it, the result is InUse).
+    bool unreadable = false;
 
     bool done() const { return result == Result::Done; }
 

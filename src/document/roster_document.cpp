@@ -153,6 +153,13 @@ Outcome RosterDocument::outcomeOf(const roster::SaveOutcome& saved) const
     return outcome;
 }
 
+Outcome RosterDocument::unreadable() const
+{
+    Outcome outcome = Outcome::of(roster::SaveOutcome::failure({}, model_.roster().error, model_.roster().inUse));
+    outcome.unreadable = true;
+    return outcome;
+}
+
 Outcome RosterDocument::saveShownBot()
 {
     // What the game changed meanwhile is taken in first, so that the save
@@ -166,7 +173,7 @@ Outcome RosterDocument::saveShownBot()
     case roster::SaveBlock::FileGone:
         return Outcome::gone(roster::Gone::File);
     case roster::SaveBlock::FileUnreadable:
-        return Outcome::of(roster::SaveOutcome::failure({}, model_.roster().error, true));
+        return unreadable();
     case roster::SaveBlock::BotGone:
         return Outcome::gone(roster::Gone::Bot);
     }
@@ -190,11 +197,16 @@ Outcome RosterDocument::setValues(const std::vector<roster::BotIndex>& bots,
     follow();
     if (model_.roster().state == roster::RosterState::Missing)
         return Outcome::gone(roster::Gone::File);
+    if (model_.roster().state == roster::RosterState::Unreadable)
+        return unreadable();
     std::vector<roster::BotIndex> listed;
     for (roster::BotIndex bot : bots) {
         if (bot >= 0 && bot < model_.botCount())
             listed.push_back(bot);
     }
+    // None of them left: nothing done is not done.
+    if (listed.empty() && !bots.empty())
+        return Outcome::gone(roster::Gone::Bot);
     roster::ValueDraws draws(seed);
     roster::RosterFile::BotEdits edits = roster::PlanSetValues(listed, fields, draws);
     if (edits.empty())

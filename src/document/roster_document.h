@@ -154,6 +154,9 @@ private:
     // changed the file, the file followed.
     Outcome wrote(const QString& text, const roster::SaveOutcome& saved, const profile::Transaction& record);
     Outcome outcomeOf(const roster::SaveOutcome& saved) const;
+    // A write refused because the file could not be read: in use when
+    // another program holds it.
+    Outcome unreadable() const;
     // Writes a command's change back (`from` to `to`) over the file as it is.
     Outcome carry(const profile::FileText& from, const profile::FileText& to);
     QString keyWords(const std::string& key) const;

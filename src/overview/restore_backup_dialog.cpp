@@ -32,10 +32,13 @@ RestoreBackupDialog::RestoreBackupDialog(const std::vector<roster::BackupSummary
     const QLocale locale;
     for (const roster::BackupSummary& backup : backups) {
         auto* item = new QTreeWidgetItem(lstBackups);
+        isRoster_.push_back(backup.isRoster());
         item->setText(0, stampText(backup.stamp));
         item->setText(1, locale.formattedDataSize(static_cast<qint64>(backup.size)));
-        item->setText(2, backup.readable ? QString::number(backup.bots) : tr("unreadable"));
-        item->setText(3, backup.readable ? QString::number(backup.differing) : QString());
+        item->setText(2, backup.isRoster() ? QString::number(backup.bots)
+                             : backup.readable ? tr("not a roster")
+                                               : tr("unreadable"));
+        item->setText(3, backup.isRoster() ? QString::number(backup.differing) : QString());
         for (int column = 1; column < 4; ++column)
             item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -43,14 +46,18 @@ RestoreBackupDialog::RestoreBackupDialog(const std::vector<roster::BackupSummary
         lstBackups->resizeColumnToContents(column);
     lstBackups->header()->setStretchLastSection(false);
     lstBackups->setVisible(!backups.empty());
-    if (!backups.empty())
-        lstBackups->setCurrentItem(lstBackups->topLevelItem(0));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     cmdRestore = buttons->addButton(tr("&Restore"), QDialogButtonBox::AcceptRole);
     cmdRestore->setObjectName(QStringLiteral("cmdRestore"));
-    cmdRestore->setEnabled(!backups.empty());
     cmdRestore->setDefault(true);
+    connect(lstBackups, &QTreeWidget::currentItemChanged, this, [this] { cmdRestore->setEnabled(chosenIsRoster()); });
+    // The newest copy that is a roster comes chosen.
+    const auto newestRoster = std::find(isRoster_.begin(), isRoster_.end(), true);
+    if (!backups.empty())
+        lstBackups->setCurrentItem(lstBackups->topLevelItem(
+            newestRoster == isRoster_.end() ? 0 : static_cast<int>(newestRoster - isRoster_.begin())));
+    cmdRestore->setEnabled(chosenIsRoster());
     layout->addWidget(caption);
     layout->addWidget(lstBackups, 1);
     layout->addWidget(buttons);
@@ -59,6 +66,18 @@ RestoreBackupDialog::RestoreBackupDialog(const std::vector<roster::BackupSummary
     connect(lstBackups, &QTreeWidget::itemActivated, this, &QDialog::accept);
     const int wanted = lstBackups->header()->length() + lstBackups->frameWidth() * 2 + 40;
     resize(std::max(wanted, 420), backups.empty() ? sizeHint().height() : 320);
+}
+
+bool RestoreBackupDialog::chosenIsRoster() const
+{
+    const int chosen = chosenBackup();
+    return chosen >= 0 && isRoster_[static_cast<std::size_t>(chosen)];
+}
+
+void RestoreBackupDialog::accept()
+{
+    if (chosenIsRoster())
+        QDialog::accept();
 }
 
 int RestoreBackupDialog::chosenBackup() const

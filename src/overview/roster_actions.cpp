@@ -1,11 +1,13 @@
 #include "overview/roster_actions.h"
 
 #include "overview/import_bots_dialog.h"
+#include "overview/lookout.h"
 #include "overview/restore_backup_dialog.h"
 #include "overview/roster_checking.h"
 #include "overview/roster_overview.h"
 #include "overview/roster_shape_actions.h"
 #include "overview/set_values_dialog.h"
+#include "platform/desktop.h"
 #include "platform/identity.h"
 #include "platform/platform.h"
 #include "platform/translate.h"
@@ -17,6 +19,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRandomGenerator>
+#include <QScopedValueRollback>
+#include <QStandardPaths>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -24,6 +28,8 @@
 namespace {
 
 const QString BotFileFilter = QStringLiteral("Bot files (*.covbots) | *.covbots");
+const QString BotFilesSection = QStringLiteral("BotFiles");
+const QString FolderKey = QStringLiteral("Folder");
 
 std::string programLine() { return std::string(identity::Title) + " " + identity::Version; }
 
@@ -42,7 +48,8 @@ QString refusalText(const roster::BotFileReading& reading)
 RosterActions::RosterActions(platform::Platform& platform, document::RosterDocument& document, QWidget* mainWindow,
                              BotShowing& showing)
     : QObject(mainWindow), platform_(platform), document_(document), mainWindow_(mainWindow), showing_(showing),
-      checking_(new RosterChecking(platform, document, showing, mainWindow))
+      checking_(new RosterChecking(platform, document, showing, mainWindow)),
+      lookout_(new Lookout(platform, document, this))
 {
     setObjectName(QStringLiteral("rosterActions"));
     shape_ = new RosterShapeActions(platform, document, *this, showing, mainWindow);
@@ -103,6 +110,34 @@ bool RosterActions::rosterInForce(QWidget* from)
     return false;
 }
 
+bool RosterActions::mayWrite(QWidget* from)
+{
+    if (!lookout_->look() || writeAgreed_)
+        return true;
+    return platform_.confirm(from, tr("The game is running and may write the roster back when it closes. Save anyway?"));
+}
+
+bool RosterActions::readyToWrite(QWidget* from, bool settle)
+{
+    if (!mayWrite(from))
+        return false;
+    const QScopedValueRollback<bool> agreed(writeAgreed_, true);
+    return !settle || showing_.settleChanges(from);
+}
+
+QString RosterActions::botFileFolder()
+{
+    const QString remembered = platform_.readSetting(BotFilesSection, FolderKey);
+    if (!remembered.isEmpty())
+        return remembered;
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+
+void RosterActions::rememberBotFileFolder(const QString& path)
+{
+    platform_.writeSetting(BotFilesSection, FolderKey, QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+}
+
 bool RosterActions::tell(QWidget* from, const document::Outcome& outcome, document::Write write)
 {
     if (outcome.done())
@@ -129,14 +164,15 @@ void RosterActions::exportBots(QWidget* from, QList<int> const& chosen)
     platform::FileDialogSettings dialog;
     dialog.title = tr("Export Bots");
     dialog.filter = BotFileFilter;
-    dialog.startFolder = QFileInfo(document_.path()).absolutePath();
+    dialog.startFolder = botFileFolder();
     const auto& listed = document_.roster().bots;
     dialog.fileName = bots.size() == 1 && bots.front() < static_cast<int>(listed.size())
-        ? QString::fromStdString(listed[static_cast<std::size_t>(bots.front())].name) + suffix()
+        ? QString::fromStdString(roster::ExportFileName(listed[static_cast<std::size_t>(bots.front())].name))
         : QStringLiteral("bots") + suffix();
     std::optional<QString> path = platform_.chooseSaveFile(from, dialog);
     if (!path)
         return;
+    rememberBotFileFolder(*path);
     if (!path->endsWith(suffix(), Qt::CaseInsensitive))
         path = *path + suffix();
     const roster::CollectedBots collected = document_.collect(indexes(bots));
@@ -182,13 +218,14 @@ void RosterActions::importFromFile(QWidget* from)
     platform::FileDialogSettings dialog;
     dialog.title = tr("Import Bots");
     dialog.filter = BotFileFilter;
-    dialog.startFolder = QFileInfo(document_.path()).absolutePath();
+    dialog.startFolder = botFileFolder();
     if (const std::optional<QString> path = platform_.chooseFile(from, dialog))
         importBotFile(from, *path);
 }
 
 void RosterActions::importBotFile(QWidget* from, const QString& path)
 {
+    rememberBotFileFolder(path);
     const roster::BotFileReading reading = roster::LoadBotFile(QFile::encodeName(path).toStdString());
     if (!reading.error.empty()) {
         platform_.showMessage(
@@ -208,11 +245,10 @@ void RosterActions::importBots(QWidget* from, const roster::BotFileReading& read
         return roster::ChooseTargets(roster::Placement::AfterLast, count, roster::ReadFirstFreeNumber(path), {});
     };
     auto* dialog = new ImportBotsDialog(reading.sections, static_cast<int>(selected.size()), afterLast, from);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, from, dialog, selected] {
         placeImportedBots(from, dialog->botsToImport(), dialog->placement(), selected);
     });
-    dialog->open();
+    platform::openOver(dialog, from);
 }
 
 void RosterActions::placeImportedBots(QWidget* from, std::vector<roster::SharedBot> bots,
@@ -240,7 +276,7 @@ void RosterActions::placeImportedBots(QWidget* from, std::vector<roster::SharedB
     // settled first.
     const int shown = document_.model().shownBot();
     const bool replacesShown = std::find(targets.numbers.begin(), targets.numbers.end(), shown) != targets.numbers.end();
-    if (replacesShown && !showing_.settleChanges(from))
+    if (!readyToWrite(from, replacesShown))
         return;
     tell(from, document_.importBots(bots, targets), document::Write::Import);
 }
@@ -249,19 +285,16 @@ void RosterActions::setValues(QWidget* from, const QList<int>& bots, const roste
 {
     if (bots.isEmpty())
         return;
-    auto* dialog = new SetValuesDialog(static_cast<int>(bots.size()), start, from);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    auto* dialog = new SetValuesDialog(static_cast<int>(bots.size()), start, from, start && document_.hasChanges());
     connect(dialog, &QDialog::accepted, this, [this, from, dialog, bots] {
         // The shown bot's own changes are settled first when it is one of
         // them: its boxes would otherwise hold values the file no longer has.
-        if (bots.contains(document_.model().shownBot()) && !showing_.settleChanges(from))
-            return;
-        if (!rosterInForce(from))
+        if (!rosterInForce(from) || !readyToWrite(from, bots.contains(document_.model().shownBot())))
             return;
         tell(from, document_.setValues(indexes(bots), dialog->settings(), QRandomGenerator::global()->generate64()),
              document::Write::SetValues);
     });
-    dialog->open();
+    platform::openOver(dialog, from);
 }
 
 void RosterActions::restoreBackup(QWidget* from)
@@ -271,20 +304,34 @@ void RosterActions::restoreBackup(QWidget* from)
     document_.follow();
     const std::vector<roster::BackupSummary> backups = document_.backups();
     auto* dialog = new RestoreBackupDialog(backups, from);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, from, dialog, backups] {
         const int chosen = dialog->chosenBackup();
         // Every bot may change: the changes not yet saved are asked about.
-        if (chosen < 0 || !showing_.settleChanges(from))
+        if (chosen < 0 || !confirmRestore(from, backups[static_cast<std::size_t>(chosen)])
+            || !readyToWrite(from, true))
             return;
         tell(from, document_.restore(backups[static_cast<std::size_t>(chosen)]), document::Write::Restore);
     });
-    dialog->open();
+    platform::openOver(dialog, from);
+}
+
+bool RosterActions::confirmRestore(QWidget* from, const roster::BackupSummary& backup)
+{
+    // Compared with the file as it is now, not as the dialog opened.
+    document_.follow();
+    const int differing
+        = roster::SummariseBackup(backup.path, backup.stamp, document_.roster()).differing;
+    const QString when = RestoreBackupDialog::stampText(backup.stamp);
+    return platform_.confirm(from, differing == 1
+                                       ? tr("Replace the roster with the copy of %1? 1 bot differs.").arg(when)
+                                       : tr("Replace the roster with the copy of %1? %n bots differ.", nullptr,
+                                            differing)
+                                             .arg(when));
 }
 
 void RosterActions::undo(QWidget* from)
 {
-    if (!document_.history()->canUndo() || !showing_.settleChanges(from))
+    if (!document_.history()->canUndo() || !readyToWrite(from, true))
         return;
     const document::Outcome outcome = document_.undo();
     if (tell(from, outcome, document::Write::Undo) && !outcome.keptAsChanged.isEmpty())
@@ -293,7 +340,7 @@ void RosterActions::undo(QWidget* from)
 
 void RosterActions::redo(QWidget* from)
 {
-    if (!document_.history()->canRedo() || !showing_.settleChanges(from))
+    if (!document_.history()->canRedo() || !readyToWrite(from, true))
         return;
     const document::Outcome outcome = document_.redo();
     if (tell(from, outcome, document::Write::Redo) && !outcome.keptAsChanged.isEmpty())

@@ -6,7 +6,7 @@
 // redo. Each request names the window it came from: its dialogs and
 // messages open over that window, which keeps the keys when they close.
 // The document does the work; this object asks the player what it needs and
-// tells the outcome.
+// tells the outcome. Every write asks mayWrite first.
 
 #include "document/messages.h"
 #include "document/roster_document.h"
@@ -17,6 +17,7 @@
 #include <QPointer>
 
 
+class Lookout;
 class QAction;
 class QWidget;
 class RosterChecking;
@@ -74,10 +75,28 @@ public:
     void undo(QWidget* from);
     void redo(QWidget* from);
 
+    // Asked before every write of the roster (each new kind of write calls
+    // it too): while the game runs, which may write the roster back over
+    // the change when it closes, whether to write anyway, over `from` (No
+    // the default). True when the write may go ahead.
+    bool mayWrite(QWidget* from);
+
+    // The look every few seconds at the game and at an unreadable roster.
+    Lookout* lookout() const { return lookout_; }
+
 private:
     void placeImportedBots(QWidget* from, std::vector<roster::SharedBot> bots, roster::Placement placement,
                            const QList<int>& selected);
     bool rosterInForce(QWidget* from);
+    // Before a write that may first save the shown bot's changes (`settle`):
+    // mayWrite, then the question about those changes. The game is asked
+    // about once for both writes.
+    bool readyToWrite(QWidget* from, bool settle);
+    bool confirmRestore(QWidget* from, const roster::BackupSummary& backup);
+    // Where a bot file's dialog starts: the folder of the last one exported
+    // or imported, else the player's documents.
+    QString botFileFolder();
+    void rememberBotFileFolder(const QString& path);
     // Shows why a write did not go through; true when it did.
     bool tell(QWidget* from, const document::Outcome& outcome, document::Write write);
     QList<int> overviewSelection() const;
@@ -89,4 +108,6 @@ private:
     QPointer<RosterOverview> overview_;
     RosterShapeActions* shape_ = nullptr; // adding, removing, moving bots; the library; dealing
     RosterChecking* checking_;
+    Lookout* lookout_;
+    bool writeAgreed_ = false; // the game's question answered Yes for the request under way
 };

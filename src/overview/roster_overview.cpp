@@ -6,6 +6,7 @@
 #include "overview/roster_actions.h"
 #include "overview/roster_table_model.h"
 #include "platform/controls.h"
+#include "platform/desktop.h"
 #include "platform/identity.h"
 #include "platform/platform.h"
 #include "roster/bot_file.h"
@@ -18,6 +19,7 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QShowEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -67,6 +69,9 @@ void RosterOverview::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     showRoster();
+    // Beside the main window where there is room, wholly on its screen.
+    if (!event->spontaneous())
+        platform::placeBeside(this, parentWidget());
 }
 
 RosterOverview::~RosterOverview()

@@ -15,6 +15,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // The words under a field's slider, as the main window shows them.
@@ -32,6 +34,27 @@ std::vector<std::string_view> sliderWords(int box)
 
 const roster::RosterField& fieldOf(int box) { return roster::RosterFields[static_cast<std::size_t>(box)]; }
 
+// A position as the number the file would hold ("0.35"); the voice and
+// the team by their numbers.
+QString valueText(int box, int position)
+{
+    const roster::RosterField& field = fieldOf(box);
+    if (field.scale == roster::ScaleKind::Voice || field.scale == roster::ScaleKind::WholeNumber)
+        return QString::number(position);
+    return QString::fromStdString(roster::ShortNumber(roster::ValueOfText(roster::BoxTextForPosition(field, position))));
+}
+
+// The width of the widest value of any field with a control.
+int widestValue(const QFontMetrics& metrics)
+{
+    int widest = 0;
+    for (int box : roster::ControlOrder) {
+        for (int p = fieldOf(box).minimum; p <= fieldOf(box).maximum; ++p)
+            widest = std::max(widest, metrics.horizontalAdvance(valueText(box, p)));
+    }
+    return widest;
+}
+
 // Where a control starts: the bot's value, or the middle of the range.
 int startPosition(int box, const roster::ListedBot* bot)
 {
@@ -46,7 +69,8 @@ int startPosition(int box, const roster::ListedBot* bot)
 
 } // namespace
 
-SetValuesDialog::SetValuesDialog(int botCount, const roster::ListedBot* start, QWidget* parent) : QDialog(parent)
+SetValuesDialog::SetValuesDialog(int botCount, const roster::ListedBot* start, QWidget* parent, bool startUnsaved)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("SetValues"));
     setWindowTitle(tr("Set Values"));
@@ -57,6 +81,17 @@ SetValuesDialog::SetValuesDialog(int botCount, const roster::ListedBot* start, Q
                              this);
     intro->setObjectName(QStringLiteral("lblBots"));
     layout->addWidget(intro);
+    if (start && startUnsaved) {
+        // The name comes from the file: plain text, never markup.
+        auto* note = new QLabel(tr("The sliders start at the values of %1 in the editor, with changes not yet "
+                                   "saved.")
+                                    .arg(QString::fromStdString(start->name)),
+                                this);
+        note->setObjectName(QStringLiteral("lblStart"));
+        note->setTextFormat(Qt::PlainText);
+        note->setWordWrap(true);
+        layout->addWidget(note);
+    }
     optSame_ = new QRadioButton(tr("Sa&me value for every bot"), this);
     optSame_->setObjectName(QStringLiteral("optSame"));
     optRandom_ = new QRadioButton(tr("A &random value for each bot"), this);
@@ -92,11 +127,11 @@ SetValuesDialog::SetValuesDialog(int botCount, const roster::ListedBot* start, Q
             = QString::fromLatin1(field.controlName.data(), static_cast<qsizetype>(field.controlName.size()));
         row.include->setObjectName(QStringLiteral("Include") + designed);
         const int position = startPosition(box, start);
-        row.same = addControl(this, box, designed, caption, position);
+        row.same = addControl(this, box, designed, caption, position, false);
         row.lowest = addControl(this, box, designed + QStringLiteral("Lowest"), tr("Lowest %1").arg(caption),
-                                field.minimum);
-        row.highest = addControl(this, box, designed + QStringLiteral("Highest"),
-                                 tr("Highest %1").arg(caption), field.maximum);
+                                field.minimum, true);
+        row.highest = addControl(this, box, designed + QStringLiteral("Highest"), tr("Highest %1").arg(caption),
+                                 field.maximum, true);
         const int line = grid->rowCount();
         grid->addWidget(row.include, line, 0, Qt::AlignTop);
         grid->addWidget(row.same, line, 1, 1, 2);
@@ -115,12 +150,21 @@ SetValuesDialog::SetValuesDialog(int botCount, const roster::ListedBot* start, Q
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(optRandom_, &QRadioButton::toggled, this, &SetValuesDialog::showMode);
+    // As large as either way needs: switching never moves the buttons, and
+    // the dialog is placed on the screen at the size it keeps.
+    QSize size;
+    for (bool random : {true, false}) {
+        showControls(random);
+        layout->invalidate();
+        size = size.expandedTo(layout->totalSizeHint());
+    }
+    resize(size);
     showMode();
     rows_.front().include->setFocus();
 }
 
 QWidget* SetValuesDialog::addControl(QWidget* parent, int box, const QString& objectName, const QString& name,
-                                     int position)
+                                     int position, bool endsOnly)
 {
     const roster::RosterField& field = fieldOf(box);
     if (box == roster::JumpBox) {
@@ -130,20 +174,32 @@ QWidget* SetValuesDialog::addControl(QWidget* parent, int box, const QString& ob
         check->setChecked(position > 0);
         return check;
     }
-    // The slider, with its scale words under it as the main window has them.
+    // The slider, with its scale words under it as the main window has them
+    // and the value beside it.
     auto* control = new QWidget(parent);
-    auto* column = new QVBoxLayout(control);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
+    auto* grid = new QGridLayout(control);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(0);
     QSlider* slider = platform::addSlider(control, field.minimum, field.maximum);
     slider->setObjectName(objectName);
     slider->setAccessibleName(name);
+    grid->addWidget(slider, 0, 0);
+    // As wide as any field's widest value, so that the sliders line up.
+    auto* value = new QLabel(control);
+    value->setObjectName(objectName + QStringLiteral("Value"));
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setMinimumWidth(widestValue(parent->fontMetrics()));
+    grid->addWidget(value, 0, 1);
+    connect(slider, &QSlider::valueChanged, value, [value, box](int p) { value->setText(valueText(box, p)); });
     slider->setValue(position);
-    column->addWidget(slider);
+    value->setText(valueText(box, position));
     auto* words = new QHBoxLayout;
     words->setSpacing(parent->fontMetrics().averageCharWidth());
+    std::vector<std::string_view> shown = sliderWords(box);
+    if (endsOnly && shown.size() > 2)
+        shown = {shown.front(), shown.back()};
     QStringList said;
-    for (std::string_view word : sliderWords(box)) {
+    for (std::string_view word : shown) {
         if (!said.isEmpty())
             words->addStretch();
         said.append(platform::rosterWord(word));
@@ -151,7 +207,7 @@ QWidget* SetValuesDialog::addControl(QWidget* parent, int box, const QString& ob
     }
     if (!said.isEmpty())
         slider->setAccessibleDescription(tr("%1 to %2").arg(said.constFirst(), said.constLast()));
-    column->addLayout(words);
+    grid->addLayout(words, 1, 0);
     control->setFocusProxy(slider);
     return control;
 }
@@ -163,9 +219,10 @@ int SetValuesDialog::positionOf(const QWidget* control)
     return control->findChild<QSlider*>()->value();
 }
 
-void SetValuesDialog::showMode()
+void SetValuesDialog::showMode() { showControls(optRandom_->isChecked()); }
+
+void SetValuesDialog::showControls(bool random)
 {
-    const bool random = optRandom_->isChecked();
     lblLowest_->setVisible(random);
     lblHighest_->setVisible(random);
     bool any = false;

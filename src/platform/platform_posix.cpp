@@ -4,6 +4,7 @@
 // System Information entry stands for the first desktop system-information
 // program found on the PATH.
 
+#include "platform/desktop.h"
 #include "platform/game_process.h"
 #include "platform/game_search.h"
 #include "platform/identity.h"
@@ -48,6 +49,7 @@ void QtPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon i
                                                                       : QMessageBox::NoIcon;
     QMessageBox box(qtIcon, QString::fromUtf8(identity::Title), text, QMessageBox::Ok, parent);
     box.exec();
+    giveKeysBack(parent);
 }
 
 QString winePrefix()

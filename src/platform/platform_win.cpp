@@ -4,6 +4,7 @@
 // running processes, the System Information tool is found in the registry,
 // and messages are the system's own boxes.
 
+#include "platform/desktop.h"
 #include "platform/game_process.h"
 #include "platform/game_search.h"
 #include "platform/identity.h"
@@ -89,6 +90,7 @@ void QtPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon i
         style |= MB_ICONINFORMATION;
     const QString title = QString::fromUtf8(identity::Title);
     ::MessageBoxW(owner, wide(widenForTitle(text, title, icon != MessageIcon::None)), wide(title), style);
+    giveKeysBack(parent);
 }
 
 QString localPath(const QString& windowsPath) { return windowsPath; }

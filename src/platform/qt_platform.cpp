@@ -1,5 +1,6 @@
 #include "platform/qt_platform.h"
 
+#include "platform/desktop.h"
 #include "platform/game_search.h"
 #include "platform/identity.h"
 
@@ -11,6 +12,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 
@@ -23,6 +25,34 @@ QSettings userSettings()
     // another name remembers a path of its own.
     const QString app = programName();
     return QSettings(QSettings::IniFormat, QSettings::UserScope, app, app);
+}
+
+// A modal box's window gives the keys back to the window it was asked over
+// as it closes.
+class KeysBack {
+public:
+    explicit KeysBack(QWidget* parent) : parent_(parent) {}
+    ~KeysBack() { giveKeysBack(parent_); }
+    KeysBack(const KeysBack&) = delete;
+    KeysBack& operator=(const KeysBack&) = delete;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+// A start folder that does not exist would be split into a folder and a
+// name typed into the file field: a file dialog starts in the nearest
+// folder that does.
+QString existingFolder(const QString& startFolder)
+{
+    QString folder = QDir::fromNativeSeparators(localPath(startFolder));
+    while (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
+        const QString up = QFileInfo(folder).path();
+        if (up == folder)
+            break;
+        folder = up;
+    }
+    return folder;
 }
 
 } // namespace
@@ -46,6 +76,7 @@ SaveAnswer QtPlatform::askToSave(QWidget* parent, const QString& question)
     // Access keys, so the answer is one key away; Escape stays Cancel.
     box.button(QMessageBox::Save)->setText(QCoreApplication::translate("QtPlatform", "&Save"));
     box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("QtPlatform", "&Discard"));
+    const KeysBack back(parent);
     switch (box.exec()) {
     case QMessageBox::Save:
         return SaveAnswer::Save;
@@ -62,6 +93,7 @@ bool QtPlatform::confirm(QWidget* parent, const QString& question)
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
+    const KeysBack back(parent);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -71,27 +103,19 @@ QString QtPlatform::inputBox(QWidget* parent, const QString& prompt, const QStri
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(QString());
+    const KeysBack back(parent);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogSettings& settings)
 {
-    // A start folder that does not exist would be split into a folder and a
-    // name typed into the file field: the dialog starts in the nearest
-    // folder that does.
-    QString folder = QDir::fromNativeSeparators(localPath(settings.startFolder));
-    while (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
-        const QString up = QFileInfo(folder).path();
-        if (up == folder)
-            break;
-        folder = up;
-    }
-    QFileDialog dialog(parent, settings.title, folder);
+    QFileDialog dialog(parent, settings.title, existingFolder(settings.startFolder));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilter(qtNameFilter(settings.filter));
     if (!settings.fileName.isEmpty())
         dialog.selectFile(settings.fileName);
+    const KeysBack back(parent);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     // Qt names files with "/" everywhere; the path is shown and remembered
@@ -101,7 +125,7 @@ std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const FileDialogS
 
 std::optional<QString> QtPlatform::chooseSaveFile(QWidget* parent, const FileDialogSettings& settings)
 {
-    QFileDialog dialog(parent, settings.title, localPath(settings.startFolder));
+    QFileDialog dialog(parent, settings.title, existingFolder(settings.startFolder));
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(qtNameFilter(settings.filter));
@@ -110,6 +134,7 @@ std::optional<QString> QtPlatform::chooseSaveFile(QWidget* parent, const FileDia
         dialog.setDefaultSuffix(pattern.mid(2));
     if (!settings.fileName.isEmpty())
         dialog.selectFile(settings.fileName);
+    const KeysBack back(parent);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());

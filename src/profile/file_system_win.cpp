@@ -59,6 +59,19 @@ std::string systemError(DWORD code)
 // Another program holds the file open without sharing it, or has locked it.
 bool inUse(DWORD code) { return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION; }
 
+// Whether another program holds the file at `path` open without letting it
+// be deleted (the game, an antivirus scan): a replacement is then refused
+// as "access denied", though the file is only in use.
+bool heldOpen(const std::wstring& path)
+{
+    HANDLE file = ::CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return inUse(::GetLastError());
+    ::CloseHandle(file);
+    return false;
+}
+
 WriteResult failure(DWORD code)
 {
     WriteResult result = WriteResult::failure(systemError(code));
@@ -459,8 +472,12 @@ WriteResult replaceTarget(const Target& target, std::initializer_list<std::strin
         return {};
     }
     const DWORD move = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
-    if (!took(Step::Renamed, ::MoveFileExW(temp.c_str(), path.c_str(), move) != 0))
-        return fail(::GetLastError());
+    if (!took(Step::Renamed, ::MoveFileExW(temp.c_str(), path.c_str(), move) != 0)) {
+        const DWORD code = ::GetLastError();
+        WriteResult refused = fail(code);
+        refused.inUse = refused.inUse || (code == ERROR_ACCESS_DENIED && heldOpen(path));
+        return refused;
+    }
     // A write-through move returns once the new name is on the disk: it is
     // the folder's flush as well.
     took(Step::FolderFlushed, true);

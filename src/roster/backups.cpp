@@ -22,27 +22,35 @@ int DifferingBots(const RosterSnapshot& a, const RosterSnapshot& b)
     return differing;
 }
 
+BackupSummary SummariseBackup(const std::string& copyPath, const std::string& stamp, const RosterSnapshot& current)
+{
+    BackupSummary summary{copyPath, stamp};
+    summary.size = profile::loadProfile(copyPath).stamp.size;
+    const RosterSnapshot backup = RosterFile(copyPath).LoadRoster();
+    summary.readable = backup.state == RosterState::Read;
+    if (summary.readable) {
+        summary.bots = static_cast<int>(backup.bots.size());
+        summary.differing = DifferingBots(backup, current);
+    }
+    return summary;
+}
+
 std::vector<BackupSummary> SummariseBackups(const std::string& path, const RosterSnapshot& current)
 {
     std::vector<BackupSummary> summaries;
-    for (const profile::BackupCopy& copy : profile::listBackups(path)) {
-        BackupSummary summary{copy.path, copy.stamp};
-        const profile::LoadedFile file = profile::loadProfile(copy.path);
-        summary.size = file.stamp.size;
-        const RosterSnapshot backup = RosterFile(copy.path).LoadRoster();
-        summary.readable = backup.state == RosterState::Read;
-        if (summary.readable) {
-            summary.bots = static_cast<int>(backup.bots.size());
-            summary.differing = DifferingBots(backup, current);
-        }
-        summaries.push_back(std::move(summary));
-    }
+    for (const profile::BackupCopy& copy : profile::listBackups(path))
+        summaries.push_back(SummariseBackup(copy.path, copy.stamp, current));
     return summaries;
 }
 
 SaveOutcome RestoreBackup(const std::string& path, const std::string& backupPath, const std::string& stamp,
                           profile::Transaction* record)
 {
+    // Checked again as it is now: the summary the player chose it by may be
+    // out of date. A copy gone or unreadable is refused by the engine.
+    if (const BackupSummary copy = SummariseBackup(backupPath, {}, {}); copy.readable && !copy.isRoster())
+        return SaveOutcome::refusal({}, CBT_WORD("roster", "The copy %1 holds no bot roster. %2"),
+                                    {backupPath, CBT_WORD("roster", "The roster file was left as it was.")});
     const profile::Backup made = profile::restoreBackup(path, backupPath, stamp, KeptBackups, {}, record);
     SaveOutcome outcome;
     if (!made.result) {

@@ -102,6 +102,7 @@ public:
     bool missing() const { return file_.state == profile::FileState::Missing; }
     std::optional<std::size_t> fingerprint() const { return fingerprintOf(file_); }
     std::string error() const { return reasonOf(file_.error, file_.inUse); }
+    bool inUse() const { return file_.inUse; }
 
     // Many keys of the roster section, found in one pass over it: what each
     // holds, in the order of `keys` (nothing for an absent key).
@@ -238,6 +239,7 @@ RosterSnapshot RosterFile::LoadRoster() const
     if (reading.unusable()) {
         roster.state = RosterState::Unreadable;
         roster.error = reading.error();
+        roster.inUse = reading.inUse();
         return roster;
     }
     roster.state = RosterState::Read;

@@ -208,6 +208,7 @@ enum class RosterState {
 struct RosterSnapshot {
     RosterState state = RosterState::Missing;
     std::string error;
+    bool inUse = false; // Unreadable because another program holds the file
     std::vector<ListedBot> bots;
     bool endedOnEmptyName = false;
     // Of the bytes read: two equal ones mean the file did not change in

@@ -47,6 +47,9 @@ public:
     QString dataPath;                       // the program's own folder
     QStringList launched;
     bool launchSucceeds = true;
+    // When set, questions, messages and file dialogs are these real ones,
+    // answered with keys (they are still recorded).
+    platform::Platform* realDialogs = nullptr;
 
     QStringList messageTexts() const
     {
@@ -56,23 +59,29 @@ public:
         return texts;
     }
 
-    void showMessage(QWidget*, const QString& text, platform::MessageIcon icon) override
+    void showMessage(QWidget* parent, const QString& text, platform::MessageIcon icon) override
     {
         messages.append({text, icon});
         log.append(QStringLiteral("message"));
+        if (realDialogs)
+            realDialogs->showMessage(parent, text, icon);
     }
 
-    platform::SaveAnswer askToSave(QWidget*, const QString& question) override
+    platform::SaveAnswer askToSave(QWidget* parent, const QString& question) override
     {
         saveQuestions.append(question);
         log.append(QStringLiteral("question"));
+        if (realDialogs)
+            return realDialogs->askToSave(parent, question);
         return saveAnswers.isEmpty() ? platform::SaveAnswer::Cancel : saveAnswers.takeFirst();
     }
 
-    bool confirm(QWidget*, const QString& question) override
+    bool confirm(QWidget* parent, const QString& question) override
     {
         confirmQuestions.append(question);
         log.append(QStringLiteral("confirm"));
+        if (realDialogs)
+            return realDialogs->confirm(parent, question);
         return !confirmAnswers.isEmpty() && confirmAnswers.takeFirst();
     }
 
@@ -83,17 +92,21 @@ public:
         return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
     }
 
-    std::optional<QString> chooseFile(QWidget*, const platform::FileDialogSettings& dialog) override
+    std::optional<QString> chooseFile(QWidget* parent, const platform::FileDialogSettings& dialog) override
     {
         dialogsShown.append(dialog);
         log.append(QStringLiteral("dialog"));
+        if (realDialogs)
+            return realDialogs->chooseFile(parent, dialog);
         return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.takeFirst();
     }
 
-    std::optional<QString> chooseSaveFile(QWidget*, const platform::FileDialogSettings& dialog) override
+    std::optional<QString> chooseSaveFile(QWidget* parent, const platform::FileDialogSettings& dialog) override
     {
         dialogsShown.append(dialog);
         log.append(QStringLiteral("save dialog"));
+        if (realDialogs)
+            return realDialogs->chooseSaveFile(parent, dialog);
         return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.takeFirst();
     }
 

@@ -3,7 +3,7 @@
 // replaces atomically, refuses a read-only file, follows the Windows rules
 // for paths with non-ASCII names, clears what a killed write left behind,
 // keeps UTF-16 files UTF-16, keeps the file's attributes and creation time,
-// and names a file another program holds as in use.
+// and names a file another program holds as in use, reading or writing.
 
 #include "profile/profile_file.h"
 #include "roster/roster.h"
@@ -127,6 +127,17 @@ int main(int argc, char** argv)
     ::CloseHandle(held);
     const std::string inUse = "The roster file is in use by another program (is the game running?)";
     check(!busy.ok && busy.error == inUse && listed.error == inUse, "a file held without sharing is named as in use");
+    // Held for reading and writing but not deleting, it reads; the system
+    // refuses replacing it as "access denied", which is in use too.
+    const std::string unheld = readAll(path);
+    held = ::CreateFileW(native.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+    const roster::SaveOutcome denied = file.SaveBot(5, edit);
+    const bool read = file.ListBotNames().names.size() == 16;
+    ::CloseHandle(held);
+    check(read && !denied.ok && denied.inUse && denied.error == inUse && readAll(path) == unheld,
+          "a file held open, shared but for deleting, reads, and a save says in use and changes nothing");
+    std::printf("      (the save said: %s)\n", denied.error.c_str());
 
     // What a write killed midway left behind goes at the next save; a
     // stranger's file of a similar name stays.
