@@ -379,6 +379,8 @@ void DocumentTest::followsTheInstall()
     QVERIFY(fixture.document.setValues({0}, {{4, 10, 10}}, 7).done());
     QVERIFY(fixture.settle());
     QCOMPARE(installs.count(), 1);
+}
+
 void DocumentTest::aRosterThatCannotBeReadIsNeverGone_data()
 {
     QTest::addColumn<int>("sharing"); // held open by another program sharing this, or a folder in its place (-1)
