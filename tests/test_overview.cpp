@@ -629,6 +629,11 @@ void OverviewTest::everyWriteAsksWhileTheGameRuns_data()
     QTest::newRow("undo") << menu("mnuSave") << menu("mnuUndo") << QKeySequence();
     QTest::newRow("redo") << Request([=](Editor& e, RosterActions& a) { menu("mnuSave")(e, a), menu("mnuUndo")(e, a); })
                           << menu("mnuRedo") << QKeySequence();
+    QTest::newRow("add a bot") << Request([](Editor&, RosterActions& a) { a.showOverview(); })
+                               << Request([](Editor&, RosterActions& a) {
+                                      a.overview()->findChild<QAction*>(QStringLiteral("actAddBot"))->trigger();
+                                  })
+                               << QKeySequence();
 }
 
 // While the game runs, a write asks first; No writes nothing, Yes writes,

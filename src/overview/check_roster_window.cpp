@@ -1,5 +1,7 @@
 #include "overview/check_roster_window.h"
 
+#include "overview/roster_actions.h"
+
 #include "document/messages.h"
 #include "document/roster_document.h"
 #include "overview/bot_showing.h"
@@ -29,8 +31,8 @@ bool sameFinding(const game::Finding& a, const game::Finding& b)
 } // namespace
 
 CheckRosterWindow::CheckRosterWindow(platform::Platform& platform, document::RosterDocument& document,
-                                     BotShowing& showing, QWidget* parent)
-    : QWidget(parent, Qt::Window), platform_(platform), document_(document), showing_(showing)
+                                     RosterActions& actions, QWidget* parent)
+    : QWidget(parent, Qt::Window), platform_(platform), document_(document), actions_(actions)
 {
     setObjectName(QStringLiteral("frmCheckRoster"));
     setWindowTitle(tr("Check Roster - %1").arg(QString::fromUtf8(identity::Title)));
@@ -87,7 +89,7 @@ CheckRosterWindow::CheckRosterWindow(platform::Platform& platform, document::Ros
     connect(lstFindings, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         const int bot = findings_[static_cast<std::size_t>(lstFindings->indexOfTopLevelItem(item))].bot;
         if (bot < document_.model().botCount())
-            showing_.showBot(bot);
+            actions_.showing().showBot(bot);
     });
     // It shows the document while open; it is brought up to date as it opens.
     const auto follow = [this] {
@@ -187,7 +189,7 @@ void CheckRosterWindow::fix(const std::vector<game::Finding>& findings)
     const int shown = document_.model().shownBot();
     const bool ofShown
         = std::any_of(findings.begin(), findings.end(), [shown](const game::Finding& f) { return f.bot == shown; });
-    if (ofShown && !showing_.settleChanges(this))
+    if (!actions_.readyToWrite(this, ofShown))
         return;
     const document::Outcome outcome = document_.fix(findings);
     if (!outcome.done())

@@ -15,7 +15,7 @@
 
 #include <vector>
 
-class BotShowing;
+class RosterActions;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -31,7 +31,7 @@ class CheckRosterWindow : public QWidget {
     Q_OBJECT
 
 public:
-    CheckRosterWindow(platform::Platform& platform, document::RosterDocument& document, BotShowing& showing,
+    CheckRosterWindow(platform::Platform& platform, document::RosterDocument& document, RosterActions& actions,
                       QWidget* parent);
 
 protected:
@@ -47,7 +47,7 @@ private:
 
     platform::Platform& platform_;
     document::RosterDocument& document_;
-    BotShowing& showing_;
+    RosterActions& actions_;
     std::vector<game::Finding> findings_; // by row
 
     QLabel* lblState = nullptr;

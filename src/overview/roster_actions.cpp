@@ -48,7 +48,7 @@ QString refusalText(const roster::BotFileReading& reading)
 RosterActions::RosterActions(platform::Platform& platform, document::RosterDocument& document, QWidget* mainWindow,
                              BotShowing& showing)
     : QObject(mainWindow), platform_(platform), document_(document), mainWindow_(mainWindow), showing_(showing),
-      checking_(new RosterChecking(platform, document, showing, mainWindow)),
+      checking_(new RosterChecking(platform, document, *this, mainWindow)),
       lookout_(new Lookout(platform, document, this))
 {
     setObjectName(QStringLiteral("rosterActions"));

@@ -80,6 +80,13 @@ public:
     // the change when it closes, whether to write anyway, over `from` (No
     // the default). True when the write may go ahead.
     bool mayWrite(QWidget* from);
+    // Before a write that may first save the shown bot's changes (`settle`):
+    // mayWrite, then the question about those changes. The game is asked
+    // about once for both writes. True when the write may go ahead.
+    bool readyToWrite(QWidget* from, bool settle);
+
+    // The main window, for the bot it shows.
+    BotShowing& showing() const { return showing_; }
 
     // The look every few seconds at the game and at an unreadable roster.
     Lookout* lookout() const { return lookout_; }
@@ -88,10 +95,6 @@ private:
     void placeImportedBots(QWidget* from, std::vector<roster::SharedBot> bots, roster::Placement placement,
                            const QList<int>& selected);
     bool rosterInForce(QWidget* from);
-    // Before a write that may first save the shown bot's changes (`settle`):
-    // mayWrite, then the question about those changes. The game is asked
-    // about once for both writes.
-    bool readyToWrite(QWidget* from, bool settle);
     bool confirmRestore(QWidget* from, const roster::BackupSummary& backup);
     // Where a bot file's dialog starts: the folder of the last one exported
     // or imported, else the player's documents.

@@ -1,5 +1,7 @@
 #include "overview/roster_checking.h"
 
+#include "overview/roster_actions.h"
+
 #include "document/messages.h"
 #include "document/roster_document.h"
 #include "overview/appearance_dialog.h"
@@ -12,8 +14,8 @@
 #include <QPushButton>
 
 RosterChecking::RosterChecking(platform::Platform& platform, document::RosterDocument& document,
-                               BotShowing& showing, QWidget* mainWindow)
-    : QObject(mainWindow), platform_(platform), document_(document), showing_(showing), mainWindow_(mainWindow)
+                               RosterActions& actions, QWidget* mainWindow)
+    : QObject(mainWindow), platform_(platform), document_(document), actions_(actions), mainWindow_(mainWindow)
 {
     setObjectName(QStringLiteral("rosterChecking"));
 }
@@ -21,7 +23,7 @@ RosterChecking::RosterChecking(platform::Platform& platform, document::RosterDoc
 void RosterChecking::showCheckWindow()
 {
     if (!window_)
-        window_ = new CheckRosterWindow(platform_, document_, showing_, mainWindow_);
+        window_ = new CheckRosterWindow(platform_, document_, actions_, mainWindow_);
     if (!window_->isVisible()) {
         document_.follow();
         window_->show();
@@ -70,7 +72,7 @@ void RosterChecking::appearance(QWidget* from, const QList<int>& bots)
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, from, dialog, bots, numbers] {
         // The shown bot's changes are settled first when it is one of them.
-        if (bots.contains(document_.model().shownBot()) && !showing_.settleChanges(from))
+        if (!actions_.readyToWrite(from, bots.contains(document_.model().shownBot())))
             return;
         const document::Outcome outcome = document_.setAppearance(numbers, dialog->chosen());
         if (!outcome.done())

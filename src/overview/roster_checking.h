@@ -13,6 +13,7 @@
 class BotShowing;
 class CheckRosterWindow;
 class QWidget;
+class RosterActions;
 class RosterOverview;
 
 namespace document {
@@ -26,7 +27,7 @@ class RosterChecking : public QObject {
     Q_OBJECT
 
 public:
-    RosterChecking(platform::Platform& platform, document::RosterDocument& document, BotShowing& showing,
+    RosterChecking(platform::Platform& platform, document::RosterDocument& document, RosterActions& actions,
                    QWidget* mainWindow);
 
     // The Check Roster window beside the main window (one, made on first use).
@@ -40,7 +41,7 @@ public:
 private:
     platform::Platform& platform_;
     document::RosterDocument& document_;
-    BotShowing& showing_;
+    RosterActions& actions_;
     QWidget* mainWindow_;
     QPointer<CheckRosterWindow> window_;
 };

@@ -119,7 +119,7 @@ bool RosterShapeActions::rosterInForce(QWidget* from)
 
 bool RosterShapeActions::settleIfTouched(QWidget* from, bool touched)
 {
-    return !touched || showing_.settleChanges(from);
+    return actions_.readyToWrite(from, touched);
 }
 
 QString RosterShapeActions::nameOf(int bot) const
@@ -146,8 +146,6 @@ bool RosterShapeActions::write(QWidget* from, const QString& text, const QList<i
     std::vector<std::pair<roster::BotIndex, std::string>> chosen;
     for (int bot : numbers)
         chosen.emplace_back(static_cast<roster::BotIndex>(bot), nameOf(bot).toStdString());
-    if (!mayWrite(from))
-        return false;
     const auto checked = [&chosen, &plan](const std::vector<profile::KeyValue>& entries,
                                           roster::TextEncoding encoding) {
         std::vector<roster::BotIndex> held;
@@ -166,7 +164,7 @@ bool RosterShapeActions::write(QWidget* from, const QString& text, const QList<i
 
 bool RosterShapeActions::addBots(QWidget* from, const QString& text, const std::vector<roster::SharedBot>& bots)
 {
-    if (!mayWrite(from) || !tell(from, document_.addBots(text, bots)))
+    if (!actions_.readyToWrite(from, false) || !tell(from, document_.addBots(text, bots)))
         return false;
     // The added bots end the list.
     QList<int> added;

@@ -68,10 +68,9 @@ public:
 private:
     // Whether the roster may be written now: the hook for asking while the
     // game runs.
-    bool mayWrite(QWidget*) { return true; }
     bool rosterInForce(QWidget* from);
-    // Asks about the shown bot's unsaved changes when `touched` says the
-    // write changes it.
+    // Before a write: asks while the game runs, and about the shown bot's
+    // unsaved changes when `touched` says the write changes it.
     bool settleIfTouched(QWidget* from, bool touched);
     // Writes `plan` as one command when the bots at `numbers` still bear the
     // names the player saw; shows why not when it did not go through.
