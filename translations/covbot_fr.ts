@@ -2,10 +2,135 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AppearanceDialog</name>
+    <message>
+        <source>No installed game was found beside the roster, so there is nothing to choose from: the game&apos;s classes, skins, faces, voices and weapons are declared in the .int files of its System folder, where the roster lies.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Class:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Skin:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;ace:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favourite &amp;weapon:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game&apos;s default class</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class&apos;s default skin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class&apos;s default voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (not offered by the installed game)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AveragesTable</name>
     <message>
         <source>Averages</source>
         <translation>Moyennes</translation>
+    </message>
+</context>
+<context>
+    <name>CheckRosterWindow</name>
+    <message>
+        <source>Check Roster - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fi&amp;ndings: where the game will not play the roster as the file holds it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot</source>
+        <translation>Bot</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the game does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the fixes of the selected findings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the fix of every finding that has one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The game plays the roster as the file holds it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Findings: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -151,6 +276,175 @@ Sans FICHIER, il ouvre le dernier fichier utilisé ou en demande un.</translatio
         <source>cannot open the window: no display to show it on</source>
         <translation>impossible d’ouvrir la fenêtre&#xa0;: aucun affichage où la montrer</translation>
     </message>
+    <message>
+        <source>The commands from --list to --check work on FILE without the window or a display. They end with exit code 0 when done, 1 after a mistake or a refusal (nothing is written then), 2 when FILE cannot be read or written, and --check with 3 when it finds anything.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RANGE</source>
+        <comment>bot numbers such as 0-3,7, as the help names them</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints the roster of FILE, tab-separated: a title line, then each bot&apos;s number, name and nine fields as the file holds them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the bots of FILE (or those of --bots) to the bot file OUT (.covbots).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OUT</source>
+        <comment>the bot file --export writes, as the help names it</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds the bots of the bot file BOTS to FILE after its last bot, or in place of the bots of --replace.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BOTS</source>
+        <comment>the bot file --import reads, as the help names it</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sets KEY (BotSkills, BotAccuracy, Camping...) to VALUE for every bot of FILE, or those of --bots. Give it once for each key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KEY=VALUE</source>
+        <comment>what --set takes, as the help names it</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deals FILE a fresh roster from LIBRARY, a folder of bot files or one bot file, and prints the seed used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LIBRARY</source>
+        <comment>what --deal deals from, as the help names it</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints each key of FILE the game will not play as it stands, and what the game will do.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --check: makes every sound fix in one write, after a backup, and prints them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --export or --set: the bots to take.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --import: the bots to replace, one for each bot imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --deal: how many bots to deal (1 to 101); as many as FILE lists by default.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>the value of --count, as the help names it</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --deal: the seed of the draw; the same seed deals the same roster.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>the value of --seed, as the help names it</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --deal: the bots that stay as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --deal: puts the dealt bots on the team with fewer bots, Red and Blue in turn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot be given together: one command at a time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 goes with %2 or %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 goes with %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs the roster file FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 works on one roster file, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DealDialog</name>
+    <message>
+        <source>Deal Roster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Deal a fresh roster from the %n library bots that the filters pass.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bots in the roster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bots in the roster:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same seed and the same library deal the same roster.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Seed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep the bots selected in the overview (none selected)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep the bots selected in the overview: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teams &amp;as stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ba&amp;lanced teams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImportBotsDialog</name>
@@ -192,6 +486,197 @@ Sans FICHIER, il ouvre le dernier fichier utilisé ou en demande un.</translatio
     </message>
     <message>
         <source>Only %1 of the %2 ticked bots fit after the last bot: a roster holds at most %3 bots. Untick some, or replace selected bots instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryFileDialog</name>
+    <message>
+        <source>Add to Library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Add the %n selected bots to the library &amp;file:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Library file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>My Bots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name the library does not hold makes a new file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryFilters</name>
+    <message>
+        <source>Filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Team:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Équipe</translation>
+    </message>
+    <message>
+        <source>Any team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lowest</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Highest</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Lowest %1</source>
+        <translation>%1 minimum</translation>
+    </message>
+    <message>
+        <source>Highest %1</source>
+        <translation>%1 maximum</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryTableModel</name>
+    <message>
+        <source>Not in the bot file: the game uses its default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryWindow</name>
+    <message>
+        <source>Library - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Change Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files that cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to &amp;Roster...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move from Library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Deal Roster...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to &amp;Library...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import File...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No bots in the library yet: add some from the overview, or import a bot file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n bots pass the filters</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The library folder %1 could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library file %1 could not be written: %2. It was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the bots to add in the roster&apos;s overview first (Roster, Overview).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1 from the library? A file left without bots is deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove these %n bots from the library? A file left without bots is deleted.
+
+%1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import File into Library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be taken into the library: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Library Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The library folder %1 could not be opened.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -336,6 +821,38 @@ Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent m
         <source>Another program removed bot %1 (%2) from the roster file. Your changes are kept but cannot be saved into it.</source>
         <translation>Un autre programme a retiré le bot %1 (%2) du fichier de liste. Vos modifications sont conservées mais ne peuvent pas y être enregistrées.</translation>
     </message>
+    <message>
+        <source>Remove the key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game plays this bot at %1 (%2): difficulty %3 and skill %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed game was found beside the roster (its folder holds no .int files of the game): classes, skins, faces, voices and weapons were not checked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1: %2. Nothing was saved; your changes are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file cannot be read: %1: %2. The file was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: the fixes could not be written: %1. The file was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: the appearance could not be saved: %1. The file was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>
@@ -390,6 +907,10 @@ Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent m
         <source>&amp;Restore</source>
         <translation>&amp;Restaurer</translation>
     </message>
+    <message>
+        <source>not a roster</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RosterActions</name>
@@ -440,6 +961,223 @@ Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent m
     <message>
         <source>Select as many bots to replace as there are bots to import. Nothing was imported.</source>
         <translation>Sélectionnez autant de bots à remplacer qu&apos;il y a de bots à importer. Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>The game is running and may write the roster back when it closes. Save anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace the roster with the copy of %1? 1 bot differs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace the roster with the copy of %1? %n bots differ.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RosterChecking</name>
+    <message>
+        <source>&amp;Check Roster...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appeara&amp;nce...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appearance of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Appearance (%n bots)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RosterCommands</name>
+    <message>
+        <source>%1 takes bot numbers and ranges such as 0-3,7, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 is no bot number; bots are numbered 0 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the range %2-%3 runs backwards; write %3-%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: bot %2 is named twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the roster lists no bots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the roster lists bots 0 to %2; %3 is not one of them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--set takes KEY=VALUE, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be set here; the keys --set sets are %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown key %1; the keys --set sets are %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3, not &quot;%4&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes a number from %2 to %3, not &quot;%4&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--count takes a number of bots from 1 to %1, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0 to %1, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a roster file: its name must end in CovertstrikeUser.ini</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game keeps its own copy of this roster, which is used instead: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game is running: it may write its own roster over this one when it closes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--export writes a bot file, whose name ends in .covbots, not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the roster lists no bots: there is nothing to export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the bot file %1 could not be written: %2. Nothing was exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n bots to %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>[%1] on line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 holds bots in %n sections: %2. Nothing was imported; put the bots to import in a file of their own, or import them in the window, which lets you choose.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 holds %n bots, and --replace names %2. Nothing was imported.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n bots, numbered %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--set gives %1 twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the roster lists no bots: there is nothing to set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Set Values (%n bots)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Set %1 of %n bots.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is neither a folder of bot files nor a bot file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is left out: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the roster lists no bots: say with --count how many to deal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deal Roster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Dealt %n bots with seed %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no installed game beside the roster (no .int file in %1 declares anything): classes, skins, faces, voices and weapons are not checked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix Roster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed %1: removed &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed %1: now &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed %1: &quot;%2&quot; is now &quot;%3&quot;.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -505,6 +1243,83 @@ Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent m
     </message>
 </context>
 <context>
+    <name>RosterShapeActions</name>
+    <message>
+        <source>&amp;Add Bot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Duplicate %n bots</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove %1 from the roster? The bots after it move up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove these %n bots from the roster? The bots after them move up.
+
+%1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n bots</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move %1 Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move %1 Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Deal Roster (%n bots)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RosterTableModel</name>
     <message>
         <source>Shown in the editor</source>
@@ -513,6 +1328,14 @@ Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent m
     <message>
         <source>Not in the file: the game uses its default</source>
         <translation>Absent du fichier&#xa0;: le jeu utilise sa valeur par défaut</translation>
+    </message>
+    <message>
+        <source>Nothing found: the game plays this bot as the file holds it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the game will not play as the file holds it</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -568,6 +1391,10 @@ Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent m
         <source>%1 to %2</source>
         <translation>De %1 à %2</translation>
     </message>
+    <message>
+        <source>The sliders start at the values of %1 in the editor, with changes not yet saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>document::RosterDocument</name>
@@ -600,6 +1427,28 @@ Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent m
     <message>
         <source>%1 of %2</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Fix (%n findings)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Appearance of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Appearance (%n bots)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -811,6 +1660,14 @@ Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent m
         <source>&amp;Redo</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Library...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Check Roster...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>roster</name>
@@ -1016,10 +1873,6 @@ Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent m
     </message>
     <message>
         <source>The fix for %1 holds %2, which a %3 roster file cannot hold. Nothing was fixed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The roster file could not be backed up before fixing: %1. Nothing was fixed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1320,6 +2173,42 @@ Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent m
     </message>
     <message>
         <source>A roster holds at most %1 bots, and %2 more fit in this one. Nothing was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is no longer in the roster file. Nothing was set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which a %3 roster file cannot hold. Nothing was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is no longer named in the roster file. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 would hold %2, which a %3 roster file cannot hold. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bot %1 is no longer %2: the roster changed meanwhile. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy %1 holds no bot roster. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file was left as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weapon</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
