@@ -244,39 +244,18 @@ Outcome RosterDocument::apply(const QString& text, const roster::RosterPlan& pla
 
 Outcome RosterDocument::addBots(const QString& text, const std::vector<roster::SharedBot>& bots)
 {
+    // The import's plan at the numbers after every key (where a bot past
+    // the end of the list could not be listed, refused).
     const auto count = static_cast<int>(bots.size());
-    return apply(text, [&bots, count](const std::vector<profile::KeyValue>& entries, roster::TextEncoding encoding) {
-        roster::RosterEdits planned;
+    return apply(text, [bots, count](const std::vector<profile::KeyValue>& entries, roster::TextEncoding encoding) {
         const roster::AddedNumber first = roster::NumberForAddedBots(entries, count);
-        if (first.refusal) {
-            planned.refusal = first.refusal;
-            return planned;
-        }
-        std::vector<roster::BotIndex> numbers;
+        if (first.refusal)
+            return roster::RosterEdits{{}, first.refusal};
+        roster::Targets targets;
+        targets.placement = roster::Placement::Replace;
         for (int i = 0; i < count; ++i)
-            numbers.push_back(static_cast<roster::BotIndex>(first.number + i));
-        planned.edits = roster::ImportValues(bots, numbers, entries, encoding);
-        // The keys to set are in UTF-8 (those to remove in the file's bytes):
-        // the file takes its own encoding.
-        for (profile::KeyValue& edit : planned.edits) {
-            if (edit.remove)
-                continue;
-            std::string refused;
-            std::optional<std::string> key = roster::encodeText(edit.key, encoding, &refused);
-            std::optional<std::string> value = key ? roster::encodeText(edit.value, encoding, &refused) : std::nullopt;
-            if (value)
-                refused = profile::unsafeCharacter(*key + *value).value_or(std::string());
-            if (!refused.empty()) {
-                planned.refusal = roster::Refusal{
-                    CBT_WORD("roster", "%1 holds %2, which a %3 roster file cannot hold. Nothing was added."),
-                    {edit.key, refused, roster::encodingName(encoding)}};
-                planned.edits.clear();
-                return planned;
-            }
-            edit.key = std::move(*key);
-            edit.value = std::move(*value);
-        }
-        return planned;
+            targets.numbers.push_back(static_cast<roster::BotIndex>(first.number + i));
+        return roster::ImportPlan(bots, targets)(entries, encoding);
     });
 }
 

@@ -20,8 +20,6 @@ const char* const Mismatch = CBT_WORD("roster", "Select as many bots to replace 
                                                 "Nothing was imported.");
 const char* const Unholdable = CBT_WORD("roster", "The bot \"%1\" cannot be imported: its %2 holds %3, which a %4 "
                                                   "roster file cannot hold. Nothing was imported.");
-const char* const NoBackup = CBT_WORD("roster", "The roster file could not be backed up before importing: %1. "
-                                                "Nothing was imported.");
 
 std::string lowered(std::string_view text)
 {
@@ -127,17 +125,17 @@ std::vector<const HeldKey*> sharedUnknownKeys(const KeysByNumber& held)
 }
 
 // ImportValues, with the imported bot each value belongs to.
-struct ImportPlan {
+struct PlannedImport {
     std::vector<profile::KeyValue> values;
     std::vector<std::size_t> bot;
 };
 
-ImportPlan planImport(const std::vector<SharedBot>& bots, const std::vector<BotIndex>& targets,
+PlannedImport planImport(const std::vector<SharedBot>& bots, const std::vector<BotIndex>& targets,
                       const std::vector<profile::KeyValue>& entries, TextEncoding encoding)
 {
     const KeysByNumber held = keysByNumber(entries);
     const std::vector<const HeldKey*> shared = sharedUnknownKeys(held);
-    ImportPlan plan;
+    PlannedImport plan;
     const auto add = [&](std::size_t bot, profile::KeyValue value) {
         plan.values.push_back(std::move(value));
         plan.bot.push_back(bot);
@@ -358,40 +356,34 @@ SaveOutcome SaveBotFile(const std::string& path, std::string_view text)
     return {};
 }
 
-SaveOutcome ImportBots(const std::string& path, const std::vector<SharedBot>& bots, const Targets& targets,
-                       const std::string& backupStamp, profile::Transaction* record)
+RosterPlan ImportPlan(std::vector<SharedBot> bots, Targets targets)
 {
-    const auto count = static_cast<int>(bots.size());
-    if (bots.empty())
-        return {}; // nothing to write
-    if (targets.placement == Placement::Replace
-        && (targets.numbers.size() != bots.size()
-            || std::any_of(targets.numbers.begin(), targets.numbers.end(),
-                           [](BotIndex n) { return n < 0 || n >= MaxListedBots; })))
-        return SaveOutcome::refusal({}, Mismatch, {});
-    SaveOutcome outcome;
-    bool backedUp = false;
-    const auto prepare = [&](const profile::LoadedFile& file, std::vector<profile::KeyValue>& values) {
-        // An import never makes the roster file anew.
-        if (file.state != profile::FileState::Read) {
-            outcome = SaveOutcome::vanished(Gone::File);
-            return false;
+    return [bots = std::move(bots), targets = std::move(targets)](const std::vector<profile::KeyValue>& entries,
+                                                                  TextEncoding encoding) {
+        RosterEdits planned;
+        const auto count = static_cast<int>(bots.size());
+        if (bots.empty())
+            return planned; // nothing to write
+        if (targets.placement == Placement::Replace
+            && (targets.numbers.size() != bots.size()
+                || std::any_of(targets.numbers.begin(), targets.numbers.end(),
+                               [](BotIndex n) { return n < 0 || n >= MaxListedBots; }))) {
+            planned.refusal = Refusal{Mismatch, {}};
+            return planned;
         }
-        const std::vector<profile::KeyValue> entries = file.document.entries(BotRoster);
         std::vector<BotIndex> numbers = targets.numbers;
         if (targets.placement == Placement::AfterLast) {
             // Numbered from the file as it is now: whatever came into it
             // since the targets were chosen stays.
             const Targets now = ChooseTargets(Placement::AfterLast, count, FirstFreeNumber(entries), {});
             if (!now.ok) {
-                outcome = SaveOutcome::refusal(
-                    {}, NoRoom, {std::to_string(now.fitting), std::to_string(count), std::to_string(MaxListedBots)});
-                return false;
+                planned.refusal = Refusal{
+                    NoRoom, {std::to_string(now.fitting), std::to_string(count), std::to_string(MaxListedBots)}};
+                return planned;
             }
             numbers = now.numbers;
         }
-        const TextEncoding encoding = file.utf16 ? TextEncoding::Utf8 : detectEncoding(file.document.bytes());
-        ImportPlan plan = planImport(bots, numbers, entries, encoding);
+        PlannedImport plan = planImport(bots, numbers, entries, encoding);
         for (std::size_t i = 0; i < plan.values.size(); ++i) {
             profile::KeyValue& kv = plan.values[i];
             if (kv.remove)
@@ -405,32 +397,22 @@ SaveOutcome ImportBots(const std::string& path, const std::vector<SharedBot>& bo
                     refused = *breaking;
             }
             if (!refused.empty()) {
-                outcome = SaveOutcome::refusal(kv.key, Unholdable,
-                                               {bots[plan.bot[i]].name, kv.key, refused, encodingName(encoding)});
-                return false;
+                planned.refusal
+                    = Refusal{Unholdable, {bots[plan.bot[i]].name, kv.key, refused, encodingName(encoding)}};
+                return planned;
             }
             kv.key = std::move(*key);
             kv.value = std::move(*bytes);
         }
-        values = std::move(plan.values);
-        if (!backupStamp.empty() && !backedUp) {
-            const profile::Backup backup = profile::backUpProfile(path, backupStamp, KeptBackups);
-            if (!backup.result) {
-                outcome = SaveOutcome::refusal({}, NoBackup, {backup.result.error});
-                return false;
-            }
-            backedUp = true;
-            outcome.backup = backup.made;
-        }
-        return true;
+        planned.edits = std::move(plan.values);
+        return planned;
     };
-    const profile::WriteResult written = profile::writeProfileStrings(BotRoster, prepare, path, {}, record);
-    if (!written && !written.refused) {
-        std::string backup = std::move(outcome.backup);
-        outcome = SaveOutcome::failure({}, written.inUse ? "The roster file is in use by another program (is the game running?)" : written.error, written.inUse);
-        outcome.backup = std::move(backup);
-    }
-    return outcome;
+}
+
+SaveOutcome ImportBots(const std::string& path, const std::vector<SharedBot>& bots, const Targets& targets,
+                       const std::string& backupStamp, profile::Transaction* record)
+{
+    return WriteRoster(path, ImportPlan(bots, targets), backupStamp, record);
 }
 
 } // namespace roster

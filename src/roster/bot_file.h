@@ -11,6 +11,7 @@
 
 #include "profile/profile.h"
 #include "roster/roster.h"
+#include "roster/roster_write.h"
 
 #include <cstddef>
 #include <optional>
@@ -168,15 +169,17 @@ CollectedBots ReadRosterBots(const std::string& path, const std::vector<BotIndex
 // Writes a bot file's text to `path`, atomically; the system's reason on failure.
 SaveOutcome SaveBotFile(const std::string& path, std::string_view text);
 
-// Imports `bots` into the roster at `path` in one transaction (ImportValues
-// on the file as the write reads it): all of it or nothing. Replace writes
-// at the targets' numbers; AfterLast numbers the bots from the first free
-// number of the file as the write reads it, so that a change made to the
-// file since the targets were chosen can never be written over, and
-// refuses when they no longer all fit. A name or value the roster's
-// encoding cannot hold refuses the whole import with a message naming the
-// bot and the key. With a `backupStamp` the file is first backed up, as a
-// save backs it up. Every refusal carries its pattern and arguments.
+// The import of `bots` as a plan (ImportValues on the section as the
+// write reads it, in the file's encoding). Replace writes at the targets'
+// numbers; AfterLast numbers the bots from the first free number of the
+// file as the write reads it, so that a change made to the file since the
+// targets were chosen can never be written over, and refuses when they no
+// longer all fit. A name or value the roster's encoding cannot hold refuses
+// the whole import with a message naming the bot and the key.
+RosterPlan ImportPlan(std::vector<SharedBot> bots, Targets targets);
+
+// Carries ImportPlan out on the roster at `path` (WriteRoster): all of it or
+// nothing, the file first backed up with a `backupStamp`.
 SaveOutcome ImportBots(const std::string& path, const std::vector<SharedBot>& bots, const Targets& targets,
                        const std::string& backupStamp, profile::Transaction* record = nullptr);
 

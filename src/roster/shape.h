@@ -15,8 +15,8 @@
 // touched; neither are keys without a number.
 
 #include "profile/profile.h"
-#include "profile/profile_file.h"
 #include "roster/bot_file.h"
+#include "roster/roster_write.h"
 #include "roster/roster.h"
 
 #include <array>
@@ -27,23 +27,6 @@
 #include <vector>
 
 namespace roster {
-
-// Why a plan writes nothing, for the player: an English pattern marked
-// with CBT_WORD and what stands for its %1, %2... (the window translates
-// the pattern, as it does a SaveOutcome's).
-struct Refusal {
-    std::string pattern;
-    std::vector<std::string> arguments;
-    std::string text() const { return FillPattern(pattern, arguments); }
-};
-
-// A planned write of the roster section: the edits of one transaction
-// (profile::Document::editAll, profile::writeProfileStrings), or the
-// refusal and no edits. No edits and no refusal: nothing changes.
-struct RosterEdits {
-    std::vector<profile::KeyValue> edits;
-    std::optional<Refusal> refusal;
-};
 
 // A name as names are compared: without the blanks (spaces, tabs) at its
 // ends and without case, letters of ASCII, Latin-1, Latin Extended-A, Greek
@@ -99,19 +82,5 @@ SharedBot MakeNewBot(std::string_view name, const std::array<LoadedField, 12>* l
 // other key as it was: a duplicate is the collected bot (CollectBots)
 // renamed.
 SharedBot RenamedBot(SharedBot bot, std::string_view name);
-
-// A plan made from the roster section as the write reads it, and the
-// file's encoding (a UTF-16 file's text reaches it as UTF-8).
-using RosterPlan
-    = std::function<RosterEdits(const std::vector<profile::KeyValue>& entries, TextEncoding encoding)>;
-
-// Carries out `plan` on the roster file at `path` in one transaction: the
-// file gets all of its edits or, when the plan refuses or the write fails,
-// stays as it was. The plan runs on the file as the write reads it, again
-// if another program changes the file in between. Never makes the file
-// anew. With a `backupStamp` the file is first backed up, as a save backs
-// it up. A refusal comes back with its pattern and arguments.
-SaveOutcome WriteRoster(const std::string& path, const RosterPlan& plan, const std::string& backupStamp,
-                        profile::Transaction* record = nullptr);
 
 } // namespace roster
