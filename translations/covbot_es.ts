@@ -5,55 +5,55 @@
     <name>AppearanceDialog</name>
     <message>
         <source>No installed game was found beside the roster, so there is nothing to choose from: the game&apos;s classes, skins, faces, voices and weapons are declared in the .int files of its System folder, where the roster lies.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún juego instalado junto a la lista, así que no hay nada entre lo que elegir: las clases, skins, caras, voces y armas del juego se declaran en los archivos .int de su carpeta System, donde está la lista.</translation>
     </message>
     <message>
         <source>&amp;Class:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clase:</translation>
     </message>
     <message>
         <source>&amp;Skin:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skin:</translation>
     </message>
     <message>
         <source>F&amp;ace:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ara:</translation>
     </message>
     <message>
         <source>&amp;Voice:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voz:</translation>
     </message>
     <message>
         <source>Favourite &amp;weapon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arma &amp;favorita:</translation>
     </message>
     <message>
         <source>The game&apos;s default class</source>
-        <translation type="unfinished"></translation>
+        <translation>Clase predeterminada del juego</translation>
     </message>
     <message>
         <source>The class&apos;s default skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Skin predeterminada de la clase</translation>
     </message>
     <message>
         <source>No face</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cara</translation>
     </message>
     <message>
         <source>The class&apos;s default voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz predeterminada de la clase</translation>
     </message>
     <message>
         <source>None</source>
-        <translation>Ninguno</translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 (not offered by the installed game)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (el juego instalado no la ofrece)</translation>
     </message>
 </context>
 <context>
@@ -67,19 +67,19 @@
     <name>CheckRosterWindow</name>
     <message>
         <source>Check Roster - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisar lista - %1</translation>
     </message>
     <message>
         <source>Fi&amp;ndings: where the game will not play the roster as the file holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hallazgos: lo que el juego no usará tal como está en el archivo</translation>
     </message>
     <message>
         <source>Findings</source>
-        <translation type="unfinished"></translation>
+        <translation>Hallazgos</translation>
     </message>
     <message>
         <source>#</source>
-        <translation type="unfinished"></translation>
+        <translation>#</translation>
     </message>
     <message>
         <source>Bot</source>
@@ -87,35 +87,35 @@
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave</translation>
     </message>
     <message>
         <source>In the file</source>
-        <translation type="unfinished"></translation>
+        <translation>En el archivo</translation>
     </message>
     <message>
         <source>Fix writes</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrección</translation>
     </message>
     <message>
         <source>What the game does</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hace el juego</translation>
     </message>
     <message>
         <source>&amp;Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Corregir</translation>
     </message>
     <message>
         <source>Write the fixes of the selected findings</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe las correcciones de los hallazgos seleccionados</translation>
     </message>
     <message>
         <source>Fix &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregir &amp;todo</translation>
     </message>
     <message>
         <source>Write the fix of every finding that has one</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe la corrección de cada hallazgo que la tenga</translation>
     </message>
     <message>
         <source>Close</source>
@@ -123,13 +123,13 @@
     </message>
     <message>
         <source>The game plays the roster as the file holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego usa la lista tal como está en el archivo.</translation>
     </message>
     <message numerus="yes">
         <source>Findings: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Hallazgos: %n</numerusform>
+            <numerusform>Hallazgos: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -278,172 +278,172 @@ Sin ARCHIVO abre el archivo usado la última vez o pide uno.</translation>
     </message>
     <message>
         <source>The commands from --list to --check work on FILE without the window or a display. They end with exit code 0 when done, 1 after a mistake or a refusal (nothing is written then), 2 when FILE cannot be read or written, and --check with 3 when it finds anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los comandos de --list a --check trabajan sobre ARCHIVO sin la ventana ni una pantalla. Terminan con el código de salida 0 si lo consiguen, 1 tras un error o un rechazo (entonces no se escribe nada), 2 si ARCHIVO no se puede leer o escribir, y --check con 3 si encuentra algo.</translation>
     </message>
     <message>
         <source>RANGE</source>
         <comment>bot numbers such as 0-3,7, as the help names them</comment>
-        <translation type="unfinished"></translation>
+        <translation>RANGO</translation>
     </message>
     <message>
         <source>Prints the roster of FILE, tab-separated: a title line, then each bot&apos;s number, name and nine fields as the file holds them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime la lista de ARCHIVO separada por tabuladores: una línea de títulos y luego el número, el nombre y nueve campos de cada bot tal como están en el archivo.</translation>
     </message>
     <message>
         <source>Writes the bots of FILE (or those of --bots) to the bot file OUT (.covbots).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe los bots de ARCHIVO (o los de --bots) en el archivo de bots SALIDA (.covbots).</translation>
     </message>
     <message>
         <source>OUT</source>
         <comment>the bot file --export writes, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>SALIDA</translation>
     </message>
     <message>
         <source>Adds the bots of the bot file BOTS to FILE after its last bot, or in place of the bots of --replace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade los bots del archivo de bots BOTS a ARCHIVO tras su último bot, o en lugar de los bots de --replace.</translation>
     </message>
     <message>
         <source>BOTS</source>
         <comment>the bot file --import reads, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>BOTS</translation>
     </message>
     <message>
         <source>Sets KEY (BotSkills, BotAccuracy, Camping...) to VALUE for every bot of FILE, or those of --bots. Give it once for each key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Da a CLAVE (BotSkills, BotAccuracy, Camping...) el valor VALOR en cada bot de ARCHIVO, o en los de --bots. Se indica una vez por cada clave.</translation>
     </message>
     <message>
         <source>KEY=VALUE</source>
         <comment>what --set takes, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>CLAVE=VALOR</translation>
     </message>
     <message>
         <source>Deals FILE a fresh roster from LIBRARY, a folder of bot files or one bot file, and prints the seed used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparte a ARCHIVO una lista nueva desde BIBLIOTECA, una carpeta de archivos de bots o un solo archivo de bots, e imprime la semilla usada.</translation>
     </message>
     <message>
         <source>LIBRARY</source>
         <comment>what --deal deals from, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>BIBLIOTECA</translation>
     </message>
     <message>
         <source>Prints each key of FILE the game will not play as it stands, and what the game will do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime cada clave de ARCHIVO que el juego no usará tal como está, y lo que hará el juego.</translation>
     </message>
     <message>
         <source>With --check: makes every sound fix in one write, after a backup, and prints them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --check: hace todas las correcciones seguras en una sola escritura, tras una copia de seguridad, y las imprime.</translation>
     </message>
     <message>
         <source>With --export or --set: the bots to take.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --export o --set: los bots que se toman.</translation>
     </message>
     <message>
         <source>With --import: the bots to replace, one for each bot imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --import: los bots que se reemplazan, uno por cada bot importado.</translation>
     </message>
     <message>
         <source>With --deal: how many bots to deal (1 to 101); as many as FILE lists by default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --deal: cuántos bots se reparten (de 1 a 101); por defecto, tantos como tiene ARCHIVO.</translation>
     </message>
     <message>
         <source>N</source>
         <comment>the value of --count, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>With --deal: the seed of the draw; the same seed deals the same roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --deal: la semilla del sorteo; la misma semilla reparte la misma lista.</translation>
     </message>
     <message>
         <source>S</source>
         <comment>the value of --seed, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>With --deal: the bots that stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --deal: los bots que se quedan como están.</translation>
     </message>
     <message>
         <source>With --deal: puts the dealt bots on the team with fewer bots, Red and Blue in turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --deal: pone los bots repartidos en el equipo con menos bots, Rojo y Azul por turnos.</translation>
     </message>
     <message>
         <source>%1 and %2 cannot be given together: one command at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2 no se pueden dar juntos: un comando cada vez</translation>
     </message>
     <message>
         <source>%1 goes with %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 va con %2 o %3</translation>
     </message>
     <message>
         <source>%1 goes with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 va con %2</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se da dos veces</translation>
     </message>
     <message>
         <source>%1 needs the roster file FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita el archivo de lista ARCHIVO</translation>
     </message>
     <message>
         <source>%1 works on one roster file, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 trabaja sobre un solo archivo de lista, no %2</translation>
     </message>
 </context>
 <context>
     <name>DealDialog</name>
     <message>
         <source>Deal Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Repartir lista</translation>
     </message>
     <message numerus="yes">
         <source>Deal a fresh roster from the %n library bots that the filters pass.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Repartir una lista nueva desde el bot de la biblioteca que pasa los filtros.</numerusform>
+            <numerusform>Repartir una lista nueva desde los %n bots de la biblioteca que pasan los filtros.</numerusform>
         </translation>
     </message>
     <message>
         <source>Bots in the roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots en la lista</translation>
     </message>
     <message>
         <source>&amp;Bots in the roster:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bots en la lista:</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Semilla</translation>
     </message>
     <message>
         <source>The same seed and the same library deal the same roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>La misma semilla y la misma biblioteca reparten la misma lista.</translation>
     </message>
     <message>
         <source>&amp;Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Semilla:</translation>
     </message>
     <message>
         <source>&amp;Keep the bots selected in the overview (none selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conservar los bots seleccionados en la vista general (ninguno seleccionado)</translation>
     </message>
     <message>
         <source>&amp;Keep the bots selected in the overview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conservar los bots seleccionados en la vista general: %1</translation>
     </message>
     <message>
         <source>Teams &amp;as stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipos &amp;tal como están guardados</translation>
     </message>
     <message>
         <source>Ba&amp;lanced teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipos &amp;equilibrados</translation>
     </message>
     <message>
         <source>Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>Repartir</translation>
     </message>
 </context>
 <context>
@@ -470,60 +470,60 @@ Sin ARCHIVO abre el archivo usado la última vez o pide uno.</translation>
     </message>
     <message>
         <source>&amp;Take the bots from:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tomar los bots de:</translation>
     </message>
     <message>
         <source>Roster to take the bots from</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de la que tomar los bots</translation>
     </message>
     <message>
         <source>[%1], line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1], línea %2</translation>
     </message>
     <message>
         <source>&amp;Bots to import from [%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bots para importar de [%1]:</translation>
     </message>
     <message>
         <source>Only %1 of the %2 ticked bots fit after the last bot: a roster holds at most %3 bots. Untick some, or replace selected bots instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo caben %1 de los %2 bots marcados tras el último bot: una lista admite como máximo %3 bots. Desmarca algunos o, en su lugar, reemplaza bots seleccionados.</translation>
     </message>
 </context>
 <context>
     <name>LibraryFileDialog</name>
     <message>
         <source>Add to Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir a la biblioteca</translation>
     </message>
     <message numerus="yes">
         <source>Add the %n selected bots to the library &amp;file:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Añadir el bot seleccionado al &amp;archivo de la biblioteca:</numerusform>
+            <numerusform>Añadir los %n bots seleccionados al &amp;archivo de la biblioteca:</numerusform>
         </translation>
     </message>
     <message>
         <source>Library file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de la biblioteca</translation>
     </message>
     <message>
         <source>My Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis bots</translation>
     </message>
     <message>
         <source>A name the library does not hold makes a new file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre que la biblioteca no tiene crea un archivo nuevo.</translation>
     </message>
 </context>
 <context>
     <name>LibraryFilters</name>
     <message>
         <source>Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtros</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre:</translation>
     </message>
     <message>
         <source>Name</source>
@@ -531,7 +531,7 @@ Sin ARCHIVO abre el archivo usado la última vez o pide uno.</translation>
     </message>
     <message>
         <source>&amp;Team:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Equipo:</translation>
     </message>
     <message>
         <source>Team</source>
@@ -539,7 +539,7 @@ Sin ARCHIVO abre el archivo usado la última vez o pide uno.</translation>
     </message>
     <message>
         <source>Any team</source>
-        <translation type="unfinished"></translation>
+        <translation>Cualquier equipo</translation>
     </message>
     <message>
         <source>Lowest</source>
@@ -562,58 +562,58 @@ Sin ARCHIVO abre el archivo usado la última vez o pide uno.</translation>
     <name>LibraryTableModel</name>
     <message>
         <source>Not in the bot file: the game uses its default</source>
-        <translation type="unfinished"></translation>
+        <translation>No está en el archivo de bots: el juego usa su valor predeterminado</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
 </context>
 <context>
     <name>LibraryWindow</name>
     <message>
         <source>Library - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca - %1</translation>
     </message>
     <message>
         <source>Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta:</translation>
     </message>
     <message>
         <source>&amp;Change Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambiar carpeta...</translation>
     </message>
     <message>
         <source>&amp;Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir carpeta</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca</translation>
     </message>
     <message>
         <source>Files that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos que no se pueden leer</translation>
     </message>
     <message>
         <source>Add to &amp;Roster...</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir a la &amp;lista...</translation>
     </message>
     <message>
         <source>Re&amp;move from Library</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar de la biblioteca</translation>
     </message>
     <message>
         <source>&amp;Deal Roster...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repartir lista...</translation>
     </message>
     <message>
         <source>Add to &amp;Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir a la &amp;biblioteca...</translation>
     </message>
     <message>
         <source>&amp;Import File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar archivo...</translation>
     </message>
     <message>
         <source>Close</source>
@@ -621,63 +621,67 @@ Sin ARCHIVO abre el archivo usado la última vez o pide uno.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>No bots in the library yet: add some from the overview, or import a bot file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay bots en la biblioteca: añade algunos desde la vista general o importa un archivo de bots.</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n bots pass the filters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n bot pasa los filtros</numerusform>
+            <numerusform>%1 de %n bots pasan los filtros</numerusform>
         </translation>
     </message>
     <message>
         <source>The library folder %1 could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la carpeta de la biblioteca %1.</translation>
     </message>
     <message>
         <source>The library file %1 could not be written: %2. It was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo de la biblioteca %1: %2. Quedó como estaba.</translation>
     </message>
     <message>
         <source>Select the bots to add in the roster&apos;s overview first (Roster, Overview).</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona primero en la vista general de la lista los bots que quieres añadir (Bots, Vista general).</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Remove %1 from the library? A file left without bots is deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar %1 de la biblioteca? Un archivo que se queda sin bots se borra.</translation>
     </message>
     <message numerus="yes">
         <source>Remove these %n bots from the library? A file left without bots is deleted.
 
 %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¿Quitar este bot de la biblioteca? Un archivo que se queda sin bots se borra.
+
+%1</numerusform>
+            <numerusform>¿Quitar estos %n bots de la biblioteca? Un archivo que se queda sin bots se borra.
+
+%1</numerusform>
         </translation>
     </message>
     <message>
         <source>Import File into Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar archivo a la biblioteca</translation>
     </message>
     <message>
         <source>%1 could not be taken into the library: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo incorporar %1 a la biblioteca: %2</translation>
     </message>
     <message>
         <source>Library Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de la biblioteca</translation>
     </message>
     <message>
         <source>The library folder %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la carpeta de la biblioteca %1.</translation>
     </message>
 </context>
 <context>
@@ -722,11 +726,11 @@ El editor edita esa copia.</translation>
     </message>
     <message>
         <source>The roster file is in use by another program (is the game running?). Nothing was saved; your changes are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa está usando el archivo de lista (¿está en marcha el juego?). No se guardó nada; tus cambios se conservan.</translation>
     </message>
     <message>
         <source>The roster file is in use by another program (is the game running?). The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa está usando el archivo de lista (¿está en marcha el juego?). El archivo quedó como estaba.</translation>
     </message>
     <message>
         <source>The backup could not be restored: %1. The roster file was left as it was.</source>
@@ -750,7 +754,7 @@ El editor edita esa copia.</translation>
     </message>
     <message>
         <source>Error: the roster could not be written: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudo escribir la lista: %1. El archivo quedó como estaba.</translation>
     </message>
     <message>
         <source>
@@ -764,7 +768,7 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     </message>
     <message>
         <source>%1 was changed by another program since; it stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: otro programa lo cambió desde entonces, así que se queda como está.</translation>
     </message>
     <message>
         <source>Roster file not found</source>
@@ -804,9 +808,9 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     </message>
     <message numerus="yes">
         <source>%n fields also changed on disk</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n campo también cambió en el disco</numerusform>
+            <numerusform>%n campos también cambiaron en el disco</numerusform>
         </translation>
     </message>
     <message>
@@ -823,35 +827,35 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     </message>
     <message>
         <source>Remove the key</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar la clave</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The game plays this bot at %1 (%2): difficulty %3 and skill %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego usa para este bot el nivel %1 (%2): dificultad %3 y habilidad %4.</translation>
     </message>
     <message>
         <source>No installed game was found beside the roster (its folder holds no .int files of the game): classes, skins, faces, voices and weapons were not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún juego instalado junto a la lista (su carpeta no contiene archivos .int del juego): no se revisaron las clases, skins, caras, voces ni armas.</translation>
     </message>
     <message>
         <source>The roster file cannot be read: %1: %2. Nothing was saved; your changes are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de lista: %1: %2. No se guardó nada; tus cambios se conservan.</translation>
     </message>
     <message>
         <source>The roster file cannot be read: %1: %2. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de lista: %1: %2. El archivo quedó como estaba.</translation>
     </message>
     <message>
         <source>Error: the fixes could not be written: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudieron escribir las correcciones: %1. El archivo quedó como estaba.</translation>
     </message>
     <message>
         <source>Error: the appearance could not be saved: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se pudo guardar el aspecto: %1. El archivo quedó como estaba.</translation>
     </message>
 </context>
 <context>
@@ -909,26 +913,26 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     </message>
     <message>
         <source>not a roster</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una lista</translation>
     </message>
 </context>
 <context>
     <name>RosterActions</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer: %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer: %1</translation>
     </message>
     <message>
         <source>The roster holds no bots to export.</source>
@@ -964,17 +968,17 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     </message>
     <message>
         <source>The game is running and may write the roster back when it closes. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego está en marcha y puede volver a escribir la lista al cerrarse. ¿Guardar de todos modos?</translation>
     </message>
     <message>
         <source>Replace the roster with the copy of %1? 1 bot differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Reemplazar la lista por la copia de %1? Hay 1 bot distinto.</translation>
     </message>
     <message numerus="yes">
         <source>Replace the roster with the copy of %1? %n bots differ.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¿Reemplazar la lista por la copia de %1? Hay %n bot distinto.</numerusform>
+            <numerusform>¿Reemplazar la lista por la copia de %1? Hay %n bots distintos.</numerusform>
         </translation>
     </message>
 </context>
@@ -982,21 +986,21 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     <name>RosterChecking</name>
     <message>
         <source>&amp;Check Roster...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Revisar lista...</translation>
     </message>
     <message>
         <source>Appeara&amp;nce...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspec&amp;to...</translation>
     </message>
     <message>
         <source>Appearance of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspecto de %1</translation>
     </message>
     <message numerus="yes">
         <source>Appearance (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aspecto (%n bot)</numerusform>
+            <numerusform>Aspecto (%n bots)</numerusform>
         </translation>
     </message>
 </context>
@@ -1004,180 +1008,180 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     <name>RosterCommands</name>
     <message>
         <source>%1 takes bot numbers and ranges such as 0-3,7, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite números de bot y rangos como 0-3,7, no &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1: %2 is no bot number; bots are numbered 0 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 no es un número de bot; los bots van numerados del 0 al %3</translation>
     </message>
     <message>
         <source>%1: the range %2-%3 runs backwards; write %3-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el rango %2-%3 va al revés; escribe %3-%2</translation>
     </message>
     <message>
         <source>%1: bot %2 is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el bot %2 aparece dos veces</translation>
     </message>
     <message>
         <source>%1: the roster lists no bots</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la lista no tiene bots</translation>
     </message>
     <message>
         <source>%1: the roster lists bots 0 to %2; %3 is not one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la lista tiene los bots del 0 al %2; %3 no es uno de ellos</translation>
     </message>
     <message>
         <source>--set takes KEY=VALUE, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--set admite CLAVE=VALOR, no &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1 cannot be set here; the keys --set sets are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se puede fijar aquí; las claves que fija --set son %2</translation>
     </message>
     <message>
         <source>unknown key %1; the keys --set sets are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>clave desconocida %1; las claves que fija --set son %2</translation>
     </message>
     <message>
         <source>%1 takes a whole number from %2 to %3, not &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite un número entero de %2 a %3, no &quot;%4&quot;</translation>
     </message>
     <message>
         <source>%1 takes a number from %2 to %3, not &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite un número de %2 a %3, no &quot;%4&quot;</translation>
     </message>
     <message>
         <source>--count takes a number of bots from 1 to %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--count admite un número de bots de 1 a %1, no &quot;%2&quot;</translation>
     </message>
     <message>
         <source>--seed takes a whole number from 0 to %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--seed admite un número entero de 0 a %1, no &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1 is not a roster file: its name must end in CovertstrikeUser.ini</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo de lista: su nombre debe terminar en CovertstrikeUser.ini</translation>
     </message>
     <message>
         <source>the game keeps its own copy of this roster, which is used instead: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el juego guarda su propia copia de esta lista, que es la que se usa: %1</translation>
     </message>
     <message>
         <source>the game is running: it may write its own roster over this one when it closes</source>
-        <translation type="unfinished"></translation>
+        <translation>el juego está en marcha: al cerrarse puede escribir su propia lista encima de esta</translation>
     </message>
     <message>
         <source>--export writes a bot file, whose name ends in .covbots, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--export escribe un archivo de bots, cuyo nombre termina en .covbots, no %1</translation>
     </message>
     <message>
         <source>the roster lists no bots: there is nothing to export</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista no tiene bots: no hay nada que exportar</translation>
     </message>
     <message>
         <source>the bot file %1 could not be written: %2. Nothing was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir el archivo de bots %1: %2. No se exportó nada.</translation>
     </message>
     <message numerus="yes">
         <source>Exported %n bots to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se exportó %n bot a %1.</numerusform>
+            <numerusform>Se exportaron %n bots a %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>[%1] on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1] en la línea %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 holds bots in %n sections: %2. Nothing was imported; put the bots to import in a file of their own, or import them in the window, which lets you choose.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 tiene bots en %n sección: %2. No se importó nada; pon los bots que quieres importar en un archivo propio o impórtalos en la ventana, que te deja elegir.</numerusform>
+            <numerusform>%1 tiene bots en %n secciones: %2. No se importó nada; pon los bots que quieres importar en un archivo propio o impórtalos en la ventana, que te deja elegir.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 holds %n bots, and --replace names %2. Nothing was imported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 tiene %n bot, y --replace indica %2. No se importó nada.</numerusform>
+            <numerusform>%1 tiene %n bots, y --replace indica %2. No se importó nada.</numerusform>
         </translation>
     </message>
     <message>
         <source>only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>solo caben %1 de los %2 bots tras el último bot: una lista admite como máximo %3 bots. No se importó nada.</translation>
     </message>
     <message numerus="yes">
         <source>Imported %n bots, numbered %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se importó %n bot, con el número %1.</numerusform>
+            <numerusform>Se importaron %n bots, con los números %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>--set gives %1 twice</source>
-        <translation type="unfinished"></translation>
+        <translation>--set da %1 dos veces</translation>
     </message>
     <message>
         <source>the roster lists no bots: there is nothing to set</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista no tiene bots: no hay nada que fijar</translation>
     </message>
     <message numerus="yes">
         <source>Set Values (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fijar valores (%n bot)</numerusform>
+            <numerusform>Fijar valores (%n bots)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Set %1 of %n bots.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fijado en %n bot: %1.</numerusform>
+            <numerusform>Fijado en %n bots: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is neither a folder of bot files nor a bot file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es ni una carpeta de archivos de bots ni un archivo de bots</translation>
     </message>
     <message>
         <source>%1 is left out: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se deja fuera: %2</translation>
     </message>
     <message>
         <source>the roster lists no bots: say with --count how many to deal</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista no tiene bots: indica con --count cuántos repartir</translation>
     </message>
     <message>
         <source>Deal Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Repartir lista</translation>
     </message>
     <message numerus="yes">
         <source>Dealt %n bots with seed %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se repartió %n bot con la semilla %1.</numerusform>
+            <numerusform>Se repartieron %n bots con la semilla %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>no installed game beside the roster (no .int file in %1 declares anything): classes, skins, faces, voices and weapons are not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún juego instalado junto a la lista (ningún archivo .int de %1 declara nada): no se revisan las clases, skins, caras, voces ni armas</translation>
     </message>
     <message>
         <source>Fix Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregir lista</translation>
     </message>
     <message>
         <source>Fixed %1: removed &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregido %1: se quitó &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Fixed %1: now &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregido %1: ahora &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Fixed %1: &quot;%2&quot; is now &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregido %1: &quot;%2&quot; ahora es &quot;%3&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1246,76 +1250,80 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     <name>RosterShapeActions</name>
     <message>
         <source>&amp;Add Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir bot</translation>
     </message>
     <message>
         <source>D&amp;uplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;uplicar</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Move U&amp;p</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subir</translation>
     </message>
     <message>
         <source>Move Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bajar</translation>
     </message>
     <message>
         <source>Add %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir %1</translation>
     </message>
     <message>
         <source>Duplicate %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar %1</translation>
     </message>
     <message numerus="yes">
         <source>Duplicate %n bots</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Duplicar %n bot</numerusform>
+            <numerusform>Duplicar %n bots</numerusform>
         </translation>
     </message>
     <message>
         <source>Remove %1 from the roster? The bots after it move up.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar %1 de la lista? Los bots que le siguen suben un puesto.</translation>
     </message>
     <message numerus="yes">
         <source>Remove these %n bots from the roster? The bots after them move up.
 
 %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¿Quitar este bot de la lista? Los bots que le siguen suben un puesto.
+
+%1</numerusform>
+            <numerusform>¿Quitar estos %n bots de la lista? Los bots que les siguen suben.
+
+%1</numerusform>
         </translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar %1</translation>
     </message>
     <message numerus="yes">
         <source>Remove %n bots</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Quitar %n bot</numerusform>
+            <numerusform>Quitar %n bots</numerusform>
         </translation>
     </message>
     <message>
         <source>Move %1 Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir %1</translation>
     </message>
     <message>
         <source>Move %1 Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar %1</translation>
     </message>
     <message numerus="yes">
         <source>Deal Roster (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Repartir lista (%n bot)</numerusform>
+            <numerusform>Repartir lista (%n bots)</numerusform>
         </translation>
     </message>
 </context>
@@ -1331,11 +1339,11 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     </message>
     <message>
         <source>Nothing found: the game plays this bot as the file holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró nada: el juego usa este bot tal como está en el archivo</translation>
     </message>
     <message>
         <source>What the game will not play as the file holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que el juego no usará tal como está en el archivo</translation>
     </message>
 </context>
 <context>
@@ -1393,27 +1401,27 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     </message>
     <message>
         <source>The sliders start at the values of %1 in the editor, with changes not yet saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los deslizadores empiezan en los valores de %1 en el editor, con los cambios aún sin guardar.</translation>
     </message>
 </context>
 <context>
     <name>document::RosterDocument</name>
     <message>
         <source>Save %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar %1</translation>
     </message>
     <message numerus="yes">
         <source>Set Values (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fijar valores (%n bot)</numerusform>
+            <numerusform>Fijar valores (%n bots)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Import Bots (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Importar bots (%n bot)</numerusform>
+            <numerusform>Importar bots (%n bots)</numerusform>
         </translation>
     </message>
     <message>
@@ -1422,32 +1430,32 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     </message>
     <message>
         <source>A part of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Una parte del archivo</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>Fix %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregir %1</translation>
     </message>
     <message numerus="yes">
         <source>Fix (%n findings)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Corregir (%n hallazgo)</numerusform>
+            <numerusform>Corregir (%n hallazgos)</numerusform>
         </translation>
     </message>
     <message>
         <source>Appearance of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspecto de %1</translation>
     </message>
     <message numerus="yes">
         <source>Appearance (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aspecto (%n bot)</numerusform>
+            <numerusform>Aspecto (%n bots)</numerusform>
         </translation>
     </message>
 </context>
@@ -1650,23 +1658,23 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Biblioteca...</translation>
     </message>
     <message>
         <source>&amp;Check Roster...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Revisar lista...</translation>
     </message>
 </context>
 <context>
@@ -1861,123 +1869,123 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     </message>
     <message>
         <source>Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se escribió nada.</translation>
     </message>
     <message>
         <source>too large for a declaration file</source>
-        <translation type="unfinished"></translation>
+        <translation>demasiado grande para un archivo de declaraciones</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer</translation>
     </message>
     <message>
         <source>The fix for %1 holds %2, which a %3 roster file cannot hold. Nothing was fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La corrección de %1 contiene %2, que un archivo de lista en %3 no puede contener. No se corrigió nada.</translation>
     </message>
     <message>
         <source>%1 is outside the range the game uses, %2 to %3: the game uses %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera del rango que usa el juego, de %2 a %3: el juego usa %4.</translation>
     </message>
     <message>
         <source>The game reads a whole number here: %1 counts as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego lee aquí un número entero: %1 cuenta como %2.</translation>
     </message>
     <message>
         <source>%1 is not a team of the game (0 to 3, or 255 for none): the game chooses the bot&apos;s team itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un equipo del juego (de 0 a 3, o 255 para ninguno): el juego elige por sí mismo el equipo del bot.</translation>
     </message>
     <message>
         <source>%1 is not a number: the game uses %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número: el juego usa %2.</translation>
     </message>
     <message>
         <source>%1 is not a number, and the game may not read it as meant.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un número, y puede que el juego no lo lea como se pretendía.</translation>
     </message>
     <message>
         <source>Difficulty %1 and skill %2 make %3, outside 0 to 7: the game plays the bot at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dificultad %1 y la habilidad %2 suman %3, fuera de 0 a 7: el juego usa para el bot el nivel %4.</translation>
     </message>
     <message>
         <source>Bot %1 is already named %2: the game plays this bot as &quot;Bot&quot; and a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bot %1 ya se llama %2: el juego llama a este bot &quot;Bot&quot; y un número.</translation>
     </message>
     <message>
         <source>The bot has no name: the game plays it as &quot;Bot&quot; and a number, and the editor&apos;s list of bots ends here, before bot %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bot no tiene nombre: el juego lo llama &quot;Bot&quot; y un número, y la lista de bots del editor termina aquí, antes del bot %1.</translation>
     </message>
     <message>
         <source>The bot has no name key: the game plays it under its default name, and the editor&apos;s list of bots ends here, before bot %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bot no tiene clave de nombre: el juego lo usa con su nombre predeterminado, y la lista de bots del editor termina aquí, antes del bot %1.</translation>
     </message>
     <message>
         <source>The roster&apos;s last named bot is bot %1: the game uses this key only if it adds more bots than the roster names.</source>
-        <translation type="unfinished"></translation>
+        <translation>El último bot con nombre de la lista es el bot %1: el juego solo usa esta clave si añade más bots de los que nombra la lista.</translation>
     </message>
     <message>
         <source>The roster names no bot: the game uses this key only if it adds bots without names.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista no nombra ningún bot: el juego solo usa esta clave si añade bots sin nombre.</translation>
     </message>
     <message>
         <source>No installed package declares the class %1: the game falls back to its default class, and a missing bot class package has crashed it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún paquete instalado declara la clase %1: el juego recurre a su clase predeterminada, y la falta de un paquete de clase de bot ya lo ha hecho fallar.</translation>
     </message>
     <message>
         <source>No installed package declares the skin %1: the game shows the class&apos;s default skin, with no face.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún paquete instalado declara la skin %1: el juego muestra la skin predeterminada de la clase, sin cara.</translation>
     </message>
     <message>
         <source>No installed package declares the face %1: the game shows the bot with no face.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún paquete instalado declara la cara %1: el juego muestra el bot sin cara.</translation>
     </message>
     <message>
         <source>The skin %1 has no texture for the face %2: the game shows the bot with no face.</source>
-        <translation type="unfinished"></translation>
+        <translation>La skin %1 no tiene textura para la cara %2: el juego muestra el bot sin cara.</translation>
     </message>
     <message>
         <source>The skin %1 is made for another model (%2): the game paints it on this bot&apos;s model all the same, and it looks wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>La skin %1 está hecha para otro modelo (%2): el juego la pinta igualmente sobre el modelo de este bot, y se ve mal.</translation>
     </message>
     <message>
         <source>No installed package declares the voice %1: the game gives the bot its class&apos;s default voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún paquete instalado declara la voz %1: el juego da al bot la voz predeterminada de su clase.</translation>
     </message>
     <message>
         <source>No installed package declares the weapon %1: the bot has no favourite weapon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún paquete instalado declara el arma %1: el bot no tiene arma favorita.</translation>
     </message>
     <message>
         <source>Novice</source>
-        <translation type="unfinished"></translation>
+        <translation>Novato</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>Experienced</source>
-        <translation type="unfinished"></translation>
+        <translation>Experimentado</translation>
     </message>
     <message>
         <source>Skilled</source>
-        <translation type="unfinished"></translation>
+        <translation>Hábil</translation>
     </message>
     <message>
         <source>Adept</source>
-        <translation type="unfinished"></translation>
+        <translation>Experto</translation>
     </message>
     <message>
         <source>Masterful</source>
-        <translation type="unfinished"></translation>
+        <translation>Magistral</translation>
     </message>
     <message>
         <source>Inhuman</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhumano</translation>
     </message>
     <message>
         <source>Godlike</source>
-        <translation type="unfinished"></translation>
+        <translation>Divino</translation>
     </message>
     <message>
         <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
@@ -1989,119 +1997,119 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     </message>
     <message>
         <source>The bot &quot;%1&quot; cannot be imported: its %2 holds %3, which a %4 roster file cannot hold. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar el bot &quot;%1&quot;: su clave %2 contiene %3, que un archivo de lista en %4 no puede contener. No se importó nada.</translation>
     </message>
     <message>
         <source>The roster file could not be backed up before importing: %1. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo hacer una copia de seguridad del archivo de lista antes de importar: %1. No se importó nada.</translation>
     </message>
     <message>
         <source>The file is too large for a bot file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es demasiado grande para ser un archivo de bots.</translation>
     </message>
     <message>
         <source>The file is not a bot file: it is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es un archivo de bots: no es texto UTF-8.</translation>
     </message>
     <message>
         <source>The file is not a bot file: it holds no bots (no %1 section, and no section with %2 keys).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es un archivo de bots: no contiene bots (no hay sección %1 ni ninguna sección con claves %2).</translation>
     </message>
     <message>
         <source>The file is not a bot file: its section %1 holds no bots.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es un archivo de bots: su sección %1 no contiene bots.</translation>
     </message>
     <message>
         <source>The bot file holds a second %1 section, on line %2: which of them holds the bots is not certain.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de bots contiene una segunda sección %1, en la línea %2: no es seguro cuál de las dos contiene los bots.</translation>
     </message>
     <message>
         <source>The key %1 on line %2 numbers a bot beyond the roster&apos;s last number, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clave %1 de la línea %2 numera un bot más allá del último número de la lista, %3.</translation>
     </message>
     <message>
         <source>The key %1 on line %2 numbers its bot with a leading zero, which the game never reads: write %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clave %1 de la línea %2 numera su bot con un cero a la izquierda, que el juego nunca lee: escribe %3.</translation>
     </message>
     <message>
         <source>The key %1 on line %2 holds a control character (%3), which a roster file cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clave %1 de la línea %2 contiene un carácter de control (%3), que un archivo de lista no puede contener.</translation>
     </message>
     <message>
         <source>The value of %1 on line %2 holds a control character (%3), which a roster file cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor de %1 en la línea %2 contiene un carácter de control (%3), que un archivo de lista no puede contener.</translation>
     </message>
     <message>
         <source>The value of %1 on line %2 is longer than %3 characters, the longest name a roster allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor de %1 en la línea %2 tiene más de %3 caracteres, el nombre más largo que admite una lista.</translation>
     </message>
     <message>
         <source>Line %1 holds a key or a section name longer than %2 characters, which no roster uses.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea %1 contiene una clave o un nombre de sección de más de %2 caracteres, algo que ninguna lista usa.</translation>
     </message>
     <message>
         <source>Bot %1 of %2 has no name (%3), which the roster needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bot %1 de %2 no tiene nombre (%3), y la lista lo necesita.</translation>
     </message>
     <message>
         <source>Bot %1 of %2 has a name of blanks only (%3): the roster&apos;s list of bots would end at it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bot %1 de %2 tiene un nombre hecho solo de espacios (%3): la lista de bots terminaría en él.</translation>
     </message>
     <message>
         <source>The file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo.</translation>
     </message>
     <message>
         <source>The file is not a bot file: it is a folder or a device, not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es un archivo de bots: es una carpeta o un dispositivo, no un archivo normal.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo: %1.</translation>
     </message>
     <message>
         <source>A dealt roster holds 1 to %1 bots, not %2. Nothing was dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una lista repartida tiene de 1 a %1 bots, no %2. No se repartió nada.</translation>
     </message>
     <message>
         <source>Bot %1 cannot be kept: it is not in the list of bots. Nothing was dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede conservar el bot %1: no está en la lista de bots. No se repartió nada.</translation>
     </message>
     <message>
         <source>Bot %1 is kept, but a roster of %2 bots ends at bot %3. Nothing was dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bot %1 se conserva, pero una lista de %2 bots termina en el bot %3. No se repartió nada.</translation>
     </message>
     <message>
         <source>Only %1 bots with names of their own pass the filters, and %2 are needed. Nothing was dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo %1 bots con nombre propio pasan los filtros, y se necesitan %2. No se repartió nada.</translation>
     </message>
     <message>
         <source>%1 is not a plain file of the library folder (it is a link, a folder or a device), so the library leaves it alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo normal de la carpeta de la biblioteca (es un enlace, una carpeta o un dispositivo), así que la biblioteca no lo toca.</translation>
     </message>
     <message>
         <source>The bot file %1 has changed since the library was read. Nothing was changed; read the library again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de bots %1 ha cambiado desde que se leyó la biblioteca. No se cambió nada; vuelve a leer la biblioteca.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot name a file of the library: a name there holds no /, \ or :, and does not begin with a dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no puede ser el nombre de un archivo de la biblioteca: allí un nombre no contiene /, \ ni :, y no empieza por un punto.</translation>
     </message>
     <message>
         <source>The bot file %1 is not in the form the library writes, so the library does not change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de bots %1 no tiene la forma que escribe la biblioteca, así que la biblioteca no lo cambia.</translation>
     </message>
     <message>
         <source>The library folder cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la carpeta de la biblioteca: %1</translation>
     </message>
     <message>
         <source>The file cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo: %1</translation>
     </message>
     <message>
         <source>The bot file %1 has room for %2 more bots. Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el archivo de bots %1 caben %2 bots más. No se añadió nada.</translation>
     </message>
     <message>
         <source>Voice Type:</source>
@@ -2153,63 +2161,63 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     </message>
     <message>
         <source>None average</source>
-        <translation type="unfinished"></translation>
+        <translation>Promedio sin equipo</translation>
     </message>
     <message>
         <source>There is no bot %1 in the list of bots. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún bot %1 en la lista de bots. No se cambió nada.</translation>
     </message>
     <message>
         <source>Bot %1 is the first bot: it cannot move up.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bot %1 es el primero: no puede subir.</translation>
     </message>
     <message>
         <source>Bot %1 is the last bot of the list: it cannot move down.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bot %1 es el último de la lista: no puede bajar.</translation>
     </message>
     <message>
         <source>The list of bots ends at bot %1, which has no name, but higher numbers hold keys of bots: an added bot could not be listed. Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de bots termina en el bot %1, que no tiene nombre, pero hay números más altos con claves de bots: un bot añadido no podría aparecer en la lista. No se añadió nada.</translation>
     </message>
     <message>
         <source>A roster holds at most %1 bots, and %2 more fit in this one. Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una lista admite como máximo %1 bots, y en esta caben %2 más. No se añadió nada.</translation>
     </message>
     <message>
         <source>Bot %1 is no longer in the roster file. Nothing was set.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bot %1 ya no está en el archivo de lista. No se fijó nada.</translation>
     </message>
     <message>
         <source>%1 holds %2, which a %3 roster file cannot hold. Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2, que un archivo de lista en %3 no puede contener. No se añadió nada.</translation>
     </message>
     <message>
         <source>Bot %1 is no longer named in the roster file. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bot %1 ya no tiene nombre en el archivo de lista. No se cambió nada.</translation>
     </message>
     <message>
         <source>%1 would hold %2, which a %3 roster file cannot hold. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contendría %2, que un archivo de lista en %3 no puede contener. No se cambió nada.</translation>
     </message>
     <message>
         <source>Bot %1 is no longer %2: the roster changed meanwhile. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bot %1 ya no es %2: la lista cambió mientras tanto. No se cambió nada.</translation>
     </message>
     <message>
         <source>The copy %1 holds no bot roster. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia %1 no contiene ninguna lista de bots. %2</translation>
     </message>
     <message>
         <source>The roster file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de lista quedó como estaba.</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisión</translation>
     </message>
     <message>
         <source>Weapon</source>
-        <translation type="unfinished"></translation>
+        <translation>Arma</translation>
     </message>
 </context>
 </TS>
