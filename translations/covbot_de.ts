@@ -5,55 +5,55 @@
     <name>AppearanceDialog</name>
     <message>
         <source>No installed game was found beside the roster, so there is nothing to choose from: the game&apos;s classes, skins, faces, voices and weapons are declared in the .int files of its System folder, where the roster lies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neben der Botliste wurde kein installiertes Spiel gefunden, daher gibt es nichts zur Auswahl: Die Klassen, Skins, Gesichter, Stimmen und Waffen des Spiels sind in den .int-Dateien seines Ordners System deklariert, in dem die Botliste liegt.</translation>
     </message>
     <message>
         <source>&amp;Class:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klasse:</translation>
     </message>
     <message>
         <source>&amp;Skin:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skin:</translation>
     </message>
     <message>
         <source>F&amp;ace:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gesicht:</translation>
     </message>
     <message>
         <source>&amp;Voice:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;timme:</translation>
     </message>
     <message>
         <source>Favourite &amp;weapon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieblings&amp;waffe:</translation>
     </message>
     <message>
         <source>The game&apos;s default class</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardklasse des Spiels</translation>
     </message>
     <message>
         <source>The class&apos;s default skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Skin der Klasse</translation>
     </message>
     <message>
         <source>No face</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Gesicht</translation>
     </message>
     <message>
         <source>The class&apos;s default voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardstimme der Klasse</translation>
     </message>
     <message>
         <source>None</source>
-        <translation>Keins</translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 (not offered by the installed game)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (vom installierten Spiel nicht angeboten)</translation>
     </message>
 </context>
 <context>
@@ -67,19 +67,19 @@
     <name>CheckRosterWindow</name>
     <message>
         <source>Check Roster - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Botliste prüfen – %1</translation>
     </message>
     <message>
         <source>Fi&amp;ndings: where the game will not play the roster as the file holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Befunde: wo das Spiel die Botliste nicht so übernimmt, wie die Datei sie enthält</translation>
     </message>
     <message>
         <source>Findings</source>
-        <translation type="unfinished"></translation>
+        <translation>Befunde</translation>
     </message>
     <message>
         <source>#</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Bot</source>
@@ -87,35 +87,35 @@
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüssel</translation>
     </message>
     <message>
         <source>In the file</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Datei</translation>
     </message>
     <message>
         <source>Fix writes</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur schreibt</translation>
     </message>
     <message>
         <source>What the game does</source>
-        <translation type="unfinished"></translation>
+        <translation>Was das Spiel tut</translation>
     </message>
     <message>
         <source>&amp;Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Korrigieren</translation>
     </message>
     <message>
         <source>Write the fixes of the selected findings</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Korrekturen der gewählten Befunde schreiben</translation>
     </message>
     <message>
         <source>Fix &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle korrigieren</translation>
     </message>
     <message>
         <source>Write the fix of every finding that has one</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Korrektur jedes Befunds schreiben, der eine hat</translation>
     </message>
     <message>
         <source>Close</source>
@@ -123,13 +123,13 @@
     </message>
     <message>
         <source>The game plays the roster as the file holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel übernimmt die Botliste so, wie die Datei sie enthält.</translation>
     </message>
     <message numerus="yes">
         <source>Findings: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Befunde: %n</numerusform>
+            <numerusform>Befunde: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -278,172 +278,172 @@ Ohne DATEI öffnet es die zuletzt benutzte Datei oder fragt nach einer.</transla
     </message>
     <message>
         <source>The commands from --list to --check work on FILE without the window or a display. They end with exit code 0 when done, 1 after a mistake or a refusal (nothing is written then), 2 when FILE cannot be read or written, and --check with 3 when it finds anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Befehle von --list bis --check arbeiten ohne Fenster und ohne Anzeige an DATEI. Sie enden mit dem Exit-Code 0, wenn sie fertig sind, mit 1 nach einem Fehler oder einer Ablehnung (dann wird nichts geschrieben), mit 2, wenn DATEI nicht gelesen oder geschrieben werden kann, und --check mit 3, wenn es etwas findet.</translation>
     </message>
     <message>
         <source>RANGE</source>
         <comment>bot numbers such as 0-3,7, as the help names them</comment>
-        <translation type="unfinished"></translation>
+        <translation>BEREICH</translation>
     </message>
     <message>
         <source>Prints the roster of FILE, tab-separated: a title line, then each bot&apos;s number, name and nine fields as the file holds them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt die Botliste von DATEI durch Tabulatoren getrennt aus: eine Titelzeile, dann für jeden Bot Nummer, Name und neun Felder, wie die Datei sie enthält.</translation>
     </message>
     <message>
         <source>Writes the bots of FILE (or those of --bots) to the bot file OUT (.covbots).</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die Bots von DATEI (oder die von --bots) in die Botdatei ZIEL (.covbots).</translation>
     </message>
     <message>
         <source>OUT</source>
         <comment>the bot file --export writes, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>ZIEL</translation>
     </message>
     <message>
         <source>Adds the bots of the bot file BOTS to FILE after its last bot, or in place of the bots of --replace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt die Bots der Botdatei BOTS in DATEI hinter deren letztem Bot an oder setzt sie an die Stelle der Bots von --replace.</translation>
     </message>
     <message>
         <source>BOTS</source>
         <comment>the bot file --import reads, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>BOTS</translation>
     </message>
     <message>
         <source>Sets KEY (BotSkills, BotAccuracy, Camping...) to VALUE for every bot of FILE, or those of --bots. Give it once for each key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setzt SCHLÜSSEL (BotSkills, BotAccuracy, Camping …) für jeden Bot von DATEI oder für die von --bots auf WERT. Für jeden Schlüssel einmal angeben.</translation>
     </message>
     <message>
         <source>KEY=VALUE</source>
         <comment>what --set takes, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>SCHLÜSSEL=WERT</translation>
     </message>
     <message>
         <source>Deals FILE a fresh roster from LIBRARY, a folder of bot files or one bot file, and prints the seed used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lost für DATEI eine neue Botliste aus BIBLIOTHEK aus, einem Ordner mit Botdateien oder einer einzelnen Botdatei, und gibt den benutzten Startwert aus.</translation>
     </message>
     <message>
         <source>LIBRARY</source>
         <comment>what --deal deals from, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>BIBLIOTHEK</translation>
     </message>
     <message>
         <source>Prints each key of FILE the game will not play as it stands, and what the game will do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt jeden Schlüssel von DATEI aus, den das Spiel nicht so übernimmt, wie er dasteht, und was das Spiel stattdessen tut.</translation>
     </message>
     <message>
         <source>With --check: makes every sound fix in one write, after a backup, and prints them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --check: nimmt nach einer Sicherung jede unbedenkliche Korrektur in einem Schreibvorgang vor und gibt sie aus.</translation>
     </message>
     <message>
         <source>With --export or --set: the bots to take.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --export oder --set: die zu nehmenden Bots.</translation>
     </message>
     <message>
         <source>With --import: the bots to replace, one for each bot imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --import: die zu ersetzenden Bots, einer für jeden importierten Bot.</translation>
     </message>
     <message>
         <source>With --deal: how many bots to deal (1 to 101); as many as FILE lists by default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --deal: wie viele Bots ausgelost werden (1 bis 101); ohne Angabe so viele, wie DATEI aufführt.</translation>
     </message>
     <message>
         <source>N</source>
         <comment>the value of --count, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>With --deal: the seed of the draw; the same seed deals the same roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --deal: der Startwert der Auslosung; derselbe Startwert lost dieselbe Botliste aus.</translation>
     </message>
     <message>
         <source>S</source>
         <comment>the value of --seed, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>With --deal: the bots that stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --deal: die Bots, die bleiben, wie sie sind.</translation>
     </message>
     <message>
         <source>With --deal: puts the dealt bots on the team with fewer bots, Red and Blue in turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --deal: setzt die ausgelosten Bots jeweils ins Team mit weniger Bots, abwechselnd Rot und Blau.</translation>
     </message>
     <message>
         <source>%1 and %2 cannot be given together: one command at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 können nicht zusammen angegeben werden: nur ein Befehl auf einmal</translation>
     </message>
     <message>
         <source>%1 goes with %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört zu %2 oder %3</translation>
     </message>
     <message>
         <source>%1 goes with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört zu %2</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist doppelt angegeben</translation>
     </message>
     <message>
         <source>%1 needs the roster file FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht die Botliste DATEI</translation>
     </message>
     <message>
         <source>%1 works on one roster file, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 arbeitet mit einer Botliste, nicht mit %2</translation>
     </message>
 </context>
 <context>
     <name>DealDialog</name>
     <message>
         <source>Deal Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Botliste auslosen</translation>
     </message>
     <message numerus="yes">
         <source>Deal a fresh roster from the %n library bots that the filters pass.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Eine neue Botliste aus dem %n Bot der Bibliothek auslosen, den die Filter durchlassen.</numerusform>
+            <numerusform>Eine neue Botliste aus den %n Bots der Bibliothek auslosen, die die Filter durchlassen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Bots in the roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Bots</translation>
     </message>
     <message>
         <source>&amp;Bots in the roster:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzahl der Bots:</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert</translation>
     </message>
     <message>
         <source>The same seed and the same library deal the same roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Derselbe Startwert und dieselbe Bibliothek losen dieselbe Botliste aus.</translation>
     </message>
     <message>
         <source>&amp;Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startwert:</translation>
     </message>
     <message>
         <source>&amp;Keep the bots selected in the overview (none selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Übersicht gewählte Bots &amp;behalten (keine gewählt)</translation>
     </message>
     <message>
         <source>&amp;Keep the bots selected in the overview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Übersicht gewählte Bots &amp;behalten: %1</translation>
     </message>
     <message>
         <source>Teams &amp;as stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Teams &amp;wie gespeichert</translation>
     </message>
     <message>
         <source>Ba&amp;lanced teams</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgeglichene &amp;Teams</translation>
     </message>
     <message>
         <source>Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslosen</translation>
     </message>
 </context>
 <context>
@@ -470,60 +470,60 @@ Ohne DATEI öffnet es die zuletzt benutzte Datei oder fragt nach einer.</transla
     </message>
     <message>
         <source>&amp;Take the bots from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bots &amp;nehmen aus:</translation>
     </message>
     <message>
         <source>Roster to take the bots from</source>
-        <translation type="unfinished"></translation>
+        <translation>Botliste, aus der die Bots genommen werden</translation>
     </message>
     <message>
         <source>[%1], line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1], Zeile %2</translation>
     </message>
     <message>
         <source>&amp;Bots to import from [%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zu importierende Bots aus [%1]:</translation>
     </message>
     <message>
         <source>Only %1 of the %2 ticked bots fit after the last bot: a roster holds at most %3 bots. Untick some, or replace selected bots instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %1 der %2 angehakten Bots passen hinter den letzten Bot: Eine Botliste fasst höchstens %3 Bots. Entfernen Sie einige Haken, oder ersetzen Sie stattdessen ausgewählte Bots.</translation>
     </message>
 </context>
 <context>
     <name>LibraryFileDialog</name>
     <message>
         <source>Add to Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Bibliothek hinzufügen</translation>
     </message>
     <message numerus="yes">
         <source>Add the %n selected bots to the library &amp;file:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Den %n gewählten Bot in die Bibliotheks&amp;datei aufnehmen:</numerusform>
+            <numerusform>Die %n gewählten Bots in die Bibliotheks&amp;datei aufnehmen:</numerusform>
         </translation>
     </message>
     <message>
         <source>Library file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotheksdatei</translation>
     </message>
     <message>
         <source>My Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Bots</translation>
     </message>
     <message>
         <source>A name the library does not hold makes a new file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name, den die Bibliothek noch nicht hat, legt eine neue Datei an.</translation>
     </message>
 </context>
 <context>
     <name>LibraryFilters</name>
     <message>
         <source>Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>Name</source>
@@ -531,7 +531,7 @@ Ohne DATEI öffnet es die zuletzt benutzte Datei oder fragt nach einer.</transla
     </message>
     <message>
         <source>&amp;Team:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Team:</translation>
     </message>
     <message>
         <source>Team</source>
@@ -539,7 +539,7 @@ Ohne DATEI öffnet es die zuletzt benutzte Datei oder fragt nach einer.</transla
     </message>
     <message>
         <source>Any team</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Team</translation>
     </message>
     <message>
         <source>Lowest</source>
@@ -562,58 +562,58 @@ Ohne DATEI öffnet es die zuletzt benutzte Datei oder fragt nach einer.</transla
     <name>LibraryTableModel</name>
     <message>
         <source>Not in the bot file: the game uses its default</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht in der Botdatei: Das Spiel nimmt seinen Standardwert</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
 </context>
 <context>
     <name>LibraryWindow</name>
     <message>
         <source>Library - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothek – %1</translation>
     </message>
     <message>
         <source>Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner:</translation>
     </message>
     <message>
         <source>&amp;Change Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner &amp;wechseln …</translation>
     </message>
     <message>
         <source>&amp;Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothek</translation>
     </message>
     <message>
         <source>Files that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht lesbare Dateien</translation>
     </message>
     <message>
         <source>Add to &amp;Roster...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur &amp;Botliste …</translation>
     </message>
     <message>
         <source>Re&amp;move from Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Bibliothek &amp;entfernen</translation>
     </message>
     <message>
         <source>&amp;Deal Roster...</source>
-        <translation type="unfinished"></translation>
+        <translation>Botliste &amp;auslosen …</translation>
     </message>
     <message>
         <source>Add to &amp;Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Bib&amp;liothek …</translation>
     </message>
     <message>
         <source>&amp;Import File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei &amp;importieren …</translation>
     </message>
     <message>
         <source>Close</source>
@@ -621,63 +621,68 @@ Ohne DATEI öffnet es die zuletzt benutzte Datei oder fragt nach einer.</transla
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>No bots in the library yet: add some from the overview, or import a bot file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bibliothek ist noch leer: Fügen Sie Bots aus der
+Übersicht hinzu, oder importieren Sie eine Botdatei.</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n bots pass the filters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nach den Filtern: %1 von %n Bot</numerusform>
+            <numerusform>Nach den Filtern: %1 von %n Bots</numerusform>
         </translation>
     </message>
     <message>
         <source>The library folder %1 could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bibliotheksordner %1 konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The library file %1 could not be written: %2. It was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bibliotheksdatei %1 konnte nicht geschrieben werden: %2. Sie blieb unverändert.</translation>
     </message>
     <message>
         <source>Select the bots to add in the roster&apos;s overview first (Roster, Overview).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst in der Übersicht der Botliste die hinzuzufügenden Bots (Botliste, Übersicht).</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Remove %1 from the library? A file left without bots is deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aus der Bibliothek entfernen? Eine Datei, die ohne Bots bleibt, wird gelöscht.</translation>
     </message>
     <message numerus="yes">
         <source>Remove these %n bots from the library? A file left without bots is deleted.
 
 %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Diesen %n Bot aus der Bibliothek entfernen? Eine Datei, die ohne Bots bleibt, wird gelöscht.
+
+%1</numerusform>
+            <numerusform>Diese %n Bots aus der Bibliothek entfernen? Eine Datei, die ohne Bots bleibt, wird gelöscht.
+
+%1</numerusform>
         </translation>
     </message>
     <message>
         <source>Import File into Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei in die Bibliothek importieren</translation>
     </message>
     <message>
         <source>%1 could not be taken into the library: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht in die Bibliothek aufgenommen werden: %2</translation>
     </message>
     <message>
         <source>Library Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliotheksordner</translation>
     </message>
     <message>
         <source>The library folder %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bibliotheksordner %1 konnte nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -722,11 +727,11 @@ Der Editor bearbeitet diese Kopie.</translation>
     </message>
     <message>
         <source>The roster file is in use by another program (is the game running?). Nothing was saved; your changes are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Botliste wird von einem anderen Programm benutzt (läuft das Spiel?). Es wurde nichts gespeichert; Ihre Änderungen bleiben erhalten.</translation>
     </message>
     <message>
         <source>The roster file is in use by another program (is the game running?). The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Botliste wird von einem anderen Programm benutzt (läuft das Spiel?). Die Datei blieb unverändert.</translation>
     </message>
     <message>
         <source>The backup could not be restored: %1. The roster file was left as it was.</source>
@@ -750,7 +755,7 @@ Der Editor bearbeitet diese Kopie.</translation>
     </message>
     <message>
         <source>Error: the roster could not be written: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Botliste konnte nicht geschrieben werden: %1. Die Datei blieb unverändert.</translation>
     </message>
     <message>
         <source>
@@ -764,7 +769,7 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     </message>
     <message>
         <source>%1 was changed by another program since; it stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde inzwischen von einem anderen Programm geändert; das bleibt so.</translation>
     </message>
     <message>
         <source>Roster file not found</source>
@@ -804,9 +809,9 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     </message>
     <message numerus="yes">
         <source>%n fields also changed on disk</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Feld auch auf der Platte geändert</numerusform>
+            <numerusform>%n Felder auch auf der Platte geändert</numerusform>
         </translation>
     </message>
     <message>
@@ -823,35 +828,35 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     </message>
     <message>
         <source>Remove the key</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüssel entfernen</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The game plays this bot at %1 (%2): difficulty %3 and skill %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel lässt diesen Bot mit %1 (%2) antreten: Schwierigkeit %3 und Können %4.</translation>
     </message>
     <message>
         <source>No installed game was found beside the roster (its folder holds no .int files of the game): classes, skins, faces, voices and weapons were not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neben der Botliste wurde kein installiertes Spiel gefunden (ihr Ordner enthält keine .int-Dateien des Spiels): Klassen, Skins, Gesichter, Stimmen und Waffen wurden nicht geprüft.</translation>
     </message>
     <message>
         <source>The roster file cannot be read: %1: %2. Nothing was saved; your changes are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Botliste kann nicht gelesen werden: %1: %2. Es wurde nichts gespeichert; Ihre Änderungen bleiben erhalten.</translation>
     </message>
     <message>
         <source>The roster file cannot be read: %1: %2. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Botliste kann nicht gelesen werden: %1: %2. Die Datei blieb unverändert.</translation>
     </message>
     <message>
         <source>Error: the fixes could not be written: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Korrekturen konnten nicht geschrieben werden: %1. Die Datei blieb unverändert.</translation>
     </message>
     <message>
         <source>Error: the appearance could not be saved: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Das Aussehen konnte nicht gespeichert werden: %1. Die Datei blieb unverändert.</translation>
     </message>
 </context>
 <context>
@@ -909,26 +914,26 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     </message>
     <message>
         <source>not a roster</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Botliste</translation>
     </message>
 </context>
 <context>
     <name>RosterActions</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
         <source>The roster holds no bots to export.</source>
@@ -964,17 +969,17 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     </message>
     <message>
         <source>The game is running and may write the roster back when it closes. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel läuft und schreibt die Botliste womöglich beim Beenden zurück. Trotzdem speichern?</translation>
     </message>
     <message>
         <source>Replace the roster with the copy of %1? 1 bot differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Botliste durch die Kopie vom %1 ersetzen? 1 Bot weicht ab.</translation>
     </message>
     <message numerus="yes">
         <source>Replace the roster with the copy of %1? %n bots differ.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Botliste durch die Kopie vom %1 ersetzen? %n Bot weicht ab.</numerusform>
+            <numerusform>Die Botliste durch die Kopie vom %1 ersetzen? %n Bots weichen ab.</numerusform>
         </translation>
     </message>
 </context>
@@ -982,21 +987,21 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     <name>RosterChecking</name>
     <message>
         <source>&amp;Check Roster...</source>
-        <translation type="unfinished"></translation>
+        <translation>Botliste &amp;prüfen …</translation>
     </message>
     <message>
         <source>Appeara&amp;nce...</source>
-        <translation type="unfinished"></translation>
+        <translation>Au&amp;ssehen …</translation>
     </message>
     <message>
         <source>Appearance of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussehen von %1</translation>
     </message>
     <message numerus="yes">
         <source>Appearance (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aussehen (%n Bot)</numerusform>
+            <numerusform>Aussehen (%n Bots)</numerusform>
         </translation>
     </message>
 </context>
@@ -1004,180 +1009,180 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     <name>RosterCommands</name>
     <message>
         <source>%1 takes bot numbers and ranges such as 0-3,7, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet Botnummern und Bereiche wie 0-3,7, nicht „%2“</translation>
     </message>
     <message>
         <source>%1: %2 is no bot number; bots are numbered 0 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ist keine Botnummer; die Bots sind von 0 bis %3 nummeriert</translation>
     </message>
     <message>
         <source>%1: the range %2-%3 runs backwards; write %3-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: der Bereich %2-%3 läuft rückwärts; schreiben Sie %3-%2</translation>
     </message>
     <message>
         <source>%1: bot %2 is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Bot %2 ist doppelt genannt</translation>
     </message>
     <message>
         <source>%1: the roster lists no bots</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Botliste führt keine Bots auf</translation>
     </message>
     <message>
         <source>%1: the roster lists bots 0 to %2; %3 is not one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Botliste führt die Bots 0 bis %2 auf; %3 gehört nicht dazu</translation>
     </message>
     <message>
         <source>--set takes KEY=VALUE, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--set erwartet SCHLÜSSEL=WERT, nicht „%1“</translation>
     </message>
     <message>
         <source>%1 cannot be set here; the keys --set sets are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann hier nicht gesetzt werden; --set setzt die Schlüssel %2</translation>
     </message>
     <message>
         <source>unknown key %1; the keys --set sets are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Schlüssel %1; --set setzt die Schlüssel %2</translation>
     </message>
     <message>
         <source>%1 takes a whole number from %2 to %3, not &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet eine ganze Zahl von %2 bis %3, nicht „%4“</translation>
     </message>
     <message>
         <source>%1 takes a number from %2 to %3, not &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet eine Zahl von %2 bis %3, nicht „%4“</translation>
     </message>
     <message>
         <source>--count takes a number of bots from 1 to %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--count erwartet eine Anzahl Bots von 1 bis %1, nicht „%2“</translation>
     </message>
     <message>
         <source>--seed takes a whole number from 0 to %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--seed erwartet eine ganze Zahl von 0 bis %1, nicht „%2“</translation>
     </message>
     <message>
         <source>%1 is not a roster file: its name must end in CovertstrikeUser.ini</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Botliste: Der Dateiname muss auf CovertstrikeUser.ini enden</translation>
     </message>
     <message>
         <source>the game keeps its own copy of this roster, which is used instead: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Spiel führt eine eigene Kopie dieser Botliste, die stattdessen benutzt wird: %1</translation>
     </message>
     <message>
         <source>the game is running: it may write its own roster over this one when it closes</source>
-        <translation type="unfinished"></translation>
+        <translation>das Spiel läuft: Es schreibt beim Beenden womöglich seine eigene Botliste über diese</translation>
     </message>
     <message>
         <source>--export writes a bot file, whose name ends in .covbots, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--export schreibt eine Botdatei, deren Name auf .covbots endet, nicht %1</translation>
     </message>
     <message>
         <source>the roster lists no bots: there is nothing to export</source>
-        <translation type="unfinished"></translation>
+        <translation>die Botliste führt keine Bots auf: Es gibt nichts zu exportieren</translation>
     </message>
     <message>
         <source>the bot file %1 could not be written: %2. Nothing was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Botdatei %1 konnte nicht geschrieben werden: %2. Es wurde nichts exportiert.</translation>
     </message>
     <message numerus="yes">
         <source>Exported %n bots to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Bot nach %1 exportiert.</numerusform>
+            <numerusform>%n Bots nach %1 exportiert.</numerusform>
         </translation>
     </message>
     <message>
         <source>[%1] on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1] in Zeile %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 holds bots in %n sections: %2. Nothing was imported; put the bots to import in a file of their own, or import them in the window, which lets you choose.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 enthält Bots in %n Abschnitt: %2. Es wurde nichts importiert; legen Sie die zu importierenden Bots in eine eigene Datei, oder importieren Sie sie im Fenster, in dem Sie wählen können.</numerusform>
+            <numerusform>%1 enthält Bots in %n Abschnitten: %2. Es wurde nichts importiert; legen Sie die zu importierenden Bots in eine eigene Datei, oder importieren Sie sie im Fenster, in dem Sie wählen können.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 holds %n bots, and --replace names %2. Nothing was imported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 enthält %n Bot, und --replace nennt %2. Es wurde nichts importiert.</numerusform>
+            <numerusform>%1 enthält %n Bots, und --replace nennt %2. Es wurde nichts importiert.</numerusform>
         </translation>
     </message>
     <message>
         <source>only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>nur %1 der %2 Bots passen hinter den letzten Bot: Eine Botliste fasst höchstens %3 Bots. Es wurde nichts importiert.</translation>
     </message>
     <message numerus="yes">
         <source>Imported %n bots, numbered %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Bot importiert, mit der Nummer %1.</numerusform>
+            <numerusform>%n Bots importiert, mit den Nummern %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>--set gives %1 twice</source>
-        <translation type="unfinished"></translation>
+        <translation>--set gibt %1 doppelt an</translation>
     </message>
     <message>
         <source>the roster lists no bots: there is nothing to set</source>
-        <translation type="unfinished"></translation>
+        <translation>die Botliste führt keine Bots auf: Es gibt nichts zu setzen</translation>
     </message>
     <message numerus="yes">
         <source>Set Values (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Werte setzen (%n Bot)</numerusform>
+            <numerusform>Werte setzen (%n Bots)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Set %1 of %n bots.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n Bot gesetzt.</numerusform>
+            <numerusform>%1 von %n Bots gesetzt.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is neither a folder of bot files nor a bot file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist weder ein Ordner mit Botdateien noch eine Botdatei</translation>
     </message>
     <message>
         <source>%1 is left out: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird ausgelassen: %2</translation>
     </message>
     <message>
         <source>the roster lists no bots: say with --count how many to deal</source>
-        <translation type="unfinished"></translation>
+        <translation>die Botliste führt keine Bots auf: Geben Sie mit --count an, wie viele ausgelost werden sollen</translation>
     </message>
     <message>
         <source>Deal Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Botliste auslosen</translation>
     </message>
     <message numerus="yes">
         <source>Dealt %n bots with seed %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Bot mit Startwert %1 ausgelost.</numerusform>
+            <numerusform>%n Bots mit Startwert %1 ausgelost.</numerusform>
         </translation>
     </message>
     <message>
         <source>no installed game beside the roster (no .int file in %1 declares anything): classes, skins, faces, voices and weapons are not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>kein installiertes Spiel neben der Botliste (keine .int-Datei in %1 deklariert etwas): Klassen, Skins, Gesichter, Stimmen und Waffen werden nicht geprüft</translation>
     </message>
     <message>
         <source>Fix Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Botliste korrigieren</translation>
     </message>
     <message>
         <source>Fixed %1: removed &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 korrigiert: „%2“ entfernt.</translation>
     </message>
     <message>
         <source>Fixed %1: now &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 korrigiert: jetzt „%2“.</translation>
     </message>
     <message>
         <source>Fixed %1: &quot;%2&quot; is now &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 korrigiert: „%2“ ist jetzt „%3“.</translation>
     </message>
 </context>
 <context>
@@ -1227,11 +1232,11 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     </message>
     <message>
         <source>&amp;Export Bots...</source>
-        <translation>Bots e&amp;xportieren…</translation>
+        <translation>Bots e&amp;xportieren …</translation>
     </message>
     <message>
         <source>&amp;Import Bots...</source>
-        <translation>Bots &amp;importieren…</translation>
+        <translation>Bots &amp;importieren …</translation>
     </message>
     <message>
         <source>&amp;Copy Bots</source>
@@ -1246,76 +1251,80 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     <name>RosterShapeActions</name>
     <message>
         <source>&amp;Add Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot &amp;hinzufügen</translation>
     </message>
     <message>
         <source>D&amp;uplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplizieren</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Move U&amp;p</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <source>Move Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <source>Add %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hinzufügen</translation>
     </message>
     <message>
         <source>Duplicate %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 duplizieren</translation>
     </message>
     <message numerus="yes">
         <source>Duplicate %n bots</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Bot duplizieren</numerusform>
+            <numerusform>%n Bots duplizieren</numerusform>
         </translation>
     </message>
     <message>
         <source>Remove %1 from the roster? The bots after it move up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aus der Botliste entfernen? Die Bots danach rücken auf.</translation>
     </message>
     <message numerus="yes">
         <source>Remove these %n bots from the roster? The bots after them move up.
 
 %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Diesen %n Bot aus der Botliste entfernen? Die Bots danach rücken auf.
+
+%1</numerusform>
+            <numerusform>Diese %n Bots aus der Botliste entfernen? Die Bots danach rücken auf.
+
+%1</numerusform>
         </translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernen</translation>
     </message>
     <message numerus="yes">
         <source>Remove %n bots</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Bot entfernen</numerusform>
+            <numerusform>%n Bots entfernen</numerusform>
         </translation>
     </message>
     <message>
         <source>Move %1 Up</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach oben verschieben</translation>
     </message>
     <message>
         <source>Move %1 Down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach unten verschieben</translation>
     </message>
     <message numerus="yes">
         <source>Deal Roster (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Botliste auslosen (%n Bot)</numerusform>
+            <numerusform>Botliste auslosen (%n Bots)</numerusform>
         </translation>
     </message>
 </context>
@@ -1331,11 +1340,11 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     </message>
     <message>
         <source>Nothing found: the game plays this bot as the file holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts gefunden: Das Spiel übernimmt diesen Bot so, wie die Datei ihn enthält</translation>
     </message>
     <message>
         <source>What the game will not play as the file holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>Was das Spiel nicht so übernimmt, wie die Datei es enthält</translation>
     </message>
 </context>
 <context>
@@ -1393,27 +1402,27 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     </message>
     <message>
         <source>The sliders start at the values of %1 in the editor, with changes not yet saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schieberegler stehen anfangs auf den Werten von %1 im Editor, samt noch nicht gespeicherter Änderungen.</translation>
     </message>
 </context>
 <context>
     <name>document::RosterDocument</name>
     <message>
         <source>Save %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 speichern</translation>
     </message>
     <message numerus="yes">
         <source>Set Values (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Werte setzen (%n Bot)</numerusform>
+            <numerusform>Werte setzen (%n Bots)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Import Bots (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Bots importieren (%n Bot)</numerusform>
+            <numerusform>Bots importieren (%n Bots)</numerusform>
         </translation>
     </message>
     <message>
@@ -1422,32 +1431,32 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     </message>
     <message>
         <source>A part of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Teil der Datei</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>Fix %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 korrigieren</translation>
     </message>
     <message numerus="yes">
         <source>Fix (%n findings)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korrigieren (%n Befund)</numerusform>
+            <numerusform>Korrigieren (%n Befunde)</numerusform>
         </translation>
     </message>
     <message>
         <source>Appearance of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussehen von %1</translation>
     </message>
     <message numerus="yes">
         <source>Appearance (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aussehen (%n Bot)</numerusform>
+            <numerusform>Aussehen (%n Bots)</numerusform>
         </translation>
     </message>
 </context>
@@ -1638,35 +1647,35 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     </message>
     <message>
         <source>Restore &amp;Backup...</source>
-        <translation>Sicherung &amp;wiederherstellen…</translation>
+        <translation>Sicherung &amp;wiederherstellen …</translation>
     </message>
     <message>
         <source>&amp;Export Bots...</source>
-        <translation>Bots e&amp;xportieren…</translation>
+        <translation>Bots e&amp;xportieren …</translation>
     </message>
     <message>
         <source>&amp;Import Bots...</source>
-        <translation>Bots &amp;importieren…</translation>
+        <translation>Bots &amp;importieren …</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bibliothek …</translation>
     </message>
     <message>
         <source>&amp;Check Roster...</source>
-        <translation type="unfinished"></translation>
+        <translation>Botliste &amp;prüfen …</translation>
     </message>
 </context>
 <context>
@@ -1861,123 +1870,123 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     </message>
     <message>
         <source>Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>too large for a declaration file</source>
-        <translation type="unfinished"></translation>
+        <translation>zu groß für eine Deklarationsdatei</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar</translation>
     </message>
     <message>
         <source>The fix for %1 holds %2, which a %3 roster file cannot hold. Nothing was fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Korrektur für %1 enthält %2, was eine Botliste in %3 nicht aufnehmen kann. Es wurde nichts korrigiert.</translation>
     </message>
     <message>
         <source>%1 is outside the range the game uses, %2 to %3: the game uses %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb des Bereichs, den das Spiel nutzt (%2 bis %3): Das Spiel nimmt %4.</translation>
     </message>
     <message>
         <source>The game reads a whole number here: %1 counts as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel liest hier eine ganze Zahl: %1 gilt als %2.</translation>
     </message>
     <message>
         <source>%1 is not a team of the game (0 to 3, or 255 for none): the game chooses the bot&apos;s team itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Team des Spiels (0 bis 3 oder 255 für keins): Das Spiel wählt das Team des Bots selbst.</translation>
     </message>
     <message>
         <source>%1 is not a number: the game uses %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zahl: Das Spiel nimmt %2.</translation>
     </message>
     <message>
         <source>%1 is not a number, and the game may not read it as meant.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zahl, und das Spiel liest den Wert womöglich nicht wie gemeint.</translation>
     </message>
     <message>
         <source>Difficulty %1 and skill %2 make %3, outside 0 to 7: the game plays the bot at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwierigkeit %1 und Können %2 ergeben %3, außerhalb von 0 bis 7: Das Spiel lässt den Bot mit %4 antreten.</translation>
     </message>
     <message>
         <source>Bot %1 is already named %2: the game plays this bot as &quot;Bot&quot; and a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 heißt bereits %2: Das Spiel lässt diesen Bot als „Bot“ mit einer Nummer antreten.</translation>
     </message>
     <message>
         <source>The bot has no name: the game plays it as &quot;Bot&quot; and a number, and the editor&apos;s list of bots ends here, before bot %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bot hat keinen Namen: Das Spiel lässt ihn als „Bot“ mit einer Nummer antreten, und die Liste der Bots im Editor endet hier, vor Bot %1.</translation>
     </message>
     <message>
         <source>The bot has no name key: the game plays it under its default name, and the editor&apos;s list of bots ends here, before bot %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bot hat keinen Namensschlüssel: Das Spiel lässt ihn unter seinem Standardnamen antreten, und die Liste der Bots im Editor endet hier, vor Bot %1.</translation>
     </message>
     <message>
         <source>The roster&apos;s last named bot is bot %1: the game uses this key only if it adds more bots than the roster names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte Bot mit Namen in der Botliste ist Bot %1: Das Spiel nutzt diesen Schlüssel nur, wenn es mehr Bots hinzunimmt, als die Botliste nennt.</translation>
     </message>
     <message>
         <source>The roster names no bot: the game uses this key only if it adds bots without names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Botliste nennt keinen Bot: Das Spiel nutzt diesen Schlüssel nur, wenn es Bots ohne Namen hinzunimmt.</translation>
     </message>
     <message>
         <source>No installed package declares the class %1: the game falls back to its default class, and a missing bot class package has crashed it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein installiertes Paket deklariert die Klasse %1: Das Spiel weicht auf seine Standardklasse aus, und ein fehlendes Paket einer Botklasse hat es schon abstürzen lassen.</translation>
     </message>
     <message>
         <source>No installed package declares the skin %1: the game shows the class&apos;s default skin, with no face.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein installiertes Paket deklariert den Skin %1: Das Spiel zeigt den Standard-Skin der Klasse, ohne Gesicht.</translation>
     </message>
     <message>
         <source>No installed package declares the face %1: the game shows the bot with no face.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein installiertes Paket deklariert das Gesicht %1: Das Spiel zeigt den Bot ohne Gesicht.</translation>
     </message>
     <message>
         <source>The skin %1 has no texture for the face %2: the game shows the bot with no face.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Skin %1 hat keine Textur für das Gesicht %2: Das Spiel zeigt den Bot ohne Gesicht.</translation>
     </message>
     <message>
         <source>The skin %1 is made for another model (%2): the game paints it on this bot&apos;s model all the same, and it looks wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Skin %1 ist für ein anderes Modell gemacht (%2): Das Spiel legt ihn trotzdem auf das Modell dieses Bots, und er sieht falsch aus.</translation>
     </message>
     <message>
         <source>No installed package declares the voice %1: the game gives the bot its class&apos;s default voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein installiertes Paket deklariert die Stimme %1: Das Spiel gibt dem Bot die Standardstimme seiner Klasse.</translation>
     </message>
     <message>
         <source>No installed package declares the weapon %1: the bot has no favourite weapon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein installiertes Paket deklariert die Waffe %1: Der Bot hat keine Lieblingswaffe.</translation>
     </message>
     <message>
         <source>Novice</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfänger</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnittlich</translation>
     </message>
     <message>
         <source>Experienced</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfahren</translation>
     </message>
     <message>
         <source>Skilled</source>
-        <translation type="unfinished"></translation>
+        <translation>Geübt</translation>
     </message>
     <message>
         <source>Adept</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiert</translation>
     </message>
     <message>
         <source>Masterful</source>
-        <translation type="unfinished"></translation>
+        <translation>Meisterhaft</translation>
     </message>
     <message>
         <source>Inhuman</source>
-        <translation type="unfinished"></translation>
+        <translation>Unmenschlich</translation>
     </message>
     <message>
         <source>Godlike</source>
-        <translation type="unfinished"></translation>
+        <translation>Göttlich</translation>
     </message>
     <message>
         <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
@@ -1989,119 +1998,119 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     </message>
     <message>
         <source>The bot &quot;%1&quot; cannot be imported: its %2 holds %3, which a %4 roster file cannot hold. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bot „%1“ kann nicht importiert werden: Sein Wert für %2 enthält %3, was eine Botliste in %4 nicht aufnehmen kann. Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>The roster file could not be backed up before importing: %1. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Botliste konnte vor dem Importieren nicht gesichert werden: %1. Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>The file is too large for a bot file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist zu groß für eine Botdatei.</translation>
     </message>
     <message>
         <source>The file is not a bot file: it is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine Botdatei: Sie ist kein UTF-8-Text.</translation>
     </message>
     <message>
         <source>The file is not a bot file: it holds no bots (no %1 section, and no section with %2 keys).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine Botdatei: Sie enthält keine Bots (keinen Abschnitt %1 und keinen Abschnitt mit Schlüsseln %2).</translation>
     </message>
     <message>
         <source>The file is not a bot file: its section %1 holds no bots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine Botdatei: Der Abschnitt %1 enthält keine Bots.</translation>
     </message>
     <message>
         <source>The bot file holds a second %1 section, on line %2: which of them holds the bots is not certain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Botdatei enthält in Zeile %2 einen zweiten Abschnitt %1: Welcher von beiden die Bots enthält, ist nicht sicher.</translation>
     </message>
     <message>
         <source>The key %1 on line %2 numbers a bot beyond the roster&apos;s last number, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüssel %1 in Zeile %2 nummeriert einen Bot jenseits der letzten Nummer einer Botliste, %3.</translation>
     </message>
     <message>
         <source>The key %1 on line %2 numbers its bot with a leading zero, which the game never reads: write %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüssel %1 in Zeile %2 nummeriert seinen Bot mit einer führenden Null, die das Spiel nie liest: Schreiben Sie %3.</translation>
     </message>
     <message>
         <source>The key %1 on line %2 holds a control character (%3), which a roster file cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüssel %1 in Zeile %2 enthält ein Steuerzeichen (%3), das eine Botliste nicht aufnehmen kann.</translation>
     </message>
     <message>
         <source>The value of %1 on line %2 holds a control character (%3), which a roster file cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert von %1 in Zeile %2 enthält ein Steuerzeichen (%3), das eine Botliste nicht aufnehmen kann.</translation>
     </message>
     <message>
         <source>The value of %1 on line %2 is longer than %3 characters, the longest name a roster allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert von %1 in Zeile %2 ist länger als %3 Zeichen, der längste Name, den eine Botliste erlaubt.</translation>
     </message>
     <message>
         <source>Line %1 holds a key or a section name longer than %2 characters, which no roster uses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 enthält einen Schlüssel oder Abschnittsnamen mit mehr als %2 Zeichen, wie ihn keine Botliste verwendet.</translation>
     </message>
     <message>
         <source>Bot %1 of %2 has no name (%3), which the roster needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 in %2 hat keinen Namen (%3), den die Botliste aber braucht.</translation>
     </message>
     <message>
         <source>Bot %1 of %2 has a name of blanks only (%3): the roster&apos;s list of bots would end at it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 in %2 hat einen Namen nur aus Leerzeichen (%3): Die Liste der Bots würde bei ihm enden.</translation>
     </message>
     <message>
         <source>The file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>The file is not a bot file: it is a folder or a device, not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine Botdatei: Sie ist ein Ordner oder ein Gerät, keine gewöhnliche Datei.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht gelesen werden: %1.</translation>
     </message>
     <message>
         <source>A dealt roster holds 1 to %1 bots, not %2. Nothing was dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine ausgeloste Botliste fasst 1 bis %1 Bots, nicht %2. Es wurde nichts ausgelost.</translation>
     </message>
     <message>
         <source>Bot %1 cannot be kept: it is not in the list of bots. Nothing was dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 kann nicht behalten werden: Er steht nicht in der Liste der Bots. Es wurde nichts ausgelost.</translation>
     </message>
     <message>
         <source>Bot %1 is kept, but a roster of %2 bots ends at bot %3. Nothing was dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 soll bleiben, aber eine Botliste mit %2 Bots endet bei Bot %3. Es wurde nichts ausgelost.</translation>
     </message>
     <message>
         <source>Only %1 bots with names of their own pass the filters, and %2 are needed. Nothing was dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur %1 Bots mit eigenem Namen kommen durch die Filter, gebraucht werden %2. Es wurde nichts ausgelost.</translation>
     </message>
     <message>
         <source>%1 is not a plain file of the library folder (it is a link, a folder or a device), so the library leaves it alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine gewöhnliche Datei des Bibliotheksordners (sondern eine Verknüpfung, ein Ordner oder ein Gerät), daher lässt die Bibliothek sie unberührt.</translation>
     </message>
     <message>
         <source>The bot file %1 has changed since the library was read. Nothing was changed; read the library again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Botdatei %1 hat sich geändert, seit die Bibliothek gelesen wurde. Es wurde nichts geändert; lesen Sie die Bibliothek erneut ein.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot name a file of the library: a name there holds no /, \ or :, and does not begin with a dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann keine Datei der Bibliothek benennen: Ein Name dort enthält kein /, \ oder : und beginnt nicht mit einem Punkt.</translation>
     </message>
     <message>
         <source>The bot file %1 is not in the form the library writes, so the library does not change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Botdatei %1 hat nicht die Form, in der die Bibliothek schreibt, daher ändert die Bibliothek sie nicht.</translation>
     </message>
     <message>
         <source>The library folder cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bibliotheksordner kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>The file cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>The bot file %1 has room for %2 more bots. Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Botdatei %1 hat nur noch Platz für %2 Bots. Es wurde nichts hinzugefügt.</translation>
     </message>
     <message>
         <source>Voice Type:</source>
@@ -2153,63 +2162,63 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     </message>
     <message>
         <source>None average</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnitt ohne Team</translation>
     </message>
     <message>
         <source>There is no bot %1 in the list of bots. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Liste der Bots gibt es keinen Bot %1. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Bot %1 is the first bot: it cannot move up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 ist der erste Bot: Er kann nicht weiter nach oben.</translation>
     </message>
     <message>
         <source>Bot %1 is the last bot of the list: it cannot move down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 ist der letzte Bot der Liste: Er kann nicht weiter nach unten.</translation>
     </message>
     <message>
         <source>The list of bots ends at bot %1, which has no name, but higher numbers hold keys of bots: an added bot could not be listed. Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste der Bots endet bei Bot %1, der keinen Namen hat, aber höhere Nummern enthalten Schlüssel von Bots: Ein hinzugefügter Bot könnte nicht aufgeführt werden. Es wurde nichts hinzugefügt.</translation>
     </message>
     <message>
         <source>A roster holds at most %1 bots, and %2 more fit in this one. Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Botliste fasst höchstens %1 Bots, und in diese passen noch %2. Es wurde nichts hinzugefügt.</translation>
     </message>
     <message>
         <source>Bot %1 is no longer in the roster file. Nothing was set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 ist nicht mehr in der Botliste. Es wurde nichts gesetzt.</translation>
     </message>
     <message>
         <source>%1 holds %2, which a %3 roster file cannot hold. Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält %2, was eine Botliste in %3 nicht aufnehmen kann. Es wurde nichts hinzugefügt.</translation>
     </message>
     <message>
         <source>Bot %1 is no longer named in the roster file. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 hat in der Botliste keinen Namen mehr. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>%1 would hold %2, which a %3 roster file cannot hold. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 würde %2 enthalten, was eine Botliste in %3 nicht aufnehmen kann. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Bot %1 is no longer %2: the roster changed meanwhile. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 heißt nicht mehr %2: Die Botliste hat sich inzwischen geändert. Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>The copy %1 holds no bot roster. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie %1 enthält keine Botliste. %2</translation>
     </message>
     <message>
         <source>The roster file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Botliste blieb unverändert.</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung</translation>
     </message>
     <message>
         <source>Weapon</source>
-        <translation type="unfinished"></translation>
+        <translation>Waffe</translation>
     </message>
 </context>
 </TS>
