@@ -610,8 +610,8 @@ void ReadableTest::windowsOpenOnTheScreen_data()
 
 // At the default font, every window and dialog opened over the main window
 // on this screen lies wholly inside its available area: the main window,
-// the overview, Set Values both ways, About, Import, Restore, the message
-// boxes at their longest.
+// the overview, the library, Check Roster, Set Values both ways, About,
+// Import, Restore, the message boxes at their longest.
 void ReadableTest::windowsOpenOnTheScreen()
 {
     QFETCH(int, screen);
@@ -631,7 +631,10 @@ void ReadableTest::windowsOpenOnTheScreen()
     editor.window->Form_Load();
     editor.action("mnuOverview")->trigger();
     auto* overview = editor.window->findChild<RosterOverview*>();
-    for (QWidget* window : {main, static_cast<QWidget*>(overview)}) {
+    editor.action("mnuLibrary")->trigger();
+    editor.action("mnuCheckRoster")->trigger();
+    for (QWidget* window : {main, static_cast<QWidget*>(overview), editor.find(QStringLiteral("frmLibrary")),
+                            editor.find(QStringLiteral("frmCheckRoster"))}) {
         window->show();
         check(window);
     }

@@ -1,6 +1,7 @@
 #include "overview/check_roster_window.h"
 
 #include "overview/roster_actions.h"
+#include "platform/desktop.h"
 
 #include "document/messages.h"
 #include "document/roster_document.h"
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -110,6 +112,9 @@ void CheckRosterWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     showCheck();
     lstFindings->setFocus();
+    // Beside the main window where there is room, wholly on its screen.
+    if (!event->spontaneous())
+        platform::placeBeside(this, parentWidget());
 }
 
 void CheckRosterWindow::showCheck()

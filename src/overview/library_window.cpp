@@ -9,6 +9,7 @@
 #include "overview/roster_actions.h"
 #include "overview/roster_overview.h"
 #include "overview/roster_shape_actions.h"
+#include "platform/desktop.h"
 #include "platform/identity.h"
 #include "platform/platform.h"
 #include "platform/qt_platform.h"
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
@@ -71,6 +73,9 @@ void LibraryWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     readLibrary();
+    // Beside the main window where there is room, wholly on its screen.
+    if (!event->spontaneous())
+        platform::placeBeside(this, parentWidget());
 }
 
 void LibraryWindow::buildControls()
@@ -127,10 +132,14 @@ void LibraryWindow::buildControls()
     lstProblems->hide();
     layout->addWidget(lstProblems);
 
-    auto* bottom = new QHBoxLayout;
+    // What the library holds, on a line of its own over the buttons: the
+    // note of an empty library is long in every language.
     lblState = new QLabel(this);
     lblState->setObjectName(QStringLiteral("lblState"));
-    bottom->addWidget(lblState, 1);
+    lblState->setWordWrap(true);
+    layout->addWidget(lblState);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
     QPushButton* toRoster = button("cmdAddToRoster", tr("Add to &Roster..."), &LibraryWindow::addToRoster);
     QPushButton* remove = button("cmdRemoveFromLibrary", tr("Re&move from Library"), &LibraryWindow::removeFromLibrary);
     selectionButtons_ = {toRoster, remove};
