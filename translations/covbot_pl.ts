@@ -5,43 +5,43 @@
     <name>AppearanceDialog</name>
     <message>
         <source>No installed game was found beside the roster, so there is nothing to choose from: the game&apos;s classes, skins, faces, voices and weapons are declared in the .int files of its System folder, where the roster lies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obok listy nie znaleziono zainstalowanej gry, więc nie ma z czego wybierać: klasy, skórki, twarze, głosy i bronie gry są zadeklarowane w plikach .int jej folderu System, w którym leży lista.</translation>
     </message>
     <message>
         <source>&amp;Class:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klasa:</translation>
     </message>
     <message>
         <source>&amp;Skin:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skórka:</translation>
     </message>
     <message>
         <source>F&amp;ace:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Twarz:</translation>
     </message>
     <message>
         <source>&amp;Voice:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Głos:</translation>
     </message>
     <message>
         <source>Favourite &amp;weapon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulubiona &amp;broń:</translation>
     </message>
     <message>
         <source>The game&apos;s default class</source>
-        <translation type="unfinished"></translation>
+        <translation>Domyślna klasa gry</translation>
     </message>
     <message>
         <source>The class&apos;s default skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Domyślna skórka klasy</translation>
     </message>
     <message>
         <source>No face</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez twarzy</translation>
     </message>
     <message>
         <source>The class&apos;s default voice</source>
-        <translation type="unfinished"></translation>
+        <translation>Domyślny głos klasy</translation>
     </message>
     <message>
         <source>None</source>
@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 (not offered by the installed game)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (brak w zainstalowanej grze)</translation>
     </message>
 </context>
 <context>
@@ -67,19 +67,19 @@
     <name>CheckRosterWindow</name>
     <message>
         <source>Check Roster - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdzanie listy – %1</translation>
     </message>
     <message>
         <source>Fi&amp;ndings: where the game will not play the roster as the file holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Problemy: miejsca, w których gra nie użyje listy tak, jak zapisano ją w pliku</translation>
     </message>
     <message>
         <source>Findings</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemy</translation>
     </message>
     <message>
         <source>#</source>
-        <translation type="unfinished"></translation>
+        <translation>#</translation>
     </message>
     <message>
         <source>Bot</source>
@@ -87,35 +87,35 @@
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Klucz</translation>
     </message>
     <message>
         <source>In the file</source>
-        <translation type="unfinished"></translation>
+        <translation>W pliku</translation>
     </message>
     <message>
         <source>Fix writes</source>
-        <translation type="unfinished"></translation>
+        <translation>Poprawka zapisze</translation>
     </message>
     <message>
         <source>What the game does</source>
-        <translation type="unfinished"></translation>
+        <translation>Co zrobi gra</translation>
     </message>
     <message>
         <source>&amp;Fix</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Napraw</translation>
     </message>
     <message>
         <source>Write the fixes of the selected findings</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz poprawki zaznaczonych problemów</translation>
     </message>
     <message>
         <source>Fix &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Napraw &amp;wszystkie</translation>
     </message>
     <message>
         <source>Write the fix of every finding that has one</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz poprawkę każdego problemu, który ją ma</translation>
     </message>
     <message>
         <source>Close</source>
@@ -123,14 +123,14 @@
     </message>
     <message>
         <source>The game plays the roster as the file holds it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra użyje listy tak, jak zapisano ją w pliku.</translation>
     </message>
     <message numerus="yes">
         <source>Findings: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Problemy: %n</numerusform>
+            <numerusform>Problemy: %n</numerusform>
+            <numerusform>Problemy: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -279,173 +279,173 @@ Bez PLIKU otwiera plik użyty ostatnio albo pyta o plik.</translation>
     </message>
     <message>
         <source>The commands from --list to --check work on FILE without the window or a display. They end with exit code 0 when done, 1 after a mistake or a refusal (nothing is written then), 2 when FILE cannot be read or written, and --check with 3 when it finds anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenia od --list do --check działają na PLIKU bez okna i bez ekranu. Kończą się kodem wyjścia 0 po wykonaniu, 1 po błędzie lub odmowie (nic nie zostaje wtedy zapisane), 2, gdy PLIKU nie da się odczytać lub zapisać, a --check kodem 3, gdy cokolwiek znajdzie.</translation>
     </message>
     <message>
         <source>RANGE</source>
         <comment>bot numbers such as 0-3,7, as the help names them</comment>
-        <translation type="unfinished"></translation>
+        <translation>ZAKRES</translation>
     </message>
     <message>
         <source>Prints the roster of FILE, tab-separated: a title line, then each bot&apos;s number, name and nine fields as the file holds them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisuje listę z PLIKU, rozdzielaną tabulatorami: wiersz tytułów, a potem numer, nazwę i dziewięć pól każdego bota, tak jak zapisano je w pliku.</translation>
     </message>
     <message>
         <source>Writes the bots of FILE (or those of --bots) to the bot file OUT (.covbots).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje boty z PLIKU (lub te z --bots) do pliku botów CEL (.covbots).</translation>
     </message>
     <message>
         <source>OUT</source>
         <comment>the bot file --export writes, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>CEL</translation>
     </message>
     <message>
         <source>Adds the bots of the bot file BOTS to FILE after its last bot, or in place of the bots of --replace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaje boty z pliku botów BOTY do PLIKU za jego ostatnim botem albo w miejsce botów z --replace.</translation>
     </message>
     <message>
         <source>BOTS</source>
         <comment>the bot file --import reads, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>BOTY</translation>
     </message>
     <message>
         <source>Sets KEY (BotSkills, BotAccuracy, Camping...) to VALUE for every bot of FILE, or those of --bots. Give it once for each key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawia KLUCZ (BotSkills, BotAccuracy, Camping...) na WARTOŚĆ dla każdego bota z PLIKU albo dla botów z --bots. Podaj raz dla każdego klucza.</translation>
     </message>
     <message>
         <source>KEY=VALUE</source>
         <comment>what --set takes, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>KLUCZ=WARTOŚĆ</translation>
     </message>
     <message>
         <source>Deals FILE a fresh roster from LIBRARY, a folder of bot files or one bot file, and prints the seed used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Losuje do PLIKU nową listę z BIBLIOTEKI (folderu plików botów albo jednego pliku botów) i wypisuje użyte ziarno.</translation>
     </message>
     <message>
         <source>LIBRARY</source>
         <comment>what --deal deals from, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>BIBLIOTEKA</translation>
     </message>
     <message>
         <source>Prints each key of FILE the game will not play as it stands, and what the game will do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisuje każdy klucz PLIKU, którego gra nie użyje w zapisanej postaci, oraz to, co gra zrobi.</translation>
     </message>
     <message>
         <source>With --check: makes every sound fix in one write, after a backup, and prints them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z --check: wprowadza wszystkie bezpieczne poprawki jednym zapisem, po zrobieniu kopii zapasowej, i je wypisuje.</translation>
     </message>
     <message>
         <source>With --export or --set: the bots to take.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z --export lub --set: boty, które wziąć.</translation>
     </message>
     <message>
         <source>With --import: the bots to replace, one for each bot imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z --import: boty do zastąpienia, po jednym na każdy importowany bot.</translation>
     </message>
     <message>
         <source>With --deal: how many bots to deal (1 to 101); as many as FILE lists by default.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z --deal: ile botów wylosować (od 1 do 101); domyślnie tyle, ile jest w PLIKU.</translation>
     </message>
     <message>
         <source>N</source>
         <comment>the value of --count, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>With --deal: the seed of the draw; the same seed deals the same roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z --deal: ziarno losowania; to samo ziarno daje tę samą listę.</translation>
     </message>
     <message>
         <source>S</source>
         <comment>the value of --seed, as the help names it</comment>
-        <translation type="unfinished"></translation>
+        <translation>Z</translation>
     </message>
     <message>
         <source>With --deal: the bots that stay as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z --deal: boty, które zostają bez zmian.</translation>
     </message>
     <message>
         <source>With --deal: puts the dealt bots on the team with fewer bots, Red and Blue in turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z --deal: przydziela wylosowane boty do drużyny, w której jest mniej botów, na zmianę do Czerwonych i Niebieskich.</translation>
     </message>
     <message>
         <source>%1 and %2 cannot be given together: one command at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można podać razem %1 i %2: jedno polecenie naraz</translation>
     </message>
     <message>
         <source>%1 goes with %2 or %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 działa tylko z %2 lub %3</translation>
     </message>
     <message>
         <source>%1 goes with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 działa tylko z %2</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 podano dwa razy</translation>
     </message>
     <message>
         <source>%1 needs the roster file FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wymaga pliku listy PLIK</translation>
     </message>
     <message>
         <source>%1 works on one roster file, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 działa na jednym pliku listy, a nie na %2</translation>
     </message>
 </context>
 <context>
     <name>DealDialog</name>
     <message>
         <source>Deal Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Wylosuj listę</translation>
     </message>
     <message numerus="yes">
         <source>Deal a fresh roster from the %n library bots that the filters pass.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wylosuj nową listę spośród %n bota z biblioteki, który spełnia filtry.</numerusform>
+            <numerusform>Wylosuj nową listę spośród %n botów z biblioteki, które spełniają filtry.</numerusform>
+            <numerusform>Wylosuj nową listę spośród %n botów z biblioteki, które spełniają filtry.</numerusform>
         </translation>
     </message>
     <message>
         <source>Bots in the roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba botów na liście</translation>
     </message>
     <message>
         <source>&amp;Bots in the roster:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liczba botów na liście:</translation>
     </message>
     <message>
         <source>Seed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziarno</translation>
     </message>
     <message>
         <source>The same seed and the same library deal the same roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>To samo ziarno i ta sama biblioteka dają tę samą listę.</translation>
     </message>
     <message>
         <source>&amp;Seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ziarno:</translation>
     </message>
     <message>
         <source>&amp;Keep the bots selected in the overview (none selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;chowaj boty zaznaczone w przeglądzie (nie zaznaczono żadnego)</translation>
     </message>
     <message>
         <source>&amp;Keep the bots selected in the overview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;chowaj boty zaznaczone w przeglądzie: %1</translation>
     </message>
     <message>
         <source>Teams &amp;as stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Drużyny &amp;jak zapisano</translation>
     </message>
     <message>
         <source>Ba&amp;lanced teams</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wyrównane drużyny</translation>
     </message>
     <message>
         <source>Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>Losuj</translation>
     </message>
 </context>
 <context>
@@ -472,61 +472,61 @@ Bez PLIKU otwiera plik użyty ostatnio albo pyta o plik.</translation>
     </message>
     <message>
         <source>&amp;Take the bots from:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weź boty z:</translation>
     </message>
     <message>
         <source>Roster to take the bots from</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista, z której wziąć boty</translation>
     </message>
     <message>
         <source>[%1], line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1], wiersz %2</translation>
     </message>
     <message>
         <source>&amp;Bots to import from [%1]:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boty do zaimportowania z [%1]:</translation>
     </message>
     <message>
         <source>Only %1 of the %2 ticked bots fit after the last bot: a roster holds at most %3 bots. Untick some, or replace selected bots instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Za ostatnim botem mieści się tylko %1 z %2 zaznaczonych botów: lista może zawierać najwyżej %3 botów. Odznacz część albo zamiast tego zastąp wybrane boty.</translation>
     </message>
 </context>
 <context>
     <name>LibraryFileDialog</name>
     <message>
         <source>Add to Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj do biblioteki</translation>
     </message>
     <message numerus="yes">
         <source>Add the %n selected bots to the library &amp;file:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dodaj %n zaznaczonego bota do &amp;pliku biblioteki:</numerusform>
+            <numerusform>Dodaj %n zaznaczone boty do &amp;pliku biblioteki:</numerusform>
+            <numerusform>Dodaj %n zaznaczonych botów do &amp;pliku biblioteki:</numerusform>
         </translation>
     </message>
     <message>
         <source>Library file</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik biblioteki</translation>
     </message>
     <message>
         <source>My Bots</source>
-        <translation type="unfinished"></translation>
+        <translation>Moje boty</translation>
     </message>
     <message>
         <source>A name the library does not hold makes a new file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa, której nie ma w bibliotece, tworzy nowy plik.</translation>
     </message>
 </context>
 <context>
     <name>LibraryFilters</name>
     <message>
         <source>Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtry</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nazwa:</translation>
     </message>
     <message>
         <source>Name</source>
@@ -534,7 +534,7 @@ Bez PLIKU otwiera plik użyty ostatnio albo pyta o plik.</translation>
     </message>
     <message>
         <source>&amp;Team:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drużyna:</translation>
     </message>
     <message>
         <source>Team</source>
@@ -542,7 +542,7 @@ Bez PLIKU otwiera plik użyty ostatnio albo pyta o plik.</translation>
     </message>
     <message>
         <source>Any team</source>
-        <translation type="unfinished"></translation>
+        <translation>Dowolna drużyna</translation>
     </message>
     <message>
         <source>Lowest</source>
@@ -565,58 +565,58 @@ Bez PLIKU otwiera plik użyty ostatnio albo pyta o plik.</translation>
     <name>LibraryTableModel</name>
     <message>
         <source>Not in the bot file: the game uses its default</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak w pliku botów: gra używa wartości domyślnej</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik</translation>
     </message>
 </context>
 <context>
     <name>LibraryWindow</name>
     <message>
         <source>Library - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteka – %1</translation>
     </message>
     <message>
         <source>Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder:</translation>
     </message>
     <message>
         <source>&amp;Change Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zmień folder...</translation>
     </message>
     <message>
         <source>&amp;Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otwórz folder</translation>
     </message>
     <message>
         <source>Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteka</translation>
     </message>
     <message>
         <source>Files that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki, których nie można odczytać</translation>
     </message>
     <message>
         <source>Add to &amp;Roster...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj do &amp;listy...</translation>
     </message>
     <message>
         <source>Re&amp;move from Library</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuń z biblioteki</translation>
     </message>
     <message>
         <source>&amp;Deal Roster...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wylosuj listę...</translation>
     </message>
     <message>
         <source>Add to &amp;Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj do &amp;biblioteki...</translation>
     </message>
     <message>
         <source>&amp;Import File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importuj plik...</translation>
     </message>
     <message>
         <source>Close</source>
@@ -624,65 +624,71 @@ Bez PLIKU otwiera plik użyty ostatnio albo pyta o plik.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>No bots in the library yet: add some from the overview, or import a bot file.</source>
-        <translation type="unfinished"></translation>
+        <translation>W bibliotece nie ma jeszcze botów: dodaj je z przeglądu albo zaimportuj plik botów.</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n bots pass the filters</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Filtry spełnia: %1 z %n bota</numerusform>
+            <numerusform>Filtry spełnia: %1 z %n botów</numerusform>
+            <numerusform>Filtry spełnia: %1 z %n botów</numerusform>
         </translation>
     </message>
     <message>
         <source>The library folder %1 could not be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się utworzyć folderu biblioteki %1.</translation>
     </message>
     <message>
         <source>The library file %1 could not be written: %2. It was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać pliku biblioteki %1: %2. Plik pozostał bez zmian.</translation>
     </message>
     <message>
         <source>Select the bots to add in the roster&apos;s overview first (Roster, Overview).</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw zaznacz boty do dodania w przeglądzie listy (Boty, Przegląd).</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Remove %1 from the library? A file left without bots is deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć %1 z biblioteki? Plik, w którym nie zostanie żaden bot, zostanie usunięty.</translation>
     </message>
     <message numerus="yes">
         <source>Remove these %n bots from the library? A file left without bots is deleted.
 
 %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Usunąć z biblioteki %n bota? Plik, w którym nie zostanie żaden bot, zostanie usunięty.
+
+%1</numerusform>
+            <numerusform>Usunąć z biblioteki te %n boty? Plik, w którym nie zostanie żaden bot, zostanie usunięty.
+
+%1</numerusform>
+            <numerusform>Usunąć z biblioteki tych %n botów? Plik, w którym nie zostanie żaden bot, zostanie usunięty.
+
+%1</numerusform>
         </translation>
     </message>
     <message>
         <source>Import File into Library</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj plik do biblioteki</translation>
     </message>
     <message>
         <source>%1 could not be taken into the library: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się dodać %1 do biblioteki: %2</translation>
     </message>
     <message>
         <source>Library Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder biblioteki</translation>
     </message>
     <message>
         <source>The library folder %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się otworzyć folderu biblioteki %1.</translation>
     </message>
 </context>
 <context>
@@ -727,11 +733,11 @@ Edytor edytuje tę kopię.</translation>
     </message>
     <message>
         <source>The roster file is in use by another program (is the game running?). Nothing was saved; your changes are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik listy jest używany przez inny program (czy gra jest uruchomiona?). Nic nie zapisano; twoje zmiany zostają.</translation>
     </message>
     <message>
         <source>The roster file is in use by another program (is the game running?). The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik listy jest używany przez inny program (czy gra jest uruchomiona?). Plik pozostał bez zmian.</translation>
     </message>
     <message>
         <source>The backup could not be restored: %1. The roster file was left as it was.</source>
@@ -755,7 +761,7 @@ Edytor edytuje tę kopię.</translation>
     </message>
     <message>
         <source>Error: the roster could not be written: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd: nie udało się zapisać listy: %1. Plik pozostał bez zmian.</translation>
     </message>
     <message>
         <source>
@@ -769,7 +775,7 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     </message>
     <message>
         <source>%1 was changed by another program since; it stays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inny program zmienił w międzyczasie: %1; ta zmiana zostaje.</translation>
     </message>
     <message>
         <source>Roster file not found</source>
@@ -809,10 +815,10 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     </message>
     <message numerus="yes">
         <source>%n fields also changed on disk</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pole zmienione też na dysku</numerusform>
+            <numerusform>%n pola zmienione też na dysku</numerusform>
+            <numerusform>%n pól zmienionych też na dysku</numerusform>
         </translation>
     </message>
     <message>
@@ -829,35 +835,35 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     </message>
     <message>
         <source>Remove the key</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń klucz</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The game plays this bot at %1 (%2): difficulty %3 and skill %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra prowadzi tego bota na poziomie %1 (%2): trudność %3 i umiejętności %4.</translation>
     </message>
     <message>
         <source>No installed game was found beside the roster (its folder holds no .int files of the game): classes, skins, faces, voices and weapons were not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obok listy nie znaleziono zainstalowanej gry (jej folder nie zawiera plików .int gry): klas, skórek, twarzy, głosów i broni nie sprawdzono.</translation>
     </message>
     <message>
         <source>The roster file cannot be read: %1: %2. Nothing was saved; your changes are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku listy: %1: %2. Nic nie zapisano; twoje zmiany zostają.</translation>
     </message>
     <message>
         <source>The roster file cannot be read: %1: %2. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku listy: %1: %2. Plik pozostał bez zmian.</translation>
     </message>
     <message>
         <source>Error: the fixes could not be written: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd: nie udało się zapisać poprawek: %1. Plik pozostał bez zmian.</translation>
     </message>
     <message>
         <source>Error: the appearance could not be saved: %1. The file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd: nie udało się zapisać wyglądu: %1. Plik pozostał bez zmian.</translation>
     </message>
 </context>
 <context>
@@ -915,26 +921,26 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     </message>
     <message>
         <source>not a roster</source>
-        <translation type="unfinished"></translation>
+        <translation>brak listy</translation>
     </message>
 </context>
 <context>
     <name>RosterActions</name>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cofnij</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cofnij: %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ponów</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ponów: %1</translation>
     </message>
     <message>
         <source>The roster holds no bots to export.</source>
@@ -970,18 +976,18 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     </message>
     <message>
         <source>The game is running and may write the roster back when it closes. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra jest uruchomiona i przy zamykaniu może nadpisać listę swoją wersją. Zapisać mimo to?</translation>
     </message>
     <message>
         <source>Replace the roster with the copy of %1? 1 bot differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastąpić listę kopią z %1? Różni się 1 bot.</translation>
     </message>
     <message numerus="yes">
         <source>Replace the roster with the copy of %1? %n bots differ.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zastąpić listę kopią z %1? Różni się %n bot.</numerusform>
+            <numerusform>Zastąpić listę kopią z %1? Różnią się %n boty.</numerusform>
+            <numerusform>Zastąpić listę kopią z %1? Różni się %n botów.</numerusform>
         </translation>
     </message>
 </context>
@@ -989,22 +995,22 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     <name>RosterChecking</name>
     <message>
         <source>&amp;Check Roster...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprawdź listę...</translation>
     </message>
     <message>
         <source>Appeara&amp;nce...</source>
-        <translation type="unfinished"></translation>
+        <translation>W&amp;ygląd...</translation>
     </message>
     <message>
         <source>Appearance of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wygląd bota %1</translation>
     </message>
     <message numerus="yes">
         <source>Appearance (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wygląd (%n bot)</numerusform>
+            <numerusform>Wygląd (%n boty)</numerusform>
+            <numerusform>Wygląd (%n botów)</numerusform>
         </translation>
     </message>
 </context>
@@ -1012,187 +1018,187 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     <name>RosterCommands</name>
     <message>
         <source>%1 takes bot numbers and ranges such as 0-3,7, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 przyjmuje numery botów i zakresy, np. 0-3,7, a nie „%2”</translation>
     </message>
     <message>
         <source>%1: %2 is no bot number; bots are numbered 0 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 nie jest numerem bota; boty mają numery od 0 do %3</translation>
     </message>
     <message>
         <source>%1: the range %2-%3 runs backwards; write %3-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: zakres %2-%3 biegnie wstecz; napisz %3-%2</translation>
     </message>
     <message>
         <source>%1: bot %2 is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: bota %2 podano dwa razy</translation>
     </message>
     <message>
         <source>%1: the roster lists no bots</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: lista nie zawiera botów</translation>
     </message>
     <message>
         <source>%1: the roster lists bots 0 to %2; %3 is not one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: lista zawiera boty od 0 do %2; %3 do nich nie należy</translation>
     </message>
     <message>
         <source>--set takes KEY=VALUE, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--set przyjmuje KLUCZ=WARTOŚĆ, a nie „%1”</translation>
     </message>
     <message>
         <source>%1 cannot be set here; the keys --set sets are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tutaj nie można ustawić %1; --set ustawia klucze %2</translation>
     </message>
     <message>
         <source>unknown key %1; the keys --set sets are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznany klucz %1; --set ustawia klucze %2</translation>
     </message>
     <message>
         <source>%1 takes a whole number from %2 to %3, not &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 przyjmuje liczbę całkowitą od %2 do %3, a nie „%4”</translation>
     </message>
     <message>
         <source>%1 takes a number from %2 to %3, not &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 przyjmuje liczbę od %2 do %3, a nie „%4”</translation>
     </message>
     <message>
         <source>--count takes a number of bots from 1 to %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--count przyjmuje liczbę botów od 1 do %1, a nie „%2”</translation>
     </message>
     <message>
         <source>--seed takes a whole number from 0 to %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--seed przyjmuje liczbę całkowitą od 0 do %1, a nie „%2”</translation>
     </message>
     <message>
         <source>%1 is not a roster file: its name must end in CovertstrikeUser.ini</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest plikiem listy: jego nazwa musi kończyć się na CovertstrikeUser.ini</translation>
     </message>
     <message>
         <source>the game keeps its own copy of this roster, which is used instead: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gra trzyma własną kopię tej listy i to jej używa: %1</translation>
     </message>
     <message>
         <source>the game is running: it may write its own roster over this one when it closes</source>
-        <translation type="unfinished"></translation>
+        <translation>gra jest uruchomiona: przy zamykaniu może nadpisać tę listę własną</translation>
     </message>
     <message>
         <source>--export writes a bot file, whose name ends in .covbots, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--export zapisuje plik botów, którego nazwa kończy się na .covbots, a nie %1</translation>
     </message>
     <message>
         <source>the roster lists no bots: there is nothing to export</source>
-        <translation type="unfinished"></translation>
+        <translation>lista nie zawiera botów: nie ma czego eksportować</translation>
     </message>
     <message>
         <source>the bot file %1 could not be written: %2. Nothing was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się zapisać pliku botów %1: %2. Nic nie wyeksportowano.</translation>
     </message>
     <message numerus="yes">
         <source>Exported %n bots to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wyeksportowano %n bota do %1.</numerusform>
+            <numerusform>Wyeksportowano %n boty do %1.</numerusform>
+            <numerusform>Wyeksportowano %n botów do %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>[%1] on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1] w wierszu %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 holds bots in %n sections: %2. Nothing was imported; put the bots to import in a file of their own, or import them in the window, which lets you choose.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 zawiera boty w %n sekcji: %2. Nic nie zaimportowano; umieść boty do zaimportowania w osobnym pliku albo zaimportuj je w oknie, które pozwala wybrać.</numerusform>
+            <numerusform>%1 zawiera boty w %n sekcjach: %2. Nic nie zaimportowano; umieść boty do zaimportowania w osobnym pliku albo zaimportuj je w oknie, które pozwala wybrać.</numerusform>
+            <numerusform>%1 zawiera boty w %n sekcjach: %2. Nic nie zaimportowano; umieść boty do zaimportowania w osobnym pliku albo zaimportuj je w oknie, które pozwala wybrać.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 holds %n bots, and --replace names %2. Nothing was imported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 zawiera %n bota, a --replace wskazuje %2. Nic nie zaimportowano.</numerusform>
+            <numerusform>%1 zawiera %n boty, a --replace wskazuje %2. Nic nie zaimportowano.</numerusform>
+            <numerusform>%1 zawiera %n botów, a --replace wskazuje %2. Nic nie zaimportowano.</numerusform>
         </translation>
     </message>
     <message>
         <source>only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>za ostatnim botem mieści się tylko %1 z %2 botów: lista może zawierać najwyżej %3 botów. Nic nie zaimportowano.</translation>
     </message>
     <message numerus="yes">
         <source>Imported %n bots, numbered %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zaimportowano %n bota o numerze %1.</numerusform>
+            <numerusform>Zaimportowano %n boty o numerach %1.</numerusform>
+            <numerusform>Zaimportowano %n botów o numerach %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>--set gives %1 twice</source>
-        <translation type="unfinished"></translation>
+        <translation>--set podaje %1 dwa razy</translation>
     </message>
     <message>
         <source>the roster lists no bots: there is nothing to set</source>
-        <translation type="unfinished"></translation>
+        <translation>lista nie zawiera botów: nie ma czego ustawiać</translation>
     </message>
     <message numerus="yes">
         <source>Set Values (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ustaw wartości (%n bot)</numerusform>
+            <numerusform>Ustaw wartości (%n boty)</numerusform>
+            <numerusform>Ustaw wartości (%n botów)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Set %1 of %n bots.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ustawiono %1 dla %n bota.</numerusform>
+            <numerusform>Ustawiono %1 dla %n botów.</numerusform>
+            <numerusform>Ustawiono %1 dla %n botów.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 is neither a folder of bot files nor a bot file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest ani folderem plików botów, ani plikiem botów</translation>
     </message>
     <message>
         <source>%1 is left out: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>pominięto %1: %2</translation>
     </message>
     <message>
         <source>the roster lists no bots: say with --count how many to deal</source>
-        <translation type="unfinished"></translation>
+        <translation>lista nie zawiera botów: podaj w --count, ile wylosować</translation>
     </message>
     <message>
         <source>Deal Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Wylosuj listę</translation>
     </message>
     <message numerus="yes">
         <source>Dealt %n bots with seed %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wylosowano %n bota z ziarnem %1.</numerusform>
+            <numerusform>Wylosowano %n boty z ziarnem %1.</numerusform>
+            <numerusform>Wylosowano %n botów z ziarnem %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>no installed game beside the roster (no .int file in %1 declares anything): classes, skins, faces, voices and weapons are not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>brak zainstalowanej gry obok listy (żaden plik .int w %1 niczego nie deklaruje): klasy, skórki, twarze, głosy i bronie nie są sprawdzane</translation>
     </message>
     <message>
         <source>Fix Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Napraw listę</translation>
     </message>
     <message>
         <source>Fixed %1: removed &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naprawiono %1: usunięto „%2”.</translation>
     </message>
     <message>
         <source>Fixed %1: now &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naprawiono %1: teraz „%2”.</translation>
     </message>
     <message>
         <source>Fixed %1: &quot;%2&quot; is now &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naprawiono %1: „%2” to teraz „%3”.</translation>
     </message>
 </context>
 <context>
@@ -1219,7 +1225,7 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     </message>
     <message>
         <source>&amp;Set Values...</source>
-        <translation>&amp;Ustaw wartości...</translation>
+        <translation>Us&amp;taw wartości...</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1262,80 +1268,86 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     <name>RosterShapeActions</name>
     <message>
         <source>&amp;Add Bot</source>
-        <translation type="unfinished"></translation>
+        <translation>Dod&amp;aj bota</translation>
     </message>
     <message>
         <source>D&amp;uplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dup&amp;likuj</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuń</translation>
     </message>
     <message>
         <source>Move U&amp;p</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń w &amp;górę</translation>
     </message>
     <message>
         <source>Move Do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń w &amp;dół</translation>
     </message>
     <message>
         <source>Add %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj %1</translation>
     </message>
     <message>
         <source>Duplicate %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplikuj %1</translation>
     </message>
     <message numerus="yes">
         <source>Duplicate %n bots</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Duplikuj %n bota</numerusform>
+            <numerusform>Duplikuj %n boty</numerusform>
+            <numerusform>Duplikuj %n botów</numerusform>
         </translation>
     </message>
     <message>
         <source>Remove %1 from the roster? The bots after it move up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć %1 z listy? Boty za nim przesuną się w górę.</translation>
     </message>
     <message numerus="yes">
         <source>Remove these %n bots from the roster? The bots after them move up.
 
 %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Usunąć z listy %n bota? Boty za nim przesuną się w górę.
+
+%1</numerusform>
+            <numerusform>Usunąć z listy te %n boty? Boty za nimi przesuną się w górę.
+
+%1</numerusform>
+            <numerusform>Usunąć z listy tych %n botów? Boty za nimi przesuną się w górę.
+
+%1</numerusform>
         </translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń %1</translation>
     </message>
     <message numerus="yes">
         <source>Remove %n bots</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Usuń %n bota</numerusform>
+            <numerusform>Usuń %n boty</numerusform>
+            <numerusform>Usuń %n botów</numerusform>
         </translation>
     </message>
     <message>
         <source>Move %1 Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń %1 w górę</translation>
     </message>
     <message>
         <source>Move %1 Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń %1 w dół</translation>
     </message>
     <message numerus="yes">
         <source>Deal Roster (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wylosuj listę (%n bot)</numerusform>
+            <numerusform>Wylosuj listę (%n boty)</numerusform>
+            <numerusform>Wylosuj listę (%n botów)</numerusform>
         </translation>
     </message>
 </context>
@@ -1351,11 +1363,11 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     </message>
     <message>
         <source>Nothing found: the game plays this bot as the file holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak problemów: gra użyje tego bota tak, jak zapisano go w pliku</translation>
     </message>
     <message>
         <source>What the game will not play as the file holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>Czego gra nie użyje tak, jak zapisano to w pliku</translation>
     </message>
 </context>
 <context>
@@ -1414,29 +1426,29 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     </message>
     <message>
         <source>The sliders start at the values of %1 in the editor, with changes not yet saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suwaki zaczynają od wartości bota %1 w edytorze, razem z jeszcze niezapisanymi zmianami.</translation>
     </message>
 </context>
 <context>
     <name>document::RosterDocument</name>
     <message>
         <source>Save %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz %1</translation>
     </message>
     <message numerus="yes">
         <source>Set Values (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ustaw wartości (%n bot)</numerusform>
+            <numerusform>Ustaw wartości (%n boty)</numerusform>
+            <numerusform>Ustaw wartości (%n botów)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Import Bots (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Importuj boty (%n bot)</numerusform>
+            <numerusform>Importuj boty (%n boty)</numerusform>
+            <numerusform>Importuj boty (%n botów)</numerusform>
         </translation>
     </message>
     <message>
@@ -1445,34 +1457,34 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     </message>
     <message>
         <source>A part of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Część pliku</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bota %2</translation>
     </message>
     <message>
         <source>Fix %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Napraw %1</translation>
     </message>
     <message numerus="yes">
         <source>Fix (%n findings)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Napraw (%n problem)</numerusform>
+            <numerusform>Napraw (%n problemy)</numerusform>
+            <numerusform>Napraw (%n problemów)</numerusform>
         </translation>
     </message>
     <message>
         <source>Appearance of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wygląd bota %1</translation>
     </message>
     <message numerus="yes">
         <source>Appearance (%n bots)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wygląd (%n bot)</numerusform>
+            <numerusform>Wygląd (%n boty)</numerusform>
+            <numerusform>Wygląd (%n botów)</numerusform>
         </translation>
     </message>
 </context>
@@ -1675,23 +1687,23 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edycja</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cofnij</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ponów</translation>
     </message>
     <message>
         <source>&amp;Library...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Biblioteka...</translation>
     </message>
     <message>
         <source>&amp;Check Roster...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprawdź listę...</translation>
     </message>
 </context>
 <context>
@@ -1886,123 +1898,123 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     </message>
     <message>
         <source>Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic nie zapisano.</translation>
     </message>
     <message>
         <source>too large for a declaration file</source>
-        <translation type="unfinished"></translation>
+        <translation>za duży jak na plik deklaracji</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można go odczytać</translation>
     </message>
     <message>
         <source>The fix for %1 holds %2, which a %3 roster file cannot hold. Nothing was fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poprawka dla %1 zawiera %2, czego plik listy w kodowaniu %3 nie może przechować. Niczego nie naprawiono.</translation>
     </message>
     <message>
         <source>%1 is outside the range the game uses, %2 to %3: the game uses %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 leży poza zakresem używanym przez grę, od %2 do %3: gra użyje %4.</translation>
     </message>
     <message>
         <source>The game reads a whole number here: %1 counts as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra odczytuje tu liczbę całkowitą: %1 liczy się jako %2.</translation>
     </message>
     <message>
         <source>%1 is not a team of the game (0 to 3, or 255 for none): the game chooses the bot&apos;s team itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest drużyną gry (od 0 do 3 albo 255 dla braku drużyny): gra sama wybierze drużynę bota.</translation>
     </message>
     <message>
         <source>%1 is not a number: the game uses %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest liczbą: gra użyje %2.</translation>
     </message>
     <message>
         <source>%1 is not a number, and the game may not read it as meant.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest liczbą i gra może to odczytać inaczej, niż zamierzono.</translation>
     </message>
     <message>
         <source>Difficulty %1 and skill %2 make %3, outside 0 to 7: the game plays the bot at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trudność %1 i umiejętności %2 dają %3, poza zakresem od 0 do 7: gra prowadzi bota na poziomie %4.</translation>
     </message>
     <message>
         <source>Bot %1 is already named %2: the game plays this bot as &quot;Bot&quot; and a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 ma już nazwę %2: gra wystawi tego bota jako „Bot” z numerem.</translation>
     </message>
     <message>
         <source>The bot has no name: the game plays it as &quot;Bot&quot; and a number, and the editor&apos;s list of bots ends here, before bot %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot nie ma nazwy: gra wystawi go jako „Bot” z numerem, a lista botów w edytorze kończy się tutaj, przed botem %1.</translation>
     </message>
     <message>
         <source>The bot has no name key: the game plays it under its default name, and the editor&apos;s list of bots ends here, before bot %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot nie ma klucza nazwy: gra wystawi go pod domyślną nazwą, a lista botów w edytorze kończy się tutaj, przed botem %1.</translation>
     </message>
     <message>
         <source>The roster&apos;s last named bot is bot %1: the game uses this key only if it adds more bots than the roster names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatni nazwany bot listy to bot %1: gra użyje tego klucza tylko wtedy, gdy doda więcej botów, niż jest nazwanych na liście.</translation>
     </message>
     <message>
         <source>The roster names no bot: the game uses this key only if it adds bots without names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na liście nie ma żadnego nazwanego bota: gra użyje tego klucza tylko wtedy, gdy doda boty bez nazw.</translation>
     </message>
     <message>
         <source>No installed package declares the class %1: the game falls back to its default class, and a missing bot class package has crashed it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden zainstalowany pakiet nie deklaruje klasy %1: gra wróci do swojej domyślnej klasy, a brak pakietu klasy bota już powodował jej awarie.</translation>
     </message>
     <message>
         <source>No installed package declares the skin %1: the game shows the class&apos;s default skin, with no face.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden zainstalowany pakiet nie deklaruje skórki %1: gra pokaże domyślną skórkę klasy, bez twarzy.</translation>
     </message>
     <message>
         <source>No installed package declares the face %1: the game shows the bot with no face.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden zainstalowany pakiet nie deklaruje twarzy %1: gra pokaże bota bez twarzy.</translation>
     </message>
     <message>
         <source>The skin %1 has no texture for the face %2: the game shows the bot with no face.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skórka %1 nie ma tekstury dla twarzy %2: gra pokaże bota bez twarzy.</translation>
     </message>
     <message>
         <source>The skin %1 is made for another model (%2): the game paints it on this bot&apos;s model all the same, and it looks wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skórka %1 jest przeznaczona dla innego modelu (%2): gra i tak nałoży ją na model tego bota, a wygląda to źle.</translation>
     </message>
     <message>
         <source>No installed package declares the voice %1: the game gives the bot its class&apos;s default voice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden zainstalowany pakiet nie deklaruje głosu %1: gra da botowi domyślny głos jego klasy.</translation>
     </message>
     <message>
         <source>No installed package declares the weapon %1: the bot has no favourite weapon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden zainstalowany pakiet nie deklaruje broni %1: bot nie ma ulubionej broni.</translation>
     </message>
     <message>
         <source>Novice</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowicjusz</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeciętny</translation>
     </message>
     <message>
         <source>Experienced</source>
-        <translation type="unfinished"></translation>
+        <translation>Doświadczony</translation>
     </message>
     <message>
         <source>Skilled</source>
-        <translation type="unfinished"></translation>
+        <translation>Wprawny</translation>
     </message>
     <message>
         <source>Adept</source>
-        <translation type="unfinished"></translation>
+        <translation>Biegły</translation>
     </message>
     <message>
         <source>Masterful</source>
-        <translation type="unfinished"></translation>
+        <translation>Mistrzowski</translation>
     </message>
     <message>
         <source>Inhuman</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieludzki</translation>
     </message>
     <message>
         <source>Godlike</source>
-        <translation type="unfinished"></translation>
+        <translation>Boski</translation>
     </message>
     <message>
         <source>Only %1 of the %2 bots fit after the last bot: a roster holds at most %3 bots. Nothing was imported.</source>
@@ -2014,119 +2026,119 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     </message>
     <message>
         <source>The bot &quot;%1&quot; cannot be imported: its %2 holds %3, which a %4 roster file cannot hold. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zaimportować bota „%1”: pole %2 zawiera %3, czego plik listy w kodowaniu %4 nie może przechować. Nic nie zaimportowano.</translation>
     </message>
     <message>
         <source>The roster file could not be backed up before importing: %1. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zrobić kopii zapasowej pliku listy przed importem: %1. Nic nie zaimportowano.</translation>
     </message>
     <message>
         <source>The file is too large for a bot file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik jest za duży jak na plik botów.</translation>
     </message>
     <message>
         <source>The file is not a bot file: it is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest plik botów: nie zawiera tekstu UTF-8.</translation>
     </message>
     <message>
         <source>The file is not a bot file: it holds no bots (no %1 section, and no section with %2 keys).</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest plik botów: nie zawiera botów (nie ma sekcji %1 ani sekcji z kluczami %2).</translation>
     </message>
     <message>
         <source>The file is not a bot file: its section %1 holds no bots.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest plik botów: jego sekcja %1 nie zawiera botów.</translation>
     </message>
     <message>
         <source>The bot file holds a second %1 section, on line %2: which of them holds the bots is not certain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik botów zawiera drugą sekcję %1, w wierszu %2: nie wiadomo, która z nich zawiera boty.</translation>
     </message>
     <message>
         <source>The key %1 on line %2 numbers a bot beyond the roster&apos;s last number, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klucz %1 w wierszu %2 ma numer bota większy niż ostatni numer listy, %3.</translation>
     </message>
     <message>
         <source>The key %1 on line %2 numbers its bot with a leading zero, which the game never reads: write %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klucz %1 w wierszu %2 podaje numer bota z zerem na początku, którego gra nigdy nie odczyta: napisz %3.</translation>
     </message>
     <message>
         <source>The key %1 on line %2 holds a control character (%3), which a roster file cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klucz %1 w wierszu %2 zawiera znak sterujący (%3), którego plik listy nie może przechować.</translation>
     </message>
     <message>
         <source>The value of %1 on line %2 holds a control character (%3), which a roster file cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość %1 w wierszu %2 zawiera znak sterujący (%3), którego plik listy nie może przechować.</translation>
     </message>
     <message>
         <source>The value of %1 on line %2 is longer than %3 characters, the longest name a roster allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość %1 w wierszu %2 ma więcej znaków niż %3, czyli najdłuższa nazwa, na jaką pozwala lista.</translation>
     </message>
     <message>
         <source>Line %1 holds a key or a section name longer than %2 characters, which no roster uses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz %1 zawiera klucz lub nazwę sekcji mającą więcej znaków niż %2; żadna lista takich nie używa.</translation>
     </message>
     <message>
         <source>Bot %1 of %2 has no name (%3), which the roster needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 z %2 nie ma nazwy (%3), której wymaga lista.</translation>
     </message>
     <message>
         <source>Bot %1 of %2 has a name of blanks only (%3): the roster&apos;s list of bots would end at it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 z %2 ma nazwę złożoną z samych spacji (%3): lista botów kończyłaby się na nim.</translation>
     </message>
     <message>
         <source>The file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku.</translation>
     </message>
     <message>
         <source>The file is not a bot file: it is a folder or a device, not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest plik botów: to folder lub urządzenie, a nie zwykły plik.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku: %1.</translation>
     </message>
     <message>
         <source>A dealt roster holds 1 to %1 bots, not %2. Nothing was dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wylosowana lista zawiera od 1 do %1 botów, a nie %2. Niczego nie wylosowano.</translation>
     </message>
     <message>
         <source>Bot %1 cannot be kept: it is not in the list of bots. Nothing was dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zachować bota %1: nie ma go na liście botów. Niczego nie wylosowano.</translation>
     </message>
     <message>
         <source>Bot %1 is kept, but a roster of %2 bots ends at bot %3. Nothing was dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 ma zostać zachowany, ale przy liczbie botów %2 lista kończy się na bocie %3. Niczego nie wylosowano.</translation>
     </message>
     <message>
         <source>Only %1 bots with names of their own pass the filters, and %2 are needed. Nothing was dealt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Botów z własnymi nazwami, które spełniają filtry, jest tylko %1, a potrzeba %2. Niczego nie wylosowano.</translation>
     </message>
     <message>
         <source>%1 is not a plain file of the library folder (it is a link, a folder or a device), so the library leaves it alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest zwykłym plikiem folderu biblioteki (to dowiązanie, folder lub urządzenie), więc biblioteka go pomija.</translation>
     </message>
     <message>
         <source>The bot file %1 has changed since the library was read. Nothing was changed; read the library again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik botów %1 zmienił się od wczytania biblioteki. Nic nie zmieniono; wczytaj bibliotekę ponownie.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot name a file of the library: a name there holds no /, \ or :, and does not begin with a dot.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie może być nazwą pliku biblioteki: taka nazwa nie zawiera /, \ ani : i nie zaczyna się od kropki.</translation>
     </message>
     <message>
         <source>The bot file %1 is not in the form the library writes, so the library does not change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik botów %1 nie ma postaci, w jakiej zapisuje biblioteka, więc biblioteka go nie zmienia.</translation>
     </message>
     <message>
         <source>The library folder cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać folderu biblioteki: %1</translation>
     </message>
     <message>
         <source>The file cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku: %1</translation>
     </message>
     <message>
         <source>The bot file %1 has room for %2 more bots. Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>W pliku botów %1 zmieści się jeszcze botów: %2. Nic nie dodano.</translation>
     </message>
     <message>
         <source>Voice Type:</source>
@@ -2178,63 +2190,63 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     </message>
     <message>
         <source>None average</source>
-        <translation type="unfinished"></translation>
+        <translation>Średnia bez drużyny</translation>
     </message>
     <message>
         <source>There is no bot %1 in the list of bots. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na liście botów nie ma bota %1. Nic nie zmieniono.</translation>
     </message>
     <message>
         <source>Bot %1 is the first bot: it cannot move up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 jest pierwszym botem: nie może przesunąć się w górę.</translation>
     </message>
     <message>
         <source>Bot %1 is the last bot of the list: it cannot move down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 jest ostatnim botem listy: nie może przesunąć się w dół.</translation>
     </message>
     <message>
         <source>The list of bots ends at bot %1, which has no name, but higher numbers hold keys of bots: an added bot could not be listed. Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista botów kończy się na bocie %1, który nie ma nazwy, ale wyższe numery mają klucze botów: dodany bot nie trafiłby na listę. Nic nie dodano.</translation>
     </message>
     <message>
         <source>A roster holds at most %1 bots, and %2 more fit in this one. Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista może zawierać najwyżej %1 botów, a w tej zmieści się jeszcze botów: %2. Nic nie dodano.</translation>
     </message>
     <message>
         <source>Bot %1 is no longer in the roster file. Nothing was set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bota %1 nie ma już w pliku listy. Nic nie ustawiono.</translation>
     </message>
     <message>
         <source>%1 holds %2, which a %3 roster file cannot hold. Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zawiera %2, czego plik listy w kodowaniu %3 nie może przechować. Nic nie dodano.</translation>
     </message>
     <message>
         <source>Bot %1 is no longer named in the roster file. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 nie ma już nazwy w pliku listy. Nic nie zmieniono.</translation>
     </message>
     <message>
         <source>%1 would hold %2, which a %3 roster file cannot hold. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>W %1 znalazłoby się %2, czego plik listy w kodowaniu %3 nie może przechować. Nic nie zmieniono.</translation>
     </message>
     <message>
         <source>Bot %1 is no longer %2: the roster changed meanwhile. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bot %1 nie nazywa się już %2: lista zmieniła się w międzyczasie. Nic nie zmieniono.</translation>
     </message>
     <message>
         <source>The copy %1 holds no bot roster. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopia %1 nie zawiera listy botów. %2</translation>
     </message>
     <message>
         <source>The roster file was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik listy pozostał bez zmian.</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemy</translation>
     </message>
     <message>
         <source>Weapon</source>
-        <translation type="unfinished"></translation>
+        <translation>Broń</translation>
     </message>
 </context>
 </TS>
