@@ -2001,10 +2001,6 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
         <translation>Der Bot „%1“ kann nicht importiert werden: Sein Wert für %2 enthält %3, was eine Botliste in %4 nicht aufnehmen kann. Es wurde nichts importiert.</translation>
     </message>
     <message>
-        <source>The roster file could not be backed up before importing: %1. Nothing was imported.</source>
-        <translation>Die Botliste konnte vor dem Importieren nicht gesichert werden: %1. Es wurde nichts importiert.</translation>
-    </message>
-    <message>
         <source>The file is too large for a bot file.</source>
         <translation>Die Datei ist zu groß für eine Botdatei.</translation>
     </message>
@@ -2187,10 +2183,6 @@ Die Datei liegt unter „Programme“, wo nur Administratoren etwas ändern dür
     <message>
         <source>Bot %1 is no longer in the roster file. Nothing was set.</source>
         <translation>Bot %1 ist nicht mehr in der Botliste. Es wurde nichts gesetzt.</translation>
-    </message>
-    <message>
-        <source>%1 holds %2, which a %3 roster file cannot hold. Nothing was added.</source>
-        <translation>%1 enthält %2, was eine Botliste in %3 nicht aufnehmen kann. Es wurde nichts hinzugefügt.</translation>
     </message>
     <message>
         <source>Bot %1 is no longer named in the roster file. Nothing was changed.</source>

@@ -2000,10 +2000,6 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
         <translation>No se puede importar el bot &quot;%1&quot;: su clave %2 contiene %3, que un archivo de lista en %4 no puede contener. No se importó nada.</translation>
     </message>
     <message>
-        <source>The roster file could not be backed up before importing: %1. Nothing was imported.</source>
-        <translation>No se pudo hacer una copia de seguridad del archivo de lista antes de importar: %1. No se importó nada.</translation>
-    </message>
-    <message>
         <source>The file is too large for a bot file.</source>
         <translation>El archivo es demasiado grande para ser un archivo de bots.</translation>
     </message>
@@ -2186,10 +2182,6 @@ El archivo está en Program Files, que solo pueden cambiar los administradores. 
     <message>
         <source>Bot %1 is no longer in the roster file. Nothing was set.</source>
         <translation>El bot %1 ya no está en el archivo de lista. No se fijó nada.</translation>
-    </message>
-    <message>
-        <source>%1 holds %2, which a %3 roster file cannot hold. Nothing was added.</source>
-        <translation>%1 contiene %2, que un archivo de lista en %3 no puede contener. No se añadió nada.</translation>
     </message>
     <message>
         <source>Bot %1 is no longer named in the roster file. Nothing was changed.</source>

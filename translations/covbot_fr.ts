@@ -2000,10 +2000,6 @@ Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent m
         <translation>Impossible d&apos;importer le bot «&#xa0;%1&#xa0;»&#xa0;: sa clé %2 contient %3, ce que ne peut pas contenir un fichier de liste en %4. Rien n&apos;a été importé.</translation>
     </message>
     <message>
-        <source>The roster file could not be backed up before importing: %1. Nothing was imported.</source>
-        <translation>Impossible de sauvegarder le fichier de liste avant l&apos;importation&#xa0;: %1. Rien n&apos;a été importé.</translation>
-    </message>
-    <message>
         <source>The file is too large for a bot file.</source>
         <translation>Le fichier est trop volumineux pour un fichier de bots.</translation>
     </message>
@@ -2186,10 +2182,6 @@ Le fichier se trouve sous Program Files, que seuls les administrateurs peuvent m
     <message>
         <source>Bot %1 is no longer in the roster file. Nothing was set.</source>
         <translation>Le bot %1 n&apos;est plus dans le fichier de liste. Rien n&apos;a été défini.</translation>
-    </message>
-    <message>
-        <source>%1 holds %2, which a %3 roster file cannot hold. Nothing was added.</source>
-        <translation>%1 contient %2, ce que ne peut pas contenir un fichier de liste en %3. Rien n&apos;a été ajouté.</translation>
     </message>
     <message>
         <source>Bot %1 is no longer named in the roster file. Nothing was changed.</source>

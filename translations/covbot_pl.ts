@@ -2029,10 +2029,6 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
         <translation>Nie można zaimportować bota „%1”: pole %2 zawiera %3, czego plik listy w kodowaniu %4 nie może przechować. Nic nie zaimportowano.</translation>
     </message>
     <message>
-        <source>The roster file could not be backed up before importing: %1. Nothing was imported.</source>
-        <translation>Nie udało się zrobić kopii zapasowej pliku listy przed importem: %1. Nic nie zaimportowano.</translation>
-    </message>
-    <message>
         <source>The file is too large for a bot file.</source>
         <translation>Plik jest za duży jak na plik botów.</translation>
     </message>
@@ -2215,10 +2211,6 @@ Plik leży w Program Files, który mogą zmieniać tylko administratorzy. Gra ur
     <message>
         <source>Bot %1 is no longer in the roster file. Nothing was set.</source>
         <translation>Bota %1 nie ma już w pliku listy. Nic nie ustawiono.</translation>
-    </message>
-    <message>
-        <source>%1 holds %2, which a %3 roster file cannot hold. Nothing was added.</source>
-        <translation>%1 zawiera %2, czego plik listy w kodowaniu %3 nie może przechować. Nic nie dodano.</translation>
     </message>
     <message>
         <source>Bot %1 is no longer named in the roster file. Nothing was changed.</source>

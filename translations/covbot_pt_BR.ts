@@ -2000,10 +2000,6 @@ O arquivo fica em Program Files, que só administradores podem alterar. O jogo, 
         <translation>Não é possível importar o bot &quot;%1&quot;: a chave %2 dele contém %3, que um arquivo de lista em %4 não comporta. Nada foi importado.</translation>
     </message>
     <message>
-        <source>The roster file could not be backed up before importing: %1. Nothing was imported.</source>
-        <translation>Não foi possível fazer backup do arquivo de lista antes de importar: %1. Nada foi importado.</translation>
-    </message>
-    <message>
         <source>The file is too large for a bot file.</source>
         <translation>O arquivo é grande demais para um arquivo de bots.</translation>
     </message>
@@ -2186,10 +2182,6 @@ O arquivo fica em Program Files, que só administradores podem alterar. O jogo, 
     <message>
         <source>Bot %1 is no longer in the roster file. Nothing was set.</source>
         <translation>O bot %1 não está mais no arquivo de lista. Nada foi definido.</translation>
-    </message>
-    <message>
-        <source>%1 holds %2, which a %3 roster file cannot hold. Nothing was added.</source>
-        <translation>%1 contém %2, que um arquivo de lista em %3 não comporta. Nada foi adicionado.</translation>
     </message>
     <message>
         <source>Bot %1 is no longer named in the roster file. Nothing was changed.</source>
