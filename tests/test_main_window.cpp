@@ -197,6 +197,9 @@ void MainWindowTest::openReplacesTheListOrKeepsIt()
     QVERIFY(editor.platform.messages.isEmpty());
     QCOMPARE(editor.listedNames(), QStringList({QStringLiteral("Solo")}));
     QCOMPARE(editor.label("Label2")->text(), QString());
+    // Nothing of the bot shown before stays on the controls.
+    QCOMPARE(editor.box(4)->text(), QString());
+    QVERIFY(!editor.slider(3)->isEnabled());
     QCOMPARE(editor.platform.settings.value(Remembered), otherPath);
     QVERIFY(editor.window->width() < 700);
 
