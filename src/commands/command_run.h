@@ -38,6 +38,9 @@ private:
     // the listed bots; every listed bot when the option was not given.
     // Nothing after telling the mistake.
     std::optional<std::vector<roster::BotIndex>> chosenBots(const QString& option);
+    // Whether the bot numbers given with `option` (when given) are written
+    // rightly, before the roster is read; tells the mistake when not.
+    bool numbersWellWritten(const QString& option);
     // Tells `text` on the standard error and gives `exit`.
     int fail(const QString& text, int exit = Mistake);
     // Tells what a write did not do, with its exit code: Done when it went

@@ -116,6 +116,16 @@ std::optional<std::vector<roster::BotIndex>> RosterCommands::chosenBots(const QS
     return read.numbers;
 }
 
+bool RosterCommands::numbersWellWritten(const QString& option)
+{
+    if (!request_.bots)
+        return true;
+    const BotNumbers read = ReadBotNumbers(option, *request_.bots);
+    if (!read.mistake.isEmpty())
+        fail(read.mistake);
+    return read.mistake.isEmpty();
+}
+
 int RosterCommands::wrote(const document::Outcome& outcome, document::Write write)
 {
     switch (outcome.result) {
@@ -171,10 +181,8 @@ int RosterCommands::exportBots()
     const QString suffix = QString::fromLatin1(roster::BotFileSuffix.data(), qsizetype(roster::BotFileSuffix.size()));
     if (!request_.file.endsWith(suffix, Qt::CaseInsensitive))
         return fail(tr("--export writes a bot file, whose name ends in .covbots, not %1").arg(native(request_.file)));
-    if (request_.bots) {
-        if (const BotNumbers read = ReadBotNumbers(QStringLiteral("--bots"), *request_.bots); !read.mistake.isEmpty())
-            return fail(read.mistake);
-    }
+    if (!numbersWellWritten(QStringLiteral("--bots")))
+        return Mistake;
     if (!openRoster())
         return exit_;
     const std::optional<std::vector<roster::BotIndex>> bots = chosenBots(QStringLiteral("--bots"));
@@ -199,11 +207,8 @@ int RosterCommands::exportBots()
 
 int RosterCommands::importBots()
 {
-    if (request_.bots) {
-        if (const BotNumbers read = ReadBotNumbers(QStringLiteral("--replace"), *request_.bots);
-            !read.mistake.isEmpty())
-            return fail(read.mistake);
-    }
+    if (!numbersWellWritten(QStringLiteral("--replace")))
+        return Mistake;
     const roster::BotFileReading reading = roster::LoadBotFile(platform::nativePath(request_.file));
     if (!reading.error.empty())
         return fail(native(request_.file) + QStringLiteral(": ")

@@ -44,10 +44,8 @@ int RosterCommands::setValues()
             return fail(tr("--set gives %1 twice").arg(KeyName(field.box)));
         fields.push_back(std::move(field));
     }
-    if (request_.bots) {
-        if (const BotNumbers read = ReadBotNumbers(QStringLiteral("--bots"), *request_.bots); !read.mistake.isEmpty())
-            return fail(read.mistake);
-    }
+    if (!numbersWellWritten(QStringLiteral("--bots")))
+        return Mistake;
     if (!openRoster())
         return exit_;
     const std::optional<std::vector<roster::BotIndex>> bots = chosenBots(QStringLiteral("--bots"));
@@ -104,10 +102,8 @@ int RosterCommands::deal()
     } else {
         dealt.seed = QRandomGenerator::system()->generate64();
     }
-    if (request_.bots) {
-        if (const BotNumbers read = ReadBotNumbers(QStringLiteral("--keep"), *request_.bots); !read.mistake.isEmpty())
-            return fail(read.mistake);
-    }
+    if (!numbersWellWritten(QStringLiteral("--keep")))
+        return Mistake;
     dealt.teams = request_.balance ? roster::TeamChoice::Balanced : roster::TeamChoice::AsStored;
 
     // The library: a folder of bot files, or one bot file (its first

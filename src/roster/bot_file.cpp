@@ -2,6 +2,7 @@
 
 #include "profile/profile_file.h"
 #include "profile/utf8.h"
+#include "roster/numbered_keys.h"
 
 #include <algorithm>
 #include <array>
@@ -14,6 +15,8 @@
 namespace roster {
 namespace {
 
+std::string unquotedName(std::string_view value) { return std::string(detail::Unquoted(value)); }
+
 const char* const NoRoom = CBT_WORD("roster", "Only %1 of the %2 bots fit after the last bot: a roster holds at most "
                                               "%3 bots. Nothing was imported.");
 const char* const Mismatch = CBT_WORD("roster", "Select as many bots to replace as there are bots to import. "
@@ -21,27 +24,16 @@ const char* const Mismatch = CBT_WORD("roster", "Select as many bots to replace 
 const char* const Unholdable = CBT_WORD("roster", "The bot \"%1\" cannot be imported: its %2 holds %3, which a %4 "
                                                   "roster file cannot hold. Nothing was imported.");
 
-std::string lowered(std::string_view text)
-{
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
-    return out;
-}
-
 // The name key's prefix without its bracket: "BotNames".
 std::string_view namePrefix() { return NamePrefix.substr(0, NamePrefix.size() - 1); }
 
 // What identifies a key of one bot, whatever its number and case.
-std::string identity(std::string_view prefix, std::string_view rest)
-{
-    return lowered(prefix) + "[]" + lowered(rest);
-}
+std::string identity(std::string_view prefix, std::string_view rest) { return detail::Identity(prefix, rest); }
 std::string identity(const BotKey& key) { return identity(key.prefix, key.rest); }
 
 bool isName(std::string_view prefix, std::string_view rest)
 {
-    return rest.empty() && lowered(prefix) == lowered(namePrefix());
+    return rest.empty() && detail::Lowered(prefix) == detail::Lowered(namePrefix());
 }
 
 // The name and the twelve fields: the keys whose meaning the editor knows.
@@ -49,18 +41,12 @@ bool isKnown(std::string_view prefix, std::string_view rest)
 {
     if (!rest.empty())
         return false;
-    const std::string key = lowered(prefix) + "[";
+    const std::string key = detail::Lowered(prefix) + "[";
     return isName(prefix, rest) || std::any_of(RosterFields.begin(), RosterFields.end(), [&](const RosterField& field) {
-               return lowered(field.keyPrefix) == key;
+               return detail::Lowered(field.keyPrefix) == key;
            });
 }
 
-std::string unquoted(std::string_view value)
-{
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        value = value.substr(1, value.size() - 2);
-    return std::string(profile::trimSpaces(value));
-}
 
 // A per-bot key line of the roster: the first line of its key for its bot.
 struct HeldKey {
@@ -94,7 +80,7 @@ std::size_t listedBots(const KeysByNumber& held)
     for (; listed < held.size(); ++listed) {
         const auto name = std::find_if(held[listed].begin(), held[listed].end(),
                                        [](const HeldKey& key) { return isName(key.split.prefix, key.split.rest); });
-        if (name == held[listed].end() || unquoted(name->entry->value).empty())
+        if (name == held[listed].end() || unquotedName(name->entry->value).empty())
             break;
     }
     return listed;
@@ -208,7 +194,7 @@ std::vector<SharedBot> CollectBots(const std::vector<profile::KeyValue>& entries
         if (!seen[at->second].insert(identity(key)).second)
             continue; // a later line of the same key: the game never reads it
         if (isName(key.prefix, key.rest))
-            bots[at->second].name = unquoted(key.value);
+            bots[at->second].name = unquotedName(key.value);
         bots[at->second].keys.push_back(std::move(key));
     }
     return bots;
@@ -274,7 +260,7 @@ std::string ExportFileName(std::string_view botName)
     std::string_view stem = std::string_view(name).substr(0, name.find('.'));
     while (!stem.empty() && stem.back() == ' ')
         stem.remove_suffix(1);
-    const std::string word = lowered(stem);
+    const std::string word = detail::Lowered(stem);
     static const std::array<std::string_view, 6> Devices = {"con", "prn", "aux", "nul", "conin$", "conout$"};
     const bool numbered = (word.starts_with("com") || word.starts_with("lpt"))
         && (word.size() == 4 ? word[3] >= '0' && word[3] <= '9'

@@ -1,6 +1,7 @@
 // Reading bot files and texts pasted from elsewhere.
 
 #include "roster/bot_file.h"
+#include "roster/numbered_keys.h"
 
 #include "profile/utf16.h"
 #include "profile/utf8.h"
@@ -141,12 +142,7 @@ BracketNumber bracketNumber(std::string_view key)
     return found;
 }
 
-std::string unquotedName(std::string_view value)
-{
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        value = value.substr(1, value.size() - 2);
-    return std::string(profile::trimSpaces(value));
-}
+std::string unquotedName(std::string_view value) { return std::string(detail::Unquoted(value)); }
 
 // One key line of a section, as the profile rules read it.
 struct KeyLine {
