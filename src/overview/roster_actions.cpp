@@ -175,14 +175,11 @@ void RosterActions::exportBots(QWidget* from, QList<int> const& chosen)
     rememberBotFileFolder(*path);
     if (!path->endsWith(suffix(), Qt::CaseInsensitive))
         path = *path + suffix();
-    const roster::CollectedBots collected = document_.collect(indexes(bots));
-    if (!collected.error.empty()) {
-        platform_.showMessage(from, document::Messages::unreadable(collected.error), platform::MessageIcon::None);
+    const std::optional<std::string> text = botFileText(from, bots, roster::NativeLineEnding);
+    if (!text)
         return;
-    }
     const QByteArray file = QFile::encodeName(*path);
-    const roster::SaveOutcome written
-        = roster::SaveBotFile(file.toStdString(), roster::WriteBotFile(collected.bots, programLine()));
+    const roster::SaveOutcome written = roster::SaveBotFile(file.toStdString(), *text);
     if (!written.ok)
         platform_.showMessage(from,
                               tr("The bots could not be exported to %1: %2.")
@@ -190,16 +187,22 @@ void RosterActions::exportBots(QWidget* from, QList<int> const& chosen)
                               platform::MessageIcon::None);
 }
 
-void RosterActions::copyBots(QWidget* from, const QList<int>& bots)
+std::optional<std::string> RosterActions::botFileText(QWidget* from, const QList<int>& bots,
+                                                     std::string_view lineEnding)
 {
     const roster::CollectedBots collected = document_.collect(indexes(bots));
     if (!collected.error.empty()) {
         platform_.showMessage(from, document::Messages::unreadable(collected.error), platform::MessageIcon::None);
-        return;
+        return std::nullopt;
     }
+    return roster::WriteBotFile(collected.bots, programLine(), lineEnding);
+}
+
+void RosterActions::copyBots(QWidget* from, const QList<int>& bots)
+{
     // Text on the clipboard ends its lines in LF: the system converts it.
-    QGuiApplication::clipboard()->setText(
-        QString::fromStdString(roster::WriteBotFile(collected.bots, programLine(), "\n")));
+    if (const std::optional<std::string> text = botFileText(from, bots, "\n"))
+        QGuiApplication::clipboard()->setText(QString::fromStdString(*text));
 }
 
 void RosterActions::pasteBots(QWidget* from, const QString& text)

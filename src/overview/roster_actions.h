@@ -95,6 +95,9 @@ private:
     void placeImportedBots(QWidget* from, std::vector<roster::SharedBot> bots, roster::Placement placement,
                            const QList<int>& selected);
     bool rosterInForce(QWidget* from);
+    // The bots as the roster holds them now, as a bot file's text; nothing,
+    // with a message over `from`, when the roster cannot be read.
+    std::optional<std::string> botFileText(QWidget* from, const QList<int>& bots, std::string_view lineEnding);
     bool confirmRestore(QWidget* from, const roster::BackupSummary& backup);
     // Where a bot file's dialog starts: the folder of the last one exported
     // or imported, else the player's documents.
