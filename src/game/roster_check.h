@@ -96,7 +96,9 @@ roster::RosterPlan FixPlan(std::vector<profile::KeyValue> edits);
 
 // Writes fixes into the roster at `path` in one transaction (FixPlan): all
 // of them or nothing. A file that is gone is not made anew. With a
-// `backupStamp` the file is first backed up, as a save backs it up.
+// `backupStamp` the file is first backed up, as a save backs it up. The
+// program writes through the document (RosterDocument::apply with FixPlan);
+// this serves the tests of the plan on a file.
 roster::SaveOutcome ApplyFixes(const std::string& path, const std::vector<profile::KeyValue>& edits,
                                const std::string& backupStamp, profile::Transaction* record = nullptr);
 
